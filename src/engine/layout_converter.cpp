@@ -27,7 +27,9 @@ constexpr std::array<std::pair<char32_t, char32_t>, 8> kQuoteFolding = {{
     {0x00BB, U'"'},
 }};
 
-void log(std::string line) { LogSink::write(LogLine(line)); }
+void log(std::string line) {
+    LogSink::write(LogLine(line));
+}
 
 // Appends what the target types on `key`; composes jamo into syllables when one is given.
 void appendKeyText(std::string& out, const KeyboardMapping& target, KeyPosition key,
@@ -149,8 +151,7 @@ std::optional<KeyboardMapping> LayoutConverter::determineTarget(
         }
     }
     if (targets.empty()) {
-        log("🎯 DetermineTarget: no targets after removing source '" + source.displayName() +
-            "'");
+        log("🎯 DetermineTarget: no targets after removing source '" + source.displayName() + "'");
         return std::nullopt;
     }
     log("🎯 DetermineTarget: " + std::to_string(targets.size()) + " possible targets: " +
@@ -255,8 +256,7 @@ std::optional<ConversionResult> LayoutConverter::convert(
     if (logging) {
         LogLine line("convert() called - text='");
         if (valid) {
-            const std::string_view prefix =
-                GraphemeCursor::prefix(text, kLoggedPrefixCharacters);
+            const std::string_view prefix = GraphemeCursor::prefix(text, kLoggedPrefixCharacters);
             line.appendUserText(prefix, GraphemeCursor::count(prefix));
             line << "' (" << std::to_string(GraphemeCursor::count(text)) << " chars)";
         } else {

@@ -68,8 +68,8 @@ std::string toNFC(std::string_view text) {
     if (U_FAILURE(status)) {
         return std::string(text);
     }
-    const icu::UnicodeString source =
-        icu::UnicodeString::fromUTF8(icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
+    const icu::UnicodeString source = icu::UnicodeString::fromUTF8(
+        icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
     if (nfc->isNormalized(source, status) && U_SUCCESS(status)) {
         return std::string(text);
     }
@@ -92,8 +92,8 @@ bool isAlphabetic(char32_t codePoint) {
 }
 
 std::string toUpper(std::string_view text) {
-    icu::UnicodeString value =
-        icu::UnicodeString::fromUTF8(icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
+    icu::UnicodeString value = icu::UnicodeString::fromUTF8(
+        icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
     value.toUpper(icu::Locale::getRoot());
     std::string out;
     value.toUTF8String(out);
@@ -114,8 +114,8 @@ std::string toLower(std::string_view text) {
         }
         return out;
     }
-    icu::UnicodeString value =
-        icu::UnicodeString::fromUTF8(icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
+    icu::UnicodeString value = icu::UnicodeString::fromUTF8(
+        icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
     value.toLower(icu::Locale::getRoot());
     std::string out;
     value.toUTF8String(out);
