@@ -72,6 +72,12 @@ private:
     std::optional<KeyboardMapping> pickSource(const Scores& scores,
                                               const std::vector<KeyboardMapping>& candidates) const;
 
+    std::string mapValidCharacters(std::string_view text, const KeyboardMapping& source,
+                                   const KeyboardMapping& target) const;
+    std::string mapIntoHangul(std::string_view text, const KeyboardMapping& source,
+                              const KeyboardMapping& target) const;
+    static std::string capitalizeValidSentences(std::string_view text);
+
     const KeyboardMappingRegistry& m_registry;
 };
 
