@@ -1,0 +1,14 @@
+#include "hung_applications.h"
+
+namespace korrelang::platform::atspi {
+
+bool HungApplications::isHung(long pid) const {
+    const auto it = m_until.find(pid);
+    return it != m_until.end() && std::chrono::steady_clock::now() < it->second;
+}
+
+void HungApplications::markHung(long pid) {
+    m_until[pid] = std::chrono::steady_clock::now() + m_quarantine;
+}
+
+}  // namespace korrelang::platform::atspi
