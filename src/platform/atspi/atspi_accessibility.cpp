@@ -38,15 +38,14 @@ AtspiAccessibility::AtspiAccessibility(ActiveProcess activeProcess,
                                        std::chrono::milliseconds timeout)
     : m_activeProcess(std::move(activeProcess)),
       m_timeout(timeout),
-      m_hung(std::make_shared<HungApplications>(std::chrono::seconds(3))) {
+      m_hung(std::make_shared<HungApplications>(timeout, std::chrono::seconds(3))) {
     if (atspi_init() > 1) {
         logLine("❌ AT-SPI could not be initialised");
         return;
     }
     m_initialized = true;
-    // The first call to an application may start its accessibility bridge: allow it longer.
-    atspi_set_timeout(static_cast<gint>(m_timeout.count()),
-                      static_cast<gint>(m_timeout.count()) * 4);
+    // The same bound for young applications: a hotkey press must never wait longer.
+    atspi_set_timeout(static_cast<gint>(m_timeout.count()), static_cast<gint>(m_timeout.count()));
     startTracking();
 }
 
@@ -154,11 +153,16 @@ GObjectRef<AtspiAccessible> AtspiAccessibility::searchFocused(AtspiAccessible* a
         auto node = std::move(queue.front());
         queue.pop_front();
         ++visited;
+        const auto started = HungApplications::Clock::now();
         if (hasState(node.get(), ATSPI_STATE_FOCUSED)) {
             code = AccessCode::success;
             return node;
         }
         const gint children = atspi_accessible_get_child_count(node.get(), error.out());
+        if (m_hung->timedOut(pid, started)) {
+            code = AccessCode::timedOut;
+            return {};
+        }
         if (error) {
             if (AtspiTextElement::codeOf(error.get()) == AccessCode::timedOut) {
                 m_hung->markHung(pid);
@@ -180,31 +184,51 @@ GObjectRef<AtspiAccessible> AtspiAccessibility::searchFocused(AtspiAccessible* a
 }
 
 FocusLookup AtspiAccessibility::describe(GObjectRef<AtspiAccessible> element, long pid) {
+    if (m_described.get() == element.get() && m_description.element) {
+        return m_description;
+    }
     FocusLookup lookup;
     lookup.applicationCode = AccessCode::success;
     ErrorSlot error;
+    auto started = HungApplications::Clock::now();
     const auto application = GObjectRef<AtspiAccessible>::adopt(
         atspi_accessible_get_application(element.get(), error.out()));
     OffsetUnit unit = OffsetUnit::codePoint;
+    const auto timedOut = [&] {
+        if ((error && AtspiTextElement::codeOf(error.get()) == AccessCode::timedOut) ||
+            m_hung->timedOut(pid, started)) {
+            m_hung->markHung(pid);
+            lookup.elementCode = AccessCode::timedOut;
+            return true;
+        }
+        started = HungApplications::Clock::now();
+        return false;
+    };
+    if (timedOut()) {
+        return lookup;
+    }
     if (application) {
         std::unique_ptr<gchar, GFreeDeleter> name(
             atspi_accessible_get_name(application.get(), error.out()));
+        if (timedOut()) {
+            return lookup;
+        }
         if (name) {
             lookup.applicationName = name.get();
         }
         std::unique_ptr<gchar, GFreeDeleter> toolkit(
             atspi_accessible_get_toolkit_name(application.get(), error.out()));
+        if (timedOut()) {
+            return lookup;
+        }
         if (toolkit) {
             unit = unitForToolkit(toolkit.get());
         }
     }
-    if (error && AtspiTextElement::codeOf(error.get()) == AccessCode::timedOut) {
-        m_hung->markHung(pid);
-        lookup.elementCode = AccessCode::timedOut;
-        return lookup;
-    }
     lookup.elementCode = AccessCode::success;
-    lookup.element = std::make_shared<AtspiTextElement>(std::move(element), pid, unit, m_hung);
+    lookup.element = std::make_shared<AtspiTextElement>(element, pid, unit, m_hung);
+    m_described = std::move(element);
+    m_description = lookup;
     return lookup;
 }
 
@@ -214,40 +238,46 @@ FocusLookup AtspiAccessibility::focusedElement() {
         lookup.applicationCode = AccessCode::unavailable;
         return lookup;
     }
-    const std::optional<long> activePid = m_activeProcess ? m_activeProcess() : std::nullopt;
-    if (activePid && m_hung->isHung(*activePid)) {
+    // -1: the desktop cannot tell (no window manager, or not X11).
+    const long activePid = m_activeProcess ? m_activeProcess().value_or(-1) : -1;
+    if (activePid >= 0 && m_hung->isHung(activePid)) {
         lookup.applicationCode = AccessCode::timedOut;
         return lookup;
     }
     if (m_focused) {
         int code = AccessCode::success;
+        const auto started = HungApplications::Clock::now();
         const auto pid = processOf(m_focused.get(), code);
         const bool defunct = hasState(m_focused.get(), ATSPI_STATE_DEFUNCT);
-        if (pid && !defunct && (!activePid || *pid == *activePid)) {
+        if (pid && m_hung->timedOut(*pid, started)) {
+            lookup.applicationCode = AccessCode::timedOut;
+            return lookup;
+        }
+        if (pid && !defunct && (activePid < 0 || *pid == activePid)) {
             return describe(m_focused, *pid);
         }
         if (code == AccessCode::timedOut && pid) {
             m_hung->markHung(*pid);
         }
     }
-    if (!activePid) {
+    if (activePid < 0) {
         lookup.applicationCode = AccessCode::noValue;
         return lookup;
     }
     int code = AccessCode::noValue;
-    const auto application = applicationOf(*activePid, code);
+    const auto application = applicationOf(activePid, code);
     if (!application) {
         lookup.applicationCode = code;
         return lookup;
     }
-    auto element = searchFocused(application.get(), *activePid, code);
+    auto element = searchFocused(application.get(), activePid, code);
     if (!element) {
         lookup.applicationCode = AccessCode::success;
         lookup.elementCode = code;
         return lookup;
     }
     m_focused = element;
-    return describe(std::move(element), *activePid);
+    return describe(std::move(element), activePid);
 }
 
 }  // namespace korrelang::platform::atspi

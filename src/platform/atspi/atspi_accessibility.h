@@ -25,7 +25,7 @@ public:
     using ActiveProcess = std::function<std::optional<long>()>;
 
     explicit AtspiAccessibility(ActiveProcess activeProcess,
-                                std::chrono::milliseconds timeout = std::chrono::milliseconds(250));
+                                std::chrono::milliseconds timeout = std::chrono::milliseconds(200));
     ~AtspiAccessibility() override;
     AtspiAccessibility(const AtspiAccessibility&) = delete;
     AtspiAccessibility& operator=(const AtspiAccessibility&) = delete;
@@ -51,6 +51,9 @@ private:
     std::shared_ptr<HungApplications> m_hung;
     GObjectRef<AtspiEventListener> m_listener;
     GObjectRef<AtspiAccessible> m_focused;
+    // The last element described, with its application's name and toolkit, which do not change.
+    GObjectRef<AtspiAccessible> m_described;
+    FocusLookup m_description;
     bool m_initialized = false;
 };
 

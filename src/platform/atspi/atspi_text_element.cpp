@@ -42,11 +42,16 @@ int AtspiTextElement::fail(const GError* error) const {
 }
 
 std::string AtspiTextElement::role() const {
+    HungApplications::Clock::time_point started;
     if (m_hung->isHung(m_pid)) {
         return {};
     }
     ErrorSlot error;
+    started = HungApplications::Clock::now();
     GString name(atspi_accessible_get_role_name(m_object.get(), error.out()));
+    if (m_hung->timedOut(m_pid, started)) {
+        return {};
+    }
     if (error) {
         fail(error.get());
         return {};
@@ -58,7 +63,12 @@ std::optional<std::vector<std::string>> AtspiTextElement::interfaceNames() const
     if (m_hung->isHung(m_pid)) {
         return std::nullopt;
     }
+    const auto started = HungApplications::Clock::now();
     GArray* names = atspi_accessible_get_interfaces(m_object.get());
+    if (m_hung->timedOut(m_pid, started) && names != nullptr) {
+        g_array_free(names, TRUE);
+        names = nullptr;
+    }
     if (names == nullptr) {
         return std::nullopt;
     }
@@ -73,6 +83,7 @@ std::optional<std::vector<std::string>> AtspiTextElement::interfaceNames() const
 }
 
 AccessResult<std::string> AtspiTextElement::readText() const {
+    HungApplications::Clock::time_point started;
     if (m_hung->isHung(m_pid)) {
         return AccessResult<std::string>::error(AccessCode::timedOut);
     }
@@ -83,11 +94,19 @@ AccessResult<std::string> AtspiTextElement::readText() const {
     }
     AtspiText* text = iface.get();
     ErrorSlot error;
+    started = HungApplications::Clock::now();
     const gint count = atspi_text_get_character_count(text, error.out());
+    if (m_hung->timedOut(m_pid, started)) {
+        return AccessResult<std::string>::error(AccessCode::timedOut);
+    }
     if (error) {
         return AccessResult<std::string>::error(fail(error.get()));
     }
+    started = HungApplications::Clock::now();
     GString content(atspi_text_get_text(text, 0, count, error.out()));
+    if (m_hung->timedOut(m_pid, started)) {
+        return AccessResult<std::string>::error(AccessCode::timedOut);
+    }
     if (error) {
         return AccessResult<std::string>::error(fail(error.get()));
     }
@@ -95,18 +114,27 @@ AccessResult<std::string> AtspiTextElement::readText() const {
 }
 
 AccessResult<AtspiTextElement::Selection> AtspiTextElement::readSelection() const {
+    HungApplications::Clock::time_point started;
     if (m_hung->isHung(m_pid)) {
         return AccessResult<Selection>::error(AccessCode::timedOut);
     }
     AtspiText* text = ATSPI_TEXT(m_object.get());
     ErrorSlot error;
+    started = HungApplications::Clock::now();
     const gint selections = atspi_text_get_n_selections(text, error.out());
+    if (m_hung->timedOut(m_pid, started)) {
+        return AccessResult<Selection>::error(AccessCode::timedOut);
+    }
     if (error) {
         return AccessResult<Selection>::error(fail(error.get()));
     }
     if (selections > 0) {
+        started = HungApplications::Clock::now();
         std::unique_ptr<AtspiRange, GFreeDeleter> range(
             atspi_text_get_selection(text, 0, error.out()));
+        if (m_hung->timedOut(m_pid, started)) {
+            return AccessResult<Selection>::error(AccessCode::timedOut);
+        }
         if (error || !range) {
             return AccessResult<Selection>::error(fail(error.get()));
         }
@@ -116,7 +144,11 @@ AccessResult<AtspiTextElement::Selection> AtspiTextElement::readSelection() cons
             return AccessResult<Selection>::ok({start, end, true});
         }
     }
+    started = HungApplications::Clock::now();
     const gint caret = atspi_text_get_caret_offset(text, error.out());
+    if (m_hung->timedOut(m_pid, started)) {
+        return AccessResult<Selection>::error(AccessCode::timedOut);
+    }
     if (error) {
         return AccessResult<Selection>::error(fail(error.get()));
     }
@@ -161,6 +193,7 @@ AccessResult<std::string> AtspiTextElement::selectedText() const {
 }
 
 int AtspiTextElement::setSelectedRange(TextRange range) {
+    HungApplications::Clock::time_point started;
     if (range.location < 0 || range.length < 0) {
         return AccessCode::outOfRange;
     }
@@ -176,25 +209,45 @@ int AtspiTextElement::setSelectedRange(TextRange range) {
     const long end = offsets.toToolkit(range.location + range.length);
     AtspiText* text = ATSPI_TEXT(m_object.get());
     ErrorSlot error;
+    started = HungApplications::Clock::now();
     const gint selections = atspi_text_get_n_selections(text, error.out());
+    if (m_hung->timedOut(m_pid, started)) {
+        return AccessCode::timedOut;
+    }
     if (error) {
         return fail(error.get());
     }
     gboolean done = FALSE;
     if (end == start) {
         if (selections > 0) {
+            started = HungApplications::Clock::now();
             atspi_text_remove_selection(text, 0, error.out());
+            if (m_hung->timedOut(m_pid, started)) {
+                return AccessCode::timedOut;
+            }
             if (error) {
                 return fail(error.get());
             }
         }
+        started = HungApplications::Clock::now();
         done = atspi_text_set_caret_offset(text, static_cast<gint>(start), error.out());
+        if (m_hung->timedOut(m_pid, started)) {
+            return AccessCode::timedOut;
+        }
     } else if (selections > 0) {
+        started = HungApplications::Clock::now();
         done = atspi_text_set_selection(text, 0, static_cast<gint>(start), static_cast<gint>(end),
                                         error.out());
+        if (m_hung->timedOut(m_pid, started)) {
+            return AccessCode::timedOut;
+        }
     } else {
+        started = HungApplications::Clock::now();
         done = atspi_text_add_selection(text, static_cast<gint>(start), static_cast<gint>(end),
                                         error.out());
+        if (m_hung->timedOut(m_pid, started)) {
+            return AccessCode::timedOut;
+        }
     }
     if (error) {
         return fail(error.get());
@@ -203,11 +256,16 @@ int AtspiTextElement::setSelectedRange(TextRange range) {
 }
 
 int AtspiTextElement::setSelectedText(std::string_view newText) {
+    HungApplications::Clock::time_point started;
     if (m_hung->isHung(m_pid)) {
         return AccessCode::timedOut;
     }
+    started = HungApplications::Clock::now();
     const auto iface = GObjectRef<AtspiEditableText>::adopt(
         atspi_accessible_get_editable_text_iface(m_object.get()));
+    if (m_hung->timedOut(m_pid, started)) {
+        return AccessCode::timedOut;
+    }
     if (!iface) {
         return AccessCode::unsupported;
     }
@@ -226,8 +284,12 @@ int AtspiTextElement::setSelectedText(std::string_view newText) {
         const gint length = m_unit == OffsetUnit::utf16
                                 ? static_cast<gint>(TextOffsets::lengthIn(owned, m_unit))
                                 : -1;
+        started = HungApplications::Clock::now();
         const gboolean inserted = atspi_editable_text_insert_text(
             editable, static_cast<gint>(end), owned.c_str(), length, error.out());
+        if (m_hung->timedOut(m_pid, started)) {
+            return AccessCode::timedOut;
+        }
         if (error) {
             return fail(error.get());
         }
@@ -236,8 +298,12 @@ int AtspiTextElement::setSelectedText(std::string_view newText) {
         }
     }
     if (end > start) {
+        started = HungApplications::Clock::now();
         const gboolean deleted = atspi_editable_text_delete_text(
             editable, static_cast<gint>(start), static_cast<gint>(end), error.out());
+        if (m_hung->timedOut(m_pid, started)) {
+            return AccessCode::timedOut;
+        }
         if (error) {
             return fail(error.get());
         }
@@ -247,7 +313,11 @@ int AtspiTextElement::setSelectedText(std::string_view newText) {
     }
     // The toolkit leaves the caret where it was: put it after the new text.
     const long caret = start + TextOffsets::lengthIn(owned, m_unit);
+    started = HungApplications::Clock::now();
     atspi_text_set_caret_offset(ATSPI_TEXT(m_object.get()), static_cast<gint>(caret), error.out());
+    if (m_hung->timedOut(m_pid, started)) {
+        return AccessCode::timedOut;
+    }
     if (error) {
         return fail(error.get());
     }
