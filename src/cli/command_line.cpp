@@ -13,6 +13,7 @@
 #include "engine/log_sink.h"
 #include "engine/unicode.h"
 #include "json_writer.h"
+#include "keyboards/keyboard_listing.h"
 
 namespace korrelang::cli {
 
@@ -32,6 +33,7 @@ constexpr const char* kMainHelp =
     "  convert    convert text given as arguments or on standard input\n"
     "  layouts    list the keyboard layouts Korrelang knows\n"
     "  resolve    show which known layout an input-source identifier stands for\n"
+    "  keyboards  list the keyboard layouts enabled on this desktop, with their identifiers\n"
     "\n"
     "Options:\n"
     "  -h, --help     display this help and exit\n"
@@ -40,14 +42,16 @@ constexpr const char* kMainHelp =
     "Run 'korrelang COMMAND --help' for the options of a command.\n";
 
 constexpr const char* kConvertHelp =
-    "Usage: korrelang convert --layouts ID[,ID...] [OPTION]... [--] [TEXT]...\n"
+    "Usage: korrelang convert [--layouts ID[,ID...]] [OPTION]... [--] [TEXT]...\n"
     "Convert TEXT, typed in one of the given keyboard layouts, to the layout that was meant.\n"
     "The TEXT arguments are joined by single spaces; without TEXT, all of standard input is\n"
     "converted. Only the converted text is printed, with nothing added.\n"
     "\n"
     "  -l, --layouts=ID[,ID...]  the selected keyboards, in order of preference: input-source\n"
     "                            identifiers such as xkb.us.English, xkb.ru.Russian or\n"
-    "                            com.apple.keylayout.Hebrew (see 'korrelang resolve')\n"
+    "                            com.apple.keylayout.Hebrew (see 'korrelang resolve');\n"
+    "                            without it, the keyboards selected in Korrelang, else those\n"
+    "                            enabled on the desktop (see 'korrelang keyboards')\n"
     "  -a, --active=ID           the keyboard active while typing; preferred as the target\n"
     "  -p, --preferred=LAYOUT    convert to this catalogue layout (see 'korrelang layouts')\n"
     "  -j, --json                print a JSON object with the text, languages and layouts\n"
@@ -134,8 +138,55 @@ private:
     std::mutex m_mutex;
 };
 
+constexpr const char* kKeyboardsHelp =
+    "Usage: korrelang keyboards [--json]\n"
+    "List the keyboard layouts enabled on this desktop: identifier, name and language, one per\n"
+    "line. The identifiers are what 'korrelang convert --layouts' takes.\n"
+    "\n"
+    "  -j, --json  print a JSON array of objects with \"id\", \"name\" and \"localizedName\"\n";
+
+int runKeyboards(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                 const CommandLine::Desktop& desktop) {
+    bool json = false;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        if (args[i] == "-h" || args[i] == "--help") {
+            out << kKeyboardsHelp;
+            return 0;
+        }
+        if (args[i] == "-j" || args[i] == "--json") {
+            json = true;
+        } else {
+            return usageError(err, "keyboards", "unrecognized argument '" + args[i] + "'");
+        }
+    }
+    const auto detected =
+        desktop.installedKeyboards
+            ? desktop.installedKeyboards()
+            : keyboards::DetectedKeyboards{keyboards::KeyboardDetector::fallbackKeyboards(), true};
+    out << (json ? keyboards::KeyboardListing::json(detected)
+                 : keyboards::KeyboardListing::text(detected));
+    return 0;
+}
+
+// Without --layouts: the user's selected keyboards, else the enabled ones.
+std::vector<std::string> desktopLayouts(const CommandLine::Desktop& desktop) {
+    std::vector<std::string> layouts;
+    if (desktop.selectedKeyboards) {
+        layouts = desktop.selectedKeyboards();
+    }
+    if (layouts.empty() && desktop.installedKeyboards) {
+        const auto detected = desktop.installedKeyboards();
+        if (!detected.isFallback) {
+            for (const auto& keyboard : detected.keyboards) {
+                layouts.push_back(keyboard.id);
+            }
+        }
+    }
+    return layouts;
+}
+
 int runConvert(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-               std::ostream& err) {
+               std::ostream& err, const CommandLine::Desktop& desktop) {
     std::vector<std::string> layouts;
     bool layoutsGiven = false;
     std::optional<std::string> active;
@@ -186,7 +237,11 @@ int runConvert(const std::vector<std::string>& args, std::istream& in, std::ostr
         }
     }
     if (!layoutsGiven) {
-        return usageError(err, "convert", "missing --layouts");
+        layouts = desktopLayouts(desktop);
+        if (layouts.empty()) {
+            return usageError(err, "convert",
+                              "missing --layouts (no keyboards found on the desktop)");
+        }
     }
 
     std::string text;
@@ -310,12 +365,13 @@ bool CommandLine::handles(const std::vector<std::string>& args) {
         return false;
     }
     const std::string& first = args.front();
-    return first == "convert" || first == "layouts" || first == "resolve" || first == "-h" ||
-           first == "--help" || first == "-V" || first == "--version" || first == "help";
+    return first == "convert" || first == "layouts" || first == "resolve" || first == "keyboards" ||
+           first == "-h" || first == "--help" || first == "-V" || first == "--version" ||
+           first == "help";
 }
 
 int CommandLine::run(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-                     std::ostream& err) {
+                     std::ostream& err, const Desktop& desktop) {
     if (args.empty() || args.front() == "-h" || args.front() == "--help" ||
         args.front() == "help") {
         out << kMainHelp;
@@ -327,13 +383,16 @@ int CommandLine::run(const std::vector<std::string>& args, std::istream& in, std
         return 0;
     }
     if (command == "convert") {
-        return runConvert(args, in, out, err);
+        return runConvert(args, in, out, err, desktop);
     }
     if (command == "layouts") {
         return runLayouts(args, out, err);
     }
     if (command == "resolve") {
         return runResolve(args, out, err);
+    }
+    if (command == "keyboards") {
+        return runKeyboards(args, out, err, desktop);
     }
     return usageError(err, "", "unknown command '" + command + "'");
 }

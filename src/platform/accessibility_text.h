@@ -1,0 +1,96 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace korrelang::platform {
+
+/// Result codes of accessibility calls. 0 is success; the others are negative so that log lines
+/// can print them as the signed numbers users report.
+namespace AccessCode {
+inline constexpr int success = 0;
+inline constexpr int failure = -1;      ///< the application answered with an error
+inline constexpr int unsupported = -2;  ///< the element lacks the interface the call needs
+inline constexpr int noValue = -3;      ///< nothing is focused, or the answer was empty
+inline constexpr int timedOut = -4;     ///< the application did not answer in time
+inline constexpr int outOfRange = -5;   ///< a range beyond the element's text
+inline constexpr int unavailable = -6;  ///< the accessibility bus cannot be reached
+}  // namespace AccessCode
+
+/// The answer of one accessibility call: a code, and a value only when the code is success.
+template <typename T>
+struct AccessResult {
+    int code = AccessCode::failure;
+    std::optional<T> value;
+
+    static AccessResult ok(T v) { return {AccessCode::success, std::move(v)}; }
+    static AccessResult error(int c) { return {c, std::nullopt}; }
+    bool succeeded() const { return code == AccessCode::success && value.has_value(); }
+};
+
+/// A range of an element's text in user-perceived characters (extended grapheme clusters).
+struct TextRange {
+    long location = 0;
+    long length = 0;
+    bool operator==(const TextRange&) const = default;
+};
+
+/// The text element that has the keyboard focus in another application.
+///
+/// Offsets and lengths are user-perceived characters; the back end converts them exactly to and
+/// from the toolkit's own units. Every call has a short timeout: a hung application yields
+/// `AccessCode::timedOut`, never a blocked caller.
+class TextElement {
+public:
+    virtual ~TextElement() = default;
+
+    /// The element's role ("text", "entry"…), empty when unknown. For log lines only.
+    virtual std::string role() const = 0;
+    /// The interfaces the element offers ("Text", "EditableText"…), or nothing when the list
+    /// cannot be read. For log lines only.
+    virtual std::optional<std::vector<std::string>> interfaceNames() const = 0;
+
+    /// The selected text; empty (with success) when there is only a caret.
+    virtual AccessResult<std::string> selectedText() const = 0;
+    /// The selection, or the caret as a range of length 0.
+    virtual AccessResult<TextRange> selectedRange() const = 0;
+    /// The element's whole text.
+    virtual AccessResult<std::string> value() const = 0;
+
+    /// Selects `range` (a caret when its length is 0). Returns an AccessCode.
+    virtual int setSelectedRange(TextRange range) = 0;
+    /// Replaces the selection (or inserts at the caret) with `text` and leaves the caret after
+    /// it. Returns an AccessCode.
+    virtual int setSelectedText(std::string_view text) = 0;
+};
+
+/// What the focus lookup found: the application, then the element inside it.
+struct FocusLookup {
+    int applicationCode = AccessCode::noValue;
+    std::string applicationName;  ///< empty when unknown
+    int elementCode = AccessCode::noValue;
+    std::shared_ptr<TextElement> element;  ///< set exactly when elementCode is success
+};
+
+/// Reading and writing other applications' text through the desktop's accessibility interface.
+/// Main thread only.
+class AccessibilityText {
+public:
+    virtual ~AccessibilityText() = default;
+
+    /// Whether the accessibility interface is reachable and switched on for this session.
+    virtual bool isTrusted() const = 0;
+    /// Switches the accessibility interface on for the session; returns whether it is on now.
+    /// Applications started before may need a restart to take part.
+    virtual bool requestTrust() = 0;
+    /// The address of the desktop's accessibility settings page, opened when trust is missing.
+    virtual std::string settingsAddress() const = 0;
+
+    /// The element that has the keyboard focus now, looked up afresh.
+    virtual FocusLookup focusedElement() = 0;
+};
+
+}  // namespace korrelang::platform

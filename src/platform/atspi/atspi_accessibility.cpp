@@ -1,0 +1,283 @@
+#include "atspi_accessibility.h"
+
+#include <deque>
+#include <string>
+
+#include "accessibility_bus.h"
+#include "atspi_text_element.h"
+#include "platform/log.h"
+
+namespace korrelang::platform::atspi {
+
+namespace {
+
+constexpr std::size_t kSearchLimit = 4000;  // nodes visited in one focus search
+
+struct GFreeDeleter {
+    void operator()(void* p) const { g_free(p); }
+};
+
+bool hasState(AtspiAccessible* object, AtspiStateType state) {
+    const auto states = GObjectRef<AtspiStateSet>::adopt(atspi_accessible_get_state_set(object));
+    return states && atspi_state_set_contains(states.get(), state);
+}
+
+std::optional<long> processOf(AtspiAccessible* object, int& code) {
+    ErrorSlot error;
+    const guint pid = atspi_accessible_get_process_id(object, error.out());
+    if (error) {
+        code = AtspiTextElement::codeOf(error.get());
+        return std::nullopt;
+    }
+    return static_cast<long>(pid);
+}
+
+}  // namespace
+
+AtspiAccessibility::AtspiAccessibility(ActiveProcess activeProcess,
+                                       std::chrono::milliseconds timeout)
+    : m_activeProcess(std::move(activeProcess)),
+      m_timeout(timeout),
+      m_hung(std::make_shared<HungApplications>(timeout, std::chrono::seconds(3))) {
+    if (atspi_init() > 1) {
+        logLine("❌ AT-SPI could not be initialised");
+        return;
+    }
+    m_initialized = true;
+    // The same bound for young applications: a hotkey press must never wait longer.
+    atspi_set_timeout(static_cast<gint>(m_timeout.count()), static_cast<gint>(m_timeout.count()));
+    startTracking();
+}
+
+AtspiAccessibility::~AtspiAccessibility() {
+    if (m_listener) {
+        atspi_event_listener_deregister(m_listener.get(), "object:state-changed:focused", nullptr);
+    }
+}
+
+void AtspiAccessibility::startTracking() {
+    m_listener = GObjectRef<AtspiEventListener>::adopt(
+        atspi_event_listener_new(&AtspiAccessibility::onFocusEvent, this, nullptr));
+    ErrorSlot error;
+    if (!atspi_event_listener_register(m_listener.get(), "object:state-changed:focused",
+                                       error.out())) {
+        logLine(std::string("⚠️ AT-SPI focus events unavailable: ") +
+                (error ? error.get()->message : "unknown error"));
+    }
+}
+
+void AtspiAccessibility::onFocusEvent(AtspiEvent* event, void* self) {
+    auto* accessibility = static_cast<AtspiAccessibility*>(self);
+    // Only gains: GTK drops the focus while a hot key is grabbed and takes it back on release.
+    if (event->detail1 != 0 && event->source != nullptr) {
+        accessibility->m_focused = GObjectRef<AtspiAccessible>::share(event->source);
+    }
+    g_boxed_free(ATSPI_TYPE_EVENT, event);
+}
+
+bool AtspiAccessibility::isTrusted() const {
+    return m_initialized && AccessibilityBus::isEnabled(m_timeout).value_or(false);
+}
+
+bool AtspiAccessibility::requestTrust() {
+    AccessibilityBus::enable(m_timeout);
+    return isTrusted();
+}
+
+std::string AtspiAccessibility::settingsAddress() const {
+    // Desktops offer no common address for their accessibility page.
+    return {};
+}
+
+OffsetUnit AtspiAccessibility::unitForToolkit(std::string_view toolkitName) {
+    return toolkitName == "Qt" ? OffsetUnit::utf16 : OffsetUnit::codePoint;
+}
+
+GObjectRef<AtspiAccessible> AtspiAccessibility::applicationOf(long pid, int& code) {
+    const auto desktop = GObjectRef<AtspiAccessible>::adopt(atspi_get_desktop(0));
+    if (!desktop) {
+        code = AccessCode::unavailable;
+        return {};
+    }
+    ErrorSlot error;
+    const gint count = atspi_accessible_get_child_count(desktop.get(), error.out());
+    if (error) {
+        code = AtspiTextElement::codeOf(error.get());
+        return {};
+    }
+    for (gint i = 0; i < count; ++i) {
+        auto application = GObjectRef<AtspiAccessible>::adopt(
+            atspi_accessible_get_child_at_index(desktop.get(), i, error.out()));
+        if (error || !application) {
+            continue;
+        }
+        int ignored = 0;
+        if (processOf(application.get(), ignored) == pid) {
+            code = AccessCode::success;
+            return application;
+        }
+    }
+    code = AccessCode::noValue;
+    return {};
+}
+
+GObjectRef<AtspiAccessible> AtspiAccessibility::searchFocused(AtspiAccessible* application,
+                                                              long pid, int& code) {
+    // Breadth first from the active window(s) of the application, then from the others.
+    std::deque<GObjectRef<AtspiAccessible>> queue;
+    std::vector<GObjectRef<AtspiAccessible>> inactive;
+    ErrorSlot error;
+    const gint windows = atspi_accessible_get_child_count(application, error.out());
+    if (error) {
+        code = AtspiTextElement::codeOf(error.get());
+        if (code == AccessCode::timedOut) {
+            m_hung->markHung(pid);
+        }
+        return {};
+    }
+    for (gint i = 0; i < windows; ++i) {
+        auto window = GObjectRef<AtspiAccessible>::adopt(
+            atspi_accessible_get_child_at_index(application, i, error.out()));
+        if (!window) {
+            continue;
+        }
+        if (hasState(window.get(), ATSPI_STATE_ACTIVE)) {
+            queue.push_back(std::move(window));
+        } else {
+            inactive.push_back(std::move(window));
+        }
+    }
+    queue.insert(queue.end(), inactive.begin(), inactive.end());
+    std::size_t visited = 0;
+    while (!queue.empty() && visited < kSearchLimit) {
+        auto node = std::move(queue.front());
+        queue.pop_front();
+        ++visited;
+        const auto started = HungApplications::Clock::now();
+        if (hasState(node.get(), ATSPI_STATE_FOCUSED)) {
+            code = AccessCode::success;
+            return node;
+        }
+        const gint children = atspi_accessible_get_child_count(node.get(), error.out());
+        if (m_hung->timedOut(pid, started)) {
+            code = AccessCode::timedOut;
+            return {};
+        }
+        if (error) {
+            if (AtspiTextElement::codeOf(error.get()) == AccessCode::timedOut) {
+                m_hung->markHung(pid);
+                code = AccessCode::timedOut;
+                return {};
+            }
+            continue;
+        }
+        for (gint i = 0; i < children; ++i) {
+            auto child = GObjectRef<AtspiAccessible>::adopt(
+                atspi_accessible_get_child_at_index(node.get(), i, error.out()));
+            if (child) {
+                queue.push_back(std::move(child));
+            }
+        }
+    }
+    code = AccessCode::noValue;
+    return {};
+}
+
+FocusLookup AtspiAccessibility::describe(GObjectRef<AtspiAccessible> element, long pid) {
+    if (m_described.get() == element.get() && m_description.element) {
+        return m_description;
+    }
+    FocusLookup lookup;
+    lookup.applicationCode = AccessCode::success;
+    ErrorSlot error;
+    auto started = HungApplications::Clock::now();
+    const auto application = GObjectRef<AtspiAccessible>::adopt(
+        atspi_accessible_get_application(element.get(), error.out()));
+    OffsetUnit unit = OffsetUnit::codePoint;
+    const auto timedOut = [&] {
+        if ((error && AtspiTextElement::codeOf(error.get()) == AccessCode::timedOut) ||
+            m_hung->timedOut(pid, started)) {
+            m_hung->markHung(pid);
+            lookup.elementCode = AccessCode::timedOut;
+            return true;
+        }
+        started = HungApplications::Clock::now();
+        return false;
+    };
+    if (timedOut()) {
+        return lookup;
+    }
+    if (application) {
+        std::unique_ptr<gchar, GFreeDeleter> name(
+            atspi_accessible_get_name(application.get(), error.out()));
+        if (timedOut()) {
+            return lookup;
+        }
+        if (name) {
+            lookup.applicationName = name.get();
+        }
+        std::unique_ptr<gchar, GFreeDeleter> toolkit(
+            atspi_accessible_get_toolkit_name(application.get(), error.out()));
+        if (timedOut()) {
+            return lookup;
+        }
+        if (toolkit) {
+            unit = unitForToolkit(toolkit.get());
+        }
+    }
+    lookup.elementCode = AccessCode::success;
+    lookup.element = std::make_shared<AtspiTextElement>(element, pid, unit, m_hung);
+    m_described = std::move(element);
+    m_description = lookup;
+    return lookup;
+}
+
+FocusLookup AtspiAccessibility::focusedElement() {
+    FocusLookup lookup;
+    if (!m_initialized) {
+        lookup.applicationCode = AccessCode::unavailable;
+        return lookup;
+    }
+    // -1: the desktop cannot tell (no window manager, or not X11).
+    const long activePid = m_activeProcess ? m_activeProcess().value_or(-1) : -1;
+    if (activePid >= 0 && m_hung->isHung(activePid)) {
+        lookup.applicationCode = AccessCode::timedOut;
+        return lookup;
+    }
+    if (m_focused) {
+        int code = AccessCode::success;
+        const auto started = HungApplications::Clock::now();
+        const auto pid = processOf(m_focused.get(), code);
+        const bool defunct = hasState(m_focused.get(), ATSPI_STATE_DEFUNCT);
+        if (pid && m_hung->timedOut(*pid, started)) {
+            lookup.applicationCode = AccessCode::timedOut;
+            return lookup;
+        }
+        if (pid && !defunct && (activePid < 0 || *pid == activePid)) {
+            return describe(m_focused, *pid);
+        }
+        if (code == AccessCode::timedOut && pid) {
+            m_hung->markHung(*pid);
+        }
+    }
+    if (activePid < 0) {
+        lookup.applicationCode = AccessCode::noValue;
+        return lookup;
+    }
+    int code = AccessCode::noValue;
+    const auto application = applicationOf(activePid, code);
+    if (!application) {
+        lookup.applicationCode = code;
+        return lookup;
+    }
+    auto element = searchFocused(application.get(), activePid, code);
+    if (!element) {
+        lookup.applicationCode = AccessCode::success;
+        lookup.elementCode = code;
+        return lookup;
+    }
+    m_focused = element;
+    return describe(std::move(element), activePid);
+}
+
+}  // namespace korrelang::platform::atspi

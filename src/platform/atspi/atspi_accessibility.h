@@ -1,0 +1,60 @@
+#pragma once
+
+#include <atspi/atspi.h>
+
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "gobject_ref.h"
+#include "hung_applications.h"
+#include "platform/accessibility_text.h"
+#include "text_offsets.h"
+
+namespace korrelang::platform::atspi {
+
+/// Other applications' text through AT-SPI, on the main thread's GLib context.
+///
+/// Focus is tracked from focus events and re-checked on use against the process of the active
+/// window; when the tracked element belongs to another process, the active application's focused
+/// element is searched for. Every call is bounded by the timeout.
+class AtspiAccessibility : public AccessibilityText {
+public:
+    /// The process id of the active window, when the desktop can tell.
+    using ActiveProcess = std::function<std::optional<long>()>;
+
+    explicit AtspiAccessibility(ActiveProcess activeProcess,
+                                std::chrono::milliseconds timeout = std::chrono::milliseconds(200));
+    ~AtspiAccessibility() override;
+    AtspiAccessibility(const AtspiAccessibility&) = delete;
+    AtspiAccessibility& operator=(const AtspiAccessibility&) = delete;
+
+    bool isTrusted() const override;
+    bool requestTrust() override;
+    std::string settingsAddress() const override;
+    FocusLookup focusedElement() override;
+
+    /// The unit a toolkit counts offsets in, from its AT-SPI toolkit name.
+    static OffsetUnit unitForToolkit(std::string_view toolkitName);
+
+private:
+    static void onFocusEvent(AtspiEvent* event, void* self);
+    void startTracking();
+    /// The application with this process id, or nothing; a timeout marks the process hung.
+    GObjectRef<AtspiAccessible> applicationOf(long pid, int& code);
+    GObjectRef<AtspiAccessible> searchFocused(AtspiAccessible* application, long pid, int& code);
+    FocusLookup describe(GObjectRef<AtspiAccessible> element, long pid);
+
+    ActiveProcess m_activeProcess;
+    std::chrono::milliseconds m_timeout;
+    std::shared_ptr<HungApplications> m_hung;
+    GObjectRef<AtspiEventListener> m_listener;
+    GObjectRef<AtspiAccessible> m_focused;
+    // The last element described, with its application's name and toolkit, which do not change.
+    GObjectRef<AtspiAccessible> m_described;
+    FocusLookup m_description;
+    bool m_initialized = false;
+};
+
+}  // namespace korrelang::platform::atspi

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <chrono>
+#include <map>
+
+namespace korrelang::platform::atspi {
+
+/// Processes that recently let an accessibility call time out. Calls to them fail at once for a
+/// while, so one hung application costs one timeout per hotkey press, not one per call.
+///
+/// libatspi does not always report a timeout as an error (some calls just return an empty
+/// answer), so a call that lasted nearly the whole timeout counts as one too.
+class HungApplications {
+public:
+    using Clock = std::chrono::steady_clock;
+
+    HungApplications(std::chrono::milliseconds callTimeout, std::chrono::milliseconds quarantine)
+        : m_callTimeout(callTimeout), m_quarantine(quarantine) {}
+
+    bool isHung(long pid) const;
+    void markHung(long pid);
+    /// Marks `pid` hung when a call that started at `started` ran into the timeout; returns
+    /// whether it did.
+    bool timedOut(long pid, Clock::time_point started);
+
+private:
+    std::chrono::milliseconds m_callTimeout;
+    std::chrono::milliseconds m_quarantine;
+    std::map<long, std::chrono::steady_clock::time_point> m_until;
+};
+
+}  // namespace korrelang::platform::atspi

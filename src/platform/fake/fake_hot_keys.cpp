@@ -1,0 +1,37 @@
+#include "fake_hot_keys.h"
+
+#include <algorithm>
+
+namespace korrelang::platform::fake {
+
+HotKeys::Registration FakeHotKeys::registerHotKey(KeyCode key, std::uint32_t modifiers,
+                                                  Callback onPress, Callback onRelease) {
+    ++registrations;
+    const auto pair = std::make_pair(key, modifiers);
+    if (std::find(taken.begin(), taken.end(), pair) != taken.end()) {
+        return {0, kTaken};
+    }
+    const int id = m_nextId++;
+    registered[id] = {key, modifiers, std::move(onPress), std::move(onRelease)};
+    return {id, 0};
+}
+
+bool FakeHotKeys::press(KeyCode key, std::uint32_t modifiers) {
+    if (suspended) {
+        return false;
+    }
+    for (auto& [id, entry] : registered) {
+        if (entry.key == key && entry.modifiers == modifiers) {
+            if (entry.onPress) {
+                entry.onPress();
+            }
+            if (entry.onRelease) {
+                entry.onRelease();
+            }
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace korrelang::platform::fake

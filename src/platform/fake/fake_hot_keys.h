@@ -1,0 +1,39 @@
+#pragma once
+
+#include <map>
+
+#include "platform/hot_keys.h"
+
+namespace korrelang::platform::fake {
+
+/// Hot keys a test can press; records registrations and refuses keys it was told are taken.
+class FakeHotKeys : public HotKeys {
+public:
+    struct Entry {
+        KeyCode key = 0;
+        std::uint32_t modifiers = 0;
+        Callback onPress;
+        Callback onRelease;
+    };
+    std::map<int, Entry> registered;
+    std::vector<std::pair<KeyCode, std::uint32_t>> taken;
+    bool suspended = false;
+    int registrations = 0;
+
+    Registration registerHotKey(KeyCode key, std::uint32_t modifiers, Callback onPress,
+                                Callback onRelease) override;
+    void unregisterHotKey(int id) override { registered.erase(id); }
+    void suspend() override { suspended = true; }
+    bool resume() override {
+        suspended = false;
+        return true;
+    }
+
+    /// Presses and releases the registered key; returns false when nothing is registered for it.
+    bool press(KeyCode key, std::uint32_t modifiers);
+
+private:
+    int m_nextId = 1;
+};
+
+}  // namespace korrelang::platform::fake

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <vector>
+
+#include "platform/synthetic_keys.h"
+
+namespace korrelang::platform::fake {
+
+/// Records every key press it is asked for.
+class FakeSyntheticKeys : public SyntheticKeys {
+public:
+    struct Press {
+        KeyCode key = 0;
+        std::uint32_t flags = 0;
+        bool operator==(const Press&) const = default;
+    };
+    std::vector<Press> presses;
+    bool succeeds = true;
+
+    bool simulateKeyPress(KeyCode key, std::uint32_t flags) override {
+        presses.push_back({key, flags});
+        return succeeds;
+    }
+};
+
+}  // namespace korrelang::platform::fake

@@ -1,0 +1,72 @@
+#include "fake_text_element.h"
+
+#include <algorithm>
+#include <cstddef>
+
+namespace korrelang::platform::fake {
+
+namespace {
+
+// Byte offset of the code point with index `index` in UTF-8 `s`, clamped to its end.
+std::size_t byteOffset(const std::string& s, long index) {
+    std::size_t pos = 0;
+    for (long i = 0; i < index && pos < s.size(); ++i) {
+        ++pos;
+        while (pos < s.size() && (static_cast<unsigned char>(s[pos]) & 0xC0) == 0x80) {
+            ++pos;
+        }
+    }
+    return pos;
+}
+
+}  // namespace
+
+AccessResult<std::string> FakeTextElement::selectedText() const {
+    if (selectedTextCode != AccessCode::success) {
+        return AccessResult<std::string>::error(selectedTextCode);
+    }
+    const std::size_t from = byteOffset(text, selection.location);
+    const std::size_t to = byteOffset(text, selection.location + selection.length);
+    return AccessResult<std::string>::ok(text.substr(from, to - from));
+}
+
+AccessResult<TextRange> FakeTextElement::selectedRange() const {
+    if (selectedRangeCode != AccessCode::success) {
+        return AccessResult<TextRange>::error(selectedRangeCode);
+    }
+    return AccessResult<TextRange>::ok(selection);
+}
+
+AccessResult<std::string> FakeTextElement::value() const {
+    if (valueCode != AccessCode::success) {
+        return AccessResult<std::string>::error(valueCode);
+    }
+    return AccessResult<std::string>::ok(text);
+}
+
+int FakeTextElement::setSelectedRange(TextRange range) {
+    if (setRangeCode != AccessCode::success) {
+        return setRangeCode;
+    }
+    rangesSet.push_back(range);
+    selection = range;
+    return AccessCode::success;
+}
+
+int FakeTextElement::setSelectedText(std::string_view newText) {
+    if (setTextCode != AccessCode::success) {
+        return setTextCode;
+    }
+    textsSet.emplace_back(newText);
+    const std::size_t from = byteOffset(text, selection.location);
+    const std::size_t to = byteOffset(text, selection.location + selection.length);
+    text.replace(from, to - from, newText);
+    long inserted = 0;
+    for (const char c : newText) {
+        inserted += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+    }
+    selection = {selection.location + inserted, 0};
+    return AccessCode::success;
+}
+
+}  // namespace korrelang::platform::fake

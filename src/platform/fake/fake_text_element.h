@@ -1,0 +1,33 @@
+#pragma once
+
+#include "platform/accessibility_text.h"
+
+namespace korrelang::platform::fake {
+
+/// A text field whose answers a test sets. Ranges are in whole code points of `text`, which is
+/// what tests written with single-code-point characters expect; each answer's code can be forced.
+class FakeTextElement : public TextElement {
+public:
+    std::string roleName = "text";
+    std::optional<std::vector<std::string>> interfaces =
+        std::vector<std::string>{"Accessible", "Text", "EditableText"};
+    std::string text;
+    TextRange selection;  ///< caret when length is 0
+    int selectedTextCode = AccessCode::success;
+    int selectedRangeCode = AccessCode::success;
+    int valueCode = AccessCode::success;
+    int setRangeCode = AccessCode::success;
+    int setTextCode = AccessCode::success;
+    std::vector<TextRange> rangesSet;   ///< every range written
+    std::vector<std::string> textsSet;  ///< every text written
+
+    std::string role() const override { return roleName; }
+    std::optional<std::vector<std::string>> interfaceNames() const override { return interfaces; }
+    AccessResult<std::string> selectedText() const override;
+    AccessResult<TextRange> selectedRange() const override;
+    AccessResult<std::string> value() const override;
+    int setSelectedRange(TextRange range) override;
+    int setSelectedText(std::string_view newText) override;
+};
+
+}  // namespace korrelang::platform::fake

@@ -1,0 +1,255 @@
+#include "accessibility_service.h"
+
+#include <QDateTime>
+#include <algorithm>
+
+#include "engine/grapheme_cursor.h"
+#include "engine/keyboard_mapping_registry.h"
+#include "engine/log_line.h"
+#include "engine/log_sink.h"
+
+namespace korrelang::service {
+
+namespace {
+
+using engine::LogLine;
+namespace AccessCode = platform::AccessCode;
+
+void print(const LogLine& line) {
+    if (engine::LogSink::active()) {
+        engine::LogSink::write(line);
+    }
+}
+
+void print(std::string_view plain) {
+    print(LogLine(plain));
+}
+
+LogLine withUserText(std::string_view before, std::string_view text, std::string_view after) {
+    LogLine line(before);
+    line.appendUserText(text, engine::GraphemeCursor::count(text));
+    line.append(after);
+    return line;
+}
+
+std::string boolText(bool value) {
+    return value ? "true" : "false";
+}
+
+}  // namespace
+
+bool AccessibilityService::checkAccessibilityPermission() const {
+    const bool trusted = m_accessibility.isTrusted();
+    const std::string now = QDateTime::currentDateTimeUtc().toString(Qt::ISODate).toStdString();
+    print("🔐 [" + now + "] Accessibility Check: " + boolText(trusted));
+    m_workspace.systemLog(std::string("🔐 Korrelang: Accessibility Check Result = ") +
+                          (trusted ? "1" : "0"));
+    return trusted;
+}
+
+void AccessibilityService::requestAccessibilityPermission() {
+    if (m_accessibility.requestTrust()) {
+        return;
+    }
+    const std::string address = m_accessibility.settingsAddress();
+    if (address.empty() || !m_workspace.openAddress(address)) {
+        print("💡 Turn on assistive technologies in your desktop's accessibility settings");
+    }
+}
+
+std::shared_ptr<platform::TextElement> AccessibilityService::getFocusedElement() const {
+    // "Log" lines go to the system log and, indented, to standard output.
+    const auto log = [this](const std::string& line) {
+        m_workspace.systemLog(line);
+        print("      " + line);
+    };
+    log("🔍 getFocusedElement() called");
+    log("✅ Created system-wide element");
+    log("🔍 Getting focused application...");
+    const platform::FocusLookup lookup = m_accessibility.focusedElement();
+    log("📊 App result code: " + std::to_string(lookup.applicationCode));
+    if (lookup.applicationCode != AccessCode::success) {
+        log("❌ Failed to get focused app. Error: " + std::to_string(lookup.applicationCode));
+        return nullptr;
+    }
+    print("      ✅ Got app element");
+    print("      ✅ Focused app: " +
+          (lookup.applicationName.empty() ? std::string("Unknown") : lookup.applicationName));
+    print("      🔍 Getting focused UI element...");
+    // Success without an element counts as a failure.
+    const int elementCode = lookup.elementCode == AccessCode::success && !lookup.element
+                                ? AccessCode::noValue
+                                : lookup.elementCode;
+    print("      📊 Element result code: " + std::to_string(elementCode));
+    if (elementCode != AccessCode::success) {
+        print("      ❌ Failed to get focused element. Error: " + std::to_string(elementCode));
+        return nullptr;
+    }
+    const std::string role = lookup.element->role();
+    print("      ✅ Focused element role: " + (role.empty() ? std::string("Unknown") : role));
+    return lookup.element;
+}
+
+std::optional<std::string> AccessibilityService::getSelectedTextViaAccessibility() const {
+    print("   🔍 Getting focused element...");
+    const auto element = getFocusedElement();
+    if (!element) {
+        print("   ❌ Could not get focused element");
+        return std::nullopt;
+    }
+    print("   ✅ Got focused element");
+    print("   🔍 Checking available attributes...");
+    if (const auto names = element->interfaceNames()) {
+        std::string joined;
+        for (const auto& name : *names) {
+            joined += (joined.empty() ? "" : ", ") + name;
+        }
+        const bool hasText = std::find(names->begin(), names->end(), "Text") != names->end();
+        print("   📋 Available attributes: " + joined);
+        print("   🔎 Has AXSelectedText: " + boolText(hasText));
+        print("   🔎 Has AXValue: " + boolText(hasText));
+    } else {
+        print("   ⚠️  Could not get attribute list");
+    }
+    print("   🔍 Requesting selected text (AXSelectedText)...");
+    const auto selected = element->selectedText();
+    if (selected.code != AccessCode::success || !selected.value) {
+        const int code = selected.code != AccessCode::success ? selected.code : AccessCode::noValue;
+        print("   ❌ Failed to get selected text. Error code: " + std::to_string(code));
+        print("   🔍 Trying AXValue as fallback...");
+        const auto value = element->value();
+        if (value.code != AccessCode::success || !value.value) {
+            print("   ❌ AXValue also failed: " + std::to_string(value.code));
+        } else {
+            // Only the size: a field's whole content never goes into a log.
+            print("   ✅ Got AXValue: <" +
+                  std::to_string(engine::GraphemeCursor::count(*value.value)) + " chars>");
+        }
+        return std::nullopt;
+    }
+    print(withUserText(
+        "   ✅ Got selected text: '", *selected.value,
+        "' (length: " + std::to_string(engine::GraphemeCursor::count(*selected.value)) + ")"));
+    return selected.value;
+}
+
+std::optional<std::string> AccessibilityService::getSelectedText() const {
+    print("📥 AccessibilityService.getSelectedText() called");
+    auto text = getSelectedTextViaAccessibility();
+    if (!text) {
+        print("📥 getSelectedTextViaAccessibility returned nil");
+        return std::nullopt;
+    }
+    if (text->empty()) {
+        print("📥 Selected text is empty string");
+        return std::nullopt;
+    }
+    print(withUserText("📥 Returning selected text: '", *text, "'"));
+    return text;
+}
+
+LineText AccessibilityService::lineBeforeCursor(std::string_view value, long cursor) {
+    const std::string_view prefix =
+        engine::GraphemeCursor::prefix(value, static_cast<std::size_t>(std::max(cursor, 0L)));
+    engine::GraphemeCursor characters(prefix);
+    std::string_view character;
+    long index = 0;
+    long lineStart = 0;
+    std::size_t lineStartByte = 0;
+    std::size_t byte = 0;
+    while (characters.next(character)) {
+        byte += character.size();
+        ++index;
+        // A CR LF pair is one character; its line feed ends the line as a lone one does.
+        if (character == "\n" || character == "\r\n") {
+            lineStart = index;
+            lineStartByte = byte;
+        }
+    }
+    LineText line;
+    line.text = std::string(prefix.substr(lineStartByte));
+    line.location = lineStart;
+    line.length = index - lineStart;
+    return line;
+}
+
+std::optional<LineText> AccessibilityService::getTextFromLineStartToCursor() const {
+    const auto element = getFocusedElement();
+    if (!element) {
+        return std::nullopt;
+    }
+    const auto range = element->selectedRange();
+    if (!range.succeeded()) {
+        return std::nullopt;
+    }
+    const auto value = element->value();
+    if (!value.succeeded()) {
+        return std::nullopt;
+    }
+    return lineBeforeCursor(*value.value, range.value->location);
+}
+
+bool AccessibilityService::replaceTextInRange(long location, long length, std::string_view text) {
+    const auto element = getFocusedElement();
+    if (!element || location < 0 || length < 0) {
+        return false;
+    }
+    if (element->setSelectedRange({location, length}) != AccessCode::success) {
+        return false;
+    }
+    return element->setSelectedText(text) == AccessCode::success;
+}
+
+std::optional<std::string> AccessibilityService::getCurrentKeyboardID() const {
+    auto id = m_inputSources.currentSourceID();
+    if (!id) {
+        return std::nullopt;
+    }
+    print("📥 Current keyboard: " + *id);
+    return id;
+}
+
+void AccessibilityService::switchKeyboardForTarget(std::string_view targetID,
+                                                   const std::vector<std::string>& keyboards) {
+    if (keyboards.size() < 2) {
+        print("⚠️ Need at least 2 keyboards for auto-switch");
+        return;
+    }
+    print("🔄 Auto-switching keyboard to match target layout: " + std::string(targetID));
+    const auto& registry = engine::KeyboardMappingRegistry::shared();
+    for (const std::string& id : keyboards) {
+        const auto mapping = registry.mappingFor(id);
+        if (mapping && mapping->id() == targetID) {
+            print("🎯 Switching to: " + id);
+            switchToKeyboard(id);
+            return;
+        }
+    }
+    print("⚠️ Could not find keyboard matching target layout '" + std::string(targetID) +
+          "' in selected keyboards");
+}
+
+bool AccessibilityService::switchToKeyboard(std::string_view id) {
+    print("🔄 Attempting to switch to keyboard: " + std::string(id));
+    const auto sources = m_inputSources.enabledSources();
+    if (!sources) {
+        print("❌ Could not get input source list");
+        return false;
+    }
+    for (const platform::InputSource& source : *sources) {
+        if (source.id.empty() || source.id != id) {
+            continue;
+        }
+        const int status = m_inputSources.selectSource(source.id);
+        if (status != 0) {
+            print("❌ Failed to switch. Error: " + std::to_string(status));
+            return false;
+        }
+        print("✅ Successfully switched to: " + std::string(id));
+        return true;
+    }
+    print("❌ Keyboard not found: " + std::string(id));
+    return false;
+}
+
+}  // namespace korrelang::service

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace korrelang::testing {
+
+/// Runs the event loop until `condition` holds or `limit` passes; returns whether it held.
+/// The limit only bounds a failing test: passing tests never wait for it.
+bool waitUntil(const std::function<bool()>& condition,
+               std::chrono::milliseconds limit = std::chrono::seconds(10));
+
+/// Runs a program to its end and returns its standard output; an empty string on failure.
+std::string runProgram(const QString& program, const QStringList& arguments,
+                       const QByteArray& input = {});
+
+/// A child process that is stopped (by its own id) when the object goes away.
+class Child {
+public:
+    Child(const QString& program, const QStringList& arguments,
+          const QStringList& extraEnvironment = {});
+    ~Child();
+    Child(const Child&) = delete;
+    Child& operator=(const Child&) = delete;
+
+    qint64 pid() const { return m_process.processId(); }
+    bool isRunning() const { return m_process.state() == QProcess::Running; }
+
+private:
+    QProcess m_process;
+};
+
+/// mousepad with its own window, focused and empty, ready for keys.
+class Mousepad {
+public:
+    /// Starts the editor; `withAccessibility` false starts it with the accessibility bridge off.
+    explicit Mousepad(bool withAccessibility = true);
+
+    /// The editor window is the active window.
+    bool isReady() const { return m_ready; }
+    qint64 pid() const { return m_child.pid(); }
+    const std::string& window() const { return m_window; }
+
+    /// Types text as keysyms (layout-independent) into the focused editor.
+    void type(const std::string& text) const;
+    /// Presses a key chord with xdotool ("ctrl+a").
+    void key(const std::string& chord) const;
+
+private:
+    Child m_child;
+    std::string m_window;
+    bool m_ready = false;
+};
+
+/// The id of the active window as xdotool prints it, or empty.
+std::string activeWindow();
+
+}  // namespace korrelang::testing
