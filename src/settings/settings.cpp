@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QStandardPaths>
 
 #include "capitalization_monitor.h"
@@ -15,7 +16,6 @@ namespace korrelang::settings {
 
 namespace {
 
-const QString kStatisticsKey = QStringLiteral("statistics");
 const QString kUnreadableStatisticsKey = QStringLiteral("statisticsUnreadable");
 constexpr QFileDevice::Permissions kOwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
 constexpr QFileDevice::Permissions kOthers = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
@@ -103,17 +103,6 @@ QStringList readList(const QSettings& store, const QString& key) {
         }
         default:
             return {};
-    }
-}
-
-std::optional<ConversionStatistics> decodeStatistics(const QVariant& stored) {
-    switch (stored.typeId()) {
-        case QMetaType::QString:
-            return ConversionStatistics::fromJson(stored.toString().toUtf8());
-        case QMetaType::QByteArray:
-            return ConversionStatistics::fromJson(stored.toByteArray());
-        default:
-            return std::nullopt;
     }
 }
 
@@ -269,22 +258,69 @@ void Settings::setKnownKeyboards(const QStringList& value) {
     store(QStringLiteral("knownKeyboards"), value);
 }
 
+QString Settings::statisticsPath() const {
+    return QFileInfo(m_store.fileName()).absolutePath() + QStringLiteral("/statistics.json");
+}
+
+bool Settings::refreshStatistics() const {
+    const QFileInfo info(statisticsPath());
+    if (!info.exists()) {
+        m_statisticsFile.reset();
+        return false;
+    }
+    if (m_statisticsFile && m_statisticsFile->modified == info.lastModified() &&
+        m_statisticsFile->size == info.size()) {
+        return true;
+    }
+    StatisticsFile state{info.lastModified(), info.size(), false, {}};
+    QFile file(info.filePath());
+    if (file.open(QIODevice::ReadOnly)) {
+        if (std::optional<ConversionStatistics> log =
+                ConversionStatistics::fromJson(file.readAll())) {
+            state.readable = true;
+            state.log = std::move(*log);
+        }
+    }
+    m_statisticsFile = std::move(state);
+    return true;
+}
+
 ConversionStatistics Settings::statistics() const {
-    const QVariant stored = m_store.value(kStatisticsKey);
-    if (!stored.isValid()) {
+    if (!refreshStatistics() || !m_statisticsFile->readable) {
         return {};
     }
-    return decodeStatistics(stored).value_or(ConversionStatistics());
+    return m_statisticsFile->log;
 }
 
 void Settings::setStatistics(const ConversionStatistics& statistics) {
-    const QVariant stored = m_store.value(kStatisticsKey);
-    if (stored.isValid() && !decodeStatistics(stored)) {
-        log(QStringLiteral("⚠️ The conversion log could not be read; it is kept under \"") +
-            kUnreadableStatisticsKey + QStringLiteral("\" and a new log begins"));
-        m_store.setValue(kUnreadableStatisticsKey, stored);
+    const QString path = statisticsPath();
+    if (refreshStatistics() && !m_statisticsFile->readable) {
+        const QString aside = QFileInfo(path).absolutePath() + QStringLiteral("/") +
+                              kUnreadableStatisticsKey + QStringLiteral(".json");
+        if (QFile::exists(aside)) {
+            log(QStringLiteral("⚠️ Replacing an older unreadable conversion log: ") + aside);
+            QFile::remove(aside);
+        }
+        log(QStringLiteral("⚠️ The conversion log could not be read; it is kept as ") + aside +
+            QStringLiteral(" and a new log begins"));
+        if (!QFile::rename(path, aside)) {
+            log(QStringLiteral("❌ Cannot move the unreadable conversion log aside; it stays"));
+            return;
+        }
     }
-    store(kStatisticsKey, QString::fromUtf8(statistics.toJson()));
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || !file.setPermissions(kOwnerOnly)) {
+        log(QStringLiteral("❌ Failed to write the conversion log: ") + file.errorString());
+        return;
+    }
+    file.write(statistics.toJson());
+    if (!file.commit()) {
+        log(QStringLiteral("❌ Failed to write the conversion log: ") + file.errorString());
+        m_statisticsFile.reset();
+        return;
+    }
+    const QFileInfo info(path);
+    m_statisticsFile = StatisticsFile{info.lastModified(), info.size(), true, statistics};
     emit statisticsChanged();
 }
 
