@@ -1,0 +1,149 @@
+#include "menu_popup_view_model.h"
+
+#include <QSet>
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "engine/keyboard_mapping_registry.h"
+#include "popup_figures.h"
+#include "service/accessibility_service.h"
+#include "settings/conversion_statistics.h"
+#include "settings/settings.h"
+#include "settings/statistics_period.h"
+
+namespace korrelang::ui {
+
+MenuPopupViewModel::MenuPopupViewModel(settings::Settings& settings,
+                                       service::AccessibilityService& accessibility,
+                                       QObject* parent)
+    : QObject(parent), m_settings(settings), m_accessibility(accessibility) {
+    m_pollTimer.setInterval(kPermissionPollMilliseconds);
+    connect(&m_pollTimer, &QTimer::timeout, this, &MenuPopupViewModel::checkPermission);
+    connect(&m_settings, &settings::Settings::isEnabledChanged, this,
+            &MenuPopupViewModel::isEnabledChanged);
+    connect(&m_settings, &settings::Settings::selectedKeyboardsChanged, this,
+            &MenuPopupViewModel::refresh);
+    connect(&m_settings, &settings::Settings::statisticsPeriodChanged, this,
+            &MenuPopupViewModel::refresh);
+    connect(&m_settings, &settings::Settings::statisticsChanged, this,
+            &MenuPopupViewModel::refresh);
+    refresh();
+}
+
+bool MenuPopupViewModel::isEnabled() const {
+    return m_settings.isEnabled();
+}
+
+void MenuPopupViewModel::setIsEnabled(bool value) {
+    m_settings.setIsEnabled(value);
+}
+
+void MenuPopupViewModel::setShortcutText(const QString& text) {
+    if (text == m_shortcutText) {
+        return;
+    }
+    m_shortcutText = text;
+    emit shortcutTextChanged();
+    refresh();
+}
+
+QString MenuPopupViewModel::period() const {
+    return m_settings.statisticsPeriodRawValue();
+}
+
+void MenuPopupViewModel::setPeriod(const QString& period) {
+    m_settings.setStatisticsPeriodRawValue(period);
+}
+
+QStringList MenuPopupViewModel::periods() const {
+    QStringList names;
+    for (const settings::StatisticsPeriod period : settings::kAllStatisticsPeriods) {
+        names.append(settings::rawValue(period));
+    }
+    return names;
+}
+
+void MenuPopupViewModel::refresh() {
+    std::vector<std::string> layoutIDs;
+    for (const QString& id : m_settings.selectedKeyboards()) {
+        layoutIDs.push_back(id.toStdString());
+    }
+    QSet<QString> languages;
+    for (const engine::KeyboardMapping& mapping :
+         engine::KeyboardMappingRegistry::shared().mappingsFor(layoutIDs)) {
+        languages.insert(QString::fromStdString(mapping.displayName()));
+    }
+    const settings::ConversionStatistics log = m_settings.statistics();
+    const settings::PeriodSummary summary = settings::ConversionStatistics::periodSummary(
+        m_settings.statisticsPeriod(), languages, log.conversions());
+
+    m_conversionCount = summary.conversionCount;
+    const std::optional<int> change =
+        PopupFigures::changePercent(summary.conversionCount, summary.previousConversionCount);
+    m_changeVisible = change.has_value();
+    m_changeText = change ? PopupFigures::changeText(*change) : QString();
+    m_changeIsRise = change && *change >= 1;
+    m_charactersText = PopupFigures::characterText(summary.characterCount);
+
+    int busiest = 1;
+    for (const settings::DirectionDelta& delta : summary.deltas) {
+        busiest = std::max(busiest, delta.current);
+    }
+    m_directionGroups.clear();
+    for (const QList<settings::DirectionDelta>& group : PopupFigures::groupDeltas(summary.deltas)) {
+        QVariantList rows;
+        for (const settings::DirectionDelta& delta : group) {
+            const std::optional<int> rowChange =
+                PopupFigures::changePercent(delta.current, delta.previous);
+            rows.append(QVariantMap{
+                {QStringLiteral("label"), PopupFigures::directionLabel(delta.direction)},
+                {QStringLiteral("current"), delta.current},
+                {QStringLiteral("fraction"), static_cast<double>(delta.current) / busiest},
+                {QStringLiteral("changeText"),
+                 rowChange ? PopupFigures::changeText(*rowChange) : QString()},
+                {QStringLiteral("changeIsRise"), rowChange && *rowChange >= 1},
+            });
+        }
+        m_directionGroups.append(QVariantMap{{QStringLiteral("rows"), rows}});
+    }
+    m_hintText = summary.deltas.isEmpty() && !m_shortcutText.isEmpty()
+                     ? QStringLiteral("Use %1 to convert text").arg(m_shortcutText)
+                     : QString();
+    emit figuresChanged();
+}
+
+void MenuPopupViewModel::checkPermission() {
+    const bool trusted = m_accessibility.checkAccessibilityPermission();
+    if (trusted != m_hasAccessibility) {
+        m_hasAccessibility = trusted;
+        emit hasAccessibilityChanged();
+    }
+}
+
+void MenuPopupViewModel::setShown(bool shown) {
+    if (shown) {
+        refresh();
+        checkPermission();
+        m_pollTimer.start();
+    } else {
+        m_pollTimer.stop();
+    }
+}
+
+void MenuPopupViewModel::openPreferences() {
+    emit preferencesRequested();
+    emit closeRequested();
+}
+
+void MenuPopupViewModel::quit() {
+    emit quitRequested();
+}
+
+void MenuPopupViewModel::grantPermission() {
+    emit closeRequested();
+    QTimer::singleShot(kPromptDelayMilliseconds, this,
+                       [this] { m_accessibility.requestAccessibilityPermission(); });
+}
+
+}  // namespace korrelang::ui
