@@ -186,6 +186,21 @@ TEST(TelemetryManager, KeepsSignalsThroughARefusedConnectionAndATimeOut) {
     EXPECT_EQ(server.receivedTypes(), (QStringList{"a", "a"}));
 }
 
+TEST(TelemetryManager, ABatchUnansweredAtExitIsKept) {
+    const PrivateHome home;
+    HttpTestServer server;
+    server.script({0});
+    {
+        TelemetryManager telemetry(testConfiguration(server.baseURL()));
+        telemetry.send(QStringLiteral("a"));
+        ASSERT_TRUE(waitUntil([&] { return !server.requests().isEmpty(); }));
+    }
+    const QJsonArray cached = readCacheFile(home.cacheFile());
+    ASSERT_EQ(cached.size(), 1);
+    EXPECT_EQ(cached.first().toObject().value(QStringLiteral("type")).toString(),
+              QStringLiteral("a"));
+}
+
 TEST(TelemetryManager, CacheSurvivesARestartBoundedAndOwnerOnly) {
     const PrivateHome home;
     LogLines log;
