@@ -32,21 +32,20 @@ void log(const QString& text) {
     engine::LogSink::write(engine::LogLine(text.toStdString()));
 }
 
-// The file holds the user's blacklist and conversion log: readable by the user alone. QSettings
-// writes through a temporary file that takes over the permissions of the existing one, so the
-// file is created 0600 before QSettings ever writes it.
-QString prepareStoreFile(const QString& path) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
+// The file holds the user's choices, the blacklist among them: readable by the user alone.
+// QSettings writes through a temporary file that takes over the permissions of the existing
+// one, so the file is created 0600 before QSettings first writes it.
+void prepareStoreFile(const QString& path) {
     QFile file(path);
-    if (!file.exists()) {
-        if (!file.open(QIODevice::WriteOnly, kOwnerOnly)) {
-            log(QStringLiteral("❌ Cannot create the settings file ") + path + QStringLiteral(": ") +
-                file.errorString());
-        }
-    } else {
+    if (file.exists()) {
         restrictToOwner(file);
+        return;
     }
-    return path;
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    if (!file.open(QIODevice::WriteOnly, kOwnerOnly)) {
+        log(QStringLiteral("❌ Cannot create the settings file ") + path + QStringLiteral(": ") +
+            file.errorString());
+    }
 }
 
 // Booleans as INI holds them ("true", "false"), and numbers; anything else is not a Boolean
@@ -109,7 +108,7 @@ QStringList readList(const QSettings& store, const QString& key) {
 }  // namespace
 
 Settings::Settings(const QString& path, QObject* parent)
-    : QObject(parent), m_store(prepareStoreFile(path), QSettings::IniFormat) {
+    : QObject(parent), m_store(path, QSettings::IniFormat) {
     if (m_store.status() == QSettings::FormatError) {
         log(QStringLiteral(
                 "⚠️ The settings file has lines that cannot be read; they are ignored: ") +
@@ -144,14 +143,12 @@ QString Settings::defaultPath() {
 }
 
 void Settings::store(const QString& key, const QVariant& value) {
+    prepareStoreFile(m_store.fileName());
     m_store.setValue(key, value);
     m_store.sync();
     if (m_store.status() == QSettings::AccessError) {
         log(QStringLiteral("❌ Failed to write the settings file: ") + m_store.fileName());
-        return;
     }
-    QFile file(m_store.fileName());
-    restrictToOwner(file);
 }
 
 void Settings::report(const char* eventName, bool value) {
@@ -308,6 +305,7 @@ void Settings::setStatistics(const ConversionStatistics& statistics) {
             return;
         }
     }
+    QDir().mkpath(QFileInfo(path).absolutePath());
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || !file.setPermissions(kOwnerOnly)) {
         log(QStringLiteral("❌ Failed to write the conversion log: ") + file.errorString());

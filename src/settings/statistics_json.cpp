@@ -109,6 +109,8 @@ private:
         if (!consume('[')) {
             return false;
         }
+        // Records take about a hundred bytes each.
+        records.reserve(static_cast<qsizetype>(m_end - m_p) / 100);
         if (consume(']')) {
             return true;
         }

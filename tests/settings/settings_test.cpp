@@ -342,6 +342,25 @@ TEST_F(SettingsTest, StatisticsLiveInTheirOwnOwnerOnlyFile) {
     EXPECT_EQ(settings.statistics(), other);
 }
 
+TEST_F(SettingsTest, AFailedLogWriteIsLoggedAndNotReportedAsStored) {
+    // A file where the settings directory should be.
+    QFile blocker(m_home.filePath(QStringLiteral("blocker")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    Settings settings(m_home.filePath(QStringLiteral("blocker/Korrelang.conf")));
+    const LogCapture log;
+    QSignalSpy changed(&settings, &Settings::statisticsChanged);
+    ConversionStatistics statistics;
+    statistics.recordConversion(QStringLiteral("English"), QStringLiteral("Russian"), 3);
+    settings.setStatistics(statistics);
+    EXPECT_EQ(changed.count(), 0);
+    EXPECT_TRUE(settings.statistics().conversions().isEmpty());
+    ASSERT_FALSE(log.lines().isEmpty());
+    EXPECT_TRUE(
+        log.lines().last().startsWith(QStringLiteral("❌ Failed to write the conversion log")))
+        << log.lines().last().toStdString();
+}
+
 TEST_F(SettingsTest, AnUnreadableLogReadsEmptyAndIsMovedAsideBeforeANewOne) {
     const QByteArray blobs[] = {
         R"({"conversions":[{"timestamp":1,"fromLanguage":"English","toLangu)",
