@@ -11,10 +11,10 @@ cmake --build build --parallel "$(nproc)" --target korrelang
 bin=build/bin/korrelang
 "$bin" --help
 echo
-echo "Demonstration: \"ghbdtn, rfr ltkf?\" typed on a US keyboard by someone who meant Russian:"
-echo "  \$ $bin convert --layouts xkb.us.English,xkb.ru.Russian 'ghbdtn, rfr ltkf?'"
+echo "Demonstration: \"Ghbdtn vbh\" typed on a US keyboard by someone who meant Russian:"
+echo "  \$ $bin convert --layouts xkb.us.English,xkb.ru.Russian 'Ghbdtn vbh'"
 printf '  '
-"$bin" convert --layouts xkb.us.English,xkb.ru.Russian 'ghbdtn, rfr ltkf?'
+"$bin" convert --layouts xkb.us.English,xkb.ru.Russian 'Ghbdtn vbh'
 echo
 echo "  \$ $bin convert --json --layouts com.apple.keylayout.US,com.apple.keylayout.Hebrew 'akuo'"
 printf '  '

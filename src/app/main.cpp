@@ -1,1 +1,10 @@
-int main() { return 0; }
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/command_line.h"
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    return korrelang::cli::CommandLine::run(args, std::cin, std::cout, std::cerr);
+}

@@ -8,6 +8,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "character_index.h"
 #include "key_code.h"
 
 namespace korrelang::engine {
@@ -44,11 +45,15 @@ struct KeyPosition {
 class KeyboardMapping {
 public:
     /// Builds a mapping and its derived indexes. Returns nothing (and logs) when the table names
-    /// a key code twice or a text is not valid UTF-8.
-    static std::optional<KeyboardMapping> create(std::string id, std::string displayName,
-                                                 std::vector<std::string> layoutPatterns,
-                                                 bool isRTL, bool isCaseSensitive,
-                                                 std::vector<KeyEntry> keyMap);
+    /// a key code twice, a key code is out of range or a text is not valid UTF-8.
+    ///
+    /// `characters` numbers the characters; mappings built on one shared index can be scored
+    /// together with flat lookups (the registry builds all of its mappings on one). Without it
+    /// the mapping gets an index of its own.
+    static std::optional<KeyboardMapping> create(
+        std::string id, std::string displayName, std::vector<std::string> layoutPatterns,
+        bool isRTL, bool isCaseSensitive, std::vector<KeyEntry> keyMap,
+        std::shared_ptr<CharacterIndex> characters = nullptr);
 
     const std::string& id() const { return m_data->id; }
     const std::string& displayName() const { return m_data->displayName; }
@@ -76,7 +81,27 @@ public:
     /// "."-separated component or ends the lowered identifier.
     bool matchesLayoutID(std::string_view loweredID, std::string_view lastComponent) const;
 
-    bool operator==(const KeyboardMapping& other) const { return m_data == other.m_data; }
+    /// The index that numbers this mapping's characters.
+    const CharacterIndex& characterIndex() const { return *m_data->characters; }
+    /// The key that types the character numbered `number` in characterIndex(), if any.
+    std::optional<KeyPosition> keyForNumber(std::int32_t number) const {
+        if (number < 0 || static_cast<std::size_t>(number) >= m_data->keyByNumber.size()) {
+            return std::nullopt;
+        }
+        const std::int8_t code = m_data->keyByNumber[static_cast<std::size_t>(number)];
+        if (code < 0) {
+            return std::nullopt;
+        }
+        return KeyPosition{static_cast<KeyCode>(code >> 1), (code & 1) != 0};
+    }
+    /// Whether some key types the character numbered `number`.
+    bool typesNumber(std::int32_t number) const {
+        return number >= 0 && static_cast<std::size_t>(number) < m_data->keyByNumber.size() &&
+               m_data->keyByNumber[static_cast<std::size_t>(number)] >= 0;
+    }
+
+    /// Two mappings are equal when they are the same catalogue entry or equal in every field.
+    bool operator==(const KeyboardMapping& other) const;
 
 private:
     struct Data {
@@ -89,6 +114,8 @@ private:
         std::array<int, kKeyCodeLimit> keyIndex{};  // key code → index into keyMap, or -1
         std::unordered_map<std::string, KeyPosition> charToKey;
         std::unordered_set<std::string> characterSet;
+        std::shared_ptr<const CharacterIndex> characters;
+        std::vector<std::int8_t> keyByNumber;  // character number → key code × 2 + shifted, or -1
     };
 
     explicit KeyboardMapping(std::shared_ptr<const Data> data) : m_data(std::move(data)) {}
