@@ -229,6 +229,7 @@ def tricky_identifiers(registry):
         'xkb.br.Brazilian', 'xkb.by.Byelorussian', 'xkb.az.Azeri', 'xkb.fr.AZERTY',
         'xkb.de.QWERTZ', 'xkb.x.dari', 'xkb.x.Hangul', 'xkb.x.hangul.', 'x.fa-', 'x.fa',
         '\u0600us', 'xkb.x.\u0600us', 'a,b', 'xkb.x.Hebrew\u200d', 'xkb.x.\u200dHebrew',
+        '-us', '-ru', '-', '--', '-.he', '--help',
     ]
     for m in registry.all:
         for p in m.layout_patterns:
@@ -250,13 +251,16 @@ def random_identifiers(rng, registry, count):
     return out
 
 
+TRICKY_ACTIVE = []
+
+
 def check_resolve(korrelang, registry, rng, tally):
     ids = tricky_identifiers(registry) + random_identifiers(rng, registry, 200)
-    # Arguments beginning with "-" would read as options; line breaks would split the output.
-    ids = [i for i in ids if not i.startswith('-') and '\n' not in i and '\r' not in i]
+    # Line breaks would split the output.
+    ids = [i for i in ids if '\n' not in i and '\r' not in i]
     for start in range(0, len(ids), 150):
         batch = ids[start:start + 150]
-        args = ['resolve'] + batch
+        args = ['resolve', '--'] + batch
         code, out, err = run(korrelang, args)
         if code != 0:
             tally.fail(f'RESOLVE: exit {code} for a batch of {len(batch)}: '
@@ -273,7 +277,7 @@ def check_resolve(korrelang, registry, rng, tally):
             want = 'none' if hit is None else hit.id
             if line != want:
                 tally.fail(f'RESOLVE: {layout_id!r}: expected {want}, got {line}\n'
-                           f'  reproduce: {command_line(korrelang, ["resolve", layout_id])}')
+                           f'  reproduce: {command_line(korrelang, ["resolve", "--", layout_id])}')
             else:
                 tally.ok()
 
@@ -281,7 +285,16 @@ def check_resolve(korrelang, registry, rng, tally):
 # ---------------------------------------------------------------------------------------
 # Texts
 
-SPACES = [' ', ' ', ' ', ' ', '\n', '\r\n', '\t', '\u00a0', '\u3000', '\u2029']
+SPACES = [' ', ' ', ' ', ' ', '\n', '\r\n', '\t', '\u00a0', '\u3000', '\u2029', '\r',
+          '\n\r', '\u0085', '\u1680', '\u202f', '\u2007', '\u000b', '\u000c', '\u2028',
+          ' \u200d', ' \u0301']
+# Invisible or separator-like characters that are not White_Space.
+NOT_SPACES = ['\u200b', '\ufeff', '\u180e', '\u001c', '\u001f', '\u00ad', '\u200c',
+              '\u200d', '\u2060']
+# Letters whose full upper case is unusual (several code points, or not a plain letter).
+SPECIAL_LETTERS = ['\u00df', '\ufb01', '\u0149', '\u01c6', '\u0390', '\u01f0', '\u0345',
+                   '\u216b', '\u24d0', '\u3005', 'i\u0307', '\u0131', '\u03c2', '\u1e9e',
+                   '\u0587', '\u1f80', '\u00e9', 'e\u0301']
 QUOTES = ['\u2019', '\u2018', '\u201c', '\u201d', '\u00ab', '\u00bb', '\u05f4', '\u05f3',
           "'", '"']
 EMOJI = ['\U0001F600', '\U0001F44D', '\U0001F44D\U0001F3FD', '\U0001F468\u200d\U0001F469\u200d'
@@ -289,7 +302,10 @@ EMOJI = ['\U0001F600', '\U0001F44D', '\U0001F44D\U0001F3FD', '\U0001F468\u200d\U
          '\u20ac', '\u00a9', '\u2122', '\u2603']
 DECOMPOSED = ['e\u0301', 'a\u0308', 'n\u0303', 'o\u0302\u0323', 'u\u0308\u0301', 'c\u0327',
               'A\u030a', 'i\u0307', 'z\u030c', 'E\u0300', 'g\u0306', 's\u0323\u0307',
-              '\u0438\u0306', '\u0435\u0308', '\u03b1\u0301', '\u05e9\u05c1', 'x\u0301']
+              '\u0438\u0306', '\u0435\u0308', '\u03b1\u0301', '\u05e9\u05c1', 'x\u0301',
+              '\u2019\u0301', '"\u0301', '\u00ab\u0308', '\uac00\u11a8', '\uac00\u0301',
+              '\u0915\u093c', '\u0928\u093c', '\u0a32\u0a3c', '\u0e01\u0e48\u0e38',
+              '\u0e01\u0e38\u0e48']
 PUNCT = ['.', '!', '?', ',', ';', ':', '-', '(', ')', '. ', '! ', '? ', '...', '.\u0301']
 DIGITS = '0123456789'
 
@@ -309,12 +325,21 @@ def random_hangul(rng):
     return chr(rng.randint(0x3131, 0x3163))
 
 
-def type_keys(rng, mapping, count, shift_rate):
+_NFD = rc.icu.Normalizer2.getNFDInstance()
+
+
+def nfd(text):
+    return str(_NFD.normalize(text)) if text else text
+
+
+def type_keys(rng, mapping, count, shift_rate, nfd_rate=0.0):
     """Text produced by pressing count random keys of mapping."""
     out = []
     for _ in range(count):
         normal, shifted = mapping.key_map[rng.choice(rc.KEY_ORDER)]
-        out.append(shifted if rng.random() < shift_rate else normal)
+        text = shifted if rng.random() < shift_rate else normal
+        # Applications may hand over text in decomposed form.
+        out.append(nfd(text) if rng.random() < nfd_rate else text)
     return ''.join(out)
 
 
@@ -344,13 +369,16 @@ def make_text(rng, source, selected):
             return ''.join(p + (rng.choice(SPACES) if rng.random() < 0.2 else '')
                            for p in parts)
     shift_rate = rng.choice([0.0, 0.1, 0.3, 0.7])
+    nfd_rate = rng.choice([0.0, 0.0, 0.0, 0.3, 1.0])
     pieces = []
     for _ in range(rng.randint(1, 12)):
         kind = rng.random()
         if kind < 0.55:
-            pieces.append(type_keys(rng, source, rng.randint(1, 8), shift_rate))
-        elif kind < 0.67:
+            pieces.append(type_keys(rng, source, rng.randint(1, 8), shift_rate, nfd_rate))
+        elif kind < 0.65:
             pieces.append(rng.choice(SPACES))
+        elif kind < 0.67:
+            pieces.append(rng.choice(NOT_SPACES if rng.random() < 0.5 else SPECIAL_LETTERS))
         elif kind < 0.72:
             pieces.append(rng.choice(PUNCT))
         elif kind < 0.76:
@@ -394,8 +422,11 @@ def index_marks(registry):
 
 
 class Case:
-    def __init__(self, text, layouts, active=None, preferred=None, note=''):
-        self.text = text
+    def __init__(self, text, layouts, active=None, preferred=None, note='', words=None):
+        # words: the text given as several arguments, which the command line joins with
+        # single spaces.
+        self.text = text if words is None else ' '.join(words)
+        self.words = [self.text] if words is None else words
         self.layouts = layouts
         self.active = active
         self.preferred = preferred
@@ -407,7 +438,7 @@ class Case:
             a += ['--active', self.active]
         if self.preferred is not None:
             a += ['--preferred', self.preferred]
-        return a + ['--json', '--', self.text]
+        return a + ['--json', '--'] + self.words
 
 
 def random_case(rng, registry, pool):
@@ -441,8 +472,10 @@ def random_case(rng, registry, pool):
         active = pool.pick(rng, rng.choice(chosen))
     elif r < 0.85:
         active = pool.pick(rng, rng.choice(ids))
-    else:
+    elif r < 0.93:
         active = rng.choice(UNKNOWN_IDS + ['', 'xkb.us.English', 'com.apple.keylayout.ABC'])
+    else:
+        active = rng.choice([i for i in TRICKY_ACTIVE if i != '--'])
     r = rng.random()
     if r < 0.45:
         preferred = None
@@ -502,7 +535,85 @@ def fixed_cases():
         Case('\u0ab8\u0acd\u0aa4', ['xkb.in(guj).Gujarati', en]),
         Case('a.b!c?d e', [he, en]),
         Case('\u00df. \u0149', ['xkb.de.German', he]),
+        Case('', [en, ru], words=['ghbdtn', 'vbh']),
+        Case('', [en, ru], words=['ghbdtn', '', 'vbh\n']),
+        Case('', [he, en], words=['\u05e9.', '\ufb01', '\u00df']),
+        Case('\u05e9. \ufb01 \u0149! \u01c6? \u0390 \u216b. \u24d0', [he, en]),
+        Case('\u05e9\u200b\u05e9\ufeff\u05e9\u001c\u05e9\u0085\u05e9', [he, en]),
     ]
+
+
+def is_mark(text):
+    return bool(text) and rc.unicodedata.category(text[0]).startswith('M')
+
+
+def every_key(source, base, separator):
+    """Every non-empty key text of source, marks attached to base, joined by separator."""
+    texts = []
+    for code in rc.KEY_ORDER:
+        for text in source.key_map[code]:
+            if text:
+                texts.append(base + text if is_mark(text) else text)
+    return separator.join(texts)
+
+
+def base_character(source):
+    for code in rc.KEY_ORDER:
+        for text in source.key_map[code]:
+            c = rc.clusters(text)
+            if len(c) == 1 and rc.is_letter(text) and not is_mark(text):
+                return text
+    return ''
+
+
+def sentence_end(source, target):
+    """Source text that converts to a sentence end in target, or None.
+
+    A key of the source is preferred: a sign that merely passes through would count
+    against the source in detection."""
+    for code in rc.KEY_ORDER:
+        for shifted, produced in enumerate(target.key_map[code]):
+            if produced in ('.', '!', '?'):
+                typed = source.key_map[code][shifted]
+                if typed and source.char_to_key.get(rc.nfc(typed)) == (code, bool(shifted)):
+                    return typed
+    for end in ('.', '!', '?'):
+        if end not in source.char_to_key:
+            return end
+    return None
+
+
+def sweep_cases(rng, registry, pool):
+    """Every key of every table, converted to several targets, plus sentence capitals of
+    every cased table and long Korean runs."""
+    cases = []
+    layouts = registry.all
+    for i, source in enumerate(layouts):
+        base = base_character(source)
+        targets = [layouts[(i + 1 + rng.randrange(len(layouts) - 1)) % len(layouts)],
+                   layouts[(i + 17) % len(layouts)]]
+        for target in targets:
+            separator = rng.choice([' ', '\n', '  ', '\r\n'])
+            cases.append(Case(every_key(source, base, separator),
+                              [pool.pick(rng, source.id), pool.pick(rng, target.id)],
+                              note=f'every key {source.id} to {target.id}'))
+        if source.id != 'korean':
+            cases.append(Case(type_keys(rng, source, 60, 0.3),
+                              [pool.pick(rng, source.id), pool.pick(rng, 'korean')],
+                              note=f'{source.id} keys to korean'))
+    caseless = [m for m in layouts if not m.is_case_sensitive]
+    for target in layouts:
+        if not target.is_case_sensitive:
+            continue
+        for source in rng.sample(caseless, len(caseless)):
+            end = sentence_end(source, target)
+            if end is None:
+                continue
+            text = every_key(source, base_character(source), end + ' ')
+            cases.append(Case(text, [pool.pick(rng, source.id), pool.pick(rng, target.id)],
+                              note=f'sentence capitals {source.id} to {target.id}'))
+            break
+    return cases
 
 
 def reference_result(registry, case):
@@ -570,12 +681,13 @@ def main():
     registry = rc.Registry(entries)
     index_marks(registry)
     pool = IdentifierPool(registry, rng)
+    TRICKY_ACTIVE[:] = tricky_identifiers(registry)
     tally = Tally()
 
     check_layouts(options.korrelang, entries, tally)
     check_resolve(options.korrelang, registry, rng, tally)
 
-    cases = fixed_cases()
+    cases = fixed_cases() + sweep_cases(rng, registry, pool)
     cases += [random_case(rng, registry, pool) for _ in range(max(options.cases - len(cases), 0))]
     with concurrent.futures.ThreadPoolExecutor(max_workers=max(options.jobs, 1)) as workers:
         for problem in workers.map(lambda c: check_case(options.korrelang, registry, c), cases):
