@@ -540,6 +540,11 @@ def fixed_cases():
         Case('', [he, en], words=['\u05e9.', '\ufb01', '\u00df']),
         Case('\u05e9. \ufb01 \u0149! \u01c6? \u0390 \u216b. \u24d0', [he, en]),
         Case('\u05e9\u200b\u05e9\ufeff\u05e9\u001c\u05e9\u0085\u05e9', [he, en]),
+        # "byelorussian" ends with Russian's pattern: the catalogue resolves it to Russian, but
+        # among the targets the list order decides.
+        Case('ghbdtn', [en, 'xkb.by.Belarusian', ru], active='com.apple.keylayout.Byelorussian'),
+        Case('ghbdtn', [en, ru, 'xkb.by.Belarusian'], active='com.apple.keylayout.Byelorussian'),
+        Case('ghbdtn', ['com.apple.keylayout.Byelorussian', ru]),
     ]
 
 
@@ -688,6 +693,14 @@ def main():
     check_resolve(options.korrelang, registry, rng, tally)
 
     cases = fixed_cases() + sweep_cases(rng, registry, pool)
+    # A few long texts: state carried across many characters (sentence flag, Korean runs).
+    for _ in range(4):
+        case = random_case(rng, registry, pool)
+        source = registry.mapping_for(case.layouts[0]) or registry.all[0]
+        selected = [m for m in registry.mappings_for(case.layouts)] or [source]
+        case.text = case.words[0] = ''.join(make_text(rng, source, selected) for _ in range(300))
+        case.note = 'long text'
+        cases.append(case)
     cases += [random_case(rng, registry, pool) for _ in range(max(options.cases - len(cases), 0))]
     with concurrent.futures.ThreadPoolExecutor(max_workers=max(options.jobs, 1)) as workers:
         for problem in workers.map(lambda c: check_case(options.korrelang, registry, c), cases):
