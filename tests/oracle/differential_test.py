@@ -5,7 +5,7 @@
 
 1. `korrelang layouts --json` must reproduce the layout data file exactly.
 2. `korrelang resolve` must resolve a few hundred ordinary and awkward identifiers as the
-   reference does.
+   reference does; usage errors must exit 2.
 3. `korrelang convert --json` must agree with the reference on fixed and random cases in all
    five result fields and in the exit status (1 when there is no result).
 
@@ -282,6 +282,25 @@ def check_resolve(korrelang, registry, rng, tally):
                 tally.ok()
 
 
+def check_exit_statuses(korrelang, tally):
+    """Usage errors exit 2; an empty standard input is an empty text, which fails with 1."""
+    cases = [
+        (['convert', '--json', '--', 'ghbdtn'], 2),
+        (['convert', '--layouts', 'xkb.us.English,xkb.ru.Russian', '--no-such-option', 'x'], 2),
+        (['convert', '--layouts'], 2),
+        (['convert', '--layouts', 'xkb.us.English,xkb.ru.Russian', '--preferred'], 2),
+        (['convert', '--layouts', 'xkb.us.English,xkb.ru.Russian'], 1),
+        (['convert', '--layouts', 'xkb.us.English,xkb.ru.Russian', '--json'], 1),
+        (['resolve'], 2),
+    ]
+    for args, want in cases:
+        code, out, err = run(korrelang, args)
+        if code != want:
+            tally.fail(f'EXIT: expected {want}, got {code}: {command_line(korrelang, args)}')
+        else:
+            tally.ok()
+
+
 # ---------------------------------------------------------------------------------------
 # Texts
 
@@ -411,7 +430,7 @@ MARK_LAYOUTS = []
 def index_marks(registry):
     for m in registry.all:
         marks = [t for pair in m.key_map.values() for t in pair
-                 if t and rc.unicodedata.category(t[0]).startswith('M')]
+                 if rc.is_combining_mark(t)]
         if marks:
             MARK_TEXTS[m.id] = marks
             MARK_LAYOUTS.append(m.id)
@@ -548,17 +567,13 @@ def fixed_cases():
     ]
 
 
-def is_mark(text):
-    return bool(text) and rc.unicodedata.category(text[0]).startswith('M')
-
-
 def every_key(source, base, separator):
     """Every non-empty key text of source, marks attached to base, joined by separator."""
     texts = []
     for code in rc.KEY_ORDER:
         for text in source.key_map[code]:
             if text:
-                texts.append(base + text if is_mark(text) else text)
+                texts.append(base + text if rc.is_combining_mark(text) else text)
     return separator.join(texts)
 
 
@@ -566,7 +581,7 @@ def base_character(source):
     for code in rc.KEY_ORDER:
         for text in source.key_map[code]:
             c = rc.clusters(text)
-            if len(c) == 1 and rc.is_letter(text) and not is_mark(text):
+            if len(c) == 1 and rc.is_letter(text) and not rc.is_combining_mark(text):
                 return text
     return ''
 
@@ -691,6 +706,7 @@ def main():
 
     check_layouts(options.korrelang, entries, tally)
     check_resolve(options.korrelang, registry, rng, tally)
+    check_exit_statuses(options.korrelang, tally)
 
     cases = fixed_cases() + sweep_cases(rng, registry, pool)
     # A few long texts: state carried across many characters (sentence flag, Korean runs).

@@ -11,9 +11,6 @@ syllables taken apart into jamo (source side) and composed again (Korean target)
 Only the standard library and PyICU are used; every Unicode property comes from ICU.
 """
 
-import sys
-import unicodedata  # only for names in diagnostics, never for a decision
-
 import icu
 
 # Key codes, row by row, left to right: the order of the tokens on each data-file row and
@@ -64,6 +61,15 @@ def is_letter(cluster):
     return bool(cluster) and icu.Char.hasBinaryProperty(cluster[0], _ALPHABETIC)
 
 
+_MARKS = (icu.UCharCategory.NON_SPACING_MARK, icu.UCharCategory.COMBINING_SPACING_MARK,
+          icu.UCharCategory.ENCLOSING_MARK)
+
+
+def is_combining_mark(text):
+    """Whether text begins with a combining mark (general category Mn, Mc or Me)."""
+    return bool(text) and icu.Char.charType(text[0]) in _MARKS
+
+
 def to_upper(text):
     return str(icu.UnicodeString(text).toUpper(_ROOT))
 
@@ -96,7 +102,7 @@ def decode_token(token, where):
         return ' '
     if token.startswith(TOKEN_COMBINING):
         token = token[1:]
-        if not token or unicodedata.category(token[0]) not in ('Mn', 'Mc', 'Me'):
+        if not is_combining_mark(token):
             raise DataError(f'{where}: dotted circle not followed by a combining mark')
     out = []
     i = 0
