@@ -232,8 +232,8 @@ void printLayoutJson(std::ostream& out, const KeyboardMapping& mapping) {
         << ",\"keyMap\":{";
     bool first = true;
     for (const auto& entry : mapping.keyMap()) {
-        out << (first ? "" : ",") << "\"" << entry.keyCode
-            << "\":[" << JsonWriter::quoted(entry.texts.normal) << ","
+        out << (first ? "" : ",") << "\"" << entry.keyCode << "\":["
+            << JsonWriter::quoted(entry.texts.normal) << ","
             << JsonWriter::quoted(entry.texts.shifted) << "]";
         first = false;
     }
