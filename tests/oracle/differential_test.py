@@ -373,9 +373,32 @@ def exclusive_characters(source, other):
     return chars
 
 
+# Characters that join the character before them (or, for the prepended sign, after them)
+# into one cluster, or that split a line: a scanner that takes plain ASCII one byte at a
+# time must still see these.
+JOINERS = ['\u0301', '\u0308\u0323', '\u200d', '\u200c', '\ufe0f', '\U0001F3FD', '\u093e',
+           '\u0651', '\u0e48', '\u20dd', '\r\n', '\r', '\n', '\u0600', '\u1161', '\u11a8',
+           '\U0001F1FA', '\U000E0041']
+
+
+def ascii_run_with_joiners(rng, source):
+    """A long run of what the source types on its ASCII keys, with joiners at random places."""
+    ascii_texts = [t for pair in source.key_map.values() for t in pair
+                   if t and all(ord(c) < 0x80 for c in t) and t != ' ']
+    if not ascii_texts:
+        ascii_texts = ['a', 'b', '1']
+    run = [rng.choice(ascii_texts) for _ in range(rng.choice([7, 15, 16, 17, 31, 32, 33, 63,
+                                                              64, 65, 100]))]
+    for _ in range(rng.randint(1, 3)):
+        run.insert(rng.randrange(len(run) + 1), rng.choice(JOINERS))
+    return ''.join(run)
+
+
 def make_text(rng, source, selected):
     mode = rng.random()
-    if mode < 0.1 and len(selected) >= 2:
+    if mode < 0.05:
+        return ascii_run_with_joiners(rng, source)
+    if mode < 0.15 and len(selected) >= 2:
         # Two layouts near the one-half threshold.
         a, b = rng.sample(selected, 2)
         a_only, b_only = exclusive_characters(a, b), exclusive_characters(b, a)
