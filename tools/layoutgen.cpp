@@ -84,8 +84,8 @@ bool isCombiningMark(UChar32 c) {
 
 // Resolves one token of the notation to the key's text.
 std::string decodeToken(const std::string& token, const std::string& file, int line) {
-    static const std::string kEmpty = "\u2205";        // ∅
-    static const std::string kSpace = "\u2420";        // ␠
+    static const std::string kEmpty = "\u2205";         // ∅
+    static const std::string kSpace = "\u2420";         // ␠
     static const std::string kDottedCircle = "\u25CC";  // ◌
     if (token == kEmpty) {
         return {};
@@ -123,8 +123,9 @@ std::string decodeToken(const std::string& token, const std::string& file, int l
     }
     if (markedCombining != isCombiningMark(first)) {
         fail(file, line,
-             "token '" + token + "': the dotted-circle mark must be used exactly for texts "
-                                 "that begin with a combining mark");
+             "token '" + token +
+                 "': the dotted-circle mark must be used exactly for texts "
+                 "that begin with a combining mark");
     }
     return text;
 }
@@ -167,13 +168,14 @@ int main(int argc, char** argv) {
         }
         if (text.rfind("layout ", 0) == 0) {
             if (expectedRow != 8) {
-                fail(file, lineNumber, "previous layout has only " + std::to_string(expectedRow) +
-                                           " of its 8 rows");
+                fail(file, lineNumber,
+                     "previous layout has only " + std::to_string(expectedRow) + " of its 8 rows");
             }
             const auto fields = split(text.substr(7), '|');
             if (fields.size() != 5) {
-                fail(file, lineNumber, "expected 'layout id | name | ltr/rtl | cased/caseless | "
-                                       "patterns'");
+                fail(file, lineNumber,
+                     "expected 'layout id | name | ltr/rtl | cased/caseless | "
+                     "patterns'");
             }
             Layout layout;
             layout.id = trim(fields[0]);
@@ -212,8 +214,9 @@ int main(int argc, char** argv) {
         const auto tokens = split(text.substr(4), ' ');
         const int size = kRowSizes[expectedRow % 4];
         if (static_cast<int>(tokens.size()) != size) {
-            fail(file, lineNumber, "row " + tag + " has " + std::to_string(tokens.size()) +
-                                       " keys, expected " + std::to_string(size));
+            fail(file, lineNumber,
+                 "row " + tag + " has " + std::to_string(tokens.size()) + " keys, expected " +
+                     std::to_string(size));
         }
         auto& texts = expectedRow < 4 ? layouts.back().normal : layouts.back().shifted;
         for (const auto& token : tokens) {

@@ -3,6 +3,7 @@
 #include <unicode/uchar.h>
 #include <unicode/unorm2.h>
 
+#include "code_point_traits.h"
 #include "hangul.h"
 #include "keyboard_mapping.h"
 #include "layout_converter.h"
@@ -25,22 +26,17 @@ bool ClassifiedCharacter::typedBy(const KeyboardMapping& mapping) const {
     return true;
 }
 
-void CharacterClassifier::classify(std::string_view cluster, ClassifiedCharacter& out) const {
+void CharacterClassifier::classifyNonAscii(std::string_view cluster, char32_t single,
+                                           ClassifiedCharacter& out) const {
     out.pieces.clear();
-    const char32_t first = unicode::firstCodePoint(cluster);
-    const bool single = unicode::codePointCount(cluster) == 1;
-    if (first < 0x80) {
-        out.whitespace = first == ' ' || (first >= 0x09 && first <= 0x0D);
-    } else {
-        out.whitespace = unicode::isWhitespace(first);
-    }
+    const char32_t first = single != kSeveral ? single : unicode::firstCodePoint(cluster);
+    const std::uint8_t traits = CodePointTraits::of(first);
+    out.whitespace = (traits & CodePointTraits::kWhitespace) != 0;
     if (out.whitespace) {
         out.number = out.folded = CharacterIndex::kAbsent;
         return;
     }
-
-    if (single && (first < 0x80 || u_getIntPropertyValue(static_cast<UChar32>(first),
-                                                         UCHAR_NFC_QUICK_CHECK) != UNORM_NO)) {
+    if (single != kSeveral && (traits & CodePointTraits::kNotNfc) == 0) {
         // Already in NFC: the common case, with no normalisation.
         out.number = m_index.findCodePoint(first);
         const char32_t folded = LayoutConverter::foldQuote(first);

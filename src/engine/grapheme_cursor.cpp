@@ -1,5 +1,6 @@
 #include "grapheme_cursor.h"
 
+
 #include <unicode/brkiter.h>
 #include <unicode/uchar.h>
 #include <unicode/utext.h>
@@ -27,15 +28,6 @@ icu::BreakIterator* threadBreakIterator() {
     return iterator.get();
 }
 
-// Code points that are always separated from their neighbours when both sides are such.
-bool isPlainBreakClass(UChar32 c) {
-    if (c < 0x80) {
-        return c != 0x0D;
-    }
-    const int32_t gcb = u_getIntPropertyValue(c, UCHAR_GRAPHEME_CLUSTER_BREAK);
-    return gcb == U_GCB_OTHER || gcb == U_GCB_CONTROL || gcb == U_GCB_LF;
-}
-
 }  // namespace
 
 GraphemeCursor::GraphemeCursor(std::string_view utf8) : m_text(utf8) {}
@@ -49,34 +41,11 @@ GraphemeCursor::~GraphemeCursor() {
     }
 }
 
-bool GraphemeCursor::next(std::string_view& cluster) {
-    if (m_position >= m_text.size()) {
-        return false;
-    }
-    const std::size_t start = m_position;
-    m_position = boundaryAfter(start);
-    cluster = m_text.substr(start, m_position - start);
-    return true;
-}
-
 std::size_t GraphemeCursor::boundaryAfter(std::size_t start) {
-    const auto* bytes = reinterpret_cast<const uint8_t*>(m_text.data());
     const auto length = static_cast<int32_t>(m_text.size());
-    auto i = static_cast<int32_t>(start);
-    UChar32 c = 0;
-    U8_NEXT_OR_FFFD(bytes, i, length, c);
-    if (i >= length) {
-        return static_cast<std::size_t>(length);
-    }
-    const int32_t afterFirst = i;
-    UChar32 n = 0;
-    U8_NEXT_OR_FFFD(bytes, i, length, n);
-    if (c == 0x0D) {
-        return static_cast<std::size_t>(n == 0x0A ? i : afterFirst);
-    }
-    if (isPlainBreakClass(c) && (n == 0x0D || isPlainBreakClass(n))) {
-        return static_cast<std::size_t>(afterFirst);
-    }
+    std::size_t firstLength = 0;
+    decode(reinterpret_cast<const unsigned char*>(m_text.data()) + start, firstLength);
+    const auto afterFirst = static_cast<int32_t>(start + firstLength);
 
     icu::BreakIterator* iterator = threadBreakIterator();
     if (iterator == nullptr) {

@@ -17,10 +17,9 @@ constexpr int kVowelCount = 21;
 constexpr int kFinalCount = 28;  // including "no final"
 
 // Initial consonants in syllable order.
-constexpr std::array<char32_t, 19> kInitials = {0x3131, 0x3132, 0x3134, 0x3137, 0x3138,
-                                                0x3139, 0x3141, 0x3142, 0x3143, 0x3145,
-                                                0x3146, 0x3147, 0x3148, 0x3149, 0x314A,
-                                                0x314B, 0x314C, 0x314D, 0x314E};
+constexpr std::array<char32_t, 19> kInitials = {
+    0x3131, 0x3132, 0x3134, 0x3137, 0x3138, 0x3139, 0x3141, 0x3142, 0x3143, 0x3145,
+    0x3146, 0x3147, 0x3148, 0x3149, 0x314A, 0x314B, 0x314C, 0x314D, 0x314E};
 // Finals in syllable order; index 0 is "no final".
 constexpr std::array<char32_t, kFinalCount> kFinals = {
     0,      0x3131, 0x3132, 0x3133, 0x3134, 0x3135, 0x3136, 0x3137, 0x3139, 0x313A,
@@ -83,7 +82,9 @@ int indexOf(const std::array<char32_t, N>& table, char32_t jamo) {
     return -1;
 }
 
-bool isVowel(char32_t jamo) { return jamo >= kFirstVowel && jamo <= kLastVowel; }
+bool isVowel(char32_t jamo) {
+    return jamo >= kFirstVowel && jamo <= kLastVowel;
+}
 
 void appendKeys(std::vector<char32_t>& keys, char32_t jamo) {
     const Compound* parts = split(kCompoundVowels, jamo);
@@ -164,7 +165,9 @@ void HangulComposer::push(char32_t jamo) {
     }
 }
 
-void HangulComposer::flush() { emit(); }
+void HangulComposer::flush() {
+    emit();
+}
 
 void HangulComposer::emit() {
     if (m_initial != 0 && m_vowel != 0) {

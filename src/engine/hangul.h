@@ -9,8 +9,8 @@ namespace korrelang::engine {
 /// typed jamo back into syllables.
 ///
 /// Jamo are the compatibility jamo a two-set keyboard types (U+3131–U+3163). Compound vowels
-/// and finals are typed as two keys (ㅘ = ㅗ ㅏ, ㄳ = ㄱ ㅅ); the double consonants ㄲ ㄸ ㅃ ㅆ ㅉ are
-/// single shifted keys.
+/// and finals are typed as two keys (ㅘ = ㅗ ㅏ, ㄳ = ㄱ ㅅ); the double consonants ㄲ ㄸ ㅃ ㅆ ㅉ
+/// are single shifted keys.
 class Hangul {
 public:
     /// The key jamo of a precomposed syllable (U+AC00–U+D7A3) or of a compound compatibility

@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -94,6 +95,9 @@ public:
         }
         return KeyPosition{static_cast<KeyCode>(code >> 1), (code & 1) != 0};
     }
+    /// Per character number: key code × 2 + shifted, or -1 when no key types it. Numbers past
+    /// the end are typed by no key of this layout.
+    std::span<const std::int8_t> keysByNumber() const { return m_data->keyByNumber; }
     /// Whether some key types the character numbered `number`.
     bool typesNumber(std::int32_t number) const {
         return number >= 0 && static_cast<std::size_t>(number) < m_data->keyByNumber.size() &&

@@ -40,8 +40,8 @@ std::unique_ptr<const KeyboardMappingRegistry> KeyboardMappingRegistry::build() 
             std::vector<std::string>(table.layoutPatterns.begin(), table.layoutPatterns.end()),
             table.isRTL, table.isCaseSensitive, std::move(keyMap), characters);
         if (!mapping) {
-            LogSink::write(LogLine("❌ Registry: layout '" + std::string(table.id) +
-                                   "' could not be built"));
+            LogSink::write(
+                LogLine("❌ Registry: layout '" + std::string(table.id) + "' could not be built"));
             return nullptr;
         }
         all.push_back(std::move(*mapping));
@@ -53,15 +53,15 @@ std::unique_ptr<const KeyboardMappingRegistry> KeyboardMappingRegistry::build() 
 KeyboardMappingRegistry::LayoutIDParts KeyboardMappingRegistry::splitLayoutID(
     std::string_view layoutID) {
     LayoutIDParts parts;
-    parts.lowered = unicode::isValidUtf8(layoutID) ? unicode::toLower(layoutID)
-                                                   : std::string(layoutID);
+    parts.lowered =
+        unicode::isValidUtf8(layoutID) ? unicode::toLower(layoutID) : std::string(layoutID);
     std::string_view lowered = parts.lowered;
     while (!lowered.empty() && lowered.back() == '.') {
         lowered.remove_suffix(1);
     }
     const auto dot = lowered.rfind('.');
-    parts.lastComponent = std::string(dot == std::string_view::npos ? lowered
-                                                                     : lowered.substr(dot + 1));
+    parts.lastComponent =
+        std::string(dot == std::string_view::npos ? lowered : lowered.substr(dot + 1));
     if (parts.lastComponent.empty()) {
         parts.lastComponent = parts.lowered;
     }
@@ -90,8 +90,8 @@ std::vector<KeyboardMapping> KeyboardMappingRegistry::mappingsFor(
     const std::vector<std::string>& layoutIDs) const {
     const bool logging = LogSink::active();
     if (logging) {
-        LogSink::write(LogLine("📋 Registry: Resolving " + std::to_string(layoutIDs.size()) +
-                               " layout IDs:"));
+        LogSink::write(
+            LogLine("📋 Registry: Resolving " + std::to_string(layoutIDs.size()) + " layout IDs:"));
     }
     std::set<std::string> taken;
     std::vector<KeyboardMapping> result;

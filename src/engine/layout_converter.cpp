@@ -1,6 +1,9 @@
 #include "layout_converter.h"
 
+#include <algorithm>
 #include <array>
+#include <cstring>
+#include <span>
 #include <utility>
 
 #include "character_classifier.h"
@@ -16,47 +19,113 @@ namespace {
 
 constexpr std::size_t kLoggedPrefixCharacters = 50;
 
-constexpr std::array<std::pair<char32_t, char32_t>, 8> kQuoteFolding = {{
-    {0x05F3, U'\''},  // Hebrew geresh
-    {0x05F4, U'"'},   // Hebrew gershayim
-    {0x2019, U'\''},
-    {0x2018, U'\''},
-    {0x201C, U'"'},
-    {0x201D, U'"'},
-    {0x00AB, U'"'},
-    {0x00BB, U'"'},
-}};
 
-void log(std::string line) { LogSink::write(LogLine(line)); }
-
-// Appends what the target types on `key`; composes jamo into syllables when one is given.
-void appendKeyText(std::string& out, const KeyboardMapping& target, KeyPosition key,
-                   HangulComposer* composer) {
-    const KeyTexts* texts = target.keyTexts(key.keyCode);
-    if (texts == nullptr) {
-        return;
-    }
-    const std::string& text = key.shifted ? texts->shifted : texts->normal;
-    if (composer != nullptr) {
-        const char32_t first = unicode::firstCodePoint(text);
-        if (Hangul::isJamo(first) && unicode::codePointCount(text) == 1) {
-            composer->push(first);
-            return;
-        }
-        composer->flush();
-    }
-    out += text;
+void log(std::string line) {
+    LogSink::write(LogLine(line));
 }
+
+// The converted text under construction. Short pieces are copied as fixed 16-byte blocks
+// from padded sources, which is much cheaper than a copy of exactly their length per character.
+class OutputBuffer {
+public:
+    static constexpr std::size_t kBlock = 16;
+
+    struct Piece {
+        std::array<char, kBlock> bytes{};
+        std::uint8_t size = 0;
+        std::string_view text() const { return {bytes.data(), size}; }
+    };
+
+    static Piece piece(std::string_view text) {
+        Piece piece;
+        const std::size_t size = std::min(text.size(), kBlock);
+        std::copy_n(text.data(), size, piece.bytes.begin());
+        piece.size = static_cast<std::uint8_t>(size);
+        return piece;
+    }
+
+    explicit OutputBuffer(std::size_t expected) { m_bytes.resize(expected + kBlock); }
+
+    void append(const Piece& piece) {
+        reserve(kBlock);
+        std::memcpy(m_bytes.data() + m_size, piece.bytes.data(), kBlock);
+        m_size += piece.size;
+    }
+    void append(std::string_view text) {
+        reserve(text.size());
+        std::memcpy(m_bytes.data() + m_size, text.data(), text.size());
+        m_size += text.size();
+    }
+    std::string take() {
+        m_bytes.resize(m_size);
+        return std::move(m_bytes);
+    }
+
+private:
+    void reserve(std::size_t extra) {
+        if (m_size + extra > m_bytes.size()) {
+            m_bytes.resize(std::max(m_bytes.size() * 2, m_size + extra + kBlock));
+        }
+    }
+
+    std::string m_bytes;
+    std::size_t m_size = 0;
+};
+
+// What the target types on each key and Shift state, looked up once per conversion.
+class TargetKeys {
+public:
+    explicit TargetKeys(const KeyboardMapping& target) {
+        for (const KeyEntry& entry : target.keyMap()) {
+            set(entry.keyCode, false, entry.texts.normal);
+            set(entry.keyCode, true, entry.texts.shifted);
+        }
+    }
+    /// `code` is key code × 2 + shifted, as in KeyboardMapping::keysByNumber().
+    void append(OutputBuffer& out, std::int8_t code) const {
+        const auto index = static_cast<std::size_t>(code);
+        if (m_long[index].empty()) {
+            out.append(m_pieces[index]);
+        } else {
+            out.append(std::string_view(m_long[index]));
+        }
+    }
+    std::string_view text(std::int8_t code) const {
+        const auto index = static_cast<std::size_t>(code);
+        return m_long[index].empty() ? m_pieces[index].text() : std::string_view(m_long[index]);
+    }
+
+private:
+    void set(KeyCode keyCode, bool shifted, const std::string& text) {
+        const std::size_t index = keyCode * 2u + (shifted ? 1u : 0u);
+        if (text.size() > OutputBuffer::kBlock) {
+            m_long[index] = text;
+        } else {
+            m_pieces[index] = OutputBuffer::piece(text);
+        }
+    }
+
+    std::array<OutputBuffer::Piece, kKeyCodeLimit * 2> m_pieces{};
+    std::array<std::string, kKeyCodeLimit * 2> m_long{};
+};
 
 }  // namespace
 
 char32_t LayoutConverter::foldQuote(char32_t codePoint) {
-    for (const auto& [from, to] : kQuoteFolding) {
-        if (from == codePoint) {
-            return to;
-        }
+    switch (codePoint) {
+        case 0x05F3:  // Hebrew geresh
+        case 0x2018:
+        case 0x2019:
+            return U'\'';
+        case 0x05F4:  // Hebrew gershayim
+        case 0x201C:
+        case 0x201D:
+        case 0x00AB:
+        case 0x00BB:
+            return U'"';
+        default:
+            return codePoint;
     }
-    return codePoint;
 }
 
 LayoutConverter::Scores LayoutConverter::score(
@@ -66,26 +135,65 @@ LayoutConverter::Scores LayoutConverter::score(
     if (candidates.empty()) {
         return scores;
     }
-    // Candidates normally share the registry's index; any that do not get their own pass.
-    const CharacterIndex* primary = &candidates.front().characterIndex();
-    const CharacterClassifier classifier(*primary);
+    // Candidates normally share the registry's index; any that do not are classified apart.
+    const CharacterIndex& primary = candidates.front().characterIndex();
+    struct Candidate {
+        std::span<const std::int8_t> keys;
+        bool sharesIndex;
+        bool types(std::int32_t number) const {
+            return number >= 0 && static_cast<std::size_t>(number) < keys.size() &&
+                   keys[static_cast<std::size_t>(number)] >= 0;
+        }
+    };
+    std::vector<Candidate> views;
+    for (const KeyboardMapping& candidate : candidates) {
+        views.push_back({candidate.keysByNumber(), &candidate.characterIndex() == &primary});
+    }
+
+    // Lone ASCII characters, the bulk of most texts, are only counted here and scored at the end.
+    std::array<std::size_t, 128> asciiCounts{};
+    const CharacterClassifier classifier(primary);
     ClassifiedCharacter character;
     ClassifiedCharacter other;
     GraphemeCursor cursor(text);
     std::string_view cluster;
-    while (cursor.next(cluster)) {
-        classifier.classify(cluster, character);
+    char32_t single = 0;
+    std::size_t position = 0;
+    while (position < text.size()) {
+        if (GraphemeCursor::isLoneAscii(text, position)) {
+            ++asciiCounts[static_cast<unsigned char>(text[position++])];
+            continue;
+        }
+        cursor.seek(position);
+        cursor.next(cluster, single);
+        position = cursor.position();
+        classifier.classify(cluster, single, character);
         if (character.whitespace) {
             continue;
         }
         ++scores.counted;
         for (std::size_t i = 0; i < candidates.size(); ++i) {
-            const CharacterIndex& index = candidates[i].characterIndex();
-            if (&index == primary) {
-                scores.matched[i] += character.typedBy(candidates[i]) ? 1 : 0;
-            } else {
-                CharacterClassifier(index).classify(cluster, other);
+            if (!views[i].sharesIndex) {
+                CharacterClassifier(candidates[i].characterIndex()).classify(cluster, other);
                 scores.matched[i] += other.typedBy(candidates[i]) ? 1 : 0;
+            } else if (views[i].types(character.number)) {
+                ++scores.matched[i];
+            } else if (!character.pieces.empty()) {
+                scores.matched[i] += character.typedBy(candidates[i]) ? 1 : 0;
+            }
+        }
+    }
+
+    for (std::size_t byte = 0; byte < asciiCounts.size(); ++byte) {
+        if (asciiCounts[byte] == 0 || byte == ' ' || (byte >= 0x09 && byte <= 0x0D)) {
+            continue;
+        }
+        scores.counted += asciiCounts[byte];
+        for (std::size_t i = 0; i < candidates.size(); ++i) {
+            const std::int32_t number =
+                candidates[i].characterIndex().findCodePoint(static_cast<char32_t>(byte));
+            if (views[i].types(number)) {
+                scores.matched[i] += asciiCounts[byte];
             }
         }
     }
@@ -149,8 +257,7 @@ std::optional<KeyboardMapping> LayoutConverter::determineTarget(
         }
     }
     if (targets.empty()) {
-        log("🎯 DetermineTarget: no targets after removing source '" + source.displayName() +
-            "'");
+        log("🎯 DetermineTarget: no targets after removing source '" + source.displayName() + "'");
         return std::nullopt;
     }
     log("🎯 DetermineTarget: " + std::to_string(targets.size()) + " possible targets: " +
@@ -183,18 +290,87 @@ std::optional<KeyboardMapping> LayoutConverter::determineTarget(
 
 std::string LayoutConverter::mapCharacters(std::string_view text, const KeyboardMapping& source,
                                            const KeyboardMapping& target) const {
-    std::string out;
     if (!unicode::isValidUtf8(text)) {
         return std::string(text);
     }
-    out.reserve(text.size() + text.size() / 2);
-    std::optional<HangulComposer> composer;
-    if (target.id() == "korean") {
-        composer.emplace(out);
-    }
-    HangulComposer* const compose = composer ? &*composer : nullptr;
+    return mapValidCharacters(text, source, target);
+}
 
+std::string LayoutConverter::mapValidCharacters(std::string_view text,
+                                                const KeyboardMapping& source,
+                                                const KeyboardMapping& target) const {
+    if (target.id() == "korean") {
+        return mapIntoHangul(text, source, target);
+    }
+    const TargetKeys keys(target);
+    const std::span<const std::int8_t> sourceKeys = source.keysByNumber();
+    const auto keyOf = [&sourceKeys](std::int32_t number) -> std::int8_t {
+        if (number < 0 || static_cast<std::size_t>(number) >= sourceKeys.size()) {
+            return -1;
+        }
+        return sourceKeys[static_cast<std::size_t>(number)];
+    };
     const CharacterClassifier classifier(source.characterIndex());
+
+    // What each lone ASCII character becomes, decided once.
+    std::array<OutputBuffer::Piece, 128> ascii;
+    ClassifiedCharacter character;
+    for (std::size_t byte = 0; byte < ascii.size(); ++byte) {
+        const char value = static_cast<char>(byte);
+        classifier.classify(std::string_view(&value, 1), character);
+        const std::int8_t key = character.whitespace ? -1 : keyOf(character.folded);
+        ascii[byte] =
+            key >= 0 ? OutputBuffer::piece(keys.text(key)) : OutputBuffer::piece({&value, 1});
+    }
+
+    OutputBuffer out(text.size() + text.size() / 2);
+    GraphemeCursor cursor(text);
+    std::string_view cluster;
+    char32_t single = 0;
+    std::size_t position = 0;
+    while (position < text.size()) {
+        if (GraphemeCursor::isLoneAscii(text, position)) {
+            out.append(ascii[static_cast<unsigned char>(text[position++])]);
+            continue;
+        }
+        cursor.seek(position);
+        cursor.next(cluster, single);
+        position = cursor.position();
+        classifier.classify(cluster, single, character);
+        if (!character.whitespace) {
+            if (const std::int8_t key = keyOf(character.folded); key >= 0) {
+                keys.append(out, key);
+                continue;
+            }
+            if (!character.pieces.empty() && character.typedBy(source)) {
+                for (const std::int32_t piece : character.pieces) {
+                    keys.append(out, keyOf(piece));
+                }
+                continue;
+            }
+        }
+        out.append(cluster);
+    }
+    return out.take();
+}
+
+std::string LayoutConverter::mapIntoHangul(std::string_view text, const KeyboardMapping& source,
+                                           const KeyboardMapping& target) const {
+    const TargetKeys keys(target);
+    const CharacterClassifier classifier(source.characterIndex());
+    std::string out;
+    out.reserve(text.size() * 2);
+    HangulComposer composer(out);
+    // Single jamo go to the composer; anything else ends the syllable being composed.
+    const auto append = [&](std::string_view piece) {
+        const char32_t first = unicode::firstCodePoint(piece);
+        if (Hangul::isJamo(first) && unicode::codePointCount(piece) == 1) {
+            composer.push(first);
+        } else {
+            composer.flush();
+            out += piece;
+        }
+    };
     ClassifiedCharacter character;
     GraphemeCursor cursor(text);
     std::string_view cluster;
@@ -202,24 +378,21 @@ std::string LayoutConverter::mapCharacters(std::string_view text, const Keyboard
         classifier.classify(cluster, character);
         if (!character.whitespace) {
             if (const auto key = source.keyForNumber(character.folded)) {
-                appendKeyText(out, target, *key, compose);
+                append(keys.text(static_cast<std::int8_t>(key->keyCode * 2 + key->shifted)));
                 continue;
             }
             if (!character.pieces.empty() && character.typedBy(source)) {
                 for (const std::int32_t piece : character.pieces) {
-                    appendKeyText(out, target, *source.keyForNumber(piece), compose);
+                    const auto key = *source.keyForNumber(piece);
+                    append(keys.text(static_cast<std::int8_t>(key.keyCode * 2 + key.shifted)));
                 }
                 continue;
             }
         }
-        if (compose != nullptr) {
-            compose->flush();
-        }
+        composer.flush();
         out += cluster;
     }
-    if (compose != nullptr) {
-        compose->flush();
-    }
+    composer.flush();
     return out;
 }
 
@@ -227,6 +400,10 @@ std::string LayoutConverter::capitalizeSentences(std::string_view text) {
     if (!unicode::isValidUtf8(text)) {
         return std::string(text);
     }
+    return capitalizeValidSentences(text);
+}
+
+std::string LayoutConverter::capitalizeValidSentences(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     bool capitalizeNext = true;
@@ -255,8 +432,7 @@ std::optional<ConversionResult> LayoutConverter::convert(
     if (logging) {
         LogLine line("convert() called - text='");
         if (valid) {
-            const std::string_view prefix =
-                GraphemeCursor::prefix(text, kLoggedPrefixCharacters);
+            const std::string_view prefix = GraphemeCursor::prefix(text, kLoggedPrefixCharacters);
             line.appendUserText(prefix, GraphemeCursor::count(prefix));
             line << "' (" << std::to_string(GraphemeCursor::count(text)) << " chars)";
         } else {
@@ -305,9 +481,9 @@ std::optional<ConversionResult> LayoutConverter::convert(
         log("OK: " + source->displayName() + " → " + target->displayName());
     }
 
-    std::string converted = mapCharacters(text, *source, *target);
+    std::string converted = mapValidCharacters(text, *source, *target);
     if (!source->isCaseSensitive() && target->isCaseSensitive()) {
-        converted = capitalizeSentences(converted);
+        converted = capitalizeValidSentences(converted);
     }
     return ConversionResult{std::move(converted), source->displayName(), target->displayName(),
                             source->id(), target->id()};

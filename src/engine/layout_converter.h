@@ -33,15 +33,15 @@ public:
     /// (when cycling). Returns nothing, after a "FAIL: " log line, when fewer than two selected
     /// languages are recognised, no layout types more than half of the text's non-whitespace
     /// characters (also for empty text), no target remains, or the text is not valid UTF-8.
-    std::optional<ConversionResult> convert(std::string_view text,
-                                            const std::vector<std::string>& layouts,
-                                            const std::optional<std::string>& activeLayoutID,
-                                            const std::optional<std::string>& preferredTargetID) const;
+    std::optional<ConversionResult> convert(
+        std::string_view text, const std::vector<std::string>& layouts,
+        const std::optional<std::string>& activeLayoutID,
+        const std::optional<std::string>& preferredTargetID) const;
 
     /// The candidate that types the largest share of the text's non-whitespace characters, if
     /// that share exceeds one half; ties go to the earlier candidate.
-    std::optional<KeyboardMapping> detectSource(std::string_view text,
-                                                const std::vector<KeyboardMapping>& candidates) const;
+    std::optional<KeyboardMapping> detectSource(
+        std::string_view text, const std::vector<KeyboardMapping>& candidates) const;
 
     /// The layout to convert to: the preferred one if it is a candidate other than the source,
     /// else the only other candidate, else the candidate the active input source resolves to,
@@ -71,6 +71,12 @@ private:
     Scores score(std::string_view text, const std::vector<KeyboardMapping>& candidates) const;
     std::optional<KeyboardMapping> pickSource(const Scores& scores,
                                               const std::vector<KeyboardMapping>& candidates) const;
+
+    std::string mapValidCharacters(std::string_view text, const KeyboardMapping& source,
+                                   const KeyboardMapping& target) const;
+    std::string mapIntoHangul(std::string_view text, const KeyboardMapping& source,
+                              const KeyboardMapping& target) const;
+    static std::string capitalizeValidSentences(std::string_view text);
 
     const KeyboardMappingRegistry& m_registry;
 };

@@ -16,7 +16,9 @@ void LogSink::install(Writer writer) {
     writerSlot().store(writer ? std::make_shared<const Writer>(std::move(writer)) : nullptr);
 }
 
-bool LogSink::active() { return writerSlot().load(std::memory_order_acquire) != nullptr; }
+bool LogSink::active() {
+    return writerSlot().load(std::memory_order_acquire) != nullptr;
+}
 
 void LogSink::write(const LogLine& line) {
     if (const auto writer = writerSlot().load(std::memory_order_acquire)) {

@@ -1,5 +1,8 @@
 #include "unicode.h"
 
+#include <cstdint>
+#include <cstring>
+
 #include <unicode/locid.h>
 #include <unicode/normalizer2.h>
 #include <unicode/uchar.h>
@@ -9,20 +12,50 @@
 namespace korrelang::engine::unicode {
 
 bool isValidUtf8(std::string_view text) {
-    const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
-    const auto length = static_cast<int32_t>(text.size());
-    if (text.size() > static_cast<std::size_t>(INT32_MAX)) {
-        return false;
-    }
-    int32_t i = 0;
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+    const std::size_t length = text.size();
+    const auto continuation = [bytes](std::size_t at) { return (bytes[at] & 0xC0) == 0x80; };
+    std::size_t i = 0;
     while (i < length) {
-        if (bytes[i] < 0x80) {
-            ++i;
-            continue;
+        // Skip ASCII eight bytes at a time.
+        while (i + 8 <= length) {
+            std::uint64_t word = 0;
+            std::memcpy(&word, bytes + i, sizeof word);
+            if ((word & 0x8080808080808080ULL) != 0) {
+                break;
+            }
+            i += 8;
         }
-        UChar32 c = 0;
-        U8_NEXT(bytes, i, length, c);
-        if (c < 0) {
+        if (i >= length) {
+            break;
+        }
+        const unsigned char lead = bytes[i];
+        if (lead < 0x80) {
+            ++i;
+        } else if (lead >= 0xC2 && lead <= 0xDF) {
+            if (i + 1 >= length || !continuation(i + 1)) {
+                return false;
+            }
+            i += 2;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            // No overlong forms (E0 80–9F) and no surrogates (ED A0–BF).
+            const unsigned char low = lead == 0xE0 ? 0xA0 : 0x80;
+            const unsigned char high = lead == 0xED ? 0x9F : 0xBF;
+            if (i + 2 >= length || bytes[i + 1] < low || bytes[i + 1] > high ||
+                !continuation(i + 2)) {
+                return false;
+            }
+            i += 3;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            // No overlong forms (F0 80–8F) and nothing past U+10FFFF (F4 90–BF).
+            const unsigned char low = lead == 0xF0 ? 0x90 : 0x80;
+            const unsigned char high = lead == 0xF4 ? 0x8F : 0xBF;
+            if (i + 3 >= length || bytes[i + 1] < low || bytes[i + 1] > high ||
+                !continuation(i + 2) || !continuation(i + 3)) {
+                return false;
+            }
+            i += 4;
+        } else {
             return false;
         }
     }
@@ -68,8 +101,8 @@ std::string toNFC(std::string_view text) {
     if (U_FAILURE(status)) {
         return std::string(text);
     }
-    const icu::UnicodeString source =
-        icu::UnicodeString::fromUTF8(icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
+    const icu::UnicodeString source = icu::UnicodeString::fromUTF8(
+        icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
     if (nfc->isNormalized(source, status) && U_SUCCESS(status)) {
         return std::string(text);
     }
@@ -92,8 +125,8 @@ bool isAlphabetic(char32_t codePoint) {
 }
 
 std::string toUpper(std::string_view text) {
-    icu::UnicodeString value =
-        icu::UnicodeString::fromUTF8(icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
+    icu::UnicodeString value = icu::UnicodeString::fromUTF8(
+        icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
     value.toUpper(icu::Locale::getRoot());
     std::string out;
     value.toUTF8String(out);
@@ -114,8 +147,8 @@ std::string toLower(std::string_view text) {
         }
         return out;
     }
-    icu::UnicodeString value =
-        icu::UnicodeString::fromUTF8(icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
+    icu::UnicodeString value = icu::UnicodeString::fromUTF8(
+        icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
     value.toLower(icu::Locale::getRoot());
     std::string out;
     value.toUTF8String(out);
