@@ -73,6 +73,18 @@ TEST(XcbHotKeys, ASecondGrabberIsRefusedUntilTheFirstLetsGo) {
     EXPECT_TRUE(waitUntil([&] { return firstCounts.releases == 1; }));
 }
 
+TEST(XcbHotKeys, KeepsWorkingAfterTheKeymapChanges) {
+    XcbHotKeys hotKeys;
+    Counts counts;
+    ASSERT_TRUE(registerCounting(hotKeys, counts).succeeded());
+    runProgram("setxkbmap", {"-layout", "us,de"});
+    runProgram("xdotool", {"key", "ctrl+shift+space"});
+    EXPECT_TRUE(waitUntil([&] { return counts.releases == 1; }));
+    runProgram("setxkbmap", {"-layout", "us,ru,il,th"});
+    runProgram("xdotool", {"key", "ctrl+shift+space"});
+    EXPECT_TRUE(waitUntil([&] { return counts.releases == 2; }));
+}
+
 TEST(XcbHotKeys, RefusesKeysItCannotGrab) {
     XcbHotKeys hotKeys;
     EXPECT_EQ(hotKeys.registerHotKey(52, kControlShift, {}, {}).status, HotKeys::kUnknownKey);
