@@ -175,9 +175,17 @@ void XcbHotKeys::handle(const void* data) {
             }
         }
     } else if (type == XCB_MAPPING_NOTIFY) {
-        // The keymap changed (a new keyboard, setxkbmap): grabs follow keycodes, so renew them.
-        if (!m_suspended) {
-            for (auto& [id, entry] : m_entries) {
+        // The keymap changed (a new keyboard, setxkbmap, new modifiers): renew the grabs of the
+        // keys it touched. Remapping some other keycode (as typing tools do) leaves them be.
+        const auto& change = reinterpret_cast<const xcb_mapping_notify_event_t&>(event);
+        if (m_suspended || change.request == XCB_MAPPING_POINTER) {
+            return;
+        }
+        for (auto& [id, entry] : m_entries) {
+            const bool touched = change.request == XCB_MAPPING_MODIFIER ||
+                                 (entry.keycode >= change.first_keycode &&
+                                  entry.keycode < change.first_keycode + change.count);
+            if (touched) {
                 ungrab(entry);
                 grab(entry);
             }
