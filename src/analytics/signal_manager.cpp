@@ -82,6 +82,16 @@ void SignalManager::stop() {
     if (m_timer != nullptr) {
         m_timer->stop();
     }
+    if (m_inFlight != nullptr) {
+        // Unanswered at exit: keep it for the next launch rather than lose it.
+        m_inFlight->disconnect(this);
+        m_inFlight->abort();
+        m_inFlight = nullptr;
+        if (m_enabled) {
+            m_cache->pushFront(m_inFlightBatch);
+        }
+        m_inFlightBatch.clear();
+    }
     if (m_enabled) {
         if (m_cache->save(m_configuration.cacheFilePath)) {
             log(LogLevel::Info, QStringLiteral("Saved Telemetry cache %1").arg(m_cache->count()));
@@ -92,7 +102,7 @@ void SignalManager::stop() {
             m_sessions->persist();
         }
     }
-    delete m_network;  // aborts a batch in flight; its signals are already saved
+    delete m_network;
     m_network = nullptr;
 }
 
@@ -121,7 +131,7 @@ void SignalManager::tick() {
         m_sessions->persist();
     }
     saveCache();
-    if (m_inFlight) {
+    if (m_inFlight != nullptr) {
         return;
     }
     sendBatch();
@@ -153,14 +163,16 @@ void SignalManager::sendBatch() {
     request.setTransferTimeout(static_cast<int>(m_configuration.requestTimeout.count()));
     QNetworkReply* reply =
         m_network->post(request, QJsonDocument(array).toJson(QJsonDocument::Compact));
-    m_inFlight = true;
+    m_inFlight = reply;
+    m_inFlightBatch = batch;
     connect(reply, &QNetworkReply::finished, this,
             [this, reply, batch] { finishBatch(reply, batch); });
 }
 
 void SignalManager::finishBatch(QNetworkReply* reply, const QList<SignalPostBody>& batch) {
     reply->deleteLater();
-    m_inFlight = false;
+    m_inFlight = nullptr;
+    m_inFlightBatch.clear();
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     bool putBack = false;
     if (!status.isValid()) {

@@ -59,7 +59,8 @@ private:
     const std::atomic<bool>& m_enabled;
     QTimer* m_timer = nullptr;
     QNetworkAccessManager* m_network = nullptr;
-    bool m_inFlight = false;
+    QNetworkReply* m_inFlight = nullptr;
+    QList<SignalPostBody> m_inFlightBatch;
     int m_ticks = 0;
 };
 

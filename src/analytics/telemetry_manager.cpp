@@ -70,8 +70,9 @@ TelemetryManager::TelemetryManager(TelemetryManagerConfiguration configuration, 
         return;
     }
 
-    m_clientUser = hashedUser(m_configuration.defaultUser.value_or(storedUserIdentifier()),
-                              m_configuration.salt);
+    if (m_enabled) {
+        m_clientUser = makeClientUser();
+    }
     if (m_configuration.sessionStatsEnabled) {
         m_sessions = std::make_shared<SessionManager>(m_configuration.sessionFilePath);
     }
@@ -107,6 +108,13 @@ TelemetryManager::~TelemetryManager() {
 QString TelemetryManager::hashedUser(const QString& identifier, const QString& salt) {
     return QString::fromLatin1(
         QCryptographicHash::hash((identifier + salt).toUtf8(), QCryptographicHash::Sha256).toHex());
+}
+
+// A user who turned analytics off before the first launch never gets an identifier.
+QString TelemetryManager::makeClientUser() const {
+    const QString identifier =
+        m_configuration.defaultUser ? *m_configuration.defaultUser : storedUserIdentifier();
+    return hashedUser(identifier, m_configuration.salt);
 }
 
 QString TelemetryManager::storedUserIdentifier() const {
@@ -201,6 +209,9 @@ void TelemetryManager::enqueue(const QString& type, SignalParameters parameters,
 }
 
 void TelemetryManager::setEnabled(bool enabled) {
+    if (enabled && m_sendable && m_clientUser.isEmpty()) {
+        m_clientUser = makeClientUser();
+    }
     const bool was = m_enabled.exchange(enabled);
     if (was && !enabled && m_worker != nullptr) {
         m_cache->clear();

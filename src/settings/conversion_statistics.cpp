@@ -1,24 +1,14 @@
 #include "conversion_statistics.h"
 
 #include <QHash>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QTimeZone>
 #include <algorithm>
-#include <cmath>
-#include <limits>
 #include <utility>
+
+#include "statistics_json.h"
 
 namespace korrelang::settings {
 
 namespace {
-
-const QString kConversions = QStringLiteral("conversions");
-const QString kTimestamp = QStringLiteral("timestamp");
-const QString kFromLanguage = QStringLiteral("fromLanguage");
-const QString kToLanguage = QStringLiteral("toLanguage");
-const QString kCharacterCount = QStringLiteral("characterCount");
 
 struct PeriodBounds {
     QDateTime currentStart;
@@ -138,49 +128,11 @@ PeriodSummary ConversionStatistics::periodSummary(StatisticsPeriod period,
 }
 
 QByteArray ConversionStatistics::toJson() const {
-    QJsonArray array;
-    for (const ConversionRecord& record : m_conversions) {
-        array.append(QJsonObject{{kTimestamp, record.timestamp},
-                                 {kFromLanguage, record.fromLanguage},
-                                 {kToLanguage, record.toLanguage},
-                                 {kCharacterCount, record.characterCount}});
-    }
-    return QJsonDocument(QJsonObject{{kConversions, array}}).toJson(QJsonDocument::Compact);
+    return StatisticsJson::encode(*this);
 }
 
 std::optional<ConversionStatistics> ConversionStatistics::fromJson(QByteArrayView json) {
-    const QJsonDocument document = QJsonDocument::fromJson(json.toByteArray());
-    if (!document.isObject()) {
-        return std::nullopt;
-    }
-    const QJsonValue conversions = document.object().value(kConversions);
-    if (!conversions.isArray()) {
-        return std::nullopt;
-    }
-    const QJsonArray array = conversions.toArray();
-    QList<ConversionRecord> records;
-    records.reserve(array.size());
-    for (const QJsonValue& value : array) {
-        if (!value.isObject()) {
-            return std::nullopt;
-        }
-        const QJsonObject object = value.toObject();
-        const QJsonValue timestamp = object.value(kTimestamp);
-        const QJsonValue from = object.value(kFromLanguage);
-        const QJsonValue to = object.value(kToLanguage);
-        const QJsonValue count = object.value(kCharacterCount);
-        if (!timestamp.isDouble() || !from.isString() || !to.isString() || !count.isDouble()) {
-            return std::nullopt;
-        }
-        const double countValue = count.toDouble();
-        if (countValue != std::floor(countValue) || countValue < std::numeric_limits<int>::min() ||
-            countValue > std::numeric_limits<int>::max() || !std::isfinite(timestamp.toDouble())) {
-            return std::nullopt;
-        }
-        records.append(
-            {timestamp.toDouble(), from.toString(), to.toString(), static_cast<int>(countValue)});
-    }
-    return ConversionStatistics(std::move(records));
+    return StatisticsJson::decode(json);
 }
 
 }  // namespace korrelang::settings

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QStandardPaths>
 
 #include "capitalization_monitor.h"
@@ -15,7 +16,6 @@ namespace korrelang::settings {
 
 namespace {
 
-const QString kStatisticsKey = QStringLiteral("statistics");
 const QString kUnreadableStatisticsKey = QStringLiteral("statisticsUnreadable");
 constexpr QFileDevice::Permissions kOwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
 constexpr QFileDevice::Permissions kOthers = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
@@ -32,21 +32,20 @@ void log(const QString& text) {
     engine::LogSink::write(engine::LogLine(text.toStdString()));
 }
 
-// The file holds the user's blacklist and conversion log: readable by the user alone. QSettings
-// writes through a temporary file that takes over the permissions of the existing one, so the
-// file is created 0600 before QSettings ever writes it.
-QString prepareStoreFile(const QString& path) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
+// The file holds the user's choices, the blacklist among them: readable by the user alone.
+// QSettings writes through a temporary file that takes over the permissions of the existing
+// one, so the file is created 0600 before QSettings first writes it.
+void prepareStoreFile(const QString& path) {
     QFile file(path);
-    if (!file.exists()) {
-        if (!file.open(QIODevice::WriteOnly, kOwnerOnly)) {
-            log(QStringLiteral("❌ Cannot create the settings file ") + path + QStringLiteral(": ") +
-                file.errorString());
-        }
-    } else {
+    if (file.exists()) {
         restrictToOwner(file);
+        return;
     }
-    return path;
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    if (!file.open(QIODevice::WriteOnly, kOwnerOnly)) {
+        log(QStringLiteral("❌ Cannot create the settings file ") + path + QStringLiteral(": ") +
+            file.errorString());
+    }
 }
 
 // Booleans as INI holds them ("true", "false"), and numbers; anything else is not a Boolean
@@ -106,21 +105,10 @@ QStringList readList(const QSettings& store, const QString& key) {
     }
 }
 
-std::optional<ConversionStatistics> decodeStatistics(const QVariant& stored) {
-    switch (stored.typeId()) {
-        case QMetaType::QString:
-            return ConversionStatistics::fromJson(stored.toString().toUtf8());
-        case QMetaType::QByteArray:
-            return ConversionStatistics::fromJson(stored.toByteArray());
-        default:
-            return std::nullopt;
-    }
-}
-
 }  // namespace
 
 Settings::Settings(const QString& path, QObject* parent)
-    : QObject(parent), m_store(prepareStoreFile(path), QSettings::IniFormat) {
+    : QObject(parent), m_store(path, QSettings::IniFormat) {
     if (m_store.status() == QSettings::FormatError) {
         log(QStringLiteral(
                 "⚠️ The settings file has lines that cannot be read; they are ignored: ") +
@@ -155,14 +143,12 @@ QString Settings::defaultPath() {
 }
 
 void Settings::store(const QString& key, const QVariant& value) {
+    prepareStoreFile(m_store.fileName());
     m_store.setValue(key, value);
     m_store.sync();
     if (m_store.status() == QSettings::AccessError) {
         log(QStringLiteral("❌ Failed to write the settings file: ") + m_store.fileName());
-        return;
     }
-    QFile file(m_store.fileName());
-    restrictToOwner(file);
 }
 
 void Settings::report(const char* eventName, bool value) {
@@ -269,22 +255,70 @@ void Settings::setKnownKeyboards(const QStringList& value) {
     store(QStringLiteral("knownKeyboards"), value);
 }
 
+QString Settings::statisticsPath() const {
+    return QFileInfo(m_store.fileName()).absolutePath() + QStringLiteral("/statistics.json");
+}
+
+bool Settings::refreshStatistics() const {
+    const QFileInfo info(statisticsPath());
+    if (!info.exists()) {
+        m_statisticsFile.reset();
+        return false;
+    }
+    if (m_statisticsFile && m_statisticsFile->modified == info.lastModified() &&
+        m_statisticsFile->size == info.size()) {
+        return true;
+    }
+    StatisticsFile state{info.lastModified(), info.size(), false, {}};
+    QFile file(info.filePath());
+    if (file.open(QIODevice::ReadOnly)) {
+        if (std::optional<ConversionStatistics> log =
+                ConversionStatistics::fromJson(file.readAll())) {
+            state.readable = true;
+            state.log = std::move(*log);
+        }
+    }
+    m_statisticsFile = std::move(state);
+    return true;
+}
+
 ConversionStatistics Settings::statistics() const {
-    const QVariant stored = m_store.value(kStatisticsKey);
-    if (!stored.isValid()) {
+    if (!refreshStatistics() || !m_statisticsFile->readable) {
         return {};
     }
-    return decodeStatistics(stored).value_or(ConversionStatistics());
+    return m_statisticsFile->log;
 }
 
 void Settings::setStatistics(const ConversionStatistics& statistics) {
-    const QVariant stored = m_store.value(kStatisticsKey);
-    if (stored.isValid() && !decodeStatistics(stored)) {
-        log(QStringLiteral("⚠️ The conversion log could not be read; it is kept under \"") +
-            kUnreadableStatisticsKey + QStringLiteral("\" and a new log begins"));
-        m_store.setValue(kUnreadableStatisticsKey, stored);
+    const QString path = statisticsPath();
+    if (refreshStatistics() && !m_statisticsFile->readable) {
+        const QString aside = QFileInfo(path).absolutePath() + QStringLiteral("/") +
+                              kUnreadableStatisticsKey + QStringLiteral(".json");
+        if (QFile::exists(aside)) {
+            log(QStringLiteral("⚠️ Replacing an older unreadable conversion log: ") + aside);
+            QFile::remove(aside);
+        }
+        log(QStringLiteral("⚠️ The conversion log could not be read; it is kept as ") + aside +
+            QStringLiteral(" and a new log begins"));
+        if (!QFile::rename(path, aside)) {
+            log(QStringLiteral("❌ Cannot move the unreadable conversion log aside; it stays"));
+            return;
+        }
     }
-    store(kStatisticsKey, QString::fromUtf8(statistics.toJson()));
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || !file.setPermissions(kOwnerOnly)) {
+        log(QStringLiteral("❌ Failed to write the conversion log: ") + file.errorString());
+        return;
+    }
+    file.write(statistics.toJson());
+    if (!file.commit()) {
+        log(QStringLiteral("❌ Failed to write the conversion log: ") + file.errorString());
+        m_statisticsFile.reset();
+        return;
+    }
+    const QFileInfo info(path);
+    m_statisticsFile = StatisticsFile{info.lastModified(), info.size(), true, statistics};
     emit statisticsChanged();
 }
 

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QSettings>
 #include <QStringList>
+#include <optional>
 
 #include "conversion_statistics.h"
 #include "statistics_period.h"
@@ -96,12 +97,14 @@ public:
     void setAnalyticsEnabled(bool value);
     void setKnownKeyboards(const QStringList& value);
 
-    /// The conversion log, decoded afresh from the file on every read; an absent or
-    /// unreadable blob reads as an empty log.
+    /// The conversion log, kept as JSON in statistics.json beside the settings file (a year
+    /// of heavy use is megabytes, which the INI file would rewrite on every switch). Read from
+    /// the file whenever it changed on disk; an absent or unreadable file reads as an empty log.
     ConversionStatistics statistics() const;
-    /// Stores the log. An unreadable blob already there is first kept under
-    /// "statisticsUnreadable" so that a damaged log is never silently replaced.
+    /// Stores the log atomically. An unreadable log already there is first moved aside to
+    /// statisticsUnreadable.json, so that a damaged log is never silently replaced.
     void setStatistics(const ConversionStatistics& statistics);
+    QString statisticsPath() const;
 
     /// Brings the login item into line with startAtLogin; failures are logged only.
     void updateLoginItem();
@@ -124,12 +127,22 @@ signals:
     void statisticsChanged();
 
 private:
+    struct StatisticsFile {
+        QDateTime modified;
+        qint64 size = -1;
+        bool readable = false;
+        ConversionStatistics log;
+    };
+
+    /// Brings m_statisticsFile into line with the file on disk; false when there is none.
+    bool refreshStatistics() const;
     void store(const QString& key, const QVariant& value);
     void report(const char* eventName, bool value);
     template <typename T>
     void assign(T& member, const T& value, const char* key, void (Settings::*changed)());
 
     QSettings m_store;
+    mutable std::optional<StatisticsFile> m_statisticsFile;
     LoginItem* m_loginItem = nullptr;
     CapitalizationMonitor* m_monitor = nullptr;
     SettingChangeReporter* m_reporter = nullptr;

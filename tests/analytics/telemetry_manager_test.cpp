@@ -135,6 +135,7 @@ TEST(TelemetryManager, SessionStartAndNamespaceAddress) {
     EXPECT_EQ(server.requests().first().path, "/v2/namespace/team/");
     EXPECT_EQ(telemetry.clientUser(),
               TelemetryManager::hashedUser(QStringLiteral("someone"), QString()));
+    EXPECT_FALSE(QFile::exists(home.preferencesFile())) << "a given user needs no identifier";
 }
 
 TEST(TelemetryManager, RetriesWhatMayPassAndDropsWhatWasRefused) {
@@ -184,6 +185,21 @@ TEST(TelemetryManager, KeepsSignalsThroughARefusedConnectionAndATimeOut) {
     server.script({0});
     ASSERT_TRUE(waitUntil([&] { return server.requests().size() >= 2; }));
     EXPECT_EQ(server.receivedTypes(), (QStringList{"a", "a"}));
+}
+
+TEST(TelemetryManager, ABatchUnansweredAtExitIsKept) {
+    const PrivateHome home;
+    HttpTestServer server;
+    server.script({0});
+    {
+        TelemetryManager telemetry(testConfiguration(server.baseURL()));
+        telemetry.send(QStringLiteral("a"));
+        ASSERT_TRUE(waitUntil([&] { return !server.requests().isEmpty(); }));
+    }
+    const QJsonArray cached = readCacheFile(home.cacheFile());
+    ASSERT_EQ(cached.size(), 1);
+    EXPECT_EQ(cached.first().toObject().value(QStringLiteral("type")).toString(),
+              QStringLiteral("a"));
 }
 
 TEST(TelemetryManager, CacheSurvivesARestartBoundedAndOwnerOnly) {
@@ -269,6 +285,19 @@ TEST(TelemetryManager, DisabledQueuesNothingAndDeletesTheCache) {
     telemetry.send(QStringLiteral("marker"));
     ASSERT_TRUE(waitUntil([&] { return !server.receivedTypes().isEmpty(); }));
     EXPECT_EQ(server.receivedTypes(), QStringList{QStringLiteral("marker")});
+}
+
+TEST(TelemetryManager, OffFromTheStartMakesNoIdentifier) {
+    const PrivateHome home;
+    TelemetryManager telemetry(testConfiguration(refusingURL()), false);
+    telemetry.send(QStringLiteral("hidden"));
+    EXPECT_FALSE(QFile::exists(home.preferencesFile()));
+    telemetry.setEnabled(true);
+    EXPECT_EQ(QSettings(home.preferencesFile(), QSettings::IniFormat)
+                  .value(QStringLiteral("defaultUserIdentifier"))
+                  .toString()
+                  .size(),
+              36);
 }
 
 TEST(TelemetryManager, WithoutAnAddressNothingIsQueued) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QJsonDocument>
 #include <QTimeZone>
 #include <cstdlib>
 #include <ctime>
@@ -149,29 +150,61 @@ TEST_F(ConversionStatisticsTest, DirectionsCompareInComposedCodePointOrder) {
 }
 
 TEST_F(ConversionStatisticsTest, JsonRoundTripAndStrictReading) {
-    ConversionStatistics log({at(local(2026, 1, 2, 3, 4, 5).addMSecs(678), kEnglish,
-                                 QStringLiteral("Ру\"сс\\кий"), 42)});
+    const ConversionStatistics log({
+        at(local(2026, 1, 2, 3, 4, 5).addMSecs(678), kEnglish, QStringLiteral("Ру\"сс\\кий"), 42),
+        {-1.0e-7, QStringLiteral("tab\there\u0001"), QStringLiteral("\U0001F600"), -3},
+        {786787538.491, QString(), kEnglish, 0},
+    });
     EXPECT_EQ(ConversionStatistics::fromJson(log.toJson()), log);
-    EXPECT_EQ(ConversionStatistics::fromJson(R"({"conversions":[]})"), ConversionStatistics());
-    EXPECT_EQ(ConversionStatistics::fromJson(
-                  R"({"conversions":[{"characterCount":3,"toLanguage":"B","fromLanguage":"A",
-                      "timestamp":12.5,"extra":null}]})"),
-              ConversionStatistics({{12.5, QStringLiteral("A"), QStringLiteral("B"), 3}}));
+    // What another JSON writer makes of it reads the same.
+    const QByteArray indented =
+        QJsonDocument::fromJson(log.toJson()).toJson(QJsonDocument::Indented);
+    EXPECT_EQ(ConversionStatistics::fromJson(indented), log);
+
+    const std::pair<const char*, ConversionStatistics> readable[] = {
+        {R"({"conversions":[]})", ConversionStatistics()},
+        {" \n{ \"conversions\" : [ ] , \"version\" : 2 }\n", ConversionStatistics()},
+        {R"({"conversions":[{"characterCount":3,"toLanguage":"B","fromLanguage":"A",
+            "timestamp":12.5,"extra":{"deep":[1,true,null,"x\"y",-0.5e3]}}]})",
+         ConversionStatistics({{12.5, QStringLiteral("A"), QStringLiteral("B"), 3}})},
+        {R"({"conversions":[{"timestamp":1E2,"fromLanguage":"\u00e9\ud83d\ude00\/",
+            "toLanguage":"\n","characterCount":7.0}]})",
+         ConversionStatistics({{100, QStringLiteral("é\U0001F600/"), QStringLiteral("\n"), 7}})},
+    };
+    for (const auto& [json, expected] : readable) {
+        EXPECT_EQ(ConversionStatistics::fromJson(QByteArray(json)), expected) << json;
+    }
 
     const char* unreadable[] = {
         "",
         "[]",
+        "null",
         R"({"conversions":{}})",
         R"({"records":[]})",
+        R"({"conversions":[]} x)",
+        R"({"conversions":[],})",
         R"({"conversions":[{"timestamp":1,"fromLanguage":"A","toLanguage":"B"}]})",
         R"({"conversions":[{"timestamp":1,"fromLanguage":"A","toLanguage":"B","characterCount":1.5}]})",
+        R"({"conversions":[{"timestamp":1,"fromLanguage":"A","toLanguage":"B","characterCount":3e10}]})",
         R"({"conversions":[{"timestamp":1,"fromLanguage":"A","toLanguage":2,"characterCount":1}]})",
         R"({"conversions":[{"timestamp":null,"fromLanguage":"A","toLanguage":"B","characterCount":1}]})",
+        R"({"conversions":[{"timestamp":01,"fromLanguage":"A","toLanguage":"B","characterCount":1}]})",
+        R"({"conversions":[{"timestamp":1e999,"fromLanguage":"A","toLanguage":"B","characterCount":1}]})",
+        R"({"conversions":[{"timestamp":1,"fromLanguage":"\x","toLanguage":"B","characterCount":1}]})",
+        R"({"conversions":[{"timestamp":1,"fromLanguage":"\u12","toLanguage":"B","characterCount":1}]})",
         R"({"conversions":[{"timestamp":1,"fromLanguage":"A","toLanguage":"B","characterCount":1},7]})",
         R"({"conversions":[{"timestamp":1,"fromLanguage":"A","toLanguage":"B","characterCount":1})",
+        "{\"conversions\":[{\"timestamp\":1,\"fromLanguage\":\"a\nb\",\"toLanguage\":\"B\","
+        "\"characterCount\":1}]}",
     };
     for (const char* json : unreadable) {
         EXPECT_FALSE(ConversionStatistics::fromJson(QByteArray(json))) << json;
+    }
+
+    // A log cut off anywhere is unreadable, never half read.
+    const QByteArray full = log.toJson();
+    for (qsizetype length = 0; length < full.size(); ++length) {
+        EXPECT_FALSE(ConversionStatistics::fromJson(full.left(length))) << length;
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -316,8 +317,10 @@ TEST_F(SettingsTest, AFailedLoginItemUpdateIsLoggedAndTheSettingKept) {
         << lines.first().toStdString();
 }
 
-TEST_F(SettingsTest, StatisticsRoundTripThroughTheFile) {
+TEST_F(SettingsTest, StatisticsLiveInTheirOwnOwnerOnlyFile) {
     Settings settings;
+    EXPECT_EQ(settings.statisticsPath(),
+              m_home.filePath(QStringLiteral("Korrelang/statistics.json")));
     ConversionStatistics log;
     log.recordConversion(QStringLiteral("English"), QStringLiteral("Русский"), 6);
     log.recordConversion(QStringLiteral("עברית"), QStringLiteral("English"), 1);
@@ -325,45 +328,77 @@ TEST_F(SettingsTest, StatisticsRoundTripThroughTheFile) {
     settings.setStatistics(log);
     EXPECT_EQ(changed.count(), 1);
     EXPECT_EQ(settings.statistics(), log);
+    EXPECT_EQ(Settings().statistics(), log);
+    EXPECT_EQ(QFile::permissions(settings.statisticsPath()) & 0x0077, 0);
+    EXPECT_FALSE(readFile().contains("statistics")) << "the settings file stays small";
 
-    QTemporaryDir elsewhere;
-    QFile::copy(path(), elsewhere.filePath(QStringLiteral("copy.conf")));
-    EXPECT_EQ(Settings(elsewhere.filePath(QStringLiteral("copy.conf"))).statistics(), log);
+    // A change on disk is seen by the next read.
+    ConversionStatistics other;
+    other.recordConversion(QStringLiteral("Hebrew"), QStringLiteral("English"), 2);
+    QFile file(settings.statisticsPath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(other.toJson() + "\n\n\n");
+    file.close();
+    EXPECT_EQ(settings.statistics(), other);
+}
+
+TEST_F(SettingsTest, AFailedLogWriteIsLoggedAndNotReportedAsStored) {
+    // A file where the settings directory should be.
+    QFile blocker(m_home.filePath(QStringLiteral("blocker")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    Settings settings(m_home.filePath(QStringLiteral("blocker/Korrelang.conf")));
+    const LogCapture log;
+    QSignalSpy changed(&settings, &Settings::statisticsChanged);
+    ConversionStatistics statistics;
+    statistics.recordConversion(QStringLiteral("English"), QStringLiteral("Russian"), 3);
+    settings.setStatistics(statistics);
+    EXPECT_EQ(changed.count(), 0);
+    EXPECT_TRUE(settings.statistics().conversions().isEmpty());
+    ASSERT_FALSE(log.lines().isEmpty());
+    EXPECT_TRUE(
+        log.lines().last().startsWith(QStringLiteral("❌ Failed to write the conversion log")))
+        << log.lines().last().toStdString();
 }
 
 TEST_F(SettingsTest, AnUnreadableLogReadsEmptyAndIsMovedAsideBeforeANewOne) {
-    const QByteArray tenMegabytes(10 * 1024 * 1024, '[');
     const QByteArray blobs[] = {
-        // As QSettings writes it, cut off mid-record.
-        R"({\"conversions\":[{\"timestamp\":1,\"fromLanguage\":\"English\",\"toLangu)",
-        R"({\"conversions\":[{\"timestamp\":\"1\",\"fromLanguage\":\"A\",\"toLanguage\":\"B\",\"characterCount\":1}]})",
-        "@ByteArray(" + tenMegabytes + ")",
-        "@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x5)",
+        R"({"conversions":[{"timestamp":1,"fromLanguage":"English","toLangu)",
+        R"({"conversions":[{"timestamp":"1","fromLanguage":"A","toLanguage":"B","characterCount":1}]})",
+        QByteArray(10 * 1024 * 1024, '['),
+        "{\"conversions\":[], \"x\":" + QByteArray(10 * 1024 * 1024, '['),
+        QByteArray(10 * 1024 * 1024, '\xfe'),
     };
     for (const QByteArray& blob : blobs) {
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("k.conf"));
-        {
-            QFile out(file);
+        const QString statistics = dir.filePath(QStringLiteral("statistics.json"));
+        const QString aside = dir.filePath(QStringLiteral("statisticsUnreadable.json"));
+        for (const auto& [path, contents] :
+             {std::pair{file, QByteArray("[General]\nisEnabled=false\n")},
+              std::pair{statistics, blob}}) {
+            QFile out(path);
             ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-            out.write("[General]\nisEnabled=false\nstatistics=" + blob);
+            out.write(contents);
         }
         const LogCapture log;
         Settings settings(file);
         EXPECT_FALSE(settings.isEnabled()) << blob.left(40).toStdString();
         EXPECT_TRUE(settings.statistics().conversions().isEmpty());
-        const QVariant original = QSettings(file, QSettings::IniFormat).value("statistics");
 
         ConversionStatistics fresh;
         fresh.recordConversion(QStringLiteral("English"), QStringLiteral("Russian"), 3);
         settings.setStatistics(fresh);
         EXPECT_EQ(settings.statistics(), fresh);
-        EXPECT_EQ(QSettings(file, QSettings::IniFormat).value("statisticsUnreadable"), original);
+        QFile kept(aside);
+        ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(kept.readAll() == blob);
         EXPECT_EQ(log.lines().size(), 1);
 
         // A readable log is simply replaced.
         settings.setStatistics(ConversionStatistics());
-        EXPECT_EQ(QSettings(file, QSettings::IniFormat).value("statisticsUnreadable"), original);
+        EXPECT_TRUE(settings.statistics().conversions().isEmpty());
+        EXPECT_EQ(QFileInfo(aside).size(), blob.size());
         EXPECT_EQ(log.lines().size(), 1);
     }
 }
