@@ -1,6 +1,6 @@
 // Times one hotkey press's accessibility work in a real editor: read the selection, then replace
 // it, as the conversion flow does. Run it inside the virtual desktop:
-//   scripts/desktop-session -- build/bin/bench_atspi_round_trip [runs]
+//   scripts/desktop-session -- build/bench/bench_atspi_round_trip [runs]
 #include <QApplication>
 #include <QProcess>
 #include <QThread>

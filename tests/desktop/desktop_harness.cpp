@@ -1,9 +1,14 @@
-#include "desktop_harness.h"
-
+// Qt before Xlib: Xlib's macros break Qt's headers.
 #include <QCoreApplication>
 #include <QProcessEnvironment>
 #include <QThread>
 #include <csignal>
+
+// X11
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+
+#include "desktop_harness.h"
 
 namespace korrelang::testing {
 
@@ -32,7 +37,12 @@ std::string runProgram(const QString& program, const QStringList& arguments,
         process.write(input);
     }
     process.closeWriteChannel();
-    process.waitForFinished(15000);
+    // Keep the event loop running: the program may ask us for the clipboard we own.
+    if (!waitUntil([&] { return process.state() == QProcess::NotRunning; },
+                   std::chrono::seconds(15))) {
+        process.kill();
+        process.waitForFinished(3000);
+    }
     return process.readAllStandardOutput().toStdString();
 }
 
@@ -96,6 +106,23 @@ void Mousepad::type(const std::string& text) const {
 
 void Mousepad::key(const std::string& chord) const {
     runProgram("xdotool", {"key", "--clearmodifiers", QString::fromStdString(chord)});
+}
+
+void tapKey(unsigned keycode, const std::vector<unsigned>& modifiers) {
+    Display* display = XOpenDisplay(nullptr);
+    if (display == nullptr) {
+        return;
+    }
+    for (const unsigned modifier : modifiers) {
+        XTestFakeKeyEvent(display, modifier, True, CurrentTime);
+    }
+    XTestFakeKeyEvent(display, keycode, True, CurrentTime);
+    XTestFakeKeyEvent(display, keycode, False, CurrentTime);
+    for (auto it = modifiers.rbegin(); it != modifiers.rend(); ++it) {
+        XTestFakeKeyEvent(display, *it, False, CurrentTime);
+    }
+    XSync(display, False);
+    XCloseDisplay(display);
 }
 
 }  // namespace korrelang::testing

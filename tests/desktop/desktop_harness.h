@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace korrelang::testing {
 
@@ -59,5 +60,10 @@ private:
 
 /// The id of the active window as xdotool prints it, or empty.
 std::string activeWindow();
+
+/// Presses and releases one key by its X keycode with XTest, holding `modifiers` (X keycodes)
+/// around it: a person typing on whatever layout is active, unlike `xdotool type`, which sends
+/// characters.
+void tapKey(unsigned keycode, const std::vector<unsigned>& modifiers = {});
 
 }  // namespace korrelang::testing

@@ -1,0 +1,86 @@
+#include "xtest_synthetic_keys.h"
+
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+
+#include <algorithm>
+#include <array>
+#include <string>
+#include <thread>
+
+#include "key_intent.h"
+#include "platform/log.h"
+
+namespace korrelang::platform::x11 {
+
+namespace {
+
+// Shift, Control, Alt, Super and AltGr, left and right (evdev).
+constexpr std::array<XKeycode, 9> kModifierKeys = {50, 62, 37, 105, 64, 108, 133, 134, 92};
+
+bool isDown(const char (&keymap)[32], XKeycode key) {
+    return (keymap[key / 8] & (1 << (key % 8))) != 0;
+}
+
+}  // namespace
+
+XTestSyntheticKeys::XTestSyntheticKeys(std::chrono::milliseconds releaseWait)
+    : m_connection(DisplayConnection::open()),
+      m_activeWindow(m_connection),
+      m_releaseWait(releaseWait) {}
+
+void XTestSyntheticKeys::releaseHeldModifiers() {
+    Display* display = m_connection->get();
+    const auto deadline = std::chrono::steady_clock::now() + m_releaseWait;
+    char keymap[32] = {};
+    // Give the user a moment to let go of the hot key's modifiers...
+    while (true) {
+        XQueryKeymap(display, keymap);
+        const bool held = std::any_of(kModifierKeys.begin(), kModifierKeys.end(),
+                                      [&](XKeycode key) { return isDown(keymap, key); });
+        if (!held || std::chrono::steady_clock::now() >= deadline) {
+            break;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    // ...then release what is still down, or the application sees Control+Shift+V and pastes
+    // nothing.
+    for (const XKeycode key : kModifierKeys) {
+        if (isDown(keymap, key)) {
+            XTestFakeKeyEvent(display, key, False, CurrentTime);
+        }
+    }
+    XSync(display, False);
+}
+
+bool XTestSyntheticKeys::simulateKeyPress(KeyCode key, std::uint32_t flags) {
+    const std::lock_guard lock(m_mutex);
+    if (!m_connection) {
+        logLine("❌ Cannot send a key press: no X display");
+        return false;
+    }
+    const auto window = m_activeWindow.query();
+    const bool terminal = window && (KeyIntent::isTerminal(window->gtkApplicationID) ||
+                                     KeyIntent::isTerminal(window->className) ||
+                                     KeyIntent::isTerminal(window->instanceName));
+    const auto stroke = KeyIntent::translate(key, flags, terminal);
+    if (!stroke) {
+        logLine("❌ No key for key code " + std::to_string(key));
+        return false;
+    }
+    releaseHeldModifiers();
+    Display* display = m_connection->get();
+    bool sent = true;
+    for (const XKeycode modifier : stroke->modifiers) {
+        sent = XTestFakeKeyEvent(display, modifier, True, CurrentTime) != 0 && sent;
+    }
+    sent = XTestFakeKeyEvent(display, stroke->key, True, CurrentTime) != 0 && sent;
+    sent = XTestFakeKeyEvent(display, stroke->key, False, CurrentTime) != 0 && sent;
+    for (auto it = stroke->modifiers.rbegin(); it != stroke->modifiers.rend(); ++it) {
+        sent = XTestFakeKeyEvent(display, *it, False, CurrentTime) != 0 && sent;
+    }
+    XSync(display, False);
+    return sent;
+}
+
+}  // namespace korrelang::platform::x11

@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+
+#include "desktop_harness.h"
+#include "engine/layout_converter.h"
+#include "platform/linux/linux_desktop.h"
+#include "service/accessibility_service.h"
+
+namespace korrelang::platform {
+namespace {
+
+using testing::Mousepad;
+using testing::tapKey;
+using testing::waitUntil;
+
+constexpr unsigned kControl = 37;  // X keycodes
+constexpr unsigned kShift = 50;
+constexpr unsigned kSpace = 65;
+
+// The whole seam in one press: the real hot key, the focused editor's selection read through
+// AT-SPI, converted, and written back in place.
+TEST(HotkeyRoundTrip, ConvertsTheSelectionOnRelease) {
+    linux_desktop::LinuxDesktop desktop;
+    ASSERT_TRUE(desktop.hasDisplay());
+    Platform platform = desktop.bundle();
+    service::AccessibilityService service(platform.accessibility, platform.inputSources,
+                                          platform.workspace);
+    ASSERT_TRUE(service.checkAccessibilityPermission());
+
+    int conversions = 0;
+    const auto convertSelection = [&] {
+        const auto text = service.getSelectedText();
+        const auto element = service.getFocusedElement();
+        if (!text || !element) {
+            return;
+        }
+        const auto range = element->selectedRange();
+        const auto result =
+            engine::LayoutConverter().convert(*text, {"xkb.us.English", "xkb.ru.Russian"},
+                                              service.getCurrentKeyboardID(), std::nullopt);
+        if (result && range.succeeded() &&
+            service.replaceTextInRange(range.value->location, range.value->length,
+                                       result->convertedText)) {
+            ++conversions;
+        }
+    };
+    const auto registration = platform.hotKeys.registerHotKey(
+        Key::space, HotKeyModifier::control | HotKeyModifier::shift, {}, convertSelection);
+    ASSERT_TRUE(registration.succeeded());
+
+    Mousepad editor;
+    ASSERT_TRUE(editor.isReady());
+    editor.type("ghbdtn");
+    editor.key("ctrl+a");
+    ASSERT_TRUE(waitUntil([&] { return service.getSelectedText().has_value(); }));
+
+    tapKey(kSpace, {kControl, kShift});
+    ASSERT_TRUE(waitUntil([&] { return conversions == 1; }));
+    const auto value = service.getFocusedElement()->value();
+    EXPECT_EQ(value.value, "привет");
+}
+
+}  // namespace
+}  // namespace korrelang::platform

@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+
+#include "desktop_harness.h"
+#include "platform/atspi/atspi_accessibility.h"
+#include "platform/x11/active_window.h"
+#include "platform/x11/x11_key_interceptor.h"
+#include "platform/x11/xkb_input_sources.h"
+
+namespace korrelang::platform {
+namespace {
+
+using testing::Mousepad;
+using testing::tapKey;
+using testing::waitUntil;
+
+constexpr unsigned kShift = 50;  // X keycodes
+constexpr unsigned kKeyA = 38;
+constexpr unsigned kKeyQ = 24;
+
+class KeyInterceptorTest : public ::testing::Test {
+protected:
+    void TearDown() override { layouts.selectSource("xkb.us.English"); }
+
+    std::shared_ptr<x11::DisplayConnection> display = x11::DisplayConnection::open();
+    x11::ActiveWindow activeWindow{display};
+    atspi::AtspiAccessibility accessibility{[this]() -> std::optional<long> {
+        const auto window = activeWindow.query();
+        return window ? window->pid : std::nullopt;
+    }};
+    x11::XkbInputSources layouts{display};
+    x11::X11KeyInterceptor interceptor;
+    std::vector<std::pair<KeyCode, std::uint32_t>> seen;
+
+    // Thai is caseless; Shift+a becomes "A", Shift+q is let through.
+    bool startOnThai() {
+        return interceptor.start(
+            [](const std::string& id) { return id.find(".th.") != std::string::npos; },
+            [this](KeyCode key, std::uint32_t flags) -> std::optional<std::string> {
+                seen.emplace_back(key, flags);
+                return key == 0 ? std::optional<std::string>("A") : std::nullopt;
+            });
+    }
+
+    bool fieldShows(const std::string& expected) {
+        std::optional<std::string> value;
+        const bool shown = waitUntil([&] {
+            const auto lookup = accessibility.focusedElement();
+            value = lookup.element ? lookup.element->value().value : std::nullopt;
+            return value == expected;
+        });
+        if (!shown) {
+            std::printf("the field shows \"%s\"\n", value ? value->c_str() : "(nothing)");
+        }
+        return shown;
+    }
+};
+
+TEST_F(KeyInterceptorTest, TypesTheLatinCapitalForShiftLetterOnThai) {
+    Mousepad editor;
+    ASSERT_TRUE(editor.isReady());
+    ASSERT_TRUE(startOnThai());
+    ASSERT_EQ(layouts.selectSource("xkb.th.Thai"), 0);
+    ASSERT_TRUE(waitUntil([&] { return interceptor.isIntercepting(); }));
+
+    tapKey(kKeyA, {kShift});
+    EXPECT_TRUE(fieldShows("A"));
+    tapKey(kKeyA);  // without Shift the layout's own letter
+    EXPECT_TRUE(fieldShows("Aฟ"));
+    tapKey(kKeyQ, {kShift});  // the handler lets this one through unchanged
+    EXPECT_TRUE(fieldShows("Aฟ๐"));
+    EXPECT_EQ(seen, (std::vector<std::pair<KeyCode, std::uint32_t>>{{0, ModifierFlag::shift},
+                                                                    {12, ModifierFlag::shift}}));
+}
+
+TEST_F(KeyInterceptorTest, LeavesOtherLayoutsAlone) {
+    Mousepad editor;
+    ASSERT_TRUE(editor.isReady());
+    ASSERT_TRUE(startOnThai());
+    ASSERT_EQ(layouts.selectSource("xkb.th.Thai"), 0);
+    ASSERT_TRUE(waitUntil([&] { return interceptor.isIntercepting(); }));
+    ASSERT_EQ(layouts.selectSource("xkb.ru.Russian"), 0);
+    ASSERT_TRUE(waitUntil([&] { return !interceptor.isIntercepting(); }));
+    tapKey(kKeyA, {kShift});
+    EXPECT_TRUE(fieldShows("Ф"));
+    EXPECT_TRUE(seen.empty());
+
+    // Stopped, Thai types its own shifted letter again.
+    interceptor.stop();
+    ASSERT_EQ(layouts.selectSource("xkb.th.Thai"), 0);
+    tapKey(kKeyA, {kShift});
+    EXPECT_TRUE(fieldShows("Фฤ"));
+}
+
+TEST_F(KeyInterceptorTest, CannotStartWhenTheKeysAreTaken) {
+    ASSERT_TRUE(startOnThai());
+    ASSERT_EQ(layouts.selectSource("xkb.th.Thai"), 0);
+    ASSERT_TRUE(waitUntil([&] { return interceptor.isIntercepting(); }));
+    x11::X11KeyInterceptor second;
+    EXPECT_FALSE(second.start([](const std::string&) { return true; },
+                              [](KeyCode, std::uint32_t) { return std::nullopt; }));
+    EXPECT_FALSE(second.isRunning());
+}
+
+}  // namespace
+}  // namespace korrelang::platform

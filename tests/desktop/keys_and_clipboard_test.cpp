@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "desktop_harness.h"
+#include "platform/atspi/atspi_accessibility.h"
+#include "platform/qt/qt_clipboard.h"
+#include "platform/x11/active_window.h"
+#include "platform/x11/xtest_synthetic_keys.h"
+
+namespace korrelang::platform {
+namespace {
+
+using testing::Child;
+using testing::Mousepad;
+using testing::runProgram;
+using testing::waitUntil;
+
+class KeysAndClipboardTest : public ::testing::Test {
+protected:
+    std::shared_ptr<x11::DisplayConnection> display = x11::DisplayConnection::open();
+    x11::ActiveWindow activeWindow{display};
+    atspi::AtspiAccessibility accessibility{[this]() -> std::optional<long> {
+        const auto window = activeWindow.query();
+        return window ? window->pid : std::nullopt;
+    }};
+    x11::XTestSyntheticKeys keys;
+    qt::QtClipboard clipboard;
+
+    bool fieldShows(const std::string& expected) {
+        return waitUntil([&] {
+            const auto lookup = accessibility.focusedElement();
+            return lookup.element && lookup.element->value().value == expected;
+        });
+    }
+};
+
+TEST_F(KeysAndClipboardTest, CopiesAndPastesThroughTheClipboard) {
+    Mousepad editor;
+    ASSERT_TRUE(editor.isReady());
+    editor.type("ghbdtn");
+    ASSERT_TRUE(fieldShows("ghbdtn"));
+
+    ASSERT_TRUE(keys.simulateKeyPress(Key::a, ModifierFlag::command));
+    ASSERT_TRUE(keys.simulateKeyPress(Key::c, ModifierFlag::command));
+    EXPECT_TRUE(
+        waitUntil([&] { return clipboard.text() == std::optional<std::string>("ghbdtn"); }));
+
+    clipboard.setText("привет");
+    ASSERT_TRUE(keys.simulateKeyPress(Key::v, ModifierFlag::command));
+    EXPECT_TRUE(fieldShows("привет"));
+}
+
+TEST_F(KeysAndClipboardTest, ModifiersTheUserStillHoldsAreReleasedBeforeThePaste) {
+    Mousepad editor;
+    ASSERT_TRUE(editor.isReady());
+    clipboard.setText("pasted");
+    // As right after Control+Shift+Space: GTK pastes nothing while Control+Shift are down.
+    runProgram("xdotool", {"keydown", "ctrl+shift"});
+    ASSERT_TRUE(keys.simulateKeyPress(Key::v, ModifierFlag::command));
+    EXPECT_TRUE(fieldShows("pasted"));
+}
+
+TEST_F(KeysAndClipboardTest, ASnapshotRestoresAnImageByteForByte) {
+    QTemporaryDir directory;
+    const QString path = directory.filePath("picture.png");
+    QByteArray image("\x89PNG\r\n\x1a\n", 8);
+    for (int i = 0; i < 4096; ++i) {
+        image.append(static_cast<char>((i * 7919) & 0xff));  // every byte value, including NUL
+    }
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(image);
+    file.close();
+
+    {
+        // Another program owns the clipboard, offering only an image.
+        Child owner("xclip", {"-quiet", "-selection", "clipboard", "-t", "image/png", "-i", path});
+        ASSERT_TRUE(waitUntil([&] {
+            const auto formats = clipboard.snapshot(1 << 20).formats;
+            return std::any_of(formats.begin(), formats.end(),
+                               [](const auto& format) { return format.first == "image/png"; });
+        }));
+        const auto snapshot = clipboard.snapshot(1 << 20);
+        EXPECT_FALSE(snapshot.truncated);
+        EXPECT_EQ(clipboard.text(), std::nullopt);
+
+        // A limit below the image's size leaves it out, and says so.
+        ASSERT_EQ(snapshot.formats.size(), 1u);
+        EXPECT_EQ(snapshot.formats[0].first, "image/png");
+        const auto capped = clipboard.snapshot(100);
+        EXPECT_TRUE(capped.truncated);
+        EXPECT_TRUE(capped.formats.empty());
+
+        clipboard.setText("converted text");
+        EXPECT_TRUE(waitUntil([&] { return !owner.isRunning(); }));  // xclip lost the selection
+        EXPECT_EQ(runProgram("xclip", {"-o", "-selection", "clipboard"}), "converted text");
+
+        clipboard.restore(snapshot);
+    }
+    const std::string restored =
+        runProgram("xclip", {"-o", "-selection", "clipboard", "-t", "image/png"});
+    EXPECT_EQ(restored, image.toStdString());
+}
+
+}  // namespace
+}  // namespace korrelang::platform

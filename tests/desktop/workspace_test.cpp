@@ -1,0 +1,37 @@
+#include <gtest/gtest.h>
+
+#include "desktop_harness.h"
+#include "platform/x11/x11_workspace.h"
+
+namespace korrelang::platform::x11 {
+namespace {
+
+using testing::Mousepad;
+using testing::waitUntil;
+
+TEST(X11Workspace, NamesTheFrontmostApplicationFromItsDesktopEntry) {
+    X11Workspace workspace(DisplayConnection::open());
+    Mousepad editor;
+    ASSERT_TRUE(editor.isReady());
+    EXPECT_EQ(workspace.frontmostApplication(), (Application{"org.xfce.mousepad", "Mousepad"}));
+    EXPECT_EQ(workspace.applicationName("org.xfce.mousepad"), "Mousepad");
+    EXPECT_EQ(workspace.applicationName("no.such.application"), std::nullopt);
+}
+
+TEST(X11Workspace, NoActiveWindowMeansNoFrontmostApplication) {
+    X11Workspace workspace(DisplayConnection::open());
+    {
+        Mousepad editor;
+        ASSERT_TRUE(editor.isReady());
+    }
+    EXPECT_TRUE(waitUntil([&] { return !workspace.frontmostApplication().has_value(); }));
+}
+
+TEST(X11Workspace, WithoutADisplayEverythingAnswersNothing) {
+    X11Workspace workspace(nullptr);
+    EXPECT_EQ(workspace.frontmostApplication(), std::nullopt);
+    workspace.beep();  // must not crash
+}
+
+}  // namespace
+}  // namespace korrelang::platform::x11
