@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace korrelang::service {
+
+/// A modal message: what the service wants to tell, not how it looks.
+struct Alert {
+    enum class Style { Informational, Warning };
+
+    std::string title;
+    std::vector<std::string> lines;    ///< the informative text, line by line ("" = empty line)
+    std::vector<std::string> buttons;  ///< in order; the first is the default
+    Style style = Style::Informational;
+
+    bool operator==(const Alert&) const = default;
+};
+
+/// Shows alerts modally. Main thread only.
+class Alerts {
+public:
+    virtual ~Alerts() = default;
+
+    /// Runs `alert` until the user answers; returns the index of the button chosen, or -1 when
+    /// the alert was dismissed otherwise.
+    virtual int runModal(const Alert& alert) = 0;
+};
+
+}  // namespace korrelang::service

@@ -1,0 +1,216 @@
+#include "clipboard_strategies.h"
+
+#include <array>
+
+#include "hotkey_service.h"
+#include "service_log.h"
+
+namespace korrelang::service {
+
+namespace {
+
+using servicelog::say;
+using servicelog::sayText;
+namespace Flag = platform::ModifierFlag;
+namespace Key = platform::Key;
+using Reason = ConversionEvents::FailureReason;
+
+constexpr std::uint32_t kCommand = Flag::command;
+constexpr std::uint32_t kShiftCommand = Flag::shift | Flag::command;
+
+constexpr std::array<std::string_view, 3> kSlowAppIDs{"com.figma.Desktop", "com.figma.agent",
+                                                      "com.microsoft.Outlook"};
+constexpr std::array<std::string_view, 3> kSlowAppNames{"Figma", "Antigravity",
+                                                        "Microsoft Outlook"};
+
+bool containsAny(std::string_view text, const std::array<std::string_view, 3>& parts) {
+    if (text.empty()) {
+        return false;
+    }
+    for (const std::string_view part : parts) {
+        if (text.find(part) != std::string_view::npos) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+bool ClipboardStrategies::isSlowApp(std::string_view applicationID, std::string_view name) {
+    return containsAny(applicationID, kSlowAppIDs) || containsAny(name, kSlowAppNames);
+}
+
+void ClipboardStrategies::wait(int milliseconds) {
+    m_service.m_clock.sleep(std::chrono::milliseconds(milliseconds));
+}
+
+bool ClipboardStrategies::press(platform::KeyCode key, std::uint32_t flags) {
+    return m_service.m_main.call(
+        [&] { return m_service.m_platform.syntheticKeys.simulateKeyPress(key, flags); });
+}
+
+platform::ClipboardSnapshot ClipboardStrategies::saveClipboard() {
+    auto saved = m_service.m_main.call(
+        [this] { return m_service.m_platform.clipboard.snapshot(kSnapshotLimit); });
+    if (saved.truncated) {
+        say("⚠️ Clipboard content too large to keep; some formats will not come back");
+    }
+    return saved;
+}
+
+void ClipboardStrategies::restoreClipboard(const platform::ClipboardSnapshot& saved) {
+    m_service.m_main.call([&] { m_service.m_platform.clipboard.restore(saved); });
+}
+
+bool ClipboardStrategies::restoreUnlessReplaced(const platform::ClipboardSnapshot& saved,
+                                                const std::string& ours) {
+    return m_service.m_main.call([&] {
+        auto& clipboard = m_service.m_platform.clipboard;
+        if (clipboard.text() != ours) {
+            say("⚠️ Clipboard changed meanwhile; leaving the newer content in place");
+            return false;
+        }
+        clipboard.restore(saved);
+        return true;
+    });
+}
+
+std::optional<std::string> ClipboardStrategies::copySelection(int clearWait, int copyWait,
+                                                              const char* failureLine) {
+    m_service.m_main.call([this] { m_service.m_platform.clipboard.clear(); });
+    wait(clearWait);
+    if (!press(Key::c, kCommand) && failureLine) {
+        say(failureLine);
+    }
+    wait(copyWait);
+    auto text = m_service.m_main.call([this] { return m_service.m_platform.clipboard.text(); });
+    if (text && text->empty()) {
+        return std::nullopt;
+    }
+    return text;
+}
+
+bool ClipboardStrategies::convertViaClipboard() {
+    say("📋 Attempting clipboard conversion (Slow mode: false)...");
+    const platform::ClipboardSnapshot saved = saveClipboard();
+    // Before any key press: a blacklisted application (a terminal) must never get a Copy.
+    if (m_service.isFrontmostAppBlacklisted()) {
+        say("🚫 Current app is blacklisted, skipping conversion");
+        m_service.m_main.call([this] { m_service.m_platform.workspace.beep(); });
+        return false;
+    }
+
+    say("📋 Strategy 1: Checking if text is already selected...");
+    if (auto text =
+            copySelection(50, 200, "⚠️ simulateKeyPress failed for Cmd+C (strategy 1)")) {
+        sayText("✅ Found pre-selected text via clipboard: '", *text, "'");
+        return convertClipboardText(*text, saved);
+    }
+
+    say("📋 Strategy 2: Trying Shift+Cmd+Left to select line...");
+    if (!press(Key::left, kShiftCommand)) {
+        say("⚠️ simulateKeyPress failed for Shift+Cmd+Left");
+    }
+    wait(150);
+    if (auto text =
+            copySelection(50, 200, "⚠️ simulateKeyPress failed for Cmd+C (strategy 2)")) {
+        sayText("✅ Got text via line selection: '", *text, "'");
+        return convertClipboardText(*text, saved);
+    }
+
+    say("📋 Strategy 3: Cmd+A fallback...");
+    if (!press(Key::a, kCommand)) {
+        say("⚠️ simulateKeyPress failed for Cmd+A");
+    }
+    wait(150);
+    if (auto text =
+            copySelection(50, 200, "⚠️ simulateKeyPress failed for Cmd+C (strategy 3)")) {
+        sayText("✅ Got text via select all: '", *text, "'");
+        return convertClipboardText(*text, saved);
+    }
+
+    say("❌ All strategies failed to get text");
+    restoreClipboard(saved);
+    return false;
+}
+
+bool ClipboardStrategies::convertClipboardText(const std::string& text,
+                                               const platform::ClipboardSnapshot& saved) {
+    sayText("🔄 Converting: '", text, "'");
+    const auto toPaste = m_service.convertCore(text, ConversionEvents::Method::Clipboard);
+    if (!toPaste) {
+        say("❌ Conversion failed");
+        m_service.failed(Reason::DetectionFailed);
+        restoreClipboard(saved);
+        return false;
+    }
+    sayText("✅ Result: '", *toPaste, "'");
+    m_service.m_main.call([&] { m_service.m_platform.clipboard.setText(*toPaste); });
+    wait(100);
+    const auto readBack =
+        m_service.m_main.call([this] { return m_service.m_platform.clipboard.text(); });
+    if (readBack != *toPaste) {
+        say("❌ Clipboard verification failed - text wasn't written correctly");
+        m_service.failed(Reason::PasteFailed);
+        restoreClipboard(saved);
+        return false;
+    }
+    say("📋 Pasting converted text...");
+    if (!press(Key::v, kCommand)) {
+        say("⚠️ simulateKeyPress failed for Cmd+V");
+    }
+    wait(500);
+    if (restoreUnlessReplaced(saved, *toPaste)) {
+        say("✅ Restored original clipboard");
+    }
+    m_service.m_main.post([this] { emit m_service.conversionSucceeded(); });
+    say("✅ Clipboard conversion complete!");
+    return true;
+}
+
+bool ClipboardStrategies::convertInSlowApp() {
+    const platform::ClipboardSnapshot saved = saveClipboard();
+    if (m_service.isFrontmostAppBlacklisted()) {
+        // Checked before any key press, so there is no selection of ours to collapse.
+        say("🚫 Current app is blacklisted");
+        return false;
+    }
+    say("🤖 Slow app: selecting line...");
+    press(Key::right, kShiftCommand);
+    wait(100);
+    press(Key::left, kShiftCommand);
+    wait(150);
+    const auto text = copySelection(30, 300, nullptr);
+    if (!text) {
+        say("❌ Slow app: no text found");
+        restoreClipboard(saved);
+        return false;
+    }
+    sayText("✅ Slow app: got text: '", *text, "'");
+
+    const auto toPaste = m_service.convertCore(*text, ConversionEvents::Method::Clipboard);
+    if (!toPaste) {
+        say("❌ Conversion failed");
+        m_service.failed(Reason::DetectionFailed);
+        press(Key::right, 0);
+        restoreClipboard(saved);
+        return false;
+    }
+    say("🤖 Slow app: pasting converted text...");
+    m_service.m_main.call([&] { m_service.m_platform.clipboard.setText(*toPaste); });
+    wait(50);
+    press(Key::v, kCommand);
+    wait(400);
+    m_service.m_main.post([this] { emit m_service.conversionSucceeded(); });
+    // The delayed restore runs before the press ends, so the next press can never take the
+    // restored clipboard for its text.
+    wait(300);
+    if (restoreUnlessReplaced(saved, *toPaste)) {
+        say("✅ Slow app: clipboard restored");
+    }
+    say("✅ Slow app conversion complete!");
+    return true;
+}
+
+}  // namespace korrelang::service

@@ -1,0 +1,198 @@
+#include "global_shortcuts.h"
+
+#include <QPointer>
+
+#include "platform/hot_keys.h"
+#include "platform/input_sources.h"
+#include "platform/log.h"
+
+namespace korrelang::shortcuts {
+
+GlobalShortcuts::GlobalShortcuts(const QString& storePath, platform::HotKeys& hotKeys,
+                                 const platform::InputSources& inputSources, QObject* parent)
+    : QObject(parent),
+      m_store(storePath, QSettings::IniFormat),
+      m_hotKeys(hotKeys),
+      m_inputSources(inputSources) {}
+
+GlobalShortcuts::~GlobalShortcuts() {
+    // The callbacks point at this object: no grab may outlive it.
+    for (const auto& [id, hotKey] : m_hotKeyTable) {
+        m_hotKeys.unregisterHotKey(hotKey.systemId);
+    }
+}
+
+QString GlobalShortcuts::storeKey(const Name& name) {
+    return QStringLiteral("GlobalShortcuts_") + QString::fromStdString(name.rawValue);
+}
+
+void GlobalShortcuts::addName(const Name& name) {
+    m_names[name.rawValue] = name;
+    if (name.defaultShortcut && !m_store.contains(storeKey(name))) {
+        storeShortcut(name.defaultShortcut, name);
+    }
+}
+
+std::optional<Shortcut> GlobalShortcuts::shortcutFor(const Name& name) const {
+    const QVariant value = m_store.value(storeKey(name));
+    if (value.typeId() != QMetaType::QString && value.typeId() != QMetaType::QByteArray) {
+        return std::nullopt;
+    }
+    return Shortcut::fromJson(value.toString().toStdString());
+}
+
+void GlobalShortcuts::storeShortcut(const std::optional<Shortcut>& shortcut, const Name& name) {
+    m_names.try_emplace(name.rawValue, name);
+    // The old shortcut is taken before anything is written, so its grab is always released.
+    const std::optional<Shortcut> old = shortcutFor(name);
+    if (shortcut) {
+        const std::string json = shortcut->toJson();
+        if (old) {
+            unregisterShortcut(*old);
+        }
+        if (!isRegistered(*shortcut)) {
+            registerShortcut(*shortcut);
+        }
+        m_store.setValue(storeKey(name), QString::fromStdString(json));
+    } else {
+        if (!old) {
+            return;
+        }
+        if (name.defaultShortcut) {
+            m_store.setValue(storeKey(name), false);
+        } else {
+            m_store.remove(storeKey(name));
+        }
+        unregisterShortcut(*old);
+    }
+    m_store.sync();
+    changed(name);
+}
+
+void GlobalShortcuts::resetToDefaults(const std::vector<Name>& names) {
+    for (const Name& name : names) {
+        if (name.defaultShortcut) {
+            storeShortcut(name.defaultShortcut, name);
+            continue;
+        }
+        const std::optional<Shortcut> old = shortcutFor(name);
+        if (!old) {
+            continue;
+        }
+        m_store.remove(storeKey(name));
+        m_store.sync();
+        unregisterShortcut(*old);
+        changed(name);
+    }
+}
+
+void GlobalShortcuts::addKeyUpHandler(const Name& name, Action action) {
+    addHandler(EventType::KeyUp, name, std::move(action));
+}
+
+void GlobalShortcuts::addKeyDownHandler(const Name& name, Action action) {
+    addHandler(EventType::KeyDown, name, std::move(action));
+}
+
+void GlobalShortcuts::addHandler(EventType type, const Name& name, Action action) {
+    m_names.try_emplace(name.rawValue, name);
+    auto& table = type == EventType::KeyDown ? m_keyDownHandlers : m_keyUpHandlers;
+    table[name.rawValue].push_back(std::move(action));
+    const auto shortcut = shortcutFor(name);
+    if (shortcut && !isRegistered(*shortcut)) {
+        registerShortcut(*shortcut);
+    }
+}
+
+void GlobalShortcuts::setRecorderActive(bool active) {
+    if (active == m_recorderActive) {
+        return;
+    }
+    m_recorderActive = active;
+    emit recorderActiveStatusDidChange(active);
+}
+
+bool GlobalShortcuts::isRegistered(const Shortcut& shortcut) const {
+    for (const auto& [id, hotKey] : m_hotKeyTable) {
+        if (hotKey.shortcut == shortcut) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void GlobalShortcuts::updateEventHandling() {
+    for (const auto& [rawValue, name] : m_names) {
+        if (!m_keyDownHandlers.contains(rawValue) && !m_keyUpHandlers.contains(rawValue)) {
+            continue;
+        }
+        const auto shortcut = shortcutFor(name);
+        if (shortcut && !isRegistered(*shortcut)) {
+            registerShortcut(*shortcut);
+        }
+    }
+}
+
+std::string GlobalShortcuts::description(const Shortcut& shortcut) const {
+    return shortcut.description(m_inputSources);
+}
+
+bool GlobalShortcuts::registerShortcut(const Shortcut& shortcut) {
+    const int id = ++m_idCounter;
+    // The desktop may call back after this object is gone only if a grab leaked; QPointer
+    // turns such a call into nothing.
+    QPointer<GlobalShortcuts> self(this);
+    const auto registration = m_hotKeys.registerHotKey(
+        shortcut.carbonKeyCode, shortcut.carbonModifiers,
+        [self, shortcut] {
+            if (self) {
+                self->dispatch(EventType::KeyDown, shortcut);
+            }
+        },
+        [self, shortcut] {
+            if (self) {
+                self->dispatch(EventType::KeyUp, shortcut);
+            }
+        });
+    if (!registration.succeeded()) {
+        platform::logLine("Error registering hotkey " + description(shortcut) + ": " +
+                          std::to_string(registration.status));
+        return false;
+    }
+    m_hotKeyTable[id] = {shortcut, registration.id};
+    return true;
+}
+
+void GlobalShortcuts::unregisterShortcut(const Shortcut& shortcut) {
+    for (auto it = m_hotKeyTable.begin(); it != m_hotKeyTable.end();) {
+        if (it->second.shortcut == shortcut) {
+            m_hotKeys.unregisterHotKey(it->second.systemId);
+            it = m_hotKeyTable.erase(it);
+        } else {
+            ++it;
+        }
+    }
+}
+
+void GlobalShortcuts::dispatch(EventType type, const Shortcut& shortcut) {
+    if (m_recorderActive) {
+        return;
+    }
+    // Copied: an action may add handlers or change shortcuts.
+    const auto table = type == EventType::KeyDown ? m_keyDownHandlers : m_keyUpHandlers;
+    for (const auto& [rawValue, actions] : table) {
+        const auto named = m_names.find(rawValue);
+        if (named == m_names.end() || shortcutFor(named->second) != shortcut) {
+            continue;
+        }
+        for (const Action& action : actions) {
+            action();
+        }
+    }
+}
+
+void GlobalShortcuts::changed(const Name& name) {
+    emit shortcutByNameDidChange(QString::fromStdString(name.rawValue));
+}
+
+}  // namespace korrelang::shortcuts

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "shortcut.h"
+
+namespace korrelang::shortcuts {
+
+/// The stable name a shortcut is stored and dispatched under, with the shortcut it starts with.
+struct Name {
+    std::string rawValue;
+    std::optional<Shortcut> defaultShortcut;
+
+    bool operator==(const Name&) const = default;
+
+    /// The conversion hotkey; Control+Shift+Space until the user changes it.
+    static Name toggleConversion() {
+        return {"toggleConversion",
+                Shortcut{platform::Key::space,
+                         platform::HotKeyModifier::control | platform::HotKeyModifier::shift}};
+    }
+};
+
+}  // namespace korrelang::shortcuts

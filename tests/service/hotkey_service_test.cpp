@@ -1,0 +1,492 @@
+#include "service/hotkey_service.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+#include "service_test_support.h"
+#include "settings/settings.h"
+
+namespace korrelang::service {
+namespace {
+
+using namespace std::chrono_literals;
+using platform::fake::FakeClipboard;
+using platform::fake::FakePlatform;
+using testing::FakeClock;
+using testing::LogCapture;
+using testing::RecordingAlerts;
+using testing::RecordingEvents;
+using testing::ScriptedEditor;
+
+namespace Flag = platform::ModifierFlag;
+namespace Key = platform::Key;
+using Press = platform::fake::FakeSyntheticKeys::Press;
+
+const QStringList kTwo{"xkb.us.English", "xkb.ru.Russian"};
+const QStringList kThree{"xkb.us.English", "xkb.ru.Russian", "xkb.il.Hebrew"};
+
+class HotkeyServiceTest : public ::testing::Test {
+public:
+    HotkeyServiceTest() {
+        settings.setSelectedKeyboards(kTwo);
+        fake.inputSources.sources =
+            std::vector<platform::InputSource>{{"xkb.us.English", "English (US)"},
+                                               {"xkb.ru.Russian", "Russian"},
+                                               {"xkb.il.Hebrew", "Hebrew"}};
+        fake.inputSources.current = "xkb.us.English";
+        fake.workspace.frontmost = platform::Application{"org.xfce.mousepad", "Mousepad"};
+    }
+
+    platform::Platform bundle() {
+        return {fake.inputSources, fake.accessibility, editor, fake.clipboard, fake.workspace,
+                fake.hotKeys,      fake.keyInterceptor};
+    }
+
+    // A field showing `text` with the characters [from, to) selected.
+    void field(const std::string& text, long from, long to) {
+        fake.accessibility.element->text = text;
+        fake.accessibility.element->selection = {from, to - from};
+    }
+    const std::string& fieldText() const { return fake.accessibility.element->text; }
+
+    // One press, the background job included.
+    void press() {
+        service.handleHotkey();
+        service.waitForWorker();
+        QCoreApplication::processEvents();
+    }
+
+    // The accessibility interface gives nothing: the clipboard path has to run.
+    void withoutAccessibleText() { fake.accessibility.element = nullptr; }
+
+    LogCapture log;
+    QTemporaryDir directory;
+    settings::Settings settings{directory.filePath("Korrelang.conf")};
+    FakePlatform fake;
+    ScriptedEditor editor{fake.clipboard};
+    RecordingEvents events;
+    RecordingAlerts alerts;
+    FakeClock clock;
+    HotkeyService service{bundle(), settings, events, alerts, clock};
+};
+
+TEST_F(HotkeyServiceTest, ConvertsTheSelectionAndRecordsIt) {
+    field("ghbdtn", 0, 6);
+    QSignalSpy succeeded(&service, &HotkeyService::conversionSucceeded);
+    press();
+    EXPECT_EQ(fieldText(), "привет");
+    EXPECT_EQ(events.events,
+              (std::vector<std::string>{"performed English→Russian 6 accessibility"}));
+    ASSERT_EQ(settings.statistics().conversions().size(), 1);
+    EXPECT_EQ(settings.statistics().conversions()[0].characterCount, 6);
+    EXPECT_EQ(fake.inputSources.selected, (std::vector<std::string>{"xkb.ru.Russian"}));
+    EXPECT_EQ(succeeded.count(), 1);
+    EXPECT_TRUE(editor.presses.empty());
+    // The user's text stays out of the log unless the sink shows it; the marker is there.
+    EXPECT_TRUE(log.contains("✅ REPLACE SUCCEEDED via Accessibility"));
+}
+
+TEST_F(HotkeyServiceTest, ConvertsTheLineBeforeTheCaret) {
+    field("first line\nghbdtn and more", 17, 17);
+    fake.accessibility.element->text = "first line\nghbdtn";
+    press();
+    EXPECT_EQ(fieldText(), "first line\nпривет");
+    EXPECT_EQ(fake.accessibility.element->rangesSet.front(), (platform::TextRange{11, 6}));
+}
+
+TEST_F(HotkeyServiceTest, AutoSwitchOffLeavesTheKeyboard) {
+    settings.setAutoSwitchKeyboard(false);
+    field("ghbdtn", 0, 6);
+    press();
+    EXPECT_EQ(fieldText(), "привет");
+    EXPECT_TRUE(fake.inputSources.selected.empty());
+}
+
+TEST_F(HotkeyServiceTest, DisabledDoesNothing) {
+    settings.setIsEnabled(false);
+    field("ghbdtn", 0, 6);
+    service.hotkeyEntry();
+    EXPECT_EQ(fieldText(), "ghbdtn");
+    EXPECT_TRUE(log.contains("⏸️ Hotkey pressed but app is disabled"));
+    EXPECT_FALSE(log.contains("HOTKEY PRESSED"));
+    EXPECT_EQ(fake.workspace.beeps, 0);
+}
+
+// Every way a press can fail: what the user gets and what is reported.
+TEST_F(HotkeyServiceTest, FailureEndings) {
+    struct Case {
+        const char* name;
+        std::function<void(HotkeyServiceTest&)> arrange;
+        std::vector<std::string> events;
+        int beeps;
+        std::vector<std::string> alertTitles;
+        bool converted;  // the statistics hold the conversion
+    };
+    const std::vector<Case> cases = {
+        {"not trusted",
+         [](auto& t) { t.fake.accessibility.trusted = false; },
+         {"failed accessibility_denied"},
+         0,
+         {"Accessibility Permission Required"},
+         false},
+        {"blacklisted",
+         [](auto& t) { t.settings.setBlacklistedApps({"org.xfce.mousepad"}); },
+         {},
+         1,
+         {},
+         false},
+        {"not recognised",
+         [](auto& t) { t.field("😀😀", 0, 2); },
+         {"failed detection_failed"},
+         1,
+         {},
+         false},
+        {"not recognised, debug alerts",
+         [](auto& t) {
+             t.field("😀😀", 0, 2);
+             t.settings.setShowDebugAlerts(true);
+         },
+         {"failed detection_failed"},
+         1,
+         {"Debug: Conversion Failed"},
+         false},
+        {"write refused",
+         [](auto& t) { t.fake.accessibility.element->setTextCode = platform::AccessCode::failure; },
+         {"performed English→Russian 6 accessibility", "failed paste_failed"},
+         0,
+         {"Could Not Replace Text"},
+         true},
+        {"no text anywhere",
+         [](auto& t) {
+             t.field("", 0, 0);
+             t.fake.accessibility.element->selectedRangeCode = -1;
+         },
+         {"failed no_selection"},
+         1,
+         {},
+         false},
+        {"no text anywhere, debug alerts",
+         [](auto& t) {
+             t.withoutAccessibleText();
+             t.settings.setShowDebugAlerts(true);
+         },
+         {"failed no_selection"},
+         1,
+         {"Debug: No Text Found"},
+         false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        HotkeyServiceTest& t = *this;
+        t.settings.setBlacklistedApps({});
+        t.settings.setShowDebugAlerts(false);
+        t.settings.setStatistics({});
+        t.fake.accessibility.trusted = true;
+        t.fake.accessibility.element = std::make_shared<platform::fake::FakeTextElement>();
+        t.field("ghbdtn", 0, 6);
+        t.events.events.clear();
+        t.alerts.shown.clear();
+        t.fake.workspace.beeps = 0;
+        t.service.cycle();  // state from the previous case does not matter: texts differ
+        c.arrange(t);
+        t.press();
+        EXPECT_EQ(t.events.events, c.events);
+        EXPECT_EQ(t.fake.workspace.beeps, c.beeps);
+        std::vector<std::string> titles;
+        for (const auto& alert : t.alerts.shown) {
+            titles.push_back(alert.title);
+        }
+        EXPECT_EQ(titles, c.alertTitles);
+        EXPECT_EQ(t.settings.statistics().conversions().size(), c.converted ? 1 : 0);
+        EXPECT_FALSE(t.service.isConversionInProgress());
+    }
+}
+
+TEST_F(HotkeyServiceTest, TheAccessibilityAlertOpensTheSettings) {
+    fake.accessibility.trusted = false;
+    alerts.answer = 0;
+    press();
+    EXPECT_EQ(fake.workspace.openedAddresses,
+              (std::vector<std::string>{"settings://accessibility"}));
+    alerts.answer = 1;
+    press();
+    EXPECT_EQ(fake.workspace.openedAddresses.size(), 1u);
+}
+
+TEST_F(HotkeyServiceTest, CyclesThroughThreeLayoutsAndRestores) {
+    settings.setSelectedKeyboards(kThree);
+    field("ghbdtn", 0, 6);
+    std::vector<std::string> written;
+    for (int i = 0; i < 5; ++i) {
+        press();
+        written.push_back(fieldText());
+        field(fieldText(), 0, static_cast<long>(QString::fromStdString(fieldText()).size()));
+        clock.advance(1s);
+    }
+    EXPECT_EQ(written,
+              (std::vector<std::string>{"привет", "עינגאמ", "ghbdtn", "привет", "עינגאמ"}));
+    EXPECT_EQ(events.events,
+              (std::vector<std::string>{
+                  "performed English→Russian 6 accessibility", "cycle 2 English→Hebrew",
+                  "performed English→Hebrew 6 accessibility", "cycle 3 English→English",
+                  "cycle 1 English→Russian", "performed English→Russian 6 accessibility",
+                  "cycle 2 English→Hebrew", "performed English→Hebrew 6 accessibility"}));
+    // The restoring step neither records nor switches.
+    EXPECT_EQ(settings.statistics().conversions().size(), 4);
+}
+
+TEST_F(HotkeyServiceTest, TheCycleEndsAfterThirtySeconds) {
+    struct Case {
+        std::chrono::milliseconds wait;
+        const char* second;
+    };
+    // Within the limit the second press restores; at the limit it converts the Russian text.
+    for (const Case c : {Case{29'900ms, "ghbdtn"}, Case{30'000ms, "ghbdtn"}}) {
+        SCOPED_TRACE(c.wait.count());
+        field("ghbdtn", 0, 6);
+        service.handleHotkey();
+        field("привет", 0, 6);
+        clock.advance(c.wait);
+        events.events.clear();
+        service.handleHotkey();
+        EXPECT_EQ(fieldText(), c.second);
+        const bool cycled = !events.events.empty() && events.events[0].rfind("cycle", 0) == 0;
+        EXPECT_EQ(cycled, c.wait < 30s);
+        clock.advance(60s);
+    }
+}
+
+TEST_F(HotkeyServiceTest, TheCycleContinuesOnTheTrimmedText) {
+    field("ghbdtn", 0, 6);
+    press();
+    field("  привет\n", 0, 9);
+    press();
+    EXPECT_EQ(fieldText(), "ghbdtn");
+}
+
+TEST_F(HotkeyServiceTest, DeselectsUnlessThreeLayoutsKeepTheSelection) {
+    struct Case {
+        QStringList keyboards;
+        bool keep;
+        platform::TextRange after;
+    };
+    const Case cases[] = {
+        {kTwo, true, {6, 0}},
+        {kThree, true, {0, 6}},
+        {kThree, false, {6, 0}},
+    };
+    for (const Case& c : cases) {
+        settings.setSelectedKeyboards(c.keyboards);
+        settings.setKeepSelectionAfterConversion(c.keep);
+        field("ghbdtn", 0, 6);
+        clock.advance(60s);
+        press();
+        EXPECT_EQ(fieldText(), "привет");
+        EXPECT_EQ(fake.accessibility.element->selection, c.after);
+        EXPECT_TRUE(editor.presses.empty()) << "no key may move the caret past the new text";
+    }
+}
+
+// The clipboard paths.
+
+TEST_F(HotkeyServiceTest, ClipboardPathUsesTheSelectionAndGivesTheClipboardBack) {
+    withoutAccessibleText();
+    editor.text = "ghbdtn";
+    editor.selectionStart = 0;
+    editor.selectionEnd = 6;
+    fake.clipboard.content.formats = {{"image/png", std::string("\x89PNG\r\n\x1a\n\0\1", 10)},
+                                      {"text/html", "<b>x</b>"}};
+    const auto before = fake.clipboard.content.formats;
+    press();
+    EXPECT_EQ(editor.text, "привет");
+    EXPECT_EQ(editor.presses,
+              (std::vector<Press>{{Key::c, Flag::command}, {Key::v, Flag::command}}));
+    EXPECT_EQ(fake.clipboard.content.formats, before);
+    EXPECT_EQ(events.events, (std::vector<std::string>{"performed English→Russian 6 clipboard"}));
+    EXPECT_EQ(clock.slept(), 50 + 200 + 100 + 500);
+    EXPECT_FALSE(service.isConversionInProgress());
+}
+
+TEST_F(HotkeyServiceTest, ClipboardPathSelectsTheLineWhenNothingIsSelected) {
+    withoutAccessibleText();
+    editor.text = "first\nghbdtn";
+    editor.selectionStart = editor.selectionEnd = 12;
+    fake.clipboard.setText("the user's copy");
+    press();
+    EXPECT_EQ(editor.text, "first\nпривет");
+    EXPECT_EQ(editor.presses, (std::vector<Press>{{Key::c, Flag::command},
+                                                  {Key::left, Flag::shift | Flag::command},
+                                                  {Key::c, Flag::command},
+                                                  {Key::v, Flag::command}}));
+    EXPECT_EQ(fake.clipboard.text(), "the user's copy");
+}
+
+TEST_F(HotkeyServiceTest, ClipboardPathFailuresGiveTheClipboardBack) {
+    struct Case {
+        const char* name;
+        std::function<void(HotkeyServiceTest&)> arrange;
+        std::vector<std::string> events;
+        bool pressedAnyKey;
+    };
+    const std::vector<Case> cases = {
+        {"empty field", [](auto&) {}, {"failed no_selection"}, true},
+        {"not recognised",
+         [](auto& t) {
+             t.editor.text = "😀😀";
+             t.editor.selectionEnd = 2;
+         },
+         {"failed detection_failed", "failed no_selection"},
+         true},
+        {"blacklisted",
+         [](auto& t) {
+             t.editor.text = "ghbdtn";
+             t.editor.selectionEnd = 6;
+             t.settings.setBlacklistedApps({"org.xfce.mousepad"});
+         },
+         {"failed no_selection"},
+         false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        withoutAccessibleText();
+        editor.text.clear();
+        editor.selectionStart = editor.selectionEnd = 0;
+        editor.presses.clear();
+        settings.setBlacklistedApps({});
+        events.events.clear();
+        fake.clipboard.content.formats = {{"image/png", "picture"}};
+        c.arrange(*this);
+        press();
+        EXPECT_EQ(events.events, c.events);
+        EXPECT_EQ(fake.clipboard.content.formats,
+                  (std::vector<std::pair<std::string, std::string>>{{"image/png", "picture"}}));
+        EXPECT_EQ(!editor.presses.empty(), c.pressedAnyKey);
+        EXPECT_EQ(
+            std::count(editor.presses.begin(), editor.presses.end(), Press{Key::v, Flag::command}),
+            0);
+    }
+}
+
+// A clipboard that keeps what it had: the written text cannot be read back.
+class StubbornClipboard final : public FakeClipboard {
+public:
+    bool refuses = false;
+    void setText(std::string_view text) override {
+        if (!refuses) {
+            FakeClipboard::setText(text);
+        }
+    }
+};
+
+TEST(HotkeyServiceClipboard, ARefusedWriteIsNotPasted) {
+    LogCapture log;
+    QTemporaryDir directory;
+    settings::Settings settings(directory.filePath("Korrelang.conf"));
+    settings.setSelectedKeyboards(kTwo);
+    FakePlatform fake;
+    fake.accessibility.element = nullptr;
+    StubbornClipboard clipboard;
+    ScriptedEditor editor(clipboard);
+    editor.text = "ghbdtn";
+    editor.selectionEnd = 6;
+    RecordingEvents events;
+    RecordingAlerts alerts;
+    FakeClock clock;
+    HotkeyService service({fake.inputSources, fake.accessibility, editor, clipboard, fake.workspace,
+                           fake.hotKeys, fake.keyInterceptor},
+                          settings, events, alerts, clock);
+    // The copy lands; only the converted text is refused.
+    editor.afterPaste = nullptr;
+    clipboard.setText("mine");
+    service.handleHotkey();
+    // Let the copy happen, then refuse further writes.
+    while (clipboard.text() != "ghbdtn" && service.isConversionInProgress()) {
+        QCoreApplication::processEvents();
+    }
+    clipboard.refuses = true;
+    service.waitForWorker();
+    EXPECT_EQ(editor.text, "ghbdtn");
+    EXPECT_TRUE(log.contains("❌ Clipboard verification failed - text wasn't written correctly"));
+    EXPECT_EQ(events.events,
+              (std::vector<std::string>{"performed English→Russian 6 clipboard",
+                                        "failed paste_failed", "failed no_selection"}));
+}
+
+TEST_F(HotkeyServiceTest, ASecondPressWhileTheWorkerRunsIsIgnored) {
+    withoutAccessibleText();
+    editor.text = "ghbdtn";
+    editor.selectionEnd = 6;
+    service.handleHotkey();
+    // The worker cannot reach the clipboard until this thread serves it: still in progress.
+    ASSERT_TRUE(service.isConversionInProgress());
+    service.handleHotkey();
+    EXPECT_TRUE(log.contains("⚠️ Conversion already in progress, ignoring hotkey press"));
+    service.waitForWorker();
+    EXPECT_EQ(editor.text, "привет");
+    EXPECT_EQ(
+        std::count(editor.presses.begin(), editor.presses.end(), Press{Key::v, Flag::command}), 1);
+}
+
+TEST_F(HotkeyServiceTest, SlowApplicationsUseTheClipboardAndRestoreItBeforeTheNextPress) {
+    fake.workspace.frontmost = platform::Application{"com.figma.Desktop.beta", "Figma Beta"};
+    editor.text = "ghbdtn";
+    editor.selectionStart = editor.selectionEnd = 6;
+    fake.clipboard.content.formats = {{"image/png", "picture"}};
+    press();
+    EXPECT_EQ(editor.text, "привет");
+    EXPECT_EQ(editor.presses, (std::vector<Press>{{Key::right, Flag::shift | Flag::command},
+                                                  {Key::left, Flag::shift | Flag::command},
+                                                  {Key::c, Flag::command},
+                                                  {Key::v, Flag::command}}));
+    EXPECT_EQ(fake.clipboard.content.formats,
+              (std::vector<std::pair<std::string, std::string>>{{"image/png", "picture"}}));
+    EXPECT_TRUE(fake.accessibility.focusLookups == 0) << "slow applications are not asked";
+}
+
+TEST_F(HotkeyServiceTest, ANewerClipboardIsNotOverwritten) {
+    for (const bool slow : {false, true}) {
+        SCOPED_TRACE(slow);
+        withoutAccessibleText();
+        if (slow) {
+            fake.workspace.frontmost = platform::Application{"", "Microsoft Outlook (PWA)"};
+        }
+        editor.text = "ghbdtn";
+        editor.selectionStart = 0;
+        editor.selectionEnd = 6;
+        fake.clipboard.setText("old copy");
+        editor.afterPaste = [this] { fake.clipboard.setText("copied meanwhile"); };
+        press();
+        EXPECT_EQ(editor.text, "привет");
+        EXPECT_EQ(fake.clipboard.text(), "copied meanwhile");
+        clock.advance(60s);
+    }
+}
+
+TEST(ClipboardStrategies, RecognisesSlowApplications) {
+    struct Case {
+        const char* id;
+        const char* name;
+        bool slow;
+    };
+    const Case cases[] = {
+        {"com.figma.Desktop", "", true},          {"com.figma.Desktop.helper", "Something", true},
+        {"", "Microsoft Outlook Web", true},      {"", "Antigravity", true},
+        {"com.FIGMA.desktop", "figma", false},    {"", "", false},
+        {"org.xfce.mousepad", "Mousepad", false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ClipboardStrategies::isSlowApp(c.id, c.name), c.slow) << c.id << " " << c.name;
+    }
+}
+
+}  // namespace
+}  // namespace korrelang::service
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

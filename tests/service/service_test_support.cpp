@@ -1,0 +1,84 @@
+#include "service_test_support.h"
+
+#include <QString>
+
+namespace korrelang::service::testing {
+
+namespace {
+
+// Byte offset of code point `index`.
+std::size_t offset(const std::string& text, std::size_t index) {
+    return static_cast<std::size_t>(
+        QString::fromStdString(text).left(static_cast<qsizetype>(index)).toStdString().size());
+}
+
+std::size_t length(const std::string& text) {
+    return static_cast<std::size_t>(QString::fromStdString(text).size());
+}
+
+}  // namespace
+
+bool ScriptedEditor::simulateKeyPress(platform::KeyCode key, std::uint32_t flags) {
+    presses.push_back({key, flags});
+    if (ignoresKeys) {
+        return true;
+    }
+    namespace Flag = platform::ModifierFlag;
+    namespace Key = platform::Key;
+    const std::size_t from = offset(text, selectionStart);
+    const std::size_t to = offset(text, selectionEnd);
+    if (key == Key::c && flags == Flag::command) {
+        if (selectionEnd > selectionStart) {
+            m_clipboard.setText(text.substr(from, to - from));
+        }
+    } else if (key == Key::a && flags == Flag::command) {
+        selectionStart = 0;
+        selectionEnd = length(text);
+    } else if (key == Key::left && flags == (Flag::shift | Flag::command)) {
+        const std::size_t lineStart = text.rfind('\n', from == 0 ? 0 : from - 1);
+        const std::size_t startByte =
+            lineStart == std::string::npos || from == 0 ? 0 : lineStart + 1;
+        selectionStart = length(text.substr(0, startByte));
+    } else if (key == Key::right && flags == (Flag::shift | Flag::command)) {
+        const std::size_t lineEnd = text.find('\n', to);
+        selectionEnd = length(text.substr(0, lineEnd == std::string::npos ? text.size() : lineEnd));
+    } else if (key == Key::v && flags == Flag::command) {
+        const std::string pasted = m_clipboard.text().value_or("");
+        text.replace(from, to - from, pasted);
+        selectionStart = selectionEnd = selectionStart + length(pasted);
+        if (afterPaste) {
+            afterPaste();
+        }
+    } else if (key == Key::right && flags == 0) {
+        selectionStart = selectionEnd;
+    }
+    return true;
+}
+
+LogCapture::LogCapture() {
+    engine::LogSink::install([this](const engine::LogLine& line) {
+        const std::lock_guard lock(m_mutex);
+        m_lines.push_back(line.render(true));
+    });
+}
+
+LogCapture::~LogCapture() {
+    engine::LogSink::install({});
+}
+
+bool LogCapture::contains(const std::string& fragment) const {
+    const std::lock_guard lock(m_mutex);
+    for (const auto& line : m_lines) {
+        if (line.find(fragment) != std::string::npos) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::vector<std::string> LogCapture::lines() const {
+    const std::lock_guard lock(m_mutex);
+    return m_lines;
+}
+
+}  // namespace korrelang::service::testing

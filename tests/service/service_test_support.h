@@ -1,0 +1,97 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+#include <atomic>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "engine/log_sink.h"
+#include "platform/fake/fake_platform.h"
+#include "service/alerts.h"
+#include "service/clock.h"
+#include "service/conversion_events.h"
+
+namespace korrelang::service::testing {
+
+/// Waits take no time; the cycle's time limit moves only when a test advances the clock.
+class FakeClock final : public Clock {
+public:
+    TimePoint now() const override { return TimePoint(std::chrono::milliseconds(m_ms.load())); }
+    void sleep(std::chrono::milliseconds duration) override {
+        m_ms += duration.count();
+        m_slept += duration.count();
+    }
+    void advance(std::chrono::milliseconds duration) { m_ms += duration.count(); }
+    long long slept() const { return m_slept.load(); }
+
+private:
+    std::atomic<long long> m_ms = 1'000'000;
+    std::atomic<long long> m_slept = 0;
+};
+
+class RecordingEvents final : public ConversionEvents {
+public:
+    std::vector<std::string> events;
+
+    void conversionPerformed(const std::string& from, const std::string& to, int count,
+                             Method method) override {
+        events.push_back("performed " + from + "→" + to + " " + std::to_string(count) +
+                         (method == Method::Accessibility ? " accessibility" : " clipboard"));
+    }
+    void conversionFailed(FailureReason reason) override {
+        static const char* const names[] = {"accessibility_denied", "no_selection",
+                                            "detection_failed", "paste_failed"};
+        events.push_back(std::string("failed ") + names[static_cast<int>(reason)]);
+    }
+    void keyboardCycleUsed(int position, const std::string& from, const std::string& to) override {
+        events.push_back("cycle " + std::to_string(position) + " " + from + "→" + to);
+    }
+};
+
+class RecordingAlerts final : public Alerts {
+public:
+    std::vector<Alert> shown;
+    int answer = 1;
+    int runModal(const Alert& alert) override {
+        shown.push_back(alert);
+        return answer;
+    }
+};
+
+/// An editor that acts on the intents of synthetic key presses: Copy puts its selection on the
+/// clipboard (nothing when there is none, as GTK does), select-to-line-start, select-all, Paste
+/// replaces the selection, Right collapses it. Positions are bytes: tests use it with text
+/// whose every character is one code point, and only look at the text.
+class ScriptedEditor final : public platform::SyntheticKeys {
+public:
+    explicit ScriptedEditor(platform::Clipboard& clipboard) : m_clipboard(clipboard) {}
+
+    std::string text;
+    std::size_t selectionStart = 0, selectionEnd = 0;  ///< code point indices
+    std::vector<platform::fake::FakeSyntheticKeys::Press> presses;
+    bool ignoresKeys = false;
+    std::function<void()> afterPaste;  ///< what the user does right after the paste
+
+    bool simulateKeyPress(platform::KeyCode key, std::uint32_t flags) override;
+
+private:
+    platform::Clipboard& m_clipboard;
+};
+
+/// Collects log lines with the user's text shown.
+class LogCapture {
+public:
+    LogCapture();
+    ~LogCapture();
+    bool contains(const std::string& fragment) const;
+    std::vector<std::string> lines() const;
+
+private:
+    mutable std::mutex m_mutex;
+    std::vector<std::string> m_lines;
+};
+
+}  // namespace korrelang::service::testing

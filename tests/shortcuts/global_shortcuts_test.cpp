@@ -1,0 +1,176 @@
+#include "shortcuts/global_shortcuts.h"
+
+#include <gtest/gtest.h>
+
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+#include "platform/fake/fake_hot_keys.h"
+#include "platform/fake/fake_input_sources.h"
+
+namespace korrelang::shortcuts {
+namespace {
+
+namespace Mask = platform::HotKeyModifier;
+namespace Flag = platform::ModifierFlag;
+namespace Key = platform::Key;
+
+const Shortcut kDefault{Key::space, Mask::control | Mask::shift};
+const Shortcut kOther{Key::c, Mask::command | Mask::option};
+
+class GlobalShortcutsTest : public ::testing::Test {
+public:
+    QString path() const { return m_directory.filePath("Korrelang.conf"); }
+    QVariant stored() const {
+        return QSettings(path(), QSettings::IniFormat).value("GlobalShortcuts_toggleConversion");
+    }
+    void store(const QVariant& value) {
+        QSettings file(path(), QSettings::IniFormat);
+        file.setValue("GlobalShortcuts_toggleConversion", value);
+    }
+    std::unique_ptr<GlobalShortcuts> make() {
+        auto shortcuts = std::make_unique<GlobalShortcuts>(path(), hotKeys, inputSources);
+        shortcuts->addKeyUpHandler(name, [this] { ++keyUps; });
+        shortcuts->addKeyDownHandler(name, [this] { ++keyDowns; });
+        return shortcuts;
+    }
+    // Registered grabs as (key, mask).
+    std::vector<std::pair<platform::KeyCode, std::uint32_t>> grabs() const {
+        std::vector<std::pair<platform::KeyCode, std::uint32_t>> out;
+        for (const auto& [id, entry] : hotKeys.registered) {
+            out.emplace_back(entry.key, entry.modifiers);
+        }
+        return out;
+    }
+
+    QTemporaryDir m_directory;
+    platform::fake::FakeHotKeys hotKeys;
+    platform::fake::FakeInputSources inputSources;
+    Name name = Name::toggleConversion();
+    int keyUps = 0;
+    int keyDowns = 0;
+};
+
+TEST_F(GlobalShortcutsTest, AFreshStoreGetsTheDefaultAndDispatchesIt) {
+    auto shortcuts = make();
+    shortcuts->addName(name);
+    EXPECT_EQ(stored().toString(), R"({"carbonKeyCode":49,"carbonModifiers":4608})");
+    EXPECT_EQ(grabs(), (decltype(grabs()){{Key::space, 0x1200}}));
+    ASSERT_TRUE(hotKeys.press(Key::space, 0x1200));
+    EXPECT_EQ(keyDowns, 1);
+    EXPECT_EQ(keyUps, 1);
+}
+
+TEST_F(GlobalShortcutsTest, AClearedShortcutStaysCleared) {
+    store(false);
+    auto shortcuts = make();
+    shortcuts->addName(name);
+    EXPECT_EQ(shortcuts->shortcutFor(name), std::nullopt);
+    EXPECT_TRUE(hotKeys.registered.empty());
+    EXPECT_EQ(stored().toString(), "false");
+}
+
+TEST_F(GlobalShortcutsTest, UnreadableValuesReadAsNoShortcut) {
+    for (const char* value :
+         {"{", "[]", R"({"carbonKeyCode":"49","carbonModifiers":4608})", R"({"carbonKeyCode":49})",
+          R"({"carbonKeyCode":-1,"carbonModifiers":0})",
+          R"({"carbonKeyCode":1.5,"carbonModifiers":0})"}) {
+        SCOPED_TRACE(value);
+        store(QString(value));
+        GlobalShortcuts shortcuts(path(), hotKeys, inputSources);
+        EXPECT_EQ(shortcuts.shortcutFor(name), std::nullopt);
+    }
+}
+
+TEST_F(GlobalShortcutsTest, StoringMovesTheGrabAndNotifies) {
+    auto shortcuts = make();
+    shortcuts->addName(name);
+    QSignalSpy changed(shortcuts.get(), &GlobalShortcuts::shortcutByNameDidChange);
+
+    shortcuts->storeShortcut(kDefault, name);
+    shortcuts->storeShortcut(kDefault, name);
+    EXPECT_EQ(grabs().size(), 1u) << "the same shortcut is grabbed once";
+
+    shortcuts->storeShortcut(kOther, name);
+    EXPECT_EQ(grabs(), (decltype(grabs()){{Key::c, kOther.carbonModifiers}}));
+
+    // Clearing releases the grab of the shortcut that was stored.
+    shortcuts->storeShortcut(std::nullopt, name);
+    EXPECT_TRUE(grabs().empty());
+    EXPECT_EQ(stored().toString(), "false");
+
+    shortcuts->resetToDefaults({name});
+    EXPECT_EQ(grabs(), (decltype(grabs()){{Key::space, 0x1200}}));
+    EXPECT_EQ(changed.count(), 5);
+    EXPECT_EQ(changed.last().at(0).toString(), "toggleConversion");
+}
+
+TEST_F(GlobalShortcutsTest, ANameWithoutDefaultIsRemovedWhenCleared) {
+    const Name custom{"custom", std::nullopt};
+    GlobalShortcuts shortcuts(path(), hotKeys, inputSources);
+    shortcuts.addName(custom);
+    EXPECT_TRUE(hotKeys.registered.empty());
+    shortcuts.storeShortcut(kOther, custom);
+    shortcuts.resetToDefaults({custom});
+    EXPECT_TRUE(hotKeys.registered.empty());
+    EXPECT_FALSE(QSettings(path(), QSettings::IniFormat).contains("GlobalShortcuts_custom"));
+}
+
+TEST_F(GlobalShortcutsTest, ARefusedGrabIsNotCountedAndIsRetried) {
+    hotKeys.taken = {{Key::space, 0x1200}};
+    auto shortcuts = make();
+    shortcuts->addName(name);
+    EXPECT_FALSE(shortcuts->isRegistered(kDefault));
+    EXPECT_TRUE(hotKeys.registered.empty());
+
+    hotKeys.taken.clear();
+    shortcuts->updateEventHandling();
+    EXPECT_TRUE(shortcuts->isRegistered(kDefault));
+    ASSERT_TRUE(hotKeys.press(Key::space, 0x1200));
+    EXPECT_EQ(keyUps, 1);
+}
+
+TEST_F(GlobalShortcutsTest, TheRecorderSilencesDispatch) {
+    auto shortcuts = make();
+    shortcuts->addName(name);
+    QSignalSpy recorder(shortcuts.get(), &GlobalShortcuts::recorderActiveStatusDidChange);
+    shortcuts->setRecorderActive(true);
+    hotKeys.press(Key::space, 0x1200);
+    EXPECT_EQ(keyUps, 0);
+    shortcuts->setRecorderActive(false);
+    hotKeys.press(Key::space, 0x1200);
+    EXPECT_EQ(keyUps, 1);
+    EXPECT_EQ(recorder.count(), 2);
+}
+
+TEST_F(GlobalShortcutsTest, NoGrabOutlivesTheObject) {
+    make()->addName(name);
+    EXPECT_TRUE(hotKeys.registered.empty());
+}
+
+TEST(Shortcut, DescriptionsAndFlags) {
+    platform::fake::FakeInputSources sources;
+    sources.keyTexts = {{Key::c, "c"}, {Key::a, "ab"}, {12, "ß"}};
+    struct Case {
+        Shortcut shortcut;
+        const char* text;
+    };
+    const Case cases[] = {
+        {kDefault, "⌃⇧Space"},
+        {Shortcut::fromFlags(Key::c, Flag::command | Flag::option | Flag::capsLock), "⌥⌘C"},
+        {Shortcut::fromFlags(Key::right, Flag::function | Flag::control), "⌃🌐︎→"},
+        {{Key::a, Mask::shift}, "⇧\uFFFD"},    // more than one character
+        {{12, 0}, "SS"},                       // full case mapping
+        {{Key::v, Mask::command}, "⌘\uFFFD"},  // the layout types nothing
+        {{122, 0}, "F1"},
+        {{82, 0}, "0\u20E3"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.shortcut.description(sources), c.text);
+    }
+    EXPECT_EQ(Shortcut::fromJson(kDefault.toJson()), kDefault);
+}
+
+}  // namespace
+}  // namespace korrelang::shortcuts
