@@ -1,0 +1,107 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "settings_tab.h"
+
+namespace korrelang::settings {
+class Settings;
+}
+namespace korrelang::service {
+class AccessibilityService;
+}
+namespace korrelang::platform {
+class InputSources;
+}
+namespace korrelang::analytics {
+class AnalyticsService;
+}
+namespace korrelang::ui {
+class MenuPopupViewModel;
+}
+
+namespace korrelang::app {
+
+class AppWindow;
+class PopupWindow;
+class StatusItem;
+
+/// What the shell is given by the composition root. The hooks are the parts other subsystems
+/// own: registering the hotkey's handler, the hotkey's display text, starting the Shift+letter
+/// interceptor.
+struct AppServices {
+    settings::Settings& settings;
+    service::AccessibilityService& accessibility;
+    const platform::InputSources& inputSources;
+    analytics::AnalyticsService& analytics;
+    std::function<void()> startHotkey;
+    std::function<QString()> shortcutText;
+    std::function<void()> startCapitalizationMonitor;
+};
+
+/// The application shell: the launch sequence, the tray icon and its popup, the windows, and the
+/// check mark after a conversion. One instance, reachable as AppDelegate::shared() while it lives.
+/// Main thread only.
+class AppDelegate : public QObject {
+    Q_OBJECT
+
+public:
+    static constexpr int kAccessibilityCheckDelayMilliseconds = 500;
+    static constexpr int kMonitorStartDelayMilliseconds = 1000;
+
+    explicit AppDelegate(AppServices services, QObject* parent = nullptr);
+    ~AppDelegate() override;
+
+    static AppDelegate* shared();
+
+    /// Runs the launch sequence, in order: the tray icon and popup, the hotkey, the terms flag,
+    /// the onboarding (modal), the keyboard sync, the login item, the launch analytics, and the
+    /// delayed permission check.
+    void applicationDidFinishLaunching();
+
+    void togglePopover();
+    void openPopover();
+    void closePopover();
+    bool isPopoverOpen() const;
+
+    void showPreferences() { openSettings(SettingsTab::Settings); }
+    void showAbout() { openSettings(SettingsTab::About); }
+    void showFeedback() { openSettings(SettingsTab::Feedback); }
+    void checkForUpdates();
+    void quit();
+
+    /// Replaces any settings window with a new one on `tab`.
+    void openSettings(SettingsTab tab);
+    /// Runs the onboarding window modally: returns when it is closed.
+    void showFirstLaunchWindow();
+    void syncSelectedKeyboards();
+    void checkAccessibility();
+    void showConversionSuccess();
+
+    /// Reads the hotkey's display text again (after the user changed the shortcut).
+    void refreshShortcutText();
+
+    StatusItem& statusItem() { return *m_statusItem; }
+    ui::MenuPopupViewModel& viewModel() { return *m_viewModel; }
+    PopupWindow* popup() const { return m_popup.get(); }
+    AppWindow* settingsWindow() const { return m_settingsWindow.get(); }
+    SettingsTab settingsTab() const { return m_settingsTab; }
+
+private:
+    void setupStatusItem();
+    static void applyDarkAppearance();
+
+    AppServices m_services;
+    std::unique_ptr<ui::MenuPopupViewModel> m_viewModel;
+    std::unique_ptr<StatusItem> m_statusItem;
+    std::unique_ptr<PopupWindow> m_popup;
+    std::unique_ptr<AppWindow> m_settingsWindow;
+    std::unique_ptr<AppWindow> m_firstLaunchWindow;
+    SettingsTab m_settingsTab = SettingsTab::Settings;
+};
+
+}  // namespace korrelang::app

@@ -1,0 +1,71 @@
+#include "keyboard_sync.h"
+
+namespace korrelang::app {
+
+KeyboardSync::Outcome KeyboardSync::sync(const keyboards::DetectedKeyboards& detected,
+                                         const QStringList& selected,
+                                         const std::optional<QStringList>& known) {
+    Outcome outcome;
+    outcome.selected = selected;
+    outcome.known = known.value_or(QStringList());
+    if (detected.isFallback) {
+        outcome.logLines.push_back(
+            "⚠️ The desktop's keyboards could not be read; the selection is left as it is");
+        return outcome;
+    }
+
+    QStringList installed;
+    for (const keyboards::KeyboardLayout& layout : detected.keyboards) {
+        const QString id = QString::fromStdString(layout.id);
+        if (!installed.contains(id)) {
+            installed.append(id);
+        }
+    }
+
+    QStringList result;
+    int removed = 0;
+    for (const QString& id : selected) {
+        if (installed.contains(id)) {
+            if (!result.contains(id)) {
+                result.append(id);
+            }
+        } else {
+            ++removed;
+            outcome.logLines.push_back("⌨️ Auto-removed keyboard (no longer installed): " +
+                                       id.toStdString());
+        }
+    }
+    int added = 0;
+    if (known) {
+        for (const keyboards::KeyboardLayout& layout : detected.keyboards) {
+            const QString id = QString::fromStdString(layout.id);
+            if (known->contains(id) || result.contains(id)) {
+                continue;
+            }
+            result.append(id);
+            ++added;
+            const std::string& name =
+                layout.localizedName.empty() ? layout.id : layout.localizedName;
+            outcome.logLines.push_back("⌨️ Auto-added keyboard: " + name + " (" + layout.id +
+                                       ")");
+        }
+    }
+
+    outcome.knownChanged = !known || *known != installed;
+    outcome.known = installed;
+    if (added == 0 && removed == 0) {
+        outcome.logLines.push_back("⌨️ All " + std::to_string(installed.size()) +
+                                   " keyboards in sync");
+        return outcome;
+    }
+    outcome.selected = result;
+    outcome.selectionChanged = true;
+    std::string list = "[";
+    for (qsizetype i = 0; i < result.size(); ++i) {
+        list += (i == 0 ? "\"" : ", \"") + result[i].toStdString() + "\"";
+    }
+    outcome.logLines.push_back("⌨️ Selected keyboards now: " + list + "]");
+    return outcome;
+}
+
+}  // namespace korrelang::app
