@@ -55,14 +55,14 @@ double percentile(std::vector<double> values, double p) {
     return values[static_cast<std::size_t>(p * static_cast<double>(values.size() - 1))];
 }
 
-long residentKiB(qint64 pid) {
+double residentMiB(qint64 pid) {
     QFile status(QString("/proc/%1/status").arg(pid));
     if (!status.open(QIODevice::ReadOnly)) {
         return -1;
     }
     for (const QByteArray& line : status.readAll().split('\n')) {
         if (line.startsWith("VmRSS:")) {
-            return line.mid(6).trimmed().split(' ').front().toLong();
+            return line.mid(6).trimmed().split(' ').front().toDouble() / 1024.0;
         }
     }
     return -1;
@@ -192,7 +192,7 @@ int main(int argc, char** argv) {
 
     // 1. The accessibility path.
     std::vector<double> accessibilityMs;
-    long rssAfterWarmUp = 0;
+    double rssAfterWarmUp = 0;
     {
         Editor editor = startEditor(true);
         run("xdotool", {"type", "ghbdtn"});
@@ -224,7 +224,7 @@ int main(int argc, char** argv) {
             if (i >= 5) {  // the first presses warm the caches up
                 accessibilityMs.push_back(ms);
             } else if (i == 4) {
-                rssAfterWarmUp = residentKiB(korrelang.pid());
+                rssAfterWarmUp = residentMiB(korrelang.pid());
             }
             korrelang.forget();
         }
@@ -270,12 +270,12 @@ int main(int argc, char** argv) {
         clipboardMs.size(), kClipboardWaitsMs, percentile(clipboardMs, 0.5),
         percentile(clipboardMs, 0.95), lostClipboards);
 
-    const long rssAfter = residentKiB(korrelang.pid());
+    const double rssAfter = residentMiB(korrelang.pid());
     std::printf(
         "resident memory: %.1f MiB after warm-up, %.1f MiB after %zu conversions "
         "(%+.1f MiB)\n",
-        rssAfterWarmUp / 1024.0, rssAfter / 1024.0, accessibilityMs.size() + clipboardMs.size() + 5,
-        (rssAfter - rssAfterWarmUp) / 1024.0);
+        rssAfterWarmUp, rssAfter, accessibilityMs.size() + clipboardMs.size() + 5,
+        rssAfter - rssAfterWarmUp);
     XCloseDisplay(display);
     return lostClipboards == 0 ? 0 : 1;
 }
