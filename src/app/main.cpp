@@ -1,9 +1,8 @@
 // The composition root: the back end is chosen here, once, and everything else receives it by
-// reference. Without arguments korrelang runs as the tray application (or, when one already
-// runs, opens its dashboard); anything else is the command line.
+// reference. Without arguments korrelang runs as the tray application with the conversion
+// service (or, when one already runs, opens its dashboard); `--convert` asks the running service
+// to convert; anything else is the command line.
 #include <QApplication>
-#include <QDBusConnection>
-#include <QDBusError>
 #include <QQuickWindow>
 #include <QSGRendererInterface>
 #include <cstdio>
@@ -12,41 +11,51 @@
 #include <vector>
 
 #include "analytics/analytics_service.h"
+#include "analytics_conversion_events.h"
 #include "app_delegate.h"
 #include "cli/command_line.h"
-#include "engine/log_sink.h"
+#include "conversion_bus.h"
 #include "keyboards/key_code_monitor.h"
 #include "keyboards/keyboard_detector.h"
+#include "log_writer.h"
+#include "message_box_alerts.h"
 #include "platform/linux/linux_desktop.h"
 #include "platform/x11/xkb_input_sources.h"
 #include "popup_bus.h"
-#include "service/accessibility_service.h"
+#include "service/hotkey_service.h"
 #include "settings/autostart_login_item.h"
 #include "settings/settings.h"
 #include "shortcuts/global_shortcuts.h"
+#include "termination_signals.h"
 
 namespace {
 
 using namespace korrelang;
 
-int runApplication(int argc, char** argv) {
+QStringList toQt(const std::vector<keyboards::KeyboardLayout>& layouts) {
+    QStringList ids;
+    for (const auto& layout : layouts) {
+        ids.append(QString::fromStdString(layout.id));
+    }
+    return ids;
+}
+
+int runService(int argc, char** argv) {
     if (app::PopupBus::isRunning()) {
         return app::PopupBus::requestShow();
     }
-    // The screens are small and static: the software renderer starts faster and needs no GPU
+    // The screens are small and static: the software renderer starts faster and keeps no GPU
     // context in memory.
     QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Korrelang"));
+    application.setApplicationName("Korrelang");
     QGuiApplication::setDesktopFileName(QStringLiteral("korrelang"));
+    application.setQuitOnLastWindowClosed(false);
 
     settings::Settings settings;
-    engine::LogSink::install([&settings](const engine::LogLine& line) {
-        // Lines are read from pipes and files: one write and one flush per line.
-        const std::string text = line.render(settings.showDebugAlerts()) + "\n";
-        std::fwrite(text.data(), 1, text.size(), stdout);
-        std::fflush(stdout);
-    });
+    app::LogWriter log(settings.showDebugAlerts());
+    QObject::connect(&settings, &settings::Settings::showDebugAlertsChanged, &settings,
+                     [&] { log.setShowUserText(settings.showDebugAlerts()); });
     settings::AutostartLoginItem loginItem;
     settings.setLoginItem(&loginItem);
     analytics::AnalyticsService analytics(settings.analyticsEnabled());
@@ -58,19 +67,37 @@ int runApplication(int argc, char** argv) {
         return 1;
     }
     const platform::Platform platform = desktop.bundle();
-    service::AccessibilityService accessibility(platform.accessibility, platform.inputSources,
-                                                platform.workspace);
+
+    // Until the onboarding exists, a user without a selection converts between the layouts
+    // the desktop has (never a fallback list).
+    if (settings.selectedKeyboards().isEmpty()) {
+        const auto detected =
+            keyboards::KeyboardDetector(platform.inputSources).installedKeyboards();
+        if (!detected.isFallback) {
+            settings.setSelectedKeyboards(toQt(detected.keyboards));
+        }
+    }
+
+    app::AnalyticsConversionEvents events(analytics);
+    app::MessageBoxAlerts alerts;
+    service::SystemClock clock;
+    service::HotkeyService hotkeys(platform, settings, events, alerts, clock);
+
     shortcuts::GlobalShortcuts shortcuts(settings.path(), platform.hotKeys, platform.inputSources);
     const shortcuts::Name toggleConversion = shortcuts::Name::toggleConversion();
+    shortcuts.addName(toggleConversion);
+    shortcuts.addKeyUpHandler(toggleConversion, [&hotkeys] { hotkeys.hotkeyEntry(); });
+
     keyboards::KeyCodeMonitor monitor(platform.keyInterceptor, platform.workspace, settings);
     settings.setCapitalizationMonitor(&monitor);
 
     app::AppDelegate delegate(app::AppServices{
-        settings, accessibility, platform.inputSources, analytics,
-        [&] {
-            // The conversion service registers its release handler here when it is composed.
-            shortcuts.addName(toggleConversion);
-        },
+        settings,
+        hotkeys.accessibilityService(),
+        platform.inputSources,
+        analytics,
+        // The hotkey's handler is registered above, before the bus name is taken.
+        {},
         [&] {
             const auto shortcut = shortcuts.shortcutFor(toggleConversion);
             return shortcut ? QString::fromStdString(shortcuts.description(*shortcut)) : QString();
@@ -78,21 +105,32 @@ int runApplication(int argc, char** argv) {
         [&] { monitor.startMonitor(); }});
     QObject::connect(&shortcuts, &shortcuts::GlobalShortcuts::shortcutByNameDidChange, &delegate,
                      &app::AppDelegate::refreshShortcutText);
+    QObject::connect(&hotkeys, &service::HotkeyService::conversionSucceeded, &delegate,
+                     &app::AppDelegate::showConversionSuccess);
 
+    // The bus name last: whoever sees it owned can rely on the hotkey and the popup being there.
     app::PopupBus popupBus([&delegate] { delegate.openPopover(); });
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!popupBus.publish() || !bus.registerService(QString::fromUtf8(app::PopupBus::kService))) {
+    popupBus.publish();
+    app::ConversionBus bus(hotkeys);
+    QString busError;
+    if (!bus.publish(busError)) {
         if (app::PopupBus::isRunning()) {
             // Another instance won the race for the name.
             return app::PopupBus::requestShow();
         }
-        std::fprintf(stderr, "korrelang: cannot take the name %s on the session bus: %s\n",
-                     app::PopupBus::kService, qPrintable(bus.lastError().message()));
+        std::fprintf(stderr, "korrelang: %s\n", qPrintable(busError));
         return 1;
     }
 
+    app::TerminationSignals termination;
+    QObject::connect(&termination, &app::TerminationSignals::received, &application,
+                     &QCoreApplication::quit);
+
     delegate.applicationDidFinishLaunching();
-    const int status = QApplication::exec();
+    std::printf("✅ Korrelang is running\n");
+    std::fflush(stdout);
+
+    const int status = application.exec();
     settings.setCapitalizationMonitor(nullptr);
     settings.setReporter(nullptr);
     settings.setLoginItem(nullptr);
@@ -104,7 +142,10 @@ int runApplication(int argc, char** argv) {
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
-        return runApplication(argc, argv);
+        return runService(argc, argv);
+    }
+    if (args == std::vector<std::string>{"--convert"}) {
+        return app::ConversionBus::requestConversion();
     }
     cli::CommandLine::Desktop desktop;
     desktop.installedKeyboards = [] {

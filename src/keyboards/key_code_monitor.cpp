@@ -4,6 +4,8 @@
 
 #include "engine/grapheme_cursor.h"
 #include "engine/keyboard_mapping_registry.h"
+#include "engine/log_line.h"
+#include "engine/log_sink.h"
 #include "engine/unicode.h"
 #include "platform/key_interceptor.h"
 #include "platform/log.h"
@@ -40,6 +42,16 @@ constexpr std::array<LatinKey, 48> kLatinKeys{{
 
 constexpr std::array<std::string_view, 12> kCaselessFragments{
     "hebrew", "il", "arabic", "ar", "persian", "fa", "thai", "th", "hindi", "hi", "korean", "ko"};
+
+void logTyped(const std::string& before, const std::string& typed, const char* after) {
+    if (!engine::LogSink::active()) {
+        return;
+    }
+    engine::LogLine line(before);
+    line.appendUserText(typed, engine::GraphemeCursor::count(typed));
+    line.append(after);
+    engine::LogSink::write(line);
+}
 
 constexpr std::uint32_t kCommandKeys = Flag::shift | Flag::control | Flag::option | Flag::command;
 
@@ -142,10 +154,11 @@ std::optional<std::string> KeyCodeMonitor::intercept(platform::KeyCode key,
         engine::unicode::toUpper(*character) != *character) {
         return std::nullopt;
     }
+    // What the user types is theirs: never in the system log, and in ours only with debug on.
     const std::string code = std::to_string(key);
-    m_workspace.systemLog("⚡️ Korrelang: Smart Capitalization: Intercepted Shift+" + code +
-                          " -> '" + *character + "'");
-    logLine("⚡️ Smart Capitalization: Intercepted Shift+" + code + " -> '" + *character + "'");
+    m_workspace.systemLog("⚡️ Korrelang: Smart Capitalization: Intercepted Shift+key");
+    logTyped("⚡️ Smart Capitalization: Intercepted Shift+", code + " -> '" + *character + "'",
+             "");
     return character;
 }
 
@@ -171,8 +184,9 @@ std::optional<std::string> KeyCodeMonitor::latinKeyCharacter(platform::KeyCode k
         const bool shift = flags & Flag::shift;
         const bool caps = flags & Flag::capsLock;
         const std::string character = shift != caps ? entry.shifted : entry.plain;
-        logLine("⌨️ Key " + std::to_string(key) + " + Shift:" + (shift ? "true" : "false") +
-                " Caps:" + (caps ? "true" : "false") + " → '" + character + "'");
+        logTyped(std::string("⌨️ Key + Shift:") + (shift ? "true" : "false") +
+                     " Caps:" + (caps ? "true" : "false") + " → '",
+                 character, "'");
         return character;
     }
     logLine("⌨️ Unknown key code: " + std::to_string(key));

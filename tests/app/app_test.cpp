@@ -226,6 +226,22 @@ private slots:
         QCOMPARE(shell.delegate.settingsWindow()->size(), AppWindow::kSettingsSize);
     }
 
+    void firstLaunchWindowRunsUntilClosed() {
+        Shell shell;
+        QSize shown;
+        QTimer::singleShot(0, [&shown] {
+            for (QWindow* window : QGuiApplication::topLevelWindows()) {
+                if (window->isVisible() &&
+                    window->title() == QStringLiteral("Welcome to Korrelang")) {
+                    shown = window->size();
+                    window->close();
+                }
+            }
+        });
+        shell.delegate.showFirstLaunchWindow();
+        QCOMPARE(shown, AppWindow::kOnboardingSize);
+    }
+
     void popupTogglesAndClosesFromItsButtons() {
         Shell shell;
         shell.delegate.togglePopover();

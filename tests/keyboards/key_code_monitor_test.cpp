@@ -63,6 +63,10 @@ TEST_F(KeyCodeMonitorTest, TypesLatinCapitalsOnlyForShiftAndALetterInCaselessLay
         EXPECT_EQ(typed, c.typed ? std::optional<std::string>(c.typed) : std::nullopt)
             << c.layout << " key " << c.key << " flags " << c.flags;
     }
+    for (const auto& line : workspace.systemLogLines) {
+        EXPECT_EQ(line.find("'A'"), std::string::npos)
+            << "typed letters stay out of the system log";
+    }
     settings.setIsEnabled(false);
     interceptor.activeLayout = "xkb.th.Thai";
     EXPECT_EQ(interceptor.press(0, Flag::shift), std::nullopt);

@@ -1,0 +1,57 @@
+#include "conversion_bus.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <cstdio>
+
+#include "service/hotkey_service.h"
+
+namespace korrelang::app {
+
+ConversionBus::~ConversionBus() {
+    if (m_published) {
+        QDBusConnection bus = QDBusConnection::sessionBus();
+        bus.unregisterService(kService);
+        bus.unregisterObject(kPath);
+    }
+}
+
+bool ConversionBus::publish(QString& error) {
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) {
+        error = "no session bus: " + bus.lastError().message();
+        return false;
+    }
+    if (!bus.registerObject(kPath, this, QDBusConnection::ExportScriptableSlots)) {
+        error = "cannot export " + QString(kPath);
+        return false;
+    }
+    if (!bus.registerService(kService)) {
+        bus.unregisterObject(kPath);
+        error = "another instance owns " + QString(kService);
+        return false;
+    }
+    m_published = true;
+    return true;
+}
+
+void ConversionBus::Convert() {
+    m_hotkeys.hotkeyEntry();
+}
+
+int ConversionBus::requestConversion() {
+    const QDBusMessage call =
+        QDBusMessage::createMethodCall(kService, kPath, kInterface, QStringLiteral("Convert"));
+    // An accessibility conversion answers within milliseconds; the clipboard paths reply as
+    // soon as they are handed to the worker.
+    const QDBusMessage reply = QDBusConnection::sessionBus().call(call, QDBus::Block, 10'000);
+    if (reply.type() == QDBusMessage::ErrorMessage) {
+        std::fprintf(stderr, "korrelang: cannot reach the running instance: %s\n",
+                     qPrintable(reply.errorMessage()));
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace korrelang::app

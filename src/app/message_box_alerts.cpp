@@ -1,0 +1,36 @@
+#include "message_box_alerts.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStringList>
+
+namespace korrelang::app {
+
+int MessageBoxAlerts::runModal(const service::Alert& alert) {
+    QStringList lines;
+    for (const auto& line : alert.lines) {
+        lines.append(QString::fromStdString(line));
+    }
+    QMessageBox box(alert.style == service::Alert::Style::Warning ? QMessageBox::Warning
+                                                                  : QMessageBox::Information,
+                    QString::fromStdString(alert.title), QString::fromStdString(alert.title));
+    box.setInformativeText(lines.join('\n'));
+    std::vector<QPushButton*> buttons;
+    for (const auto& title : alert.buttons) {
+        buttons.push_back(
+            box.addButton(QString::fromStdString(title),
+                          buttons.empty() ? QMessageBox::AcceptRole : QMessageBox::RejectRole));
+    }
+    if (!buttons.empty()) {
+        box.setDefaultButton(buttons.front());
+    }
+    box.exec();
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        if (box.clickedButton() == buttons[i]) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+}  // namespace korrelang::app

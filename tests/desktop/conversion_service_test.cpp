@@ -1,0 +1,265 @@
+// The real korrelang in the private desktop, against a real mousepad: the hotkey is pressed
+// with xdotool and the result is read back through AT-SPI (or through the clipboard when the
+// editor's accessibility is off).
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QMimeData>
+#include <QProcess>
+
+#include "desktop_harness.h"
+#include "platform/atspi/atspi_accessibility.h"
+#include "platform/x11/active_window.h"
+#include "platform/x11/x11_workspace.h"
+#include "platform/x11/xkb_input_sources.h"
+#include "settings/settings.h"
+
+namespace korrelang {
+namespace {
+
+using testing::Mousepad;
+using testing::runProgram;
+using testing::tapKey;
+using testing::waitUntil;
+
+constexpr unsigned kShift = 50;  // X keycodes
+constexpr unsigned kKeyA = 38;
+constexpr unsigned kBackSpace = 22;
+
+/// The korrelang service, its standard output collected line by line.
+class Korrelang {
+public:
+    Korrelang() {
+        m_process.setProcessChannelMode(QProcess::MergedChannels);
+        m_process.start(KORRELANG_BINARY, {});
+        m_process.waitForStarted(5000);
+        // The bus name is taken last, after the hotkey grab: owning it means ready.
+        m_ready = waitUntil([] {
+            return QDBusConnection::sessionBus().interface()->isServiceRegistered(
+                "org.korrelang.Korrelang");
+        });
+    }
+    ~Korrelang() {
+        m_process.terminate();
+        if (!m_process.waitForFinished(5000)) {
+            m_process.kill();
+            m_process.waitForFinished(3000);
+        }
+    }
+    Korrelang(const Korrelang&) = delete;
+    Korrelang& operator=(const Korrelang&) = delete;
+
+    bool isReady() const { return m_ready; }
+
+    /// Waits for the `count`-th line containing `fragment` since the start.
+    bool waitForLine(const std::string& fragment, int count = 1) {
+        const bool seen = waitUntil([&] { return linesWith(fragment) >= count; });
+        if (!seen) {
+            std::printf("korrelang printed:\n%s\n", m_output.c_str());
+        }
+        return seen;
+    }
+    int linesWith(const std::string& fragment) {
+        m_output += m_process.readAllStandardOutput().toStdString();
+        int found = 0;
+        for (std::size_t at = m_output.find(fragment); at != std::string::npos;
+             at = m_output.find(fragment, at + 1)) {
+            ++found;
+        }
+        return found;
+    }
+
+private:
+    QProcess m_process;
+    std::string m_output;
+    bool m_ready = false;
+};
+
+class ConversionServiceTest : public ::testing::Test {
+protected:
+    void TearDown() override { layouts.selectSource("xkb.us.English"); }
+
+    // Written before korrelang starts, which reads them at launch.
+    void configure(const QStringList& keyboards, const QStringList& blacklist = {},
+                   bool smartCapitalization = false) {
+        settings::Settings settings;
+        settings.setHasCompletedFirstLaunch(true);
+        settings.setSelectedKeyboards(keyboards);
+        settings.setBlacklistedApps(blacklist);
+        settings.setSmartCapitalization(smartCapitalization);
+        settings.setAutoSwitchKeyboard(true);
+        settings.setKeepSelectionAfterConversion(true);
+    }
+
+    bool fieldShows(const std::string& expected) {
+        std::optional<std::string> value;
+        const bool shown = waitUntil([&] {
+            const auto lookup = accessibility.focusedElement();
+            value = lookup.element ? lookup.element->value().value : std::nullopt;
+            return value == expected;
+        });
+        if (!shown) {
+            std::printf("the field shows \"%s\"\n", value ? value->c_str() : "(nothing)");
+        }
+        return shown;
+    }
+
+    static void pressHotkey() {
+        runProgram("xdotool", {"key", "--clearmodifiers", "ctrl+shift+space"});
+    }
+
+    std::shared_ptr<platform::x11::DisplayConnection> display =
+        platform::x11::DisplayConnection::open();
+    platform::x11::ActiveWindow activeWindow{display};
+    platform::atspi::AtspiAccessibility accessibility{[this]() -> std::optional<long> {
+        const auto window = activeWindow.query();
+        return window ? window->pid : std::nullopt;
+    }};
+    platform::x11::XkbInputSources layouts{display};
+    platform::x11::X11Workspace workspace{display};
+};
+
+const QStringList kEnglishRussian{"xkb.us.English", "xkb.ru.Russian"};
+
+TEST_F(ConversionServiceTest, ConvertsTheSelectionAndSwitchesTheKeyboard) {
+    configure(kEnglishRussian);
+    Korrelang korrelang;
+    ASSERT_TRUE(korrelang.isReady());
+    Mousepad editor;
+    ASSERT_TRUE(editor.isReady());
+    editor.type("ghbdtn");
+    ASSERT_TRUE(fieldShows("ghbdtn"));
+    editor.key("ctrl+a");
+    pressHotkey();
+    EXPECT_TRUE(fieldShows("привет"));
+    EXPECT_TRUE(waitUntil([&] { return layouts.currentSourceID() == "xkb.ru.Russian"; }));
+}
+
+TEST_F(ConversionServiceTest, ConvertsTheLineBeforeTheCaretWhenAskedOverTheBus) {
+    configure(kEnglishRussian);
+    Korrelang korrelang;
+    ASSERT_TRUE(korrelang.isReady());
+    Mousepad editor;
+    ASSERT_TRUE(editor.isReady());
+    editor.type("first line");
+    editor.key("Return");
+    editor.type("ghbdtn");
+    ASSERT_TRUE(fieldShows("first line\nghbdtn"));
+    EXPECT_EQ(runProgram(KORRELANG_BINARY, {"--convert"}), "");
+    EXPECT_TRUE(fieldShows("first line\nпривет"));
+}
+
+TEST_F(ConversionServiceTest, CyclesThroughThreeLayouts) {
+    configure({"xkb.us.English", "xkb.ru.Russian", "xkb.il.Hebrew"});
+    Korrelang korrelang;
+    ASSERT_TRUE(korrelang.isReady());
+    Mousepad editor;
+    ASSERT_TRUE(editor.isReady());
+    editor.type("ghbdtn");
+    ASSERT_TRUE(fieldShows("ghbdtn"));
+    editor.key("ctrl+a");
+    // Three selected keyboards keep the selection, so each press works on the last result.
+    for (const char* expected : {"привет", "עינגאמ", "ghbdtn", "привет"}) {
+        SCOPED_TRACE(expected);
+        pressHotkey();
+        ASSERT_TRUE(fieldShows(expected));
+    }
+}
+
+TEST_F(ConversionServiceTest, ABlacklistedEditorOnlyBeeps) {
+    Mousepad editor;
+    ASSERT_TRUE(editor.isReady());
+    const auto app = workspace.frontmostApplication();
+    ASSERT_TRUE(app.has_value());
+    configure(kEnglishRussian, {QString::fromStdString(app->id)});
+    Korrelang korrelang;
+    ASSERT_TRUE(korrelang.isReady());
+    runProgram("xdotool", {"windowactivate", "--sync", QString::fromStdString(editor.window())});
+    editor.type("ghbdtn");
+    ASSERT_TRUE(fieldShows("ghbdtn"));
+    editor.key("ctrl+a");
+    pressHotkey();
+    ASSERT_TRUE(korrelang.waitForLine("🚫 Current app is blacklisted, skipping conversion"));
+    EXPECT_TRUE(korrelang.waitForLine("🔥 HOTKEY PRESSED"));
+    EXPECT_EQ(korrelang.linesWith("Recorded conversion"), 0);
+    EXPECT_TRUE(fieldShows("ghbdtn"));
+}
+
+// The editor without its accessibility bridge: only the clipboard path can convert, and the
+// user's clipboard, whatever it holds, is there again afterwards.
+TEST_F(ConversionServiceTest, ConvertsThroughTheClipboardAndGivesItBack) {
+    struct Case {
+        const char* name;
+        QString format;
+        QByteArray bytes;
+    };
+    const QByteArray png("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
+    const Case cases[] = {{"text", "text/plain", "the user's copy"}, {"image", "image/png", png}};
+    configure(kEnglishRussian);
+    Korrelang korrelang;
+    ASSERT_TRUE(korrelang.isReady());
+    int conversions = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Mousepad editor(false);
+        ASSERT_TRUE(editor.isReady());
+        editor.type("ghbdtn");
+        editor.key("ctrl+a");
+        auto* data = new QMimeData;
+        data->setData(c.format, c.bytes);
+        QApplication::clipboard()->setMimeData(data);
+        ASSERT_TRUE(waitUntil([] { return QApplication::clipboard()->ownsClipboard(); }));
+
+        pressHotkey();
+        ASSERT_TRUE(korrelang.waitForLine("✅ Clipboard conversion succeeded!", ++conversions));
+        EXPECT_TRUE(korrelang.linesWith("✅ Restored original clipboard") == conversions);
+        const QMimeData* back = QApplication::clipboard()->mimeData();
+        ASSERT_NE(back, nullptr);
+        EXPECT_EQ(back->data(c.format), c.bytes);
+
+        // What the editor holds now, read the way a user would.
+        editor.key("ctrl+a");
+        editor.key("ctrl+c");
+        EXPECT_TRUE(waitUntil([] { return QApplication::clipboard()->text() == "привет"; }))
+            << QApplication::clipboard()->text().toStdString();
+    }
+}
+
+TEST_F(ConversionServiceTest, SmartCapitalizationTypesLatinCapitalsOnThai) {
+    configure({"xkb.us.English", "xkb.th.Thai"}, {}, true);
+    Korrelang korrelang;
+    ASSERT_TRUE(korrelang.isReady());
+    ASSERT_TRUE(korrelang.waitForLine("✅ Smart Capitalization Monitor active"));
+    Mousepad editor;
+    ASSERT_TRUE(editor.isReady());
+    ASSERT_EQ(layouts.selectSource("xkb.th.Thai"), 0);
+    // The grab follows the layout change asynchronously: until it is in place Shift+a types
+    // the Thai character, which is taken back and the key pressed again.
+    bool capital = false;
+    for (int attempt = 0; attempt < 50 && !capital; ++attempt) {
+        tapKey(kKeyA, {kShift});
+        std::optional<std::string> value;
+        if (!waitUntil([&] {
+                const auto lookup = accessibility.focusedElement();
+                value = lookup.element ? lookup.element->value().value : std::nullopt;
+                return value && !value->empty();
+            })) {
+            break;
+        }
+        capital = value == "A";
+        if (!capital) {
+            tapKey(kBackSpace);
+            ASSERT_TRUE(fieldShows(""));
+        }
+    }
+    EXPECT_TRUE(capital);
+    if (!capital) {
+        korrelang.waitForLine("(print everything)", 1);
+    }
+}
+
+}  // namespace
+}  // namespace korrelang
