@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Korrelang and starts it.
+# Installs what is missing, builds Korrelang and starts it: on the current display when there is
+# one, else in a private virtual desktop (Xvfb, a window manager, the accessibility bus and a tray
+# host) that lives until interrupted.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -19,3 +21,12 @@ echo
 echo "  \$ $bin convert --json --layouts com.apple.keylayout.US,com.apple.keylayout.Hebrew 'akuo'"
 printf '  '
 "$bin" convert --json --layouts com.apple.keylayout.US,com.apple.keylayout.Hebrew 'akuo'
+
+echo
+if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+  echo "Starting Korrelang on display $DISPLAY (its icon is in the system tray; Control+C stops it)."
+  exec "$bin"
+fi
+screenshot="${KORRELANG_SCREENSHOT:-$PWD/build/korrelang-desktop.png}"
+echo "No display: starting Korrelang in a private virtual desktop (Xvfb, openbox, AT-SPI, trayer)."
+exec scripts/desktop-session -- scripts/tray-session "$bin" "$screenshot"

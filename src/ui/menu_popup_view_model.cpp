@@ -2,8 +2,6 @@
 
 #include <QSet>
 #include <algorithm>
-#include <string>
-#include <vector>
 
 #include "engine/keyboard_mapping_registry.h"
 #include "popup_figures.h"
@@ -65,14 +63,13 @@ QStringList MenuPopupViewModel::periods() const {
 }
 
 void MenuPopupViewModel::refresh() {
-    std::vector<std::string> layoutIDs;
-    for (const QString& id : m_settings.selectedKeyboards()) {
-        layoutIDs.push_back(id.toStdString());
-    }
+    // One lookup per keyboard; the figures are recomputed often, so without the resolution log.
     QSet<QString> languages;
-    for (const engine::KeyboardMapping& mapping :
-         engine::KeyboardMappingRegistry::shared().mappingsFor(layoutIDs)) {
-        languages.insert(QString::fromStdString(mapping.displayName()));
+    const engine::KeyboardMappingRegistry& registry = engine::KeyboardMappingRegistry::shared();
+    for (const QString& id : m_settings.selectedKeyboards()) {
+        if (const auto mapping = registry.mappingFor(id.toStdString())) {
+            languages.insert(QString::fromStdString(mapping->displayName()));
+        }
     }
     const settings::ConversionStatistics log = m_settings.statistics();
     const settings::PeriodSummary summary = settings::ConversionStatistics::periodSummary(
