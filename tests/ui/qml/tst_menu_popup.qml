@@ -23,6 +23,57 @@ Item {
         }
     }
 
+    Component {
+        id: primaryComponent
+        DashboardPrimaryButton {
+            text: "Continue"
+            property int clicks: 0
+            onClicked: clicks += 1
+        }
+    }
+
+    Component {
+        id: fieldComponent
+        DarkTextField { width: 200; placeholder: "Your message" }
+    }
+
+    TestCase {
+        name: "Components"
+        when: windowShown
+
+        function near(actual, expected) {
+            return Math.abs(actual.r - expected.r) < 0.02 && Math.abs(actual.g - expected.g) < 0.02
+                && Math.abs(actual.b - expected.b) < 0.02
+        }
+
+        function test_primaryButtonIsInertAndGreyWhileDisabled() {
+            const button = createTemporaryObject(primaryComponent, top, { isEnabled: false })
+            waitForRendering(button)
+            verify(near(grabImage(button).pixel(3, button.height / 2), Colors.idleFill))
+            mouseClick(button)
+            compare(button.clicks, 0)
+            button.isEnabled = true
+            waitForRendering(button)
+            verify(near(grabImage(button).pixel(3, button.height / 2), Colors.accentBlue))
+            mouseClick(button)
+            compare(button.clicks, 1)
+        }
+
+        function test_textFieldPlaceholderOnlyWhileEmpty() {
+            const field = createTemporaryObject(fieldComponent, top)
+            let placeholder = null
+            for (let i = 0; i < field.children.length; ++i) {
+                if (field.children[i].text === "Your message")
+                    placeholder = field.children[i]
+            }
+            verify(placeholder.visible)
+            field.input.forceActiveFocus()
+            keyClick(Qt.Key_A)
+            compare(field.text, "a")
+            verify(!placeholder.visible)
+        }
+    }
+
     TestCase {
         name: "MenuPopup"
         when: windowShown
