@@ -3,7 +3,6 @@
 #include <unicode/uchar.h>
 #include <unicode/unorm2.h>
 
-
 namespace korrelang::engine {
 
 std::uint8_t CodePointTraits::compute(char32_t codePoint) {

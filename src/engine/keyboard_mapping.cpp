@@ -56,9 +56,18 @@ std::optional<KeyboardMapping> KeyboardMapping::create(std::string id, std::stri
             data->characterSet.insert(std::move(nfc));
         }
     };
-    for (const KeyEntry& entry : keyMap) {
-        index(entry.texts.normal, entry.keyCode, false);
-        index(entry.texts.shifted, entry.keyCode, true);
+    // A key whose whole text is one character claims it before keys that type it as part of a
+    // longer text (a lam-alef ligature, a two-part vowel sign), so "أ" is Shift+H in Arabic rather
+    // than half of Shift+G's "لأ".
+    for (const bool singleCharacterTexts : {true, false}) {
+        for (const KeyEntry& entry : keyMap) {
+            for (const bool shifted : {false, true}) {
+                const std::string& text = shifted ? entry.texts.shifted : entry.texts.normal;
+                if ((GraphemeCursor::count(text) == 1) == singleCharacterTexts) {
+                    index(text, entry.keyCode, shifted);
+                }
+            }
+        }
     }
 
     data->id = std::move(id);

@@ -19,9 +19,31 @@ namespace {
 
 constexpr std::size_t kLoggedPrefixCharacters = 50;
 
-
 void log(std::string line) {
     LogSink::write(LogLine(line));
+}
+
+// Calls `visit(character, single)` for the cluster, or, when the cluster is whitespace carrying
+// marks (a space followed by a vowel sign: what typing a word that starts with a mark key gives),
+// for the whitespace and then each character of the rest, so the marks are converted too.
+template <typename Visit>
+void visitCharacters(std::string_view cluster, char32_t single, Visit&& visit) {
+    if (single == GraphemeCursor::kSeveral) {
+        const char32_t first = unicode::firstCodePoint(cluster);
+        if (unicode::isWhitespace(first)) {
+            std::string lead;
+            unicode::appendCodePoint(lead, first);
+            visit(cluster.substr(0, lead.size()), first);
+            GraphemeCursor rest(cluster.substr(lead.size()));
+            std::string_view character;
+            char32_t restSingle = 0;
+            while (rest.next(character, restSingle)) {
+                visit(character, restSingle);
+            }
+            return;
+        }
+    }
+    visit(cluster, single);
 }
 
 // The converted text under construction. Short pieces are copied as fixed 16-byte blocks
@@ -167,21 +189,23 @@ LayoutConverter::Scores LayoutConverter::score(
         cursor.seek(position);
         cursor.next(cluster, single);
         position = cursor.position();
-        classifier.classify(cluster, single, character);
-        if (character.whitespace) {
-            continue;
-        }
-        ++scores.counted;
-        for (std::size_t i = 0; i < candidates.size(); ++i) {
-            if (!views[i].sharesIndex) {
-                CharacterClassifier(candidates[i].characterIndex()).classify(cluster, other);
-                scores.matched[i] += other.typedBy(candidates[i]) ? 1 : 0;
-            } else if (views[i].types(character.number)) {
-                ++scores.matched[i];
-            } else if (!character.pieces.empty()) {
-                scores.matched[i] += character.typedBy(candidates[i]) ? 1 : 0;
+        visitCharacters(cluster, single, [&](std::string_view unit, char32_t codePoint) {
+            classifier.classify(unit, codePoint, character);
+            if (character.whitespace) {
+                return;
             }
-        }
+            ++scores.counted;
+            for (std::size_t i = 0; i < candidates.size(); ++i) {
+                if (!views[i].sharesIndex) {
+                    CharacterClassifier(candidates[i].characterIndex()).classify(unit, other);
+                    scores.matched[i] += other.typedBy(candidates[i]) ? 1 : 0;
+                } else if (views[i].types(character.number)) {
+                    ++scores.matched[i];
+                } else if (!character.pieces.empty()) {
+                    scores.matched[i] += character.typedBy(candidates[i]) ? 1 : 0;
+                }
+            }
+        });
     }
 
     for (std::size_t byte = 0; byte < asciiCounts.size(); ++byte) {
@@ -336,20 +360,22 @@ std::string LayoutConverter::mapValidCharacters(std::string_view text,
         cursor.seek(position);
         cursor.next(cluster, single);
         position = cursor.position();
-        classifier.classify(cluster, single, character);
-        if (!character.whitespace) {
-            if (const std::int8_t key = keyOf(character.folded); key >= 0) {
-                keys.append(out, key);
-                continue;
-            }
-            if (!character.pieces.empty() && character.typedBy(source)) {
-                for (const std::int32_t piece : character.pieces) {
-                    keys.append(out, keyOf(piece));
+        visitCharacters(cluster, single, [&](std::string_view unit, char32_t codePoint) {
+            classifier.classify(unit, codePoint, character);
+            if (!character.whitespace) {
+                if (const std::int8_t key = keyOf(character.folded); key >= 0) {
+                    keys.append(out, key);
+                    return;
                 }
-                continue;
+                if (!character.pieces.empty() && character.typedBy(source)) {
+                    for (const std::int32_t piece : character.pieces) {
+                        keys.append(out, keyOf(piece));
+                    }
+                    return;
+                }
             }
-        }
-        out.append(cluster);
+            out.append(unit);
+        });
     }
     return out.take();
 }
@@ -374,23 +400,26 @@ std::string LayoutConverter::mapIntoHangul(std::string_view text, const Keyboard
     ClassifiedCharacter character;
     GraphemeCursor cursor(text);
     std::string_view cluster;
-    while (cursor.next(cluster)) {
-        classifier.classify(cluster, character);
-        if (!character.whitespace) {
-            if (const auto key = source.keyForNumber(character.folded)) {
-                append(keys.text(static_cast<std::int8_t>(key->keyCode * 2 + key->shifted)));
-                continue;
-            }
-            if (!character.pieces.empty() && character.typedBy(source)) {
-                for (const std::int32_t piece : character.pieces) {
-                    const auto key = *source.keyForNumber(piece);
-                    append(keys.text(static_cast<std::int8_t>(key.keyCode * 2 + key.shifted)));
+    char32_t single = 0;
+    while (cursor.next(cluster, single)) {
+        visitCharacters(cluster, single, [&](std::string_view piece, char32_t codePoint) {
+            classifier.classify(piece, codePoint, character);
+            if (!character.whitespace) {
+                if (const auto key = source.keyForNumber(character.folded)) {
+                    append(keys.text(static_cast<std::int8_t>(key->keyCode * 2 + key->shifted)));
+                    return;
                 }
-                continue;
+                if (!character.pieces.empty() && character.typedBy(source)) {
+                    for (const std::int32_t number : character.pieces) {
+                        const auto key = *source.keyForNumber(number);
+                        append(keys.text(static_cast<std::int8_t>(key.keyCode * 2 + key.shifted)));
+                    }
+                    return;
+                }
             }
-        }
-        composer.flush();
-        out += cluster;
+            composer.flush();
+            out += piece;
+        });
     }
     composer.flush();
     return out;

@@ -1,13 +1,13 @@
 #include "unicode.h"
 
-#include <cstdint>
-#include <cstring>
-
 #include <unicode/locid.h>
 #include <unicode/normalizer2.h>
 #include <unicode/uchar.h>
 #include <unicode/unistr.h>
 #include <unicode/utf8.h>
+
+#include <cstdint>
+#include <cstring>
 
 namespace korrelang::engine::unicode {
 
