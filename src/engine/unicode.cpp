@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "code_point_traits.h"
+
 namespace korrelang::engine::unicode {
 
 bool isValidUtf8(std::string_view text) {
@@ -96,6 +98,19 @@ void appendCodePoint(std::string& out, char32_t codePoint) {
 }
 
 std::string toNFC(std::string_view text) {
+    // Text of code points that are all certainly in NFC needs no normaliser.
+    bool certain = true;
+    const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
+    const auto length = static_cast<int32_t>(text.size());
+    for (int32_t i = 0; i < length && certain;) {
+        UChar32 c = 0;
+        U8_NEXT_OR_FFFD(bytes, i, length, c);
+        certain = (CodePointTraits::of(static_cast<char32_t>(c)) &
+                   (CodePointTraits::kNotNfc | CodePointTraits::kNfcMaybe)) == 0;
+    }
+    if (certain) {
+        return std::string(text);
+    }
     UErrorCode status = U_ZERO_ERROR;
     const icu::Normalizer2* nfc = icu::Normalizer2::getNFCInstance(status);
     if (U_FAILURE(status)) {
