@@ -353,6 +353,26 @@ TEST(Mapping, ClustersConvertCodePointByCodePoint) {
     EXPECT_EQ(converter.mapCharacters("e\u0301", mapping("xkb.fr.French"), english), "2");
 }
 
+// A word typed on a key that gives a mark attaches the mark to the space before it; the space
+// stays and the mark converts.
+TEST(Mapping, MarksAfterWhitespaceConvert) {
+    const LayoutConverter converter;
+    const auto result = converter.convert("ो ूाेू िदी बदह", {kEnglish, "xkb.in.Hindi"}, {}, {});
+    ASSERT_TRUE(result);
+    EXPECT_EQ(result->convertedText, "A test for you");
+    EXPECT_EQ(converter.mapCharacters("a\r\n\u093F", mapping(kEnglish), mapping(kEnglish)),
+              "a\r\n\u093F");
+}
+
+// Keys whose whole text is the character win over keys that type it as part of a longer text.
+TEST(Mapping, WholeKeysWinOverPartsOfLongerTexts) {
+    const LayoutConverter converter;
+    const auto english = mapping(kEnglish);
+    const std::string myanmar = converter.mapCharacters("are", english, mapping("xkb.mm.Myanmar"));
+    EXPECT_EQ(converter.mapCharacters(myanmar, mapping("xkb.mm.Myanmar"), english), "are");
+    EXPECT_EQ(converter.mapCharacters("أ", mapping("xkb.ara.Arabic"), english), "H");
+}
+
 TEST(Mapping, PiecewiseClustersCountForDetection) {
     const LogCapture log;
     const auto source =
