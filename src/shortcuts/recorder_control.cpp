@@ -1,0 +1,174 @@
+#include "recorder_control.h"
+
+#include <algorithm>
+#include <array>
+
+#include "global_shortcuts.h"
+#include "platform/hot_keys.h"
+#include "recorder_strings.h"
+
+namespace korrelang::shortcuts {
+
+namespace {
+
+namespace Flag = platform::ModifierFlag;
+
+constexpr std::uint32_t kModifierFlags = Flag::shift | Flag::control | Flag::option | Flag::command;
+constexpr std::uint16_t kF12 = 111;
+constexpr std::uint16_t kForwardDelete = 117;
+
+// Virtual key codes of F1 … F20.
+constexpr std::array<std::uint16_t, 20> kFunctionKeys{
+    122, 120, 99, 118, 96, 97, 98, 100, 101, 109, 103, 111, 105, 107, 113, 106, 64, 79, 80, 90};
+
+}  // namespace
+
+RecorderControl::RecorderControl(GlobalShortcuts& shortcuts, platform::HotKeys* hotKeys, Name name,
+                                 Host host, QObject* parent)
+    : QObject(parent),
+      m_shortcuts(shortcuts),
+      m_hotKeys(hotKeys),
+      m_name(std::move(name)),
+      m_host(std::move(host)) {
+    connect(&m_shortcuts, &GlobalShortcuts::shortcutByNameDidChange, this,
+            [this](const QString& changed) {
+                if (changed.toStdString() == m_name.rawValue) {
+                    refreshText();
+                }
+            });
+    refreshText();
+}
+
+RecorderControl::~RecorderControl() {
+    endRecording();
+}
+
+QString RecorderControl::placeholder() const {
+    return RecorderStrings::text(m_recording ? "press_shortcut" : "record_shortcut");
+}
+
+void RecorderControl::setShortcutName(const Name& name) {
+    if (name == m_name) {
+        return;
+    }
+    m_name = name;
+    refreshText();
+}
+
+bool RecorderControl::isFunctionKey(std::uint16_t keyCode) {
+    return std::find(kFunctionKeys.begin(), kFunctionKeys.end(), keyCode) != kFunctionKeys.end();
+}
+
+void RecorderControl::startRecording() {
+    if (m_recording) {
+        return;
+    }
+    m_recording = true;
+    if (m_hotKeys) {
+        m_hotKeys->suspend();
+    }
+    m_shortcuts.setRecorderActive(true);
+    emit recordingChanged();
+}
+
+void RecorderControl::endRecording() {
+    if (!m_recording) {
+        return;
+    }
+    m_recording = false;
+    if (m_hotKeys) {
+        m_hotKeys->resume();
+    }
+    m_shortcuts.setRecorderActive(false);
+    emit recordingChanged();
+}
+
+void RecorderControl::clear() {
+    setText({});
+    m_shortcuts.storeShortcut(std::nullopt, m_name);
+    emit shortcutChanged(false);
+    startRecording();
+}
+
+RecorderControl::Outcome RecorderControl::handleKeyDown(std::uint16_t keyCode,
+                                                        std::uint32_t flags) {
+    if (!m_recording) {
+        return Outcome::PassedOn;
+    }
+    const std::uint32_t modifiers = flags & kModifierFlags;
+    if (modifiers == 0) {
+        if (keyCode == platform::Key::tab) {
+            endRecording();
+            return Outcome::PassedOn;
+        }
+        if (keyCode == platform::Key::escape) {
+            endRecording();
+            emit focusReleaseRequested();
+            return Outcome::Consumed;
+        }
+        if (keyCode == platform::Key::deleteKey || keyCode == kForwardDelete) {
+            clear();
+            return Outcome::Consumed;
+        }
+    }
+    if ((modifiers & (Flag::control | Flag::option | Flag::command)) == 0 &&
+        !isFunctionKey(keyCode)) {
+        // A plain letter (or Shift with one) would take the key from every text field.
+        if (m_host.beep) {
+            m_host.beep();
+        }
+        return Outcome::Consumed;
+    }
+    const Shortcut candidate = Shortcut::fromFlags(keyCode, modifiers);
+
+    const bool bareF12 = keyCode == kF12 && modifiers == 0;
+    if (!bareF12 && isTakenElsewhere(candidate)) {
+        endRecording();
+        const bool useAnyway = m_host.confirmSystemShortcut &&
+                               m_host.confirmSystemShortcut(
+                                   RecorderStrings::text("keyboard_shortcut_used_by_system"),
+                                   RecorderStrings::text("keyboard_shortcuts_can_be_changed"));
+        startRecording();
+        if (!useAnyway) {
+            return Outcome::Consumed;
+        }
+    }
+
+    setText(QString::fromStdString(m_shortcuts.description(candidate)));
+    m_shortcuts.storeShortcut(candidate, m_name);
+    emit shortcutChanged(true);
+    endRecording();
+    emit focusReleaseRequested();
+    return Outcome::Consumed;
+}
+
+bool RecorderControl::isTakenElsewhere(const Shortcut& candidate) {
+    // Our own registration is no conflict: storing it again moves the grab.
+    if (!m_host.isSystemShortcut || m_shortcuts.isRegistered(candidate)) {
+        return false;
+    }
+    // The probe needs the grabs live: while they are released every key looks free.
+    if (m_hotKeys) {
+        m_hotKeys->resume();
+    }
+    const bool taken = m_host.isSystemShortcut(candidate);
+    if (m_hotKeys && m_recording) {
+        m_hotKeys->suspend();
+    }
+    return taken;
+}
+
+void RecorderControl::refreshText() {
+    const auto shortcut = m_shortcuts.shortcutFor(m_name);
+    setText(shortcut ? QString::fromStdString(m_shortcuts.description(*shortcut)) : QString());
+}
+
+void RecorderControl::setText(const QString& text) {
+    if (text == m_text) {
+        return;
+    }
+    m_text = text;
+    emit textChanged();
+}
+
+}  // namespace korrelang::shortcuts

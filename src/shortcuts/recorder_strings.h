@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+namespace korrelang::shortcuts {
+
+/// The recorder's user-facing texts, looked up by key. English only for now; an unknown key
+/// reads as itself so that a missing entry shows up instead of an empty label.
+class RecorderStrings {
+public:
+    static QString text(const char* key);
+};
+
+}  // namespace korrelang::shortcuts
