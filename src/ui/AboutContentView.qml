@@ -1,0 +1,316 @@
+import QtQuick
+import Korrelang.Components
+
+// What the product is, a short privacy summary with the contact address, and how to remove it.
+Item {
+    id: root
+
+    // An AboutViewModel.
+    required property QtObject viewModel
+    property bool isPrivacyExpanded: false
+    property bool isUninstallExpanded: false
+
+    Column {
+        id: header
+        objectName: "aboutHeader"
+        width: parent.width
+        topPadding: 36
+        bottomPadding: 36
+        spacing: 12
+
+        Item {
+            anchors.horizontalCenter: parent.horizontalCenter
+            width: 64
+            height: 64
+
+            Rectangle {
+                // The logo's shadow.
+                x: 0
+                y: 2
+                width: 64
+                height: 64
+                radius: 4
+                color: "black"
+                opacity: 0.3
+            }
+
+            Image {
+                objectName: "logo"
+                anchors.fill: parent
+                sourceSize: Qt.size(128, 128)
+                source: "app-logo.svg"
+            }
+        }
+
+        Text {
+            anchors.horizontalCenter: parent.horizontalCenter
+            text: "Korrelang"
+            color: Colors.primaryText
+            font.pixelSize: 20
+            font.weight: Font.Light
+        }
+
+        Text {
+            objectName: "versionText"
+            anchors.horizontalCenter: parent.horizontalCenter
+            text: "Version " + root.viewModel.version
+            color: Colors.tertiaryText
+            font.pixelSize: 11
+            font.weight: Font.Light
+        }
+    }
+
+    Hairline {
+        id: headerLine
+        anchors.top: header.bottom
+        width: parent.width
+    }
+
+    Flickable {
+        objectName: "aboutScroll"
+        anchors.top: headerLine.bottom
+        anchors.bottom: parent.bottom
+        width: parent.width
+        clip: true
+        contentHeight: body.height + 80
+        boundsBehavior: Flickable.StopAtBounds
+
+        Column {
+            id: body
+            x: 40
+            y: 40
+            width: parent.width - 80
+            spacing: 24
+
+            Text {
+                width: parent.width
+                wrapMode: Text.WordWrap
+                text: "Typed in the wrong language? Korrelang instantly converts selected text between keyboard layouts with a single hotkey. It runs silently in your menu bar."
+                color: Colors.secondaryText
+                font.pixelSize: 12
+                font.weight: Font.Light
+                lineHeight: 1.2
+            }
+
+            Hairline { width: parent.width }
+
+            Column {
+                spacing: 4
+
+                Row {
+                    Text {
+                        text: "Created by "
+                        color: Colors.secondaryText
+                        font.pixelSize: 12
+                    }
+
+                    Text {
+                        objectName: "creditLink"
+                        text: "the Korrelang developers"
+                        color: Colors.accentBlue
+                        font.pixelSize: 12
+
+                        PointerFeedback {}
+                        TapHandler { onTapped: root.viewModel.openAddress(root.viewModel.authorAddress) }
+                    }
+                }
+
+                Text {
+                    text: "Free software for everyone who types in more than one language."
+                    color: Colors.tertiaryText
+                    font.pixelSize: 10
+                    font.weight: Font.Light
+                }
+            }
+
+            Hairline { width: parent.width }
+
+            Column {
+                width: parent.width
+
+                DisclosureTitle {
+                    objectName: "privacyToggle"
+                    title: "PRIVACY POLICY"
+                    isExpanded: root.isPrivacyExpanded
+                    onToggled: root.isPrivacyExpanded = !root.isPrivacyExpanded
+                }
+
+                Column {
+                    objectName: "privacyContent"
+                    visible: root.isPrivacyExpanded
+                    width: parent.width
+                    topPadding: 16
+                    bottomPadding: 16
+                    spacing: 14
+
+                    Text {
+                        width: parent.width
+                        wrapMode: Text.WordWrap
+                        text: "This is a shortened summary. Read the full privacy policy at "
+                              + root.viewModel.privacyPolicyAddress + "."
+                        color: Colors.tertiaryText
+                        font.pixelSize: 10
+                        font.italic: true
+                    }
+
+                    Repeater {
+                        model: [
+                            { title: "Your text stays on your device",
+                              text: "Korrelang processes all text locally. Your text, keystrokes, and personal information are never collected, stored, or transmitted." },
+                            { title: "Anonymous analytics",
+                              text: "When enabled (the default), Korrelang sends anonymous, non-identifiable usage data (app version, Linux version, language pair) to a privacy-first analytics service based in Germany. All identifiers are SHA-256-hashed on your device. You can disable this anytime in Preferences > Advanced."
+                                    + (root.viewModel.analyticsConfigured ? ""
+                                       : " This build has no analytics address and sends nothing.") },
+                            { title: "Your rights",
+                              text: "You can request access, correction, or deletion of your personal data at any time. EU residents may also lodge a complaint with their local data protection authority." }
+                        ]
+
+                        Column {
+                            required property var modelData
+                            width: parent.width
+                            spacing: 2
+
+                            Text {
+                                text: modelData.title
+                                color: Colors.primaryText
+                                font.pixelSize: 11
+                                font.weight: Font.Medium
+                            }
+
+                            Text {
+                                width: parent.width
+                                wrapMode: Text.WordWrap
+                                text: modelData.text
+                                color: Colors.secondaryText
+                                font.pixelSize: 10
+                                font.weight: Font.Light
+                            }
+                        }
+                    }
+
+                    Row {
+                        spacing: 6
+
+                        Text {
+                            text: "Contact"
+                            color: Colors.primaryText
+                            font.pixelSize: 11
+                            font.weight: Font.Medium
+                        }
+
+                        Text {
+                            objectName: "contactAddress"
+                            anchors.baseline: parent.children[0].baseline
+                            text: root.viewModel.contactAddress
+                            color: Colors.secondaryText
+                            font.pixelSize: 10
+                            font.weight: Font.Light
+
+                            PointerFeedback {}
+                            TapHandler { onTapped: root.viewModel.copyContactAddress() }
+                        }
+
+                        Text {
+                            objectName: "copiedText"
+                            anchors.baseline: parent.children[0].baseline
+                            text: "Copied!"
+                            color: Colors.accentBlue
+                            font.pixelSize: 9
+                            font.weight: Font.Medium
+                            opacity: root.viewModel.showEmailCopied ? 1 : 0
+
+                            Behavior on opacity { NumberAnimation { duration: 200 } }
+                        }
+                    }
+
+                    Text {
+                        objectName: "privacyLink"
+                        text: "Read full privacy policy"
+                        color: Colors.accentBlue
+                        font.pixelSize: 10
+                        font.weight: Font.Medium
+
+                        PointerFeedback {}
+                        TapHandler { onTapped: root.viewModel.openAddress(root.viewModel.privacyPolicyAddress) }
+                    }
+                }
+            }
+
+            Hairline { width: parent.width }
+
+            Column {
+                width: parent.width
+
+                DisclosureTitle {
+                    objectName: "uninstallToggle"
+                    title: "HOW TO UNINSTALL"
+                    isExpanded: root.isUninstallExpanded
+                    onToggled: root.isUninstallExpanded = !root.isUninstallExpanded
+                }
+
+                Column {
+                    objectName: "uninstallContent"
+                    visible: root.isUninstallExpanded
+                    width: parent.width
+                    topPadding: 24
+                    bottomPadding: 24
+                    spacing: 12
+
+                    Repeater {
+                        model: [
+                            { title: "Quit the App", detail: "Click the tray icon → Quit" },
+                            { title: "Remove the App",
+                              detail: "Remove the korrelang package with your package manager\n(for example: sudo apt remove korrelang)" },
+                            { title: "Remove Settings (optional)",
+                              detail: "Open a terminal and run:\nrm -rf ~/.config/Korrelang" },
+                            { title: "Remove from Autostart",
+                              detail: "Delete the autostart file:\nrm ~/.config/autostart/korrelang.desktop" }
+                        ]
+
+                        Row {
+                            required property var modelData
+                            required property int index
+                            width: parent.width
+                            spacing: 10
+
+                            Rectangle {
+                                width: 20
+                                height: 20
+                                radius: 4
+                                color: Colors.selectedSegment
+
+                                Text {
+                                    anchors.centerIn: parent
+                                    text: index + 1
+                                    color: Colors.secondaryText
+                                    font.pixelSize: 10
+                                    font.weight: Font.Medium
+                                }
+                            }
+
+                            Column {
+                                width: parent.width - 30
+                                spacing: 2
+
+                                Text {
+                                    text: modelData.title
+                                    color: Colors.primaryText
+                                    font.pixelSize: 11
+                                }
+
+                                Text {
+                                    width: parent.width
+                                    wrapMode: Text.WordWrap
+                                    text: modelData.detail
+                                    color: Colors.secondaryText
+                                    font.pixelSize: 10
+                                    font.weight: Font.Light
+                                }
+                            }
+                        }
+                    }
+                }
+            }
+        }
+    }
+}

@@ -1,0 +1,217 @@
+import QtQuick
+import Korrelang.Components
+
+// The feedback form: the kind of feedback, optional name and e-mail, the message, Cancel and Send.
+Item {
+    id: root
+
+    // A FeedbackViewModel.
+    required property QtObject viewModel
+
+    signal closeRequested()
+
+    focus: true
+    Keys.onEscapePressed: root.closeRequested()
+    Keys.onReturnPressed: root.viewModel.send()
+    Keys.onEnterPressed: root.viewModel.send()
+
+    Row {
+        id: header
+        x: 40
+        height: 14 + 40
+        spacing: 8
+
+        SymbolIcon {
+            anchors.verticalCenter: parent.verticalCenter
+            width: 14
+            height: 14
+            name: "envelope"
+            color: Colors.secondaryText
+        }
+
+        SectionTitle {
+            anchors.verticalCenter: parent.verticalCenter
+            title: "SEND FEEDBACK"
+        }
+    }
+
+    Hairline {
+        id: headerLine
+        anchors.top: header.bottom
+        width: parent.width
+    }
+
+    Column {
+        id: form
+        anchors.top: headerLine.bottom
+        anchors.topMargin: 24
+        x: 40
+        width: parent.width - 80
+        spacing: 24
+
+        Text {
+            objectName: "notConfigured"
+            visible: !root.viewModel.isConfigured
+            width: parent.width
+            wrapMode: Text.WordWrap
+            text: "Feedback is not configured in this build, so it cannot be sent from here."
+            color: Colors.accentBlue
+            font.pixelSize: 11
+            font.weight: Font.Light
+        }
+
+        Column {
+            width: parent.width
+            spacing: 8
+
+            SectionTitle { title: "TYPE" }
+
+            Rectangle {
+                objectName: "typeSelector"
+                width: parent.width
+                height: 11 + 14 + 4
+                color: "transparent"
+                border.width: 0.5
+                border.color: Colors.outline
+                radius: 2
+
+                Row {
+                    anchors.fill: parent
+
+                    Repeater {
+                        model: root.viewModel.typeTitles
+
+                        Rectangle {
+                            objectName: "typeCell"
+                            required property string modelData
+                            required property int index
+                            readonly property bool selected: root.viewModel.feedbackType === index
+                            width: parent.width / 4
+                            height: parent.height
+                            color: selected ? Colors.selectedSegment : "transparent"
+
+                            Text {
+                                anchors.centerIn: parent
+                                text: modelData
+                                color: parent.selected ? Colors.primaryText : Colors.tertiaryText
+                                font.pixelSize: 11
+                                font.weight: parent.selected ? Font.Medium : Font.Light
+                            }
+
+                            PointerFeedback {}
+                            TapHandler { onTapped: root.viewModel.feedbackType = index }
+                        }
+                    }
+                }
+            }
+        }
+
+        Row {
+            width: parent.width
+            spacing: 10
+
+            DarkTextField {
+                objectName: "nameField"
+                width: (parent.width - 10) / 2
+                placeholder: "Name"
+                text: root.viewModel.name
+                onTextChanged: root.viewModel.name = text
+            }
+
+            DarkTextField {
+                objectName: "emailField"
+                width: (parent.width - 10) / 2
+                placeholder: "Email"
+                text: root.viewModel.email
+                onTextChanged: root.viewModel.email = text
+            }
+        }
+
+        Column {
+            width: parent.width
+            spacing: 8
+
+            SectionTitle { title: "YOUR MESSAGE" }
+
+            Rectangle {
+                width: parent.width
+                height: Math.max(160, editor.contentHeight + 16)
+                radius: 2
+                color: Colors.fieldFill
+                border.width: 0.5
+                border.color: Colors.outline
+
+                TextEdit {
+                    id: editor
+                    objectName: "messageEditor"
+                    anchors.fill: parent
+                    anchors.margins: 8
+                    wrapMode: TextEdit.Wrap
+                    color: Colors.primaryText
+                    selectionColor: Colors.accentBlue
+                    selectedTextColor: Colors.fieldFill
+                    font.pixelSize: 12
+                    font.weight: Font.Light
+                    text: root.viewModel.message
+                    onTextChanged: root.viewModel.message = text
+                }
+            }
+        }
+    }
+
+    Hairline {
+        id: footerLine
+        anchors.bottom: buttons.top
+        width: parent.width
+    }
+
+    Item {
+        id: buttons
+        anchors.bottom: parent.bottom
+        width: parent.width
+        height: send.height + 40
+
+        Row {
+            anchors.right: parent.right
+            anchors.rightMargin: 40
+            anchors.verticalCenter: parent.verticalCenter
+            spacing: 10
+
+            DashboardButton {
+                objectName: "cancelButton"
+                anchors.verticalCenter: parent.verticalCenter
+                text: "Cancel"
+                onClicked: root.closeRequested()
+                PointerFeedback {}
+            }
+
+            DashboardPrimaryButton {
+                id: send
+                objectName: "sendButton"
+                text: "Send"
+                isEnabled: root.viewModel.canSend
+                onClicked: root.viewModel.send()
+                PointerFeedback {}
+            }
+        }
+    }
+
+    AlertSheet {
+        objectName: "successAlert"
+        visible: root.viewModel.showSuccess
+        title: "Feedback Sent!"
+        message: "Thank you for your feedback! We'll review it soon."
+        onAccepted: {
+            root.viewModel.showSuccess = false
+            root.closeRequested()
+        }
+    }
+
+    AlertSheet {
+        objectName: "errorAlert"
+        visible: root.viewModel.showError
+        title: "Error Sending Feedback"
+        message: "Could not send feedback. Please try again later."
+        onAccepted: root.viewModel.showError = false
+    }
+}

@@ -1,0 +1,207 @@
+import QtQuick
+import Korrelang.Components
+
+// The welcome window: choose at least two keyboards, accept the terms, continue.
+Rectangle {
+    id: root
+
+    // A FirstLaunchViewModel.
+    required property QtObject viewModel
+
+    width: 400
+    height: 380
+    color: Colors.windowBackground
+
+    Column {
+        id: header
+        width: parent.width
+        topPadding: 28
+        bottomPadding: 20
+        spacing: 6
+
+        Text {
+            anchors.horizontalCenter: parent.horizontalCenter
+            text: "Welcome to Korrelang"
+            color: Colors.primaryText
+            font.pixelSize: 16
+            font.weight: Font.Medium
+        }
+
+        Text {
+            anchors.horizontalCenter: parent.horizontalCenter
+            text: "Select your keyboard layouts to get started."
+            color: Colors.secondaryText
+            font.pixelSize: 11
+            font.weight: Font.Light
+        }
+    }
+
+    Hairline {
+        id: topLine
+        anchors.top: header.bottom
+        width: parent.width
+    }
+
+    Flickable {
+        id: keyboardsArea
+        anchors.top: topLine.bottom
+        anchors.bottom: bottomLine.top
+        width: parent.width
+        clip: true
+        contentHeight: keyboards.height + 20 + 12
+        boundsBehavior: Flickable.StopAtBounds
+
+        Column {
+            id: keyboards
+            x: 32
+            y: 20
+            width: parent.width - 64
+            spacing: 10
+
+            SectionTitle { title: "KEYBOARDS" }
+
+            Rectangle {
+                objectName: "keyboardCard"
+                width: parent.width
+                height: toggles.height + 32
+                radius: 4
+                color: Colors.grey(0.12)
+                border.width: 0.5
+                border.color: Colors.outline
+
+                Column {
+                    id: toggles
+                    x: 16
+                    y: 16
+                    width: parent.width - 32
+                    spacing: 10
+
+                    Repeater {
+                        model: root.viewModel.keyboards
+
+                        MonochromeToggle {
+                            objectName: "keyboardToggle"
+                            required property var modelData
+                            property string keyboardId: modelData.id
+                            width: parent.width
+                            text: modelData.name
+                            textColor: Colors.secondaryText
+                            isOn: root.viewModel.selectedKeyboards.indexOf(modelData.id) >= 0
+                            enabled: { root.viewModel.selectedKeyboards; return root.viewModel.canToggle(modelData.id) }
+                            onToggled: (value) => root.viewModel.setKeyboardSelected(modelData.id, value)
+                        }
+                    }
+                }
+            }
+
+            Text {
+                text: "At least 2 keyboards required for conversion"
+                color: Colors.tertiaryText
+                font.pixelSize: 10
+                font.weight: Font.Light
+            }
+        }
+    }
+
+    Hairline {
+        id: bottomLine
+        anchors.bottom: terms.top
+        width: parent.width
+    }
+
+    Row {
+        id: terms
+        objectName: "termsRow"
+        anchors.bottom: continueButton.top
+        anchors.bottomMargin: 24
+        x: 32
+        height: 16 + 16 + 14
+        spacing: 10
+
+        Rectangle {
+            id: checkBox
+            objectName: "termsCheckBox"
+            anchors.verticalCenter: parent.verticalCenter
+            width: 14
+            height: 14
+            radius: 3
+            color: root.viewModel.hasAgreedToTerms ? Colors.accentBlue : Colors.fieldFill
+            border.width: 0.5
+            border.color: root.viewModel.hasAgreedToTerms ? Colors.accentBlue : Colors.placeholder
+
+            SymbolIcon {
+                anchors.centerIn: parent
+                visible: root.viewModel.hasAgreedToTerms
+                width: 10
+                height: 10
+                name: "checkmark"
+                color: Colors.fieldFill
+            }
+
+            PointerFeedback {}
+            TapHandler {
+                margin: 4
+                onTapped: root.viewModel.hasAgreedToTerms = !root.viewModel.hasAgreedToTerms
+            }
+        }
+
+        Row {
+            anchors.verticalCenter: parent.verticalCenter
+            spacing: 4
+
+            Text {
+                text: "I agree to the"
+                color: Colors.secondaryText
+                font.pixelSize: 12
+            }
+
+            Text {
+                objectName: "termsLink"
+                text: "Terms of Use"
+                color: Colors.accentBlue
+                font.pixelSize: 12
+                PointerFeedback {}
+                TapHandler { onTapped: root.viewModel.openTermsOfUse() }
+            }
+
+            Text {
+                text: "and"
+                color: Colors.secondaryText
+                font.pixelSize: 12
+            }
+
+            Text {
+                objectName: "privacyLink"
+                text: "Privacy Policy"
+                color: Colors.accentBlue
+                font.pixelSize: 12
+                PointerFeedback {}
+                TapHandler { onTapped: root.viewModel.openPrivacyPolicy() }
+            }
+        }
+    }
+
+    Rectangle {
+        id: continueButton
+        objectName: "continueButton"
+        anchors.bottom: parent.bottom
+        anchors.bottomMargin: 24
+        x: 32
+        width: parent.width - 64
+        height: continueText.implicitHeight + 20
+        radius: 4
+        color: root.viewModel.canContinue ? Colors.accentBlue : Colors.idleFill
+
+        Text {
+            id: continueText
+            anchors.centerIn: parent
+            text: "Continue"
+            color: root.viewModel.canContinue ? Colors.fieldFill : Colors.tertiaryText
+            font.pixelSize: 12
+            font.weight: Font.Medium
+        }
+
+        PointerFeedback {}
+        TapHandler { onTapped: root.viewModel.continueOnboarding() }
+    }
+}

@@ -1,0 +1,444 @@
+import QtQuick
+import Korrelang.Components
+
+// The preferences tab: keyboards, hotkey and blacklist on the left, the switches on the right,
+// and a warning bar while the accessibility permission is missing.
+Item {
+    id: root
+
+    // A PreferencesViewModel.
+    required property QtObject viewModel
+    readonly property QtObject settings: viewModel.settings
+
+    Component.onCompleted: viewModel.setShown(true)
+    Component.onDestruction: viewModel.setShown(false)
+
+    // A click outside the recorder takes the focus from it, which ends recording.
+    TapHandler {
+        onTapped: (eventPoint) => {
+            if (!recorder.contains(recorder.mapFromItem(root, eventPoint.position)))
+                root.forceActiveFocus()
+        }
+    }
+
+    Row {
+        id: header
+        x: 40
+        height: 14 + 40
+        spacing: 8
+
+        SymbolIcon {
+            anchors.verticalCenter: parent.verticalCenter
+            width: 14
+            height: 14
+            name: "gear"
+            color: Colors.secondaryText
+        }
+
+        SectionTitle {
+            anchors.verticalCenter: parent.verticalCenter
+            title: "PREFERENCES"
+        }
+    }
+
+    Hairline {
+        id: headerLine
+        anchors.top: header.bottom
+        width: parent.width
+    }
+
+    Flickable {
+        id: scroll
+        anchors.top: headerLine.bottom
+        anchors.bottom: bottomLine.top
+        width: parent.width
+        clip: true
+        contentHeight: Math.max(left.height, right.height) + 48
+        boundsBehavior: Flickable.StopAtBounds
+
+        readonly property real columnWidth: (width - 80 - 28) / 2
+
+        Column {
+            id: left
+            x: 40
+            y: 24
+            width: scroll.columnWidth
+            spacing: 28
+
+            Card {
+                objectName: "keyboardsSection"
+                width: parent.width
+                title: "KEYBOARDS"
+
+                Repeater {
+                    model: root.viewModel.keyboards
+
+                    MonochromeToggle {
+                        objectName: "keyboardToggle"
+                        required property var modelData
+                        property string keyboardId: modelData.id
+                        width: parent.width
+                        text: modelData.name
+                        textColor: Colors.secondaryText
+                        isOn: root.viewModel.selectedKeyboards.indexOf(modelData.id) >= 0
+                        onToggled: (value) => root.viewModel.setKeyboardSelected(modelData.id, value)
+                    }
+                }
+
+                Text {
+                    width: parent.width
+                    wrapMode: Text.WordWrap
+                    text: "At least 2 keyboards required for conversion"
+                    color: Colors.tertiaryText
+                    font.pixelSize: 10
+                    font.weight: Font.Light
+                }
+            }
+
+            Card {
+                objectName: "hotkeySection"
+                width: parent.width
+                title: "HOTKEY"
+
+                Row {
+                    spacing: 8
+
+                    Recorder {
+                        id: recorder
+                        objectName: "recorder"
+                        anchors.verticalCenter: parent.verticalCenter
+                        control: root.viewModel.recorder
+                    }
+
+                    DashboardButton {
+                        objectName: "resetButton"
+                        anchors.verticalCenter: parent.verticalCenter
+                        text: "Reset"
+                        onClicked: root.viewModel.resetHotkey()
+                        PointerFeedback {}
+                    }
+                }
+
+                Text {
+                    objectName: "hotkeyCaption"
+                    visible: root.viewModel.hasHotkey
+                    text: "Press this shortcut to convert text"
+                    color: Colors.tertiaryText
+                    font.pixelSize: 10
+                    font.weight: Font.Light
+                }
+
+                Row {
+                    objectName: "hotkeyWarning"
+                    visible: !root.viewModel.hasHotkey
+                    spacing: 4
+
+                    SymbolIcon {
+                        anchors.verticalCenter: parent.verticalCenter
+                        width: 10
+                        height: 10
+                        name: "exclamationmark.triangle"
+                        color: Colors.accentBlue
+                    }
+
+                    Text {
+                        text: "No hotkey set - app cannot convert text!"
+                        color: Colors.accentBlue
+                        font.pixelSize: 10
+                        font.weight: Font.Medium
+                    }
+                }
+            }
+
+            Card {
+                objectName: "blacklistSection"
+                width: parent.width
+                title: "APP BLACKLIST"
+
+                Text {
+                    objectName: "emptyBlacklist"
+                    visible: root.viewModel.blacklist.length === 0
+                    text: "No apps blacklisted"
+                    color: Colors.tertiaryText
+                    font.pixelSize: 11
+                    font.weight: Font.Light
+                    font.italic: true
+                }
+
+                FlowLayout {
+                    objectName: "chips"
+                    visible: root.viewModel.blacklist.length > 0
+                    width: parent.width
+
+                    Repeater {
+                        model: root.viewModel.blacklist
+
+                        Rectangle {
+                            objectName: "chip"
+                            required property var modelData
+                            property string appId: modelData.id
+                            width: chipRow.implicitWidth + 16
+                            height: chipRow.implicitHeight + 8
+                            radius: 4
+                            color: Colors.idleFill
+
+                            Row {
+                                id: chipRow
+                                x: 8
+                                y: 4
+                                spacing: 4
+
+                                Text {
+                                    anchors.verticalCenter: parent.verticalCenter
+                                    text: modelData.name
+                                    color: Colors.secondaryText
+                                    font.pixelSize: 11
+                                    font.weight: Font.Light
+                                }
+
+                                SymbolIcon {
+                                    objectName: "chipRemove"
+                                    anchors.verticalCenter: parent.verticalCenter
+                                    width: 7
+                                    height: 7
+                                    name: "xmark.circle"
+                                    color: Colors.tertiaryText
+
+                                    PointerFeedback {}
+                                    TapHandler {
+                                        margin: 4
+                                        onTapped: root.viewModel.removeFromBlacklist(modelData.id)
+                                    }
+                                }
+                            }
+                        }
+                    }
+                }
+
+                Item {
+                    objectName: "blacklistButton"
+                    property bool buttonEnabled: root.viewModel.canBlacklist
+                    readonly property string label: root.viewModel.currentAppName !== ""
+                                                    ? "Blacklist " + root.viewModel.currentAppName
+                                                    : "Blacklist current app"
+                    width: Math.min(parent.width, addRow.implicitWidth + 24)
+                    height: addRow.implicitHeight + 12
+                    opacity: buttonEnabled ? 1.0 : 0.5
+
+                    Rectangle {
+                        anchors.fill: parent
+                        radius: 4
+                        color: addTap.pressed ? Colors.pressedFill : Colors.idleFill
+                        border.width: 0.5
+                        border.color: Colors.outline
+                    }
+
+                    Row {
+                        id: addRow
+                        x: 12
+                        anchors.verticalCenter: parent.verticalCenter
+                        spacing: 5
+
+                        SymbolIcon {
+                            anchors.verticalCenter: parent.verticalCenter
+                            width: 11
+                            height: 11
+                            name: "plus.circle"
+                            color: Colors.secondaryText
+                        }
+
+                        Text {
+                            objectName: "blacklistButtonText"
+                            anchors.verticalCenter: parent.verticalCenter
+                            width: Math.min(implicitWidth, root.width)
+                            elide: Text.ElideRight
+                            text: parent.parent.label
+                            color: Colors.secondaryText
+                            font.pixelSize: 11
+                            font.weight: Font.Light
+                        }
+                    }
+
+                    TapHandler {
+                        id: addTap
+                        enabled: parent.buttonEnabled
+                        onTapped: root.viewModel.addToBlacklist()
+                    }
+                }
+            }
+        }
+
+        Column {
+            id: right
+            x: 40 + scroll.columnWidth + 28
+            y: 24
+            width: scroll.columnWidth
+
+            Card {
+                objectName: "advancedSection"
+                width: parent.width
+                title: "ADVANCED"
+                itemSpacing: 14
+
+                SettingSwitch {
+                    objectName: "autoSwitchToggle"
+                    width: parent.width
+                    text: "Auto-switch keyboard"
+                    caption: "Switch to target language keyboard after converting"
+                    isOn: root.settings.autoSwitchKeyboard
+                    onToggled: (value) => root.settings.autoSwitchKeyboard = value
+                }
+
+                Column {
+                    width: parent.width
+                    spacing: 4
+
+                    SettingSwitch {
+                        objectName: "smartCapitalizationToggle"
+                        width: parent.width
+                        text: "Smart capitalization"
+                        caption: "Hold Shift while typing in non-cased languages to produce uppercase letters"
+                        isOn: root.settings.smartCapitalization
+                        onToggled: (value) => root.settings.smartCapitalization = value
+                    }
+
+                    Flow {
+                        objectName: "capitalizationWarning"
+                        visible: root.settings.smartCapitalization && !root.viewModel.hasAccessibility
+                        width: parent.width
+                        spacing: 4
+
+                        SymbolIcon {
+                            width: 10
+                            height: 10
+                            name: "exclamationmark.triangle"
+                            color: Colors.accentBlue
+                        }
+
+                        Text {
+                            text: "Waiting for Accessibility permission…"
+                            color: Colors.tertiaryText
+                            font.pixelSize: 10
+                            font.weight: Font.Light
+                        }
+
+                        DashboardButton {
+                            text: "Grant"
+                            onClicked: root.viewModel.requestAccessibility()
+                        }
+                    }
+                }
+
+                SettingSwitch {
+                    objectName: "launchAtLoginToggle"
+                    width: parent.width
+                    text: "Launch at login"
+                    isOn: root.settings.startAtLogin
+                    onToggled: (value) => root.settings.startAtLogin = value
+                }
+
+                SettingSwitch {
+                    objectName: "steadySelectionToggle"
+                    width: parent.width
+                    text: "Steady selection"
+                    caption: "Keep text selected after conversion for quick re-conversion"
+                    isOn: root.settings.keepSelectionAfterConversion
+                    onToggled: (value) => root.settings.keepSelectionAfterConversion = value
+                }
+
+                SettingSwitch {
+                    objectName: "analyticsToggle"
+                    width: parent.width
+                    text: "Anonymous analytics"
+                    caption: "Send anonymous usage data; never the text you convert"
+                    isOn: root.settings.analyticsEnabled
+                    onToggled: (value) => root.settings.analyticsEnabled = value
+                }
+
+                Hairline { width: parent.width }
+
+                SettingSwitch {
+                    objectName: "automaticUpdatesToggle"
+                    width: parent.width
+                    text: "Automatic updates"
+                    isOn: root.viewModel.automaticUpdates
+                    enabled: root.viewModel.canCheckForUpdates
+                    onToggled: (value) => root.viewModel.automaticUpdates = value
+                }
+
+                Row {
+                    spacing: 8
+                    width: parent.width
+
+                    DashboardButton {
+                        objectName: "checkNowButton"
+                        anchors.verticalCenter: parent.verticalCenter
+                        text: "Check Now"
+                        opacity: root.viewModel.canCheckForUpdates ? 1.0 : 0.5
+                        onClicked: root.viewModel.checkForUpdates()
+                    }
+
+                    Text {
+                        objectName: "updateCaption"
+                        anchors.verticalCenter: parent.verticalCenter
+                        width: parent.width - 8 - parent.children[0].width
+                        wrapMode: Text.WordWrap
+                        text: root.viewModel.updateCaption
+                        color: Colors.tertiaryText
+                        font.pixelSize: 10
+                        font.weight: Font.Light
+                    }
+                }
+            }
+        }
+    }
+
+    Hairline {
+        id: bottomLine
+        anchors.bottom: bottomBar.top
+        width: parent.width
+        visible: bottomBar.visible
+    }
+
+    Item {
+        id: bottomBar
+        objectName: "accessibilityBar"
+        visible: !root.viewModel.hasAccessibility
+        anchors.bottom: parent.bottom
+        width: parent.width
+        height: visible ? grant.height + 24 : 0
+
+        Row {
+            x: 40
+            anchors.verticalCenter: parent.verticalCenter
+            spacing: 6
+
+            SymbolIcon {
+                anchors.verticalCenter: parent.verticalCenter
+                width: 11
+                height: 11
+                name: "exclamationmark.triangle"
+                color: Colors.accentBlue
+            }
+
+            Text {
+                anchors.verticalCenter: parent.verticalCenter
+                text: "Accessibility permission required for full functionality"
+                color: Colors.secondaryText
+                font.pixelSize: 11
+                font.weight: Font.Light
+            }
+        }
+
+        DashboardPrimaryButton {
+            id: grant
+            objectName: "grantButton"
+            anchors.right: parent.right
+            anchors.rightMargin: 40
+            anchors.verticalCenter: parent.verticalCenter
+            text: "Grant"
+            onClicked: root.viewModel.requestAccessibility()
+            PointerFeedback {}
+        }
+    }
+}

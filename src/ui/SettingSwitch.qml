@@ -1,0 +1,34 @@
+import QtQuick
+import Korrelang.Components
+
+// A switch of the Advanced card: its label and switch on one line, an optional caption below.
+Column {
+    id: root
+
+    property alias text: toggle.text
+    property alias isOn: toggle.isOn
+    property string caption: ""
+
+    signal toggled(bool value)
+
+    spacing: 4
+
+    MonochromeToggle {
+        id: toggle
+        objectName: "toggle"
+        width: root.width
+        enabled: root.enabled
+        textColor: Colors.primaryText
+        onToggled: (value) => root.toggled(value)
+    }
+
+    Text {
+        visible: root.caption !== ""
+        width: root.width - 44
+        wrapMode: Text.WordWrap
+        text: root.caption
+        color: Colors.tertiaryText
+        font.pixelSize: 10
+        font.weight: Font.Light
+    }
+}

@@ -1,0 +1,181 @@
+import QtQuick
+import Korrelang.Components
+
+// The settings window's content: the sidebar of tabs with the share block, a hairline, and the
+// selected tab.
+Rectangle {
+    id: root
+
+    // A SettingsWindowModel.
+    required property QtObject model
+
+    width: 760
+    height: 620
+    color: Colors.windowBackground
+
+    Item {
+        id: sidebar
+        objectName: "sidebar"
+        width: 180
+        height: parent.height
+
+        Column {
+            x: 12
+            y: 20
+            width: parent.width - 24
+            spacing: 4
+
+            Repeater {
+                model: [
+                    { title: "Preferences", symbol: "gear" },
+                    { title: "About", symbol: "book.closed" },
+                    { title: "Feedback", symbol: "envelope" }
+                ]
+
+                SidebarItem {
+                    objectName: "sidebarItem" + index
+                    required property var modelData
+                    required property int index
+                    width: parent.width
+                    title: modelData.title
+                    symbol: modelData.symbol
+                    isSelected: root.model.selectedTab === index
+                    onActivated: root.model.selectedTab = index
+                }
+            }
+        }
+
+        Column {
+            id: shareBlock
+            objectName: "shareBlock"
+            anchors.horizontalCenter: parent.horizontalCenter
+            anchors.bottom: parent.bottom
+            anchors.bottomMargin: 20
+            spacing: 8
+
+            Text {
+                anchors.horizontalCenter: parent.horizontalCenter
+                text: "Share the love"
+                color: Colors.secondaryText
+                font.pixelSize: 11
+                font.weight: Font.Light
+            }
+
+            SharePinkButton {
+                id: shareButton
+                objectName: "shareButton"
+                anchors.horizontalCenter: parent.horizontalCenter
+                symbol: "heart"
+                text: "Share"
+                onClicked: {
+                    root.model.shareRequested()
+                    shareMenu.visible = true
+                }
+
+                PointerFeedback {}
+            }
+        }
+
+        // The share menu: copy the text, or hand it to the mail client.
+        Rectangle {
+            id: shareMenu
+            objectName: "shareMenu"
+            visible: false
+            x: 80
+            y: shareBlock.y - height - 6
+            width: menuColumn.width
+            height: menuColumn.height + 8
+            radius: 4
+            color: Colors.selectedSegment
+            border.width: 0.5
+            border.color: Colors.outline
+            z: 2
+
+            Column {
+                id: menuColumn
+                y: 4
+                width: 150
+
+                Repeater {
+                    model: [ "Copy Text", "Send by Email" ]
+
+                    Rectangle {
+                        objectName: "shareMenuItem" + index
+                        required property string modelData
+                        required property int index
+                        width: parent.width
+                        height: 24
+                        color: itemHover.hovered ? Qt.rgba(Colors.accentBlue.r, Colors.accentBlue.g,
+                                                           Colors.accentBlue.b, 0.2)
+                                                 : "transparent"
+
+                        Text {
+                            x: 10
+                            anchors.verticalCenter: parent.verticalCenter
+                            text: modelData
+                            color: Colors.primaryText
+                            font.pixelSize: 11
+                            font.weight: Font.Light
+                        }
+
+                        HoverHandler { id: itemHover; cursorShape: Qt.PointingHandCursor }
+                        TapHandler {
+                            onTapped: {
+                                shareMenu.visible = false
+                                if (index === 0)
+                                    root.model.copyShareText()
+                                else
+                                    root.model.mailShareText()
+                            }
+                        }
+                    }
+                }
+            }
+        }
+    }
+
+    Hairline {
+        id: divider
+        vertical: true
+        anchors.left: sidebar.right
+        height: parent.height
+    }
+
+    Loader {
+        id: content
+        objectName: "content"
+        focus: true
+        anchors.left: divider.right
+        anchors.right: parent.right
+        height: parent.height
+        sourceComponent: [preferencesTab, aboutTab, feedbackTab][root.model.selectedTab]
+    }
+
+    // A click anywhere outside the open share menu closes it.
+    TapHandler {
+        enabled: shareMenu.visible
+        onTapped: (eventPoint) => {
+            const p = shareMenu.mapFromItem(root, eventPoint.position)
+            if (!shareMenu.contains(p))
+                shareMenu.visible = false
+        }
+    }
+
+    Component {
+        id: preferencesTab
+        PreferencesContentView { viewModel: root.model.preferences }
+    }
+
+    Component {
+        id: aboutTab
+        AboutContentView { viewModel: root.model.about }
+    }
+
+    Component {
+        id: feedbackTab
+        FeedbackContentView {
+            viewModel: root.model.feedback
+            onCloseRequested: root.model.requestClose()
+        }
+    }
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QtQml/qqmlregistration.h>
+
+#include <QObject>
+#include <QStringList>
+#include <QVariantList>
+
+#include "screen_services.h"
+
+namespace korrelang::ui {
+
+/// The onboarding: every installed keyboard starts on, at least two must stay on, and the terms
+/// must be accepted before Continue stores the choice.
+///
+/// The choice is stored in the detector's order. Closing the window before continuing counts as
+/// skipping: the shell then says goodbye and quits.
+class FirstLaunchViewModel : public QObject {
+    Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("Created with the onboarding window")
+    Q_PROPERTY(QVariantList keyboards READ keyboards CONSTANT)
+    Q_PROPERTY(QStringList selectedKeyboards READ selectedKeyboards NOTIFY selectionChanged)
+    Q_PROPERTY(bool hasAgreedToTerms READ hasAgreedToTerms WRITE setHasAgreedToTerms NOTIFY
+                   selectionChanged)
+    Q_PROPERTY(bool canContinue READ canContinue NOTIFY selectionChanged)
+
+public:
+    static constexpr int kMinimumKeyboards = 2;
+
+    explicit FirstLaunchViewModel(ScreenServices services, QObject* parent = nullptr);
+
+    /// [{"id", "name"}] in the detector's order.
+    QVariantList keyboards() const { return m_keyboards; }
+    QStringList selectedKeyboards() const { return m_selected; }
+    bool hasAgreedToTerms() const { return m_hasAgreedToTerms; }
+    void setHasAgreedToTerms(bool value);
+    bool canContinue() const {
+        return m_selected.size() >= kMinimumKeyboards && m_hasAgreedToTerms;
+    }
+
+    /// A switched-on toggle is locked while only two keyboards are on.
+    Q_INVOKABLE bool canToggle(const QString& id) const;
+    Q_INVOKABLE void setKeyboardSelected(const QString& id, bool selected);
+    Q_INVOKABLE void openTermsOfUse();
+    Q_INVOKABLE void openPrivacyPolicy();
+    /// Stores the choice and both flags, then asks for the window to close. Does nothing while
+    /// the user may not continue.
+    Q_INVOKABLE void continueOnboarding();
+    /// The window is closing: without a completed onboarding this is a skip, counted once.
+    /// Returns whether it was a skip.
+    bool windowClosed();
+
+signals:
+    void selectionChanged();
+    void finished();
+
+private:
+    ScreenServices m_services;
+    QVariantList m_keyboards;
+    QStringList m_detectedIDs;
+    QStringList m_selected;
+    bool m_hasAgreedToTerms = false;
+    bool m_skipReported = false;
+};
+
+}  // namespace korrelang::ui

@@ -1,0 +1,102 @@
+#pragma once
+
+#include <QtQml/qqmlregistration.h>
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+#include <QVariantList>
+
+#include "screen_services.h"
+
+namespace korrelang::ui {
+
+/// The preferences tab: which keyboards take part, the hotkey, the blacklist, the update switch
+/// and the accessibility warning. The four behaviour switches bind to the settings directly.
+///
+/// The keyboards are read when the tab is shown. The selection is always stored in the
+/// detector's order, so that the order that breaks ties in detection never depends on the order
+/// of the user's clicks. When the detector only has its fallback list, nothing stored is dropped.
+class PreferencesViewModel : public QObject {
+    Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("Created with the settings window")
+    Q_PROPERTY(QObject* settings READ settingsObject CONSTANT)
+    Q_PROPERTY(QObject* recorder READ recorderObject CONSTANT)
+    Q_PROPERTY(QVariantList keyboards READ keyboards NOTIFY keyboardsChanged)
+    Q_PROPERTY(QStringList selectedKeyboards READ selectedKeyboards NOTIFY selectedKeyboardsChanged)
+    Q_PROPERTY(QString currentAppName READ currentAppName NOTIFY frontmostChanged)
+    Q_PROPERTY(bool canBlacklist READ canBlacklist NOTIFY frontmostChanged)
+    Q_PROPERTY(QVariantList blacklist READ blacklist NOTIFY blacklistChanged)
+    Q_PROPERTY(bool hasAccessibility READ hasAccessibility NOTIFY hasAccessibilityChanged)
+    Q_PROPERTY(bool hasHotkey READ hasHotkey NOTIFY hasHotkeyChanged)
+    Q_PROPERTY(
+        bool automaticUpdates READ automaticUpdates WRITE setAutomaticUpdates NOTIFY updatesChanged)
+    Q_PROPERTY(bool canCheckForUpdates READ canCheckForUpdates CONSTANT)
+    Q_PROPERTY(QString updateCaption READ updateCaption NOTIFY updatesChanged)
+
+public:
+    static constexpr int kFrontmostPollMilliseconds = 2000;
+
+    explicit PreferencesViewModel(ScreenServices services, QObject* parent = nullptr);
+
+    QObject* settingsObject() const;
+    QObject* recorderObject() const;
+    /// [{"id", "name"}] in the detector's order.
+    QVariantList keyboards() const { return m_keyboards; }
+    QStringList selectedKeyboards() const { return m_selected; }
+    QString currentAppName() const { return m_currentAppName; }
+    bool canBlacklist() const { return !m_pendingBlacklistID.isEmpty(); }
+    /// [{"id", "name"}] in list order.
+    QVariantList blacklist() const;
+    bool hasAccessibility() const { return m_hasAccessibility; }
+    bool hasHotkey() const { return m_hasHotkey; }
+    /// True without an update checker; setting it then does nothing.
+    bool automaticUpdates() const;
+    void setAutomaticUpdates(bool value);
+    bool canCheckForUpdates() const;
+    /// "Last checked: …", the reason checking is off, or empty.
+    QString updateCaption() const;
+
+    /// The tab appeared (reads everything and starts the 2-second poll) or disappeared.
+    Q_INVOKABLE void setShown(bool shown);
+    bool isPolling() const { return m_pollTimer.isActive(); }
+    Q_INVOKABLE void setKeyboardSelected(const QString& id, bool selected);
+    Q_INVOKABLE void addToBlacklist();
+    Q_INVOKABLE void removeFromBlacklist(const QString& id);
+    Q_INVOKABLE void requestAccessibility();
+    /// "Reset": the conversion hotkey returns to its default.
+    Q_INVOKABLE void resetHotkey();
+    Q_INVOKABLE void checkForUpdates();
+
+public slots:
+    /// Reads the frontmost application and the permission again (the poll's tick).
+    void refreshFrontmost();
+
+signals:
+    void keyboardsChanged();
+    void selectedKeyboardsChanged();
+    void frontmostChanged();
+    void blacklistChanged();
+    void hasAccessibilityChanged();
+    void hasHotkeyChanged();
+    void updatesChanged();
+
+private:
+    void loadKeyboards();
+    void refreshHotkey();
+    void storeSelection();
+
+    ScreenServices m_services;
+    QVariantList m_keyboards;
+    QStringList m_detectedIDs;
+    QStringList m_selected;
+    QString m_currentAppName;
+    QString m_pendingBlacklistID;
+    bool m_hasAccessibility = true;
+    bool m_hasHotkey = false;
+    QTimer m_pollTimer;
+};
+
+}  // namespace korrelang::ui

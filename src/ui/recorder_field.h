@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QtQml/qqmlregistration.h>
+
+#include <QPointer>
+#include <QQuickItem>
+
+#include "key_translation.h"
+
+namespace korrelang::shortcuts {
+class RecorderControl;
+}
+
+namespace korrelang::ui {
+
+/// The focusable part of the shortcut recorder: taking the focus starts recording, losing it
+/// ends recording, and key presses go to the RecorderControl as virtual key codes.
+class RecorderField : public QQuickItem {
+    Q_OBJECT
+    QML_ELEMENT
+    Q_PROPERTY(QObject* control READ control WRITE setControl NOTIFY controlChanged)
+
+public:
+    explicit RecorderField(QQuickItem* parent = nullptr);
+
+    QObject* control() const;
+    void setControl(QObject* control);
+
+signals:
+    void controlChanged();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void itemChange(ItemChange change, const ItemChangeData& value) override;
+
+private:
+    QPointer<shortcuts::RecorderControl> m_control;
+};
+
+}  // namespace korrelang::ui

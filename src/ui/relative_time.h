@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+namespace korrelang::ui {
+
+/// A moment relative to now in full words: "5 minutes ago", "1 hour ago", "in 2 days".
+class RelativeTime {
+public:
+    /// The largest whole unit (seconds up to years) that fits the distance, never abbreviated.
+    static QString describe(const QDateTime& moment, const QDateTime& now);
+};
+
+}  // namespace korrelang::ui
