@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QMessageBox>
 #include <QPalette>
 #include <QStyleFactory>
 #include <QTimer>
@@ -22,11 +23,6 @@ namespace korrelang::app {
 namespace {
 
 AppDelegate* g_shared = nullptr;
-
-// The onboarding screen is a later piece of work. Until it exists the launch does not stop on an
-// empty modal window (that would also take the focus from the user's application); the
-// composition root selects the desktop's layouts in its place.
-constexpr bool kOnboardingScreenExists = false;
 
 }  // namespace
 
@@ -70,8 +66,10 @@ void AppDelegate::applicationDidFinishLaunching() {
         settings.setHasAcceptedTerms(true);
     }
     if (!settings.hasCompletedFirstLaunch()) {
-        if (kOnboardingScreenExists) {
-            showFirstLaunchWindow();
+        if (m_services.fillFirstLaunchWindow) {
+            if (!showFirstLaunchWindow()) {
+                return;
+            }
         } else {
             platform::logLine("💡 Onboarding: the welcome screen is not built yet; skipped");
         }
@@ -151,8 +149,11 @@ bool AppDelegate::isPopoverOpen() const {
 }
 
 void AppDelegate::checkForUpdates() {
-    // Updates arrive through the package manager; the update checker is a later piece of work.
-    platform::logLine("💡 Updates come with the system's package updates");
+    if (m_services.checkForUpdates) {
+        m_services.checkForUpdates();
+    } else {
+        platform::logLine("💡 Updates come with the system's package updates");
+    }
 }
 
 void AppDelegate::quit() {
@@ -164,17 +165,37 @@ void AppDelegate::openSettings(SettingsTab tab) {
     m_settingsTab = tab;
     m_settingsWindow = std::make_unique<AppWindow>(QStringLiteral("Korrelang Preferences"),
                                                    AppWindow::kSettingsSize);
+    if (m_services.fillSettingsWindow) {
+        m_services.fillSettingsWindow(*m_settingsWindow, tab);
+    }
     m_settingsWindow->present();
 }
 
-void AppDelegate::showFirstLaunchWindow() {
+bool AppDelegate::showFirstLaunchWindow() {
     m_firstLaunchWindow = std::make_unique<AppWindow>(QStringLiteral("Welcome to Korrelang"),
                                                       AppWindow::kOnboardingSize);
+    const std::function<bool()> leftEarly =
+        m_services.fillFirstLaunchWindow ? m_services.fillFirstLaunchWindow(*m_firstLaunchWindow)
+                                         : std::function<bool()>();
     QEventLoop modal;
     connect(m_firstLaunchWindow.get(), &AppWindow::closed, &modal, &QEventLoop::quit);
     m_firstLaunchWindow->present();
     modal.exec();
+    // Asked before the window goes: the screen's state lives with it.
+    const bool skipped = leftEarly && leftEarly();
     m_firstLaunchWindow.reset();
+    if (!skipped) {
+        return true;
+    }
+    QMessageBox goodbye(QMessageBox::Information, QStringLiteral("Korrelang"),
+                        QStringLiteral("Goodbye"), QMessageBox::Ok);
+    goodbye.setInformativeText(QStringLiteral(
+        "Sorry for not living up to your needs. We would love to see you back in the future."));
+    goodbye.exec();
+    // The main loop has not started yet: quit as soon as it does.
+    QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit,
+                              Qt::QueuedConnection);
+    return false;
 }
 
 void AppDelegate::syncSelectedKeyboards() {

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QQuickWindow>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -41,6 +42,12 @@ struct AppServices {
     std::function<void()> startHotkey;
     std::function<QString()> shortcutText;
     std::function<void()> startCapitalizationMonitor;
+    /// The screens of the settings and onboarding windows; unset leaves the windows empty.
+    std::function<void(QQuickWindow&, SettingsTab)> fillSettingsWindow;
+    /// Fills the onboarding window and returns the question asked when it has closed: did the
+    /// user leave without finishing?
+    std::function<std::function<bool()>(QQuickWindow&)> fillFirstLaunchWindow;
+    std::function<void()> checkForUpdates;
 };
 
 /// The application shell: the launch sequence, the tray icon and its popup, the windows, and the
@@ -76,8 +83,9 @@ public:
 
     /// Replaces any settings window with a new one on `tab`.
     void openSettings(SettingsTab tab);
-    /// Runs the onboarding window modally: returns when it is closed.
-    void showFirstLaunchWindow();
+    /// Runs the onboarding window modally: returns when it is closed, false when the user left
+    /// without finishing (the goodbye has been said and the application is quitting).
+    bool showFirstLaunchWindow();
     void syncSelectedKeyboards();
     void checkAccessibility();
     void showConversionSuccess();
