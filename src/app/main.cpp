@@ -3,6 +3,8 @@
 // service (or, when one already runs, opens its dashboard); `--convert` asks the running service
 // to convert; anything else is the command line.
 #include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QQuickWindow>
 #include <QSGRendererInterface>
 #include <cstdio>
@@ -20,13 +22,21 @@
 #include "log_writer.h"
 #include "message_box_alerts.h"
 #include "platform/linux/linux_desktop.h"
+#include "platform/x11/key_code_table.h"
 #include "platform/x11/xkb_input_sources.h"
 #include "popup_bus.h"
 #include "service/hotkey_service.h"
 #include "settings/autostart_login_item.h"
 #include "settings/settings.h"
 #include "shortcuts/global_shortcuts.h"
+#include "shortcuts/hot_key_probe.h"
+#include "shortcuts/recorder_control.h"
 #include "termination_signals.h"
+#include "ui/first_launch_view_model.h"
+#include "ui/screen_services.h"
+#include "ui/screen_windows.h"
+#include "update_alerts.h"
+#include "updates/update_checker.h"
 
 namespace {
 
@@ -91,6 +101,37 @@ int runService(int argc, char** argv) {
     keyboards::KeyCodeMonitor monitor(platform.keyInterceptor, platform.workspace, settings);
     settings.setCapitalizationMonitor(&monitor);
 
+    updates::UpdateChecker updateChecker(settings.path(), updates::UpdateChecker::defaultFeed(),
+                                         QStringLiteral(KORRELANG_APP_VERSION));
+    app::UpdateAlerts updateAlerts(updateChecker, platform.workspace);
+    shortcuts::RecorderControl recorder(
+        shortcuts, &platform.hotKeys, toggleConversion,
+        shortcuts::RecorderControl::Host{
+            [&] { platform.workspace.beep(); },
+            [&](const shortcuts::Shortcut& shortcut) {
+                return shortcuts::HotKeyProbe::isTaken(platform.hotKeys, shortcut);
+            },
+            [](const QString& message, const QString& informative) {
+                QMessageBox box(QMessageBox::Warning, QStringLiteral("Korrelang"), message);
+                box.setInformativeText(informative);
+                QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+                QPushButton* force =
+                    box.addButton(QStringLiteral("Use Anyway"), QMessageBox::DestructiveRole);
+                box.setDefaultButton(ok);
+                box.exec();
+                return box.clickedButton() == force;
+            },
+            [](std::uint32_t scanCode) -> std::optional<std::uint16_t> {
+                if (scanCode > 255) {
+                    return std::nullopt;
+                }
+                return platform::x11::KeyCodeTable::fromX(static_cast<std::uint8_t>(scanCode));
+            }});
+    const ui::ScreenServices screens{settings,           platform.inputSources,
+                                     platform.workspace, hotkeys.accessibilityService(),
+                                     analytics,          &shortcuts,
+                                     &recorder,          &updateChecker};
+
     app::AppDelegate delegate(app::AppServices{
         settings,
         hotkeys.accessibilityService(),
@@ -102,7 +143,19 @@ int runService(int argc, char** argv) {
             const auto shortcut = shortcuts.shortcutFor(toggleConversion);
             return shortcut ? QString::fromStdString(shortcuts.description(*shortcut)) : QString();
         },
-        [&] { monitor.startMonitor(); }});
+        [&] { monitor.startMonitor(); },
+        [&screens](QQuickWindow& window, app::SettingsTab tab) {
+            ui::ScreenWindows::fillSettingsWindow(window, screens, static_cast<int>(tab));
+        },
+        [&screens](QQuickWindow& window) -> std::function<bool()> {
+            ui::FirstLaunchViewModel* onboarding =
+                ui::ScreenWindows::fillFirstLaunchWindow(window, screens);
+            if (!onboarding) {
+                return {};
+            }
+            return [onboarding] { return onboarding->windowClosed(); };
+        },
+        [&updateChecker] { updateChecker.checkForUpdates(); }});
     QObject::connect(&shortcuts, &shortcuts::GlobalShortcuts::shortcutByNameDidChange, &delegate,
                      &app::AppDelegate::refreshShortcutText);
     QObject::connect(&hotkeys, &service::HotkeyService::conversionSucceeded, &delegate,
@@ -126,6 +179,7 @@ int runService(int argc, char** argv) {
     QObject::connect(&termination, &app::TerminationSignals::received, &application,
                      &QCoreApplication::quit);
 
+    updateChecker.start();
     delegate.applicationDidFinishLaunching();
     std::printf("✅ Korrelang is running\n");
     std::fflush(stdout);
