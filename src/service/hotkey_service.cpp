@@ -336,7 +336,8 @@ void HotkeyService::showAlertLater(Alert alert, bool opensSettings) {
     m_main.post([this, alert = std::move(alert), opensSettings] {
         const int answer = m_alerts.runModal(alert);
         if (opensSettings && answer == 0) {
-            m_platform.workspace.openAddress(m_platform.accessibility.settingsAddress());
+            // Switches accessibility on for the session, else opens the settings page.
+            m_accessibility.requestAccessibilityPermission();
         }
     });
 }

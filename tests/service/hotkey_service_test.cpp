@@ -209,11 +209,12 @@ TEST_F(HotkeyServiceTest, TheAccessibilityAlertOpensTheSettings) {
     fake.accessibility.trusted = false;
     alerts.answer = 0;
     press();
+    EXPECT_EQ(fake.accessibility.trustRequests, 1);
     EXPECT_EQ(fake.workspace.openedAddresses,
               (std::vector<std::string>{"settings://accessibility"}));
     alerts.answer = 1;
     press();
-    EXPECT_EQ(fake.workspace.openedAddresses.size(), 1u);
+    EXPECT_EQ(fake.accessibility.trustRequests, 1);
 }
 
 TEST_F(HotkeyServiceTest, CyclesThroughThreeLayoutsAndRestores) {
