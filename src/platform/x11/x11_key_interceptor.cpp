@@ -135,6 +135,10 @@ void X11KeyInterceptor::updateGrab() {
     }
     const auto layout = m_layouts.currentSourceID();
     setGrabbed(layout && m_filter(*layout));
+    // Grabbing waits for the server's answer, and a key press that arrived meanwhile now sits in
+    // Xlib's queue, where the socket notifier never sees it: with the keyboard frozen by the
+    // grab, it must be handled now.
+    readEvents();
 }
 
 bool X11KeyInterceptor::typeText(const std::string& text) {
