@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <cstring>
 
 #include "service_test_support.h"
 #include "settings/settings.h"
@@ -87,6 +88,16 @@ TEST_F(HotkeyServiceTest, ConvertsTheSelectionAndRecordsIt) {
     EXPECT_TRUE(editor.presses.empty());
     // The user's text stays out of the log unless the sink shows it; the marker is there.
     EXPECT_TRUE(log.contains("✅ REPLACE SUCCEEDED via Accessibility"));
+}
+
+TEST_F(HotkeyServiceTest, PressesBeforeTheStatisticsAreStoredAreAllRecorded) {
+    for (const char* text : {"ghbdtn", "vbh"}) {
+        field(text, 0, static_cast<long>(std::strlen(text)));
+        service.handleHotkey();  // no event loop in between
+    }
+    QCoreApplication::processEvents();
+    ASSERT_EQ(settings.statistics().conversions().size(), 2);
+    EXPECT_EQ(settings.statistics().conversions()[1].characterCount, 3);
 }
 
 TEST_F(HotkeyServiceTest, ConvertsTheLineBeforeTheCaret) {
