@@ -201,7 +201,8 @@ void TelemetryManager::enqueue(const QString& type, SignalParameters parameters,
     body.type = type;
     body.floatValue = floatValue;
     body.payload = std::move(payload);
-    body.isTestMode = m_configuration.testMode.value_or(kIsDebugBuild);
+    body.isTestMode = m_configuration.testMode.value_or(
+        kIsDebugBuild && !m_configuration.sendSignalsInDebugConfiguration);
     if (m_configuration.showDebugLogs) {
         log(LogLevel::Debug, QStringLiteral("Process signal: ") + type);
     }

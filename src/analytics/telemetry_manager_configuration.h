@@ -30,8 +30,10 @@ struct TelemetryManagerConfiguration {
     std::function<SignalParameters()> defaultParameters;
     bool sendNewSessionBeganSignal = true;
     QUuid sessionID = QUuid::createUuid();
-    /// Marks signals as test signals; unset means "in a debug build".
+    /// Marks signals as test signals; unset means "in a debug build", unless debug builds
+    /// are to send real signals.
     std::optional<bool> testMode;
+    bool sendSignalsInDebugConfiguration = false;
     /// When true, nothing is queued or sent.
     std::optional<bool> previewMode;
     bool analyticsDisabled = false;

@@ -58,6 +58,7 @@ TEST(AnalyticsService, EverySignalWithItsParameters) {
     analytics.featureState(true, false, true, false);
     analytics.appSessionStart();
     analytics.settingChanged(QStringLiteral("steadySelection"), false);
+    // "ghbdtn" converted into "привет": the flow passes names and a count, never the text.
     analytics.conversionPerformed(QStringLiteral("English"), QStringLiteral("Russian"), 6,
                                   AnalyticsService::ConversionMethod::Accessibility);
     analytics.conversionPerformed(QStringLiteral("Hebrew"), QStringLiteral("English"), 51,
@@ -122,6 +123,10 @@ TEST(AnalyticsService, EverySignalWithItsParameters) {
     for (qsizetype i = 0; i < expected.size(); ++i) {
         EXPECT_EQ(actual[i].first, expected[i].first);
         EXPECT_EQ(actual[i].second, expected[i].second) << expected[i].first.toStdString();
+    }
+    for (const HttpTestServer::Request& request : server.requests()) {
+        EXPECT_FALSE(request.body.contains("ghbdtn"));
+        EXPECT_FALSE(request.body.contains(QStringLiteral("привет").toUtf8()));
     }
 }
 
