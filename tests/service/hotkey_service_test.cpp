@@ -201,7 +201,6 @@ TEST_F(HotkeyServiceTest, FailureEndings) {
         t.events.events.clear();
         t.alerts.shown.clear();
         t.fake.workspace.beeps = 0;
-        t.service.cycle();  // state from the previous case does not matter: texts differ
         c.arrange(t);
         t.press();
         EXPECT_EQ(t.events.events, c.events);
@@ -248,6 +247,20 @@ TEST_F(HotkeyServiceTest, CyclesThroughThreeLayoutsAndRestores) {
                   "cycle 2 English→Hebrew", "performed English→Hebrew 6 accessibility"}));
     // The restoring step neither records nor switches.
     EXPECT_EQ(settings.statistics().conversions().size(), 4);
+}
+
+TEST_F(HotkeyServiceTest, TheRingKeepsTheOrderItOpenedWith) {
+    settings.setSelectedKeyboards(kThree);
+    field("ghbdtn", 0, 6);
+    press();
+    EXPECT_EQ(service.cycle().targetIDs(),
+              (std::vector<std::string>{"russian", "hebrew", "english"}));
+    settings.setSelectedKeyboards({"xkb.il.Hebrew", "xkb.us.English", "xkb.ru.Russian"});
+    field(fieldText(), 0, 6);
+    press();
+    EXPECT_EQ(fieldText(), "עינגאמ");
+    EXPECT_EQ(service.cycle().targetIDs(),
+              (std::vector<std::string>{"russian", "hebrew", "english"}));
 }
 
 TEST_F(HotkeyServiceTest, TheCycleEndsAfterThirtySeconds) {
