@@ -37,6 +37,11 @@ QStringList toQt(const std::vector<keyboards::KeyboardLayout>& layouts) {
 }
 
 int runService(int argc, char** argv) {
+    // Only the X11 back end exists so far; without a display Qt would abort.
+    if (qEnvironmentVariableIsEmpty("DISPLAY")) {
+        std::fprintf(stderr, "korrelang: no X display (DISPLAY is not set)\n");
+        return 1;
+    }
     QApplication application(argc, argv);
     application.setApplicationName("Korrelang");
     application.setQuitOnLastWindowClosed(false);
