@@ -117,6 +117,8 @@ void X11KeyInterceptor::stop() {
         return;
     }
     m_layouts.setChangeCallback({});
+    m_running = false;
+    readEvents();  // answers a press that froze the keyboard before we let go
     m_notifier.reset();
     setGrabbed(false);
     if (m_spareKeycode != 0) {
@@ -124,7 +126,6 @@ void X11KeyInterceptor::stop() {
         XChangeKeyboardMapping(m_connection->get(), m_spareKeycode, 1, &none, 1);
         XSync(m_connection->get(), False);
     }
-    m_running = false;
     m_filter = {};
     m_handler = {};
 }
@@ -135,6 +136,10 @@ void X11KeyInterceptor::updateGrab() {
     }
     const auto layout = m_layouts.currentSourceID();
     setGrabbed(layout && m_filter(*layout));
+    // Grabbing waits for the server's answer, and a key press that arrived meanwhile now sits in
+    // Xlib's queue, where the socket notifier never sees it: with the keyboard frozen by the
+    // grab, it must be handled now.
+    readEvents();
 }
 
 bool X11KeyInterceptor::typeText(const std::string& text) {
@@ -172,10 +177,16 @@ void X11KeyInterceptor::readEvents() {
     while (XPending(display) > 0) {
         XEvent event;
         XNextEvent(display, &event);
-        if (event.type != KeyPress || !m_running) {
+        if (event.type != KeyPress) {
             continue;
         }
         const XKeyEvent& press = event.xkey;
+        if (!m_running) {
+            // The keyboard is frozen until we answer: never leave a press unanswered.
+            XAllowEvents(display, ReplayKeyboard, press.time);
+            XFlush(display);
+            continue;
+        }
         const auto key = KeyCodeTable::fromX(static_cast<XKeycode>(press.keycode));
         std::uint32_t flags = ModifierFlag::shift;
         if ((press.state & LockMask) != 0) {
