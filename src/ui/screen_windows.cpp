@@ -18,7 +18,10 @@ namespace korrelang::ui {
 
 namespace {
 
-bool load(QQuickWindow& window, const QString& file, const QVariantMap& properties) {
+// Puts the screen in the window and hands it the view models: they go with the screen, after its
+// bindings, so no binding ever reads a view model that is gone.
+bool load(QQuickWindow& window, const QString& file, const QVariantMap& properties,
+          const QList<QObject*>& viewModels) {
     auto* engine = new QQmlEngine(&window);
     engine->addImportPath(QStringLiteral("qrc:/"));
     QQmlComponent component(engine, QUrl(QStringLiteral("qrc:/Korrelang/Ui/") + file));
@@ -33,6 +36,9 @@ bool load(QQuickWindow& window, const QString& file, const QVariantMap& properti
     }
     item->setParent(&window);
     item->setParentItem(window.contentItem());
+    for (QObject* viewModel : viewModels) {
+        viewModel->setParent(item);
+    }
     return true;
 }
 
@@ -51,7 +57,8 @@ SettingsWindowModel* ScreenWindows::fillSettingsWindow(QQuickWindow& window,
                                           {preferences, about, feedback}, &window);
     QObject::connect(model, &SettingsWindowModel::closeRequested, &window, &QQuickWindow::close);
     if (!load(window, QStringLiteral("SettingsContainerView.qml"),
-              {{QStringLiteral("model"), QVariant::fromValue<QObject*>(model)}})) {
+              {{QStringLiteral("model"), QVariant::fromValue<QObject*>(model)}},
+              {model, preferences, about, feedback})) {
         return nullptr;
     }
     return model;
@@ -62,7 +69,7 @@ FirstLaunchViewModel* ScreenWindows::fillFirstLaunchWindow(QQuickWindow& window,
     auto* model = new FirstLaunchViewModel(services, &window);
     QObject::connect(model, &FirstLaunchViewModel::finished, &window, &QQuickWindow::close);
     if (!load(window, QStringLiteral("FirstLaunchView.qml"),
-              {{QStringLiteral("viewModel"), QVariant::fromValue<QObject*>(model)}})) {
+              {{QStringLiteral("viewModel"), QVariant::fromValue<QObject*>(model)}}, {model})) {
         return nullptr;
     }
     return model;

@@ -76,6 +76,25 @@ void click(int x, int y) {
                 QStringLiteral("click"), QStringLiteral("1")});
 }
 
+/// A click at a point of a window's content. Relative to the window itself: the position that
+/// getwindowgeometry reports for a decorated window is off by its title bar.
+void clickIn(const Window& window, int x, int y) {
+    runProgram(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QStringLiteral("--window"),
+                                           window.id, QString::number(x), QString::number(y),
+                                           QStringLiteral("click"), QStringLiteral("1")});
+}
+
+void screenshot(const QString& path) {
+    runProgram(QStringLiteral("/usr/bin/python3"),
+               {QStringLiteral("-c"),
+                QStringLiteral("import sys, gi; gi.require_version('Gdk', '3.0')\n"
+                               "from gi.repository import Gdk\n"
+                               "r = Gdk.get_default_root_window()\n"
+                               "Gdk.pixbuf_get_from_window(r, 0, 0, r.get_width(), r.get_height())"
+                               ".savev(sys.argv[1], 'png', [], [])\n"),
+                path});
+}
+
 TEST(WindowsTest, OnboardingThenPreferencesFromThePopup) {
     const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
                            QStringLiteral("/Korrelang");
@@ -107,8 +126,9 @@ TEST(WindowsTest, OnboardingThenPreferencesFromThePopup) {
 
     // The terms check box sits at the left of the row above Continue; Continue fills the width
     // 24 points above the bottom.
-    click(welcome.x + 39, welcome.y + 274);
-    click(welcome.x + 200, welcome.y + 339);
+    clickIn(welcome, 39, 274);
+    screenshot(QStringLiteral(KORRELANG_TEST_OUTPUT_DIR "/windows_onboarding.png"));
+    clickIn(welcome, 200, 339);
     ASSERT_TRUE(waitUntil([&] { return windowsOfSize(korrelang.pid(), 400, 380).empty(); }))
         << "Continue did not close the onboarding";
     const QSettings stored(config + QStringLiteral("/Korrelang.conf"), QSettings::IniFormat);
@@ -125,7 +145,7 @@ TEST(WindowsTest, OnboardingThenPreferencesFromThePopup) {
         ASSERT_TRUE(
             waitUntil([&] { return !(popup = windowsOfSize(korrelang.pid(), 340, 420)).empty(); }));
         // "Preferences" is the left half of the popup's footer.
-        click(popup.front().x + 85, popup.front().y + 397);
+        clickIn(popup.front(), 85, 397);
         std::vector<Window> preferences;
         ASSERT_TRUE(waitUntil([&] {
             return !(preferences = windowsOfSize(korrelang.pid(), 760, 620)).empty();
@@ -134,6 +154,7 @@ TEST(WindowsTest, OnboardingThenPreferencesFromThePopup) {
         EXPECT_EQ(title(preferences.front()), QStringLiteral("Korrelang Preferences"));
     }
     EXPECT_EQ(windowsOfSize(korrelang.pid(), 760, 620).size(), 1u);
+    screenshot(QStringLiteral(KORRELANG_TEST_OUTPUT_DIR "/windows_preferences.png"));
 }
 
 }  // namespace
