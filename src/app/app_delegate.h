@@ -43,11 +43,11 @@ struct AppServices {
     std::function<QString()> shortcutText;
     std::function<void()> startCapitalizationMonitor;
     /// The screens of the settings and onboarding windows; unset leaves the windows empty.
-    std::function<void(QQuickWindow&, SettingsTab)> fillSettingsWindow;
+    std::function<void(QQuickWindow&, SettingsTab)> fillSettingsWindow = {};
     /// Fills the onboarding window and returns the question asked when it has closed: did the
     /// user leave without finishing?
-    std::function<std::function<bool()>(QQuickWindow&)> fillFirstLaunchWindow;
-    std::function<void()> checkForUpdates;
+    std::function<std::function<bool()>(QQuickWindow&)> fillFirstLaunchWindow = {};
+    std::function<void()> checkForUpdates = {};
 };
 
 /// The application shell: the launch sequence, the tray icon and its popup, the windows, and the

@@ -146,6 +146,10 @@ void PreferencesViewModel::refreshFrontmost() {
         m_hasAccessibility = trusted;
         emit hasAccessibilityChanged();
     }
+    if (m_services.updates) {
+        // "Last checked: 5 minutes ago" moves on with time.
+        emit updatesChanged();
+    }
 }
 
 QVariantList PreferencesViewModel::blacklist() const {

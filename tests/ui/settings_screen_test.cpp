@@ -182,7 +182,7 @@ private slots:
         QTRY_COMPARE(copied->opacity(), 1.0);
         grab(*screen, QStringLiteral("about_privacy_open"));
         // "Copied!" goes away by itself.
-        QTRY_COMPARE_WITH_TIMEOUT(copied->opacity(), 0.0, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(copied->opacity(), 0.0, 20000);
     }
 
     void preferencesShowsWarningsAndBlacklist() {
