@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -60,6 +61,21 @@ TEST_F(KeysAndClipboardTest, ModifiersTheUserStillHoldsAreReleasedBeforeThePaste
     runProgram("xdotool", {"keydown", "ctrl+shift"});
     ASSERT_TRUE(keys.simulateKeyPress(Key::v, ModifierFlag::command));
     EXPECT_TRUE(fieldShows("pasted"));
+}
+
+TEST_F(KeysAndClipboardTest, AWriteTakesTheClipboardFromAMoreRecentOwner) {
+    // This process sees an event (Qt watches the root window's properties)...
+    runProgram("xprop", {"-root", "-f", "_KORRELANG_TEST", "8s", "-set", "_KORRELANG_TEST", "x"});
+    QCoreApplication::processEvents();
+    // ...then xclip claims the clipboard, later than that event: a claim made with the time of
+    // the event would be ignored by the server.
+    Child owner("xclip", {"-quiet", "-selection", "clipboard", "-i", "/dev/null"});
+    ASSERT_TRUE(waitUntil([&] {
+        return runProgram("xclip", {"-o", "-selection", "clipboard", "-t", "TARGETS"})
+                   .find("STRING") != std::string::npos;
+    }));
+    clipboard.setText("ours");
+    EXPECT_EQ(runProgram("xclip", {"-o", "-selection", "clipboard"}), "ours");
 }
 
 TEST_F(KeysAndClipboardTest, ASnapshotRestoresAnImageByteForByte) {

@@ -1,8 +1,12 @@
 #include "qt_clipboard.h"
 
+#include <xcb/xcb.h>
+
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <cstdlib>
+#include <cstring>
 
 #include "platform/log.h"
 
@@ -16,7 +20,65 @@ QClipboard* clipboard() {
                : nullptr;
 }
 
+xcb_connection_t* qtConnection() {
+    auto* x11 = qGuiApp != nullptr ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>()
+                                   : nullptr;
+    return x11 != nullptr ? x11->connection() : nullptr;
+}
+
+xcb_window_t rootWindow(xcb_connection_t* connection) {
+    return xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+}
+
+xcb_atom_t atom(xcb_connection_t* connection, const char* name) {
+    const auto cookie =
+        xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(strlen(name)), name);
+    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookie, nullptr);
+    const xcb_atom_t result = reply != nullptr ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+    free(reply);
+    return result;
+}
+
+// Whether a window of this process's Qt connection owns the CLIPBOARD selection: resource ids
+// carry the creating connection's base.
+bool qtOwnsClipboard(xcb_connection_t* connection) {
+    const auto cookie = xcb_get_selection_owner(connection, atom(connection, "CLIPBOARD"));
+    xcb_get_selection_owner_reply_t* reply =
+        xcb_get_selection_owner_reply(connection, cookie, nullptr);
+    const xcb_window_t owner = reply != nullptr ? reply->owner : xcb_window_t{XCB_WINDOW_NONE};
+    free(reply);
+    const xcb_setup_t* setup = xcb_get_setup(connection);
+    return owner != XCB_WINDOW_NONE &&
+           (owner & ~setup->resource_id_mask) == setup->resource_id_base;
+}
+
+// Qt takes its notion of the server time from the events it receives: make the server send it
+// one (a property change on the root window, which Qt watches) and let Qt read it.
+void refreshQtTime(xcb_connection_t* connection) {
+    const xcb_window_t root = rootWindow(connection);
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, root,
+                        atom(connection, "_KORRELANG_TIME"), XCB_ATOM_STRING, 8, 0, nullptr);
+    free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
 }  // namespace
+
+void QtClipboard::write(const ContentFactory& content) {
+    QClipboard* board = clipboard();
+    if (board == nullptr) {
+        return;
+    }
+    xcb_connection_t* connection = qtConnection();
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        board->setMimeData(content(), QClipboard::Clipboard);  // the clipboard takes it over
+        if (connection == nullptr || qtOwnsClipboard(connection)) {
+            return;
+        }
+        refreshQtTime(connection);
+    }
+    logLine("❌ The clipboard could not be written: another program keeps it");
+}
 
 std::optional<std::string> QtClipboard::text() const {
     QClipboard* board = clipboard();
@@ -28,10 +90,12 @@ std::optional<std::string> QtClipboard::text() const {
 }
 
 void QtClipboard::setText(std::string_view text) {
-    if (QClipboard* board = clipboard()) {
-        board->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
-                       QClipboard::Clipboard);
-    }
+    const QString content = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    write([&] {
+        auto* data = new QMimeData;
+        data->setText(content);
+        return data;
+    });
 }
 
 void QtClipboard::clear() {
@@ -78,12 +142,14 @@ void QtClipboard::restore(const ClipboardSnapshot& snapshot) {
         board->clear(QClipboard::Clipboard);
         return;
     }
-    auto* data = new QMimeData;
-    for (const auto& [format, bytes] : snapshot.formats) {
-        data->setData(QString::fromStdString(format),
-                      QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
-    }
-    board->setMimeData(data, QClipboard::Clipboard);  // the clipboard takes ownership
+    write([&] {
+        auto* data = new QMimeData;
+        for (const auto& [format, bytes] : snapshot.formats) {
+            data->setData(QString::fromStdString(format),
+                          QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+        }
+        return data;
+    });
 }
 
 }  // namespace korrelang::platform::qt

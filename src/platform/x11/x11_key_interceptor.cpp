@@ -1,5 +1,6 @@
 // Qt before Xlib: Xlib's macros break Qt's headers.
 #include <QSocketNotifier>
+#include <QTimer>
 
 // X11
 #include <X11/XKBlib.h>
@@ -117,6 +118,8 @@ void X11KeyInterceptor::stop() {
         return;
     }
     m_layouts.setChangeCallback({});
+    m_running = false;
+    readEvents();  // answers a press that froze the keyboard before we let go
     m_notifier.reset();
     setGrabbed(false);
     if (m_spareKeycode != 0) {
@@ -124,7 +127,6 @@ void X11KeyInterceptor::stop() {
         XChangeKeyboardMapping(m_connection->get(), m_spareKeycode, 1, &none, 1);
         XSync(m_connection->get(), False);
     }
-    m_running = false;
     m_filter = {};
     m_handler = {};
 }
@@ -135,6 +137,11 @@ void X11KeyInterceptor::updateGrab() {
     }
     const auto layout = m_layouts.currentSourceID();
     setGrabbed(layout && m_filter(*layout));
+    // Changing the grabs waited for the server, and Xlib may have read a key press meanwhile,
+    // which the socket notifier will not report; the keyboard stays frozen until it is answered.
+    if (XQLength(m_connection->get()) > 0) {
+        QTimer::singleShot(0, m_notifier.get(), [this] { readEvents(); });
+    }
 }
 
 bool X11KeyInterceptor::typeText(const std::string& text) {
@@ -172,10 +179,16 @@ void X11KeyInterceptor::readEvents() {
     while (XPending(display) > 0) {
         XEvent event;
         XNextEvent(display, &event);
-        if (event.type != KeyPress || !m_running) {
+        if (event.type != KeyPress) {
             continue;
         }
         const XKeyEvent& press = event.xkey;
+        if (!m_running) {
+            // The keyboard is frozen until we answer: never leave a press unanswered.
+            XAllowEvents(display, ReplayKeyboard, press.time);
+            XFlush(display);
+            continue;
+        }
         const auto key = KeyCodeTable::fromX(static_cast<XKeycode>(press.keycode));
         std::uint32_t flags = ModifierFlag::shift;
         if ((press.state & LockMask) != 0) {
