@@ -44,6 +44,11 @@ int runService(int argc, char** argv) {
     if (app::PopupBus::isRunning()) {
         return app::PopupBus::requestShow();
     }
+    // Only the X11 back end exists so far; without a display Qt would abort.
+    if (qEnvironmentVariableIsEmpty("DISPLAY")) {
+        std::fprintf(stderr, "korrelang: no X display (DISPLAY is not set)\n");
+        return 1;
+    }
     // The screens are small and static: the software renderer starts faster and keeps no GPU
     // context in memory.
     QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);

@@ -62,6 +62,7 @@ HotkeyService::HotkeyService(const platform::Platform& platform, settings::Setti
 
 HotkeyService::~HotkeyService() {
     waitForWorker();
+    storeStatistics();
 }
 
 void HotkeyService::waitForWorker() {
@@ -112,7 +113,8 @@ void HotkeyService::handleHotkey() {
     say("✅ Has Accessibility permission");
 
     bool handedOver = false;
-    if (const auto app = m_platform.workspace.frontmostApplication()) {
+    m_pressApplication = m_platform.workspace.frontmostApplication();
+    if (const auto& app = *m_pressApplication) {
         say("📊 Frontmost app: " + app->name + " (" + app->id + ")");
         if (ClipboardStrategies::isSlowApp(app->id, app->name)) {
             say("🤖 Slow app detected. Using clipboard approach.");
@@ -140,6 +142,7 @@ void HotkeyService::handleHotkey() {
             }
         }
     }
+    m_pressApplication.reset();
     say(kRule + "\n");
     if (!handedOver) {
         emit pressFinished();
@@ -170,7 +173,8 @@ void HotkeyService::startJob(bool slowApp) {
 
 bool HotkeyService::isFrontmostAppBlacklisted() {
     return m_main.call([this] {
-        const auto app = m_platform.workspace.frontmostApplication();
+        const auto app =
+            m_pressApplication ? *m_pressApplication : m_platform.workspace.frontmostApplication();
         if (!app || app->id.empty()) {
             return false;
         }
@@ -220,13 +224,25 @@ std::optional<std::string> HotkeyService::convertCore(const std::string& current
 }
 
 void HotkeyService::recordStatistics(const engine::ConversionResult& result) {
-    settings::ConversionStatistics statistics = m_settings.statistics();
+    const bool storeScheduled = m_pendingStatistics.has_value();
+    if (!storeScheduled) {
+        m_pendingStatistics = m_settings.statistics();
+    }
     const int count = characters(result.convertedText);
-    statistics.recordConversion(QString::fromStdString(result.fromLanguage),
-                                QString::fromStdString(result.toLanguage), count);
-    m_settings.setStatistics(statistics);
+    m_pendingStatistics->recordConversion(QString::fromStdString(result.fromLanguage),
+                                          QString::fromStdString(result.toLanguage), count);
+    if (!storeScheduled) {
+        m_main.post([this] { storeStatistics(); });
+    }
     say("📊 Recorded conversion: " + result.fromLanguage + " → " + result.toLanguage + ", " +
         std::to_string(count) + " chars");
+}
+
+void HotkeyService::storeStatistics() {
+    if (m_pendingStatistics) {
+        m_settings.setStatistics(*m_pendingStatistics);
+        m_pendingStatistics.reset();
+    }
 }
 
 void HotkeyService::convertSelectedText(const std::string& text) {
@@ -336,7 +352,8 @@ void HotkeyService::showAlertLater(Alert alert, bool opensSettings) {
     m_main.post([this, alert = std::move(alert), opensSettings] {
         const int answer = m_alerts.runModal(alert);
         if (opensSettings && answer == 0) {
-            m_platform.workspace.openAddress(m_platform.accessibility.settingsAddress());
+            // Switches accessibility on for the session, else opens the settings page.
+            m_accessibility.requestAccessibilityPermission();
         }
     });
 }

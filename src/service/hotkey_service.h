@@ -16,6 +16,7 @@
 #include "conversion_events.h"
 #include "main_thread.h"
 #include "platform/platform.h"
+#include "settings/conversion_statistics.h"
 
 namespace korrelang::settings {
 class Settings;
@@ -77,6 +78,8 @@ private:
     std::optional<std::string> convertCore(const std::string& current,
                                            ConversionEvents::Method method);
     void recordStatistics(const engine::ConversionResult& result);
+    /// Stores the conversions recorded since the last store.
+    void storeStatistics();
     void notifyNoTextFound();
     void notifyConversionFailed();
     bool shouldDeselectAfterReplace();
@@ -94,8 +97,14 @@ private:
     AccessibilityService m_accessibility;
     ClipboardStrategies m_clipboard;
 
+    /// Recorded but not yet stored: the store syncs the file to disk, which must not delay the
+    /// write-back, so it runs once the press has returned to the event loop.
+    std::optional<settings::ConversionStatistics> m_pendingStatistics;
     std::atomic<bool> m_inProgress = false;
     std::optional<std::string> m_activeLayoutID;
+    /// The frontmost application as the running press found it, so that the accessibility
+    /// paths do not ask the desktop twice within one press.
+    std::optional<std::optional<platform::Application>> m_pressApplication;
     ConversionCycle m_cycle;
     QThreadPool m_worker;
 };

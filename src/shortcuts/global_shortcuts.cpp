@@ -13,7 +13,10 @@ GlobalShortcuts::GlobalShortcuts(const QString& storePath, platform::HotKeys& ho
     : QObject(parent),
       m_store(storePath, QSettings::IniFormat),
       m_hotKeys(hotKeys),
-      m_inputSources(inputSources) {}
+      m_inputSources(inputSources) {
+    m_retryTimer.setInterval(kRetryIntervalMs);
+    connect(&m_retryTimer, &QTimer::timeout, this, &GlobalShortcuts::updateEventHandling);
+}
 
 GlobalShortcuts::~GlobalShortcuts() {
     // The callbacks point at this object: no grab may outlive it.
@@ -122,14 +125,18 @@ bool GlobalShortcuts::isRegistered(const Shortcut& shortcut) const {
 }
 
 void GlobalShortcuts::updateEventHandling() {
+    bool missing = false;
     for (const auto& [rawValue, name] : m_names) {
         if (!m_keyDownHandlers.contains(rawValue) && !m_keyUpHandlers.contains(rawValue)) {
             continue;
         }
         const auto shortcut = shortcutFor(name);
-        if (shortcut && !isRegistered(*shortcut)) {
-            registerShortcut(*shortcut);
+        if (shortcut && !isRegistered(*shortcut) && !registerShortcut(*shortcut)) {
+            missing = true;
         }
+    }
+    if (!missing) {
+        m_retryTimer.stop();
     }
 }
 
@@ -157,6 +164,10 @@ bool GlobalShortcuts::registerShortcut(const Shortcut& shortcut) {
     if (!registration.succeeded()) {
         platform::logLine("Error registering hotkey " + description(shortcut) + ": " +
                           std::to_string(registration.status));
+        // Another program may let go of the key later.
+        if (!m_retryTimer.isActive()) {
+            m_retryTimer.start();
+        }
         return false;
     }
     m_hotKeyTable[id] = {shortcut, registration.id};

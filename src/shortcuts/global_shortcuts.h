@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QSettings>
+#include <QTimer>
 #include <functional>
 #include <map>
 #include <optional>
@@ -56,7 +57,10 @@ public:
     /// Whether the desktop holds a grab for `shortcut` now.
     bool isRegistered(const Shortcut& shortcut) const;
     /// Grabs again every stored shortcut that has handlers but no grab (it was refused before).
+    /// Runs by itself every retryIntervalMs while a grab is missing.
     void updateEventHandling();
+    void setRetryInterval(int milliseconds) { m_retryTimer.setInterval(milliseconds); }
+    static constexpr int kRetryIntervalMs = 10'000;
 
     /// The shortcut as the user reads it ("⌃⇧Space").
     std::string description(const Shortcut& shortcut) const;
@@ -89,6 +93,7 @@ private:
     std::map<std::string, std::vector<Action>> m_keyDownHandlers;
     std::map<std::string, std::vector<Action>> m_keyUpHandlers;
     bool m_recorderActive = false;
+    QTimer m_retryTimer;
 };
 
 }  // namespace korrelang::shortcuts

@@ -28,9 +28,9 @@ struct Shortcut {
     /// Nothing unless `json` is an object with both members as integers in range.
     static std::optional<Shortcut> fromJson(std::string_view json);
 
-    /// The modifier symbols in the order ⌃⌥⇧⌘🌐︎, then the key: its symbol for keys without
-    /// a character, else what the key types on the ASCII-capable layout, upper-cased, or "�" when
-    /// that is not exactly one character.
+    /// The modifier symbols in the order ⌃⌥⇧⌘🌐︎, then the key: its symbol for keys
+    /// without a character, else what the key types on the ASCII-capable layout, upper-cased, or
+    /// "�" when that is not exactly one character.
     std::string description(const platform::InputSources& inputSources) const;
 
     auto operator<=>(const Shortcut&) const = default;

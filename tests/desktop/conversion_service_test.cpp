@@ -242,11 +242,16 @@ TEST_F(ConversionServiceTest, SmartCapitalizationTypesLatinCapitalsOnThai) {
     for (int attempt = 0; attempt < 50 && !capital; ++attempt) {
         tapKey(kKeyA, {kShift});
         std::optional<std::string> value;
+        platform::FocusLookup lookup;
         if (!waitUntil([&] {
-                const auto lookup = accessibility.focusedElement();
+                lookup = accessibility.focusedElement();
                 value = lookup.element ? lookup.element->value().value : std::nullopt;
                 return value && !value->empty();
             })) {
+            std::printf("attempt %d: application %d, element %d, value \"%s\", window %s/%s\n",
+                        attempt, lookup.applicationCode, lookup.elementCode,
+                        value ? value->c_str() : "(none)", testing::activeWindow().c_str(),
+                        editor.window().c_str());
             break;
         }
         capital = value == "A";
