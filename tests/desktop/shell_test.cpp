@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
+#include <algorithm>
 #include <optional>
 
 #include "desktop_harness.h"
@@ -104,6 +105,14 @@ TEST(ShellTest, TrayIconOpensThePopupAndASecondLaunchReopensIt) {
     std::optional<Window> icon;
     ASSERT_TRUE(waitUntil([&] { return (icon = trayIcon(korrelang.pid())).has_value(); }))
         << "no tray icon appeared";
+    // Docked: the icon lies inside the tray host's panel.
+    const std::vector<Window> panels = visibleWindows(trayer.pid());
+    ASSERT_FALSE(panels.empty());
+    EXPECT_TRUE(std::any_of(panels.begin(), panels.end(), [&](const Window& panel) {
+        return icon->x >= panel.x && icon->y >= panel.y &&
+               icon->x + icon->width <= panel.x + panel.width &&
+               icon->y + icon->height <= panel.y + panel.height;
+    })) << "the icon is not inside the tray";
 
     click(icon->x + icon->width / 2, icon->y + icon->height / 2);
     std::optional<Window> popup;
