@@ -66,10 +66,10 @@ std::optional<Window> trayIcon(qint64 pid) {
     return std::nullopt;
 }
 
-void click(int x, int y) {
+void click(int x, int y, int button = 1) {
     runProgram(QStringLiteral("xdotool"),
                {QStringLiteral("mousemove"), QString::number(x), QString::number(y),
-                QStringLiteral("click"), QStringLiteral("1")});
+                QStringLiteral("click"), QString::number(button)});
 }
 
 void screenshot(const QString& path) {
@@ -136,6 +136,20 @@ TEST(ShellTest, TrayIconOpensThePopupAndASecondLaunchReopensIt) {
     EXPECT_TRUE(waitUntil([&] { return windowOfSize(korrelang.pid(), 340, 420).has_value(); }))
         << "the second launch did not open the first one's popup";
     EXPECT_TRUE(korrelang.isRunning());
+
+    // A click on the icon closes the popup again; a right click works like a left one. (The
+    // buttons alternate: two quick presses of one button would make a double click.)
+    const int iconX = icon->x + icon->width / 2;
+    const int iconY = icon->y + icon->height / 2;
+    click(iconX, iconY, 1);
+    EXPECT_TRUE(waitUntil([&] { return !windowOfSize(korrelang.pid(), 340, 420); }))
+        << "a click on the icon left the popup open";
+    click(iconX, iconY, 3);
+    EXPECT_TRUE(waitUntil([&] { return windowOfSize(korrelang.pid(), 340, 420).has_value(); }))
+        << "a right click did not open the popup";
+    click(iconX, iconY, 1);
+    EXPECT_TRUE(waitUntil([&] { return !windowOfSize(korrelang.pid(), 340, 420); }))
+        << "a click on the icon left the popup open";
 }
 
 }  // namespace
