@@ -1,0 +1,244 @@
+#include "telemetry_manager.h"
+
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
+#include "default_parameters.h"
+#include "engine/log_line.h"
+#include "engine/log_sink.h"
+#include "os_release.h"
+#include "session_manager.h"
+#include "signal_cache.h"
+#include "signal_manager.h"
+
+namespace korrelang::analytics {
+
+using LogLevel = TelemetryManagerConfiguration::LogLevel;
+
+namespace {
+
+const QString kReservedPrefix = QStringLiteral("Telemetry.");
+const QString kUserIdentifierKey = QStringLiteral("defaultUserIdentifier");
+
+// Names of the members of a signal itself: a parameter under one of them is confusing at
+// the service's end.
+bool isReservedName(const QString& name) {
+    static const QStringList kReserved = {
+        QStringLiteral("appID"),      QStringLiteral("clientUser"), QStringLiteral("sessionID"),
+        QStringLiteral("type"),       QStringLiteral("floatValue"), QStringLiteral("payload"),
+        QStringLiteral("receivedAt"), QStringLiteral("isTestMode"),
+    };
+    return kReserved.contains(name);
+}
+
+#ifdef NDEBUG
+constexpr bool kIsDebugBuild = false;
+#else
+constexpr bool kIsDebugBuild = true;
+#endif
+
+}  // namespace
+
+QString TelemetryManagerConfiguration::defaultCacheDirectory() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
+           QStringLiteral("/Korrelang");
+}
+
+TelemetryManager::TelemetryManager(TelemetryManagerConfiguration configuration, bool enabled,
+                                   QObject* parent)
+    : QObject(parent), m_configuration(std::move(configuration)), m_enabled(enabled) {
+    if (m_configuration.cacheFilePath.isEmpty()) {
+        m_configuration.cacheFilePath = TelemetryManagerConfiguration::defaultCacheDirectory() +
+                                        QStringLiteral("/telemetrysignalcache");
+    }
+    if (m_configuration.sessionFilePath.isEmpty()) {
+        m_configuration.sessionFilePath = TelemetryManagerConfiguration::defaultCacheDirectory() +
+                                          QStringLiteral("/telemetrysessions");
+    }
+    if (m_configuration.apiBaseURL.isEmpty()) {
+        log(LogLevel::Info,
+            QStringLiteral("📊 Telemetry: this build has no analytics address; nothing is sent"));
+        return;
+    }
+    m_sendable = !m_configuration.analyticsDisabled && !m_configuration.previewMode.value_or(false);
+    if (!m_sendable) {
+        return;
+    }
+
+    if (m_enabled) {
+        m_clientUser = makeClientUser();
+    }
+    if (m_configuration.sessionStatsEnabled) {
+        m_sessions = std::make_shared<SessionManager>(m_configuration.sessionFilePath);
+    }
+    m_defaultParameters = DefaultParameters::collect(OsRelease::system(), m_sessions.get());
+    m_cache = std::make_shared<SignalCache>(m_configuration.maximumCachedSignals);
+
+    m_worker = new SignalManager(m_configuration, m_cache, m_sessions, m_enabled);
+    m_worker->moveToThread(&m_thread);
+    connect(m_worker, &SignalManager::batchFinished, this, &TelemetryManager::batchFinished);
+    m_thread.setObjectName(QStringLiteral("telemetry"));
+    m_thread.start();
+    QMetaObject::invokeMethod(m_worker, &SignalManager::start, Qt::QueuedConnection);
+    if (auto* application = QCoreApplication::instance()) {
+        connect(application, &QCoreApplication::aboutToQuit, this,
+                &TelemetryManager::appWillTerminate);
+    }
+
+    if (m_configuration.sendNewSessionBeganSignal && m_enabled) {
+        enqueue(QStringLiteral("Telemetry.Session.started"), {}, std::nullopt, std::nullopt);
+    }
+}
+
+TelemetryManager::~TelemetryManager() {
+    if (m_worker == nullptr) {
+        return;
+    }
+    QMetaObject::invokeMethod(m_worker, &SignalManager::stop, Qt::BlockingQueuedConnection);
+    m_thread.quit();
+    m_thread.wait();
+    delete m_worker;
+}
+
+QString TelemetryManager::hashedUser(const QString& identifier, const QString& salt) {
+    return QString::fromLatin1(
+        QCryptographicHash::hash((identifier + salt).toUtf8(), QCryptographicHash::Sha256).toHex());
+}
+
+// A user who turned analytics off before the first launch never gets an identifier.
+QString TelemetryManager::makeClientUser() const {
+    const QString identifier =
+        m_configuration.defaultUser ? *m_configuration.defaultUser : storedUserIdentifier();
+    return hashedUser(identifier, m_configuration.salt);
+}
+
+QString TelemetryManager::storedUserIdentifier() const {
+    QString path = m_configuration.preferencesPath;
+    if (path.isEmpty()) {
+        path = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+               QStringLiteral("/Korrelang/Korrelang.conf");
+    }
+    QSettings store(path, QSettings::IniFormat);
+    QString identifier = store.value(kUserIdentifierKey).toString();
+    if (!identifier.isEmpty()) {
+        return identifier;
+    }
+    identifier = QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
+    // The settings file is the user's alone; create it so before QSettings writes it.
+    if (!QFile::exists(path)) {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile file(path);
+        file.open(QIODevice::WriteOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    }
+    store.setValue(kUserIdentifierKey, identifier);
+    store.sync();
+    return identifier;
+}
+
+void TelemetryManager::send(const QString& signalName, const SignalParameters& parameters,
+                            std::optional<double> floatValue, const std::optional<QString>& user) {
+    if (!m_sendable || !m_enabled) {
+        return;
+    }
+    const QString type = m_configuration.defaultSignalPrefix.value_or(QString()) + signalName;
+    const QString parameterPrefix = m_configuration.defaultParameterPrefix.value_or(QString());
+    SignalParameters prefixed;
+    for (auto it = parameters.cbegin(); it != parameters.cend(); ++it) {
+        prefixed.insert(parameterPrefix + it.key(), it.value());
+    }
+    if (m_configuration.reservedParameterWarningsEnabled) {
+        if (type.startsWith(kReservedPrefix)) {
+            log(LogLevel::Error,
+                QStringLiteral("Sending signal with reserved prefix 'Telemetry.' will cause "
+                               "unexpected behavior. Please use another prefix instead."));
+        } else if (isReservedName(type)) {
+            log(LogLevel::Error, QStringLiteral("Sending signal with reserved name '%1' will "
+                                                "cause unexpected behavior. Please use another "
+                                                "name instead.")
+                                     .arg(type));
+        }
+        for (auto it = prefixed.cbegin(); it != prefixed.cend(); ++it) {
+            if (it.key().startsWith(kReservedPrefix)) {
+                log(LogLevel::Error,
+                    QStringLiteral("Sending parameter with reserved key prefix 'Telemetry.' will "
+                                   "cause unexpected behavior. Please use another prefix "
+                                   "instead."));
+            } else if (isReservedName(it.key())) {
+                log(LogLevel::Error, QStringLiteral("Sending parameter with reserved key '%1' "
+                                                    "will cause unexpected behavior. Please use "
+                                                    "another key instead.")
+                                         .arg(it.key()));
+            }
+        }
+    }
+    enqueue(type, std::move(prefixed), floatValue, user);
+}
+
+void TelemetryManager::enqueue(const QString& type, SignalParameters parameters,
+                               std::optional<double> floatValue,
+                               const std::optional<QString>& user) {
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    SignalParameters payload = m_defaultParameters;
+    payload.insert(DefaultParameters::calendar(now));
+    if (m_configuration.defaultParameters) {
+        payload.insert(m_configuration.defaultParameters());
+    }
+    for (const auto& enricher : m_configuration.metadataEnrichers) {
+        payload.insert(enricher());
+    }
+    payload.insert(parameters);
+
+    SignalPostBody body;
+    body.receivedAt = now;
+    body.appID = m_configuration.telemetryAppID;
+    body.clientUser = user ? hashedUser(*user, m_configuration.salt) : m_clientUser;
+    body.sessionID = m_configuration.sessionID.toString(QUuid::WithoutBraces).toUpper();
+    body.type = type;
+    body.floatValue = floatValue;
+    body.payload = std::move(payload);
+    body.isTestMode = m_configuration.testMode.value_or(
+        kIsDebugBuild && !m_configuration.sendSignalsInDebugConfiguration);
+    if (m_configuration.showDebugLogs) {
+        log(LogLevel::Debug, QStringLiteral("Process signal: ") + type);
+    }
+    m_cache->push(std::move(body));
+}
+
+void TelemetryManager::setEnabled(bool enabled) {
+    if (enabled && m_sendable && m_clientUser.isEmpty()) {
+        m_clientUser = makeClientUser();
+    }
+    const bool was = m_enabled.exchange(enabled);
+    if (was && !enabled && m_worker != nullptr) {
+        m_cache->clear();
+        QMetaObject::invokeMethod(m_worker, &SignalManager::disable, Qt::QueuedConnection);
+    }
+}
+
+void TelemetryManager::appWillTerminate() {
+    if (m_worker != nullptr) {
+        QMetaObject::invokeMethod(m_worker, &SignalManager::flush, Qt::BlockingQueuedConnection);
+    }
+}
+
+int TelemetryManager::pendingCount() const {
+    return m_cache ? m_cache->count() : 0;
+}
+
+void TelemetryManager::log(LogLevel level, const QString& text) const {
+    if (level == LogLevel::Debug && !m_configuration.showDebugLogs) {
+        return;
+    }
+    if (m_configuration.logHandler) {
+        m_configuration.logHandler(level, text);
+    } else {
+        engine::LogSink::write(engine::LogLine(text.toStdString()));
+    }
+}
+
+}  // namespace korrelang::analytics

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+namespace korrelang::settings {
+
+/// Whether the application starts when the user logs in.
+class LoginItem {
+public:
+    virtual ~LoginItem() = default;
+
+    /// Registers or unregisters the item. On failure returns false and sets `error` to a
+    /// readable reason; unregistering an item that is not there succeeds.
+    virtual bool setRegistered(bool registered, QString& error) = 0;
+};
+
+}  // namespace korrelang::settings
