@@ -58,7 +58,9 @@ bool StatusItem::show() {
         m_tray->setToolTip(QStringLiteral("Korrelang"));
         connect(m_tray.get(), &QSystemTrayIcon::activated, this,
                 [this](QSystemTrayIcon::ActivationReason reason) {
-                    if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::Context) {
+                    // Every click toggles; a quick second click arrives as a double click.
+                    if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::Context ||
+                        reason == QSystemTrayIcon::DoubleClick) {
                         emit clicked();
                     }
                 });

@@ -113,7 +113,8 @@ void HotkeyService::handleHotkey() {
     say("✅ Has Accessibility permission");
 
     bool handedOver = false;
-    if (const auto app = m_platform.workspace.frontmostApplication()) {
+    m_pressApplication = m_platform.workspace.frontmostApplication();
+    if (const auto& app = *m_pressApplication) {
         say("📊 Frontmost app: " + app->name + " (" + app->id + ")");
         if (ClipboardStrategies::isSlowApp(app->id, app->name)) {
             say("🤖 Slow app detected. Using clipboard approach.");
@@ -141,6 +142,7 @@ void HotkeyService::handleHotkey() {
             }
         }
     }
+    m_pressApplication.reset();
     say(kRule + "\n");
     if (!handedOver) {
         emit pressFinished();
@@ -171,7 +173,8 @@ void HotkeyService::startJob(bool slowApp) {
 
 bool HotkeyService::isFrontmostAppBlacklisted() {
     return m_main.call([this] {
-        const auto app = m_platform.workspace.frontmostApplication();
+        const auto app =
+            m_pressApplication ? *m_pressApplication : m_platform.workspace.frontmostApplication();
         if (!app || app->id.empty()) {
             return false;
         }

@@ -102,6 +102,9 @@ private:
     std::optional<settings::ConversionStatistics> m_pendingStatistics;
     std::atomic<bool> m_inProgress = false;
     std::optional<std::string> m_activeLayoutID;
+    /// The frontmost application as the running press found it, so that the accessibility
+    /// paths do not ask the desktop twice within one press.
+    std::optional<std::optional<platform::Application>> m_pressApplication;
     ConversionCycle m_cycle;
     QThreadPool m_worker;
 };

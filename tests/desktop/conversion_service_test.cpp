@@ -138,7 +138,7 @@ TEST_F(ConversionServiceTest, ConvertsTheSelectionAndSwitchesTheKeyboard) {
     EXPECT_TRUE(waitUntil([&] { return layouts.currentSourceID() == "xkb.ru.Russian"; }));
 }
 
-TEST_F(ConversionServiceTest, ConvertsTheLineBeforeTheCaretWhenAskedOverTheBus) {
+TEST_F(ConversionServiceTest, ConvertsTheLineBeforeTheCaret) {
     configure(kEnglishRussian);
     Korrelang korrelang;
     ASSERT_TRUE(korrelang.isReady());
@@ -148,8 +148,15 @@ TEST_F(ConversionServiceTest, ConvertsTheLineBeforeTheCaretWhenAskedOverTheBus) 
     editor.key("Return");
     editor.type("ghbdtn");
     ASSERT_TRUE(fieldShows("first line\nghbdtn"));
+    pressHotkey();
+    ASSERT_TRUE(fieldShows("first line\nпривет"));
+
+    // The same through the running instance's bus method, as a desktop's own shortcut would.
+    editor.key("Return");
+    editor.type("vbh");
+    ASSERT_TRUE(fieldShows("first line\nпривет\nvbh"));
     EXPECT_EQ(runProgram(KORRELANG_BINARY, {"--convert"}), "");
-    EXPECT_TRUE(fieldShows("first line\nпривет"));
+    EXPECT_TRUE(fieldShows("first line\nпривет\nмир"));
 }
 
 TEST_F(ConversionServiceTest, CyclesThroughThreeLayouts) {

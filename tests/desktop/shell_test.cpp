@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
+#include <algorithm>
 #include <optional>
 
 #include "desktop_harness.h"
@@ -65,10 +66,10 @@ std::optional<Window> trayIcon(qint64 pid) {
     return std::nullopt;
 }
 
-void click(int x, int y) {
+void click(int x, int y, int button = 1) {
     runProgram(QStringLiteral("xdotool"),
                {QStringLiteral("mousemove"), QString::number(x), QString::number(y),
-                QStringLiteral("click"), QStringLiteral("1")});
+                QStringLiteral("click"), QString::number(button)});
 }
 
 void screenshot(const QString& path) {
@@ -104,6 +105,14 @@ TEST(ShellTest, TrayIconOpensThePopupAndASecondLaunchReopensIt) {
     std::optional<Window> icon;
     ASSERT_TRUE(waitUntil([&] { return (icon = trayIcon(korrelang.pid())).has_value(); }))
         << "no tray icon appeared";
+    // Docked: the icon lies inside the tray host's panel.
+    const std::vector<Window> panels = visibleWindows(trayer.pid());
+    ASSERT_FALSE(panels.empty());
+    EXPECT_TRUE(std::any_of(panels.begin(), panels.end(), [&](const Window& panel) {
+        return icon->x >= panel.x && icon->y >= panel.y &&
+               icon->x + icon->width <= panel.x + panel.width &&
+               icon->y + icon->height <= panel.y + panel.height;
+    })) << "the icon is not inside the tray";
 
     click(icon->x + icon->width / 2, icon->y + icon->height / 2);
     std::optional<Window> popup;
@@ -127,6 +136,20 @@ TEST(ShellTest, TrayIconOpensThePopupAndASecondLaunchReopensIt) {
     EXPECT_TRUE(waitUntil([&] { return windowOfSize(korrelang.pid(), 340, 420).has_value(); }))
         << "the second launch did not open the first one's popup";
     EXPECT_TRUE(korrelang.isRunning());
+
+    // A click on the icon closes the popup again; a right click works like a left one. (The
+    // buttons alternate: two quick presses of one button would make a double click.)
+    const int iconX = icon->x + icon->width / 2;
+    const int iconY = icon->y + icon->height / 2;
+    click(iconX, iconY, 1);
+    EXPECT_TRUE(waitUntil([&] { return !windowOfSize(korrelang.pid(), 340, 420); }))
+        << "a click on the icon left the popup open";
+    click(iconX, iconY, 3);
+    EXPECT_TRUE(waitUntil([&] { return windowOfSize(korrelang.pid(), 340, 420).has_value(); }))
+        << "a right click did not open the popup";
+    click(iconX, iconY, 1);
+    EXPECT_TRUE(waitUntil([&] { return !windowOfSize(korrelang.pid(), 340, 420); }))
+        << "a click on the icon left the popup open";
 }
 
 }  // namespace

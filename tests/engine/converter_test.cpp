@@ -223,6 +223,23 @@ TEST(Detection, WhitespaceIsNotCountedAndQuotesAreNotFolded) {
     EXPECT_TRUE(log.contains("   English: 3/4 = 75.0%"));
 }
 
+// Mappings built outside the registry number their characters on their own; scoring them
+// together with catalogue mappings must not mix the numbers up.
+TEST(Detection, MappingsWithTheirOwnIndexScoreCorrectly) {
+    const auto custom = KeyboardMapping::create("custom", "Custom", {"custom"}, false, true,
+                                                {{12, {"ж", "Ж"}}, {13, {"q", "Q"}}});
+    ASSERT_TRUE(custom);
+    const LogCapture log;
+    const auto source =
+        LayoutConverter().detectSource("жжq", {mapping(kEnglish), *custom, mapping(kRussian)});
+    ASSERT_TRUE(source);
+    EXPECT_EQ(source->id(), "custom");
+    EXPECT_TRUE(log.contains("   English: 1/3 = 33.3%"));
+    EXPECT_TRUE(log.contains("   Custom: 3/3 = 100.0%"));
+    EXPECT_TRUE(log.contains("   Russian: 2/3 = 66.7%"));
+    EXPECT_EQ(LayoutConverter().mapCharacters("жQ", *custom, mapping(kEnglish)), "qW");
+}
+
 TEST(Detection, EmptyAfterFiltering) {
     const LogCapture log;
     EXPECT_FALSE(LayoutConverter().detectSource(" \t\n", mappings({kEnglish, kRussian})));

@@ -244,17 +244,19 @@ FocusLookup AtspiAccessibility::focusedElement() {
         lookup.applicationCode = AccessCode::timedOut;
         return lookup;
     }
-    if (m_focused) {
+    // libatspi dispatches queued events while it waits for a reply, so the focus callback may
+    // replace m_focused in the middle of these calls: work on a reference of our own.
+    if (const auto focused = m_focused) {
         int code = AccessCode::success;
         const auto started = HungApplications::Clock::now();
-        const auto pid = processOf(m_focused.get(), code);
-        const bool defunct = hasState(m_focused.get(), ATSPI_STATE_DEFUNCT);
+        const auto pid = processOf(focused.get(), code);
+        const bool defunct = hasState(focused.get(), ATSPI_STATE_DEFUNCT);
         if (pid && m_hung->timedOut(*pid, started)) {
             lookup.applicationCode = AccessCode::timedOut;
             return lookup;
         }
         if (pid && !defunct && (activePid < 0 || *pid == activePid)) {
-            return describe(m_focused, *pid);
+            return describe(focused, *pid);
         }
         if (code == AccessCode::timedOut && pid) {
             m_hung->markHung(*pid);

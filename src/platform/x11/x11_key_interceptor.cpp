@@ -1,5 +1,6 @@
 // Qt before Xlib: Xlib's macros break Qt's headers.
 #include <QSocketNotifier>
+#include <QTimer>
 
 // X11
 #include <X11/XKBlib.h>
@@ -136,10 +137,11 @@ void X11KeyInterceptor::updateGrab() {
     }
     const auto layout = m_layouts.currentSourceID();
     setGrabbed(layout && m_filter(*layout));
-    // Grabbing waits for the server's answer, and a key press that arrived meanwhile now sits in
-    // Xlib's queue, where the socket notifier never sees it: with the keyboard frozen by the
-    // grab, it must be handled now.
-    readEvents();
+    // Changing the grabs waited for the server, and Xlib may have read a key press meanwhile,
+    // which the socket notifier will not report; the keyboard stays frozen until it is answered.
+    if (XQLength(m_connection->get()) > 0) {
+        QTimer::singleShot(0, m_notifier.get(), [this] { readEvents(); });
+    }
 }
 
 bool X11KeyInterceptor::typeText(const std::string& text) {

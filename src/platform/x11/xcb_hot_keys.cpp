@@ -1,5 +1,6 @@
 // Qt first: xcb's headers are harmless, but keep one order everywhere in this back end.
 #include <QSocketNotifier>
+#include <QTimer>
 
 // xcb
 #include <xcb/xcb.h>
@@ -50,6 +51,12 @@ XcbHotKeys::~XcbHotKeys() {
     }
 }
 
+void XcbHotKeys::drainLater() {
+    // A blocking reply read may have pulled events off the socket into xcb's queue, where the
+    // socket notifier cannot see them: look at the queue once the current work is done.
+    QTimer::singleShot(0, m_notifier.get(), [this] { readEvents(); });
+}
+
 int XcbHotKeys::grab(Entry& entry) {
     std::vector<std::uint16_t> done;
     int status = 0;
@@ -72,6 +79,7 @@ int XcbHotKeys::grab(Entry& entry) {
         return status;
     }
     entry.grabbed = true;
+    drainLater();
     return 0;
 }
 

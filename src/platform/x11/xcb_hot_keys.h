@@ -39,6 +39,7 @@ private:
     int grab(Entry& entry);
     void ungrab(Entry& entry);
     void readEvents();
+    void drainLater();
     /// One event from the connection (an xcb_generic_event_t).
     void handle(const void* event);
 

@@ -1,5 +1,6 @@
 // Qt before Xlib: Xlib's macros (None, Bool…) break Qt's headers.
 #include <QSocketNotifier>
+#include <QTimer>
 
 // X11
 #include <X11/XKBlib.h>
@@ -79,11 +80,19 @@ XkbInputSources::XkbInputSources(std::shared_ptr<DisplayConnection> connection)
 
 XkbInputSources::~XkbInputSources() = default;
 
+void XkbInputSources::drainLater() const {
+    if (m_notifier && XQLength(m_connection->get()) > 0) {
+        auto* self = const_cast<XkbInputSources*>(this);
+        QTimer::singleShot(0, m_notifier.get(), [self] { self->readEvents(); });
+    }
+}
+
 std::optional<std::vector<XkbLayout>> XkbInputSources::groupLayouts() const {
     if (!m_connection) {
         return std::nullopt;
     }
     const auto names = readRulesNames(m_connection->get(), m_connection->root());
+    drainLater();
     if (!names || (*names)[2].empty()) {
         return std::nullopt;
     }
@@ -135,7 +144,9 @@ std::optional<int> XkbInputSources::lockedGroup() const {
         return std::nullopt;
     }
     XkbStateRec state{};
-    if (XkbGetState(m_connection->get(), XkbUseCoreKbd, &state) != Success) {
+    const bool read = XkbGetState(m_connection->get(), XkbUseCoreKbd, &state) == Success;
+    drainLater();
+    if (!read) {
         return std::nullopt;
     }
     return static_cast<int>(state.locked_group);

@@ -39,6 +39,9 @@ public:
 
 private:
     void readEvents();
+    /// Xlib reads events off the socket while it waits for a reply; the socket notifier cannot see
+    /// those, so they are looked at once the current work is done.
+    void drainLater() const;
     std::optional<int> lockedGroup() const;
 
     std::shared_ptr<DisplayConnection> m_connection;
