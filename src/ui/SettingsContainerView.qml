@@ -16,6 +16,8 @@ Rectangle {
     Item {
         id: sidebar
         objectName: "sidebar"
+        // Above the content, so that the share menu can reach over it.
+        z: 1
         width: 180
         height: parent.height
 
