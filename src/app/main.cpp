@@ -134,5 +134,13 @@ int main(int argc, char** argv) {
         const platform::x11::XkbInputSources inputSources;
         return keyboards::KeyboardDetector(inputSources).installedKeyboards();
     };
+    desktop.selectedKeyboards = [] {
+        const settings::Settings settings;
+        std::vector<std::string> selected;
+        for (const QString& id : settings.selectedKeyboards()) {
+            selected.push_back(id.toStdString());
+        }
+        return selected;
+    };
     return cli::CommandLine::run(args, std::cin, std::cout, std::cerr, desktop);
 }

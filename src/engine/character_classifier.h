@@ -33,8 +33,8 @@ public:
     explicit CharacterClassifier(const CharacterIndex& index) : m_index(index) {}
 
     void classify(std::string_view cluster, ClassifiedCharacter& out) const {
-        classify(cluster, cluster.size() == 1 ? static_cast<unsigned char>(cluster.front())
-                                              : kUnknownSingle,
+        classify(cluster,
+                 cluster.size() == 1 ? static_cast<unsigned char>(cluster.front()) : kUnknownSingle,
                  out);
     }
 
@@ -51,8 +51,8 @@ public:
             return;
         }
         if (single == kUnknownSingle) {
-            single = unicode::codePointCount(cluster) == 1 ? unicode::firstCodePoint(cluster)
-                                                           : kSeveral;
+            single =
+                unicode::codePointCount(cluster) == 1 ? unicode::firstCodePoint(cluster) : kSeveral;
         }
         classifyNonAscii(cluster, single, out);
     }

@@ -3,7 +3,6 @@
 #include <unicode/uchar.h>
 #include <unicode/unorm2.h>
 
-
 namespace korrelang::engine {
 
 std::uint8_t CodePointTraits::compute(char32_t codePoint) {
@@ -16,8 +15,11 @@ std::uint8_t CodePointTraits::compute(char32_t codePoint) {
     if (u_hasBinaryProperty(c, UCHAR_WHITE_SPACE)) {
         flags |= kWhitespace;
     }
-    if (u_getIntPropertyValue(c, UCHAR_NFC_QUICK_CHECK) == UNORM_NO) {
+    const int32_t quickCheck = u_getIntPropertyValue(c, UCHAR_NFC_QUICK_CHECK);
+    if (quickCheck == UNORM_NO) {
         flags |= kNotNfc;
+    } else if (quickCheck == UNORM_MAYBE) {
+        flags |= kNfcMaybe;
     }
     return flags;
 }

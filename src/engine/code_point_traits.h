@@ -15,6 +15,7 @@ public:
         kPlainBreak = 1 << 0,
         kWhitespace = 1 << 1,  ///< White_Space
         kNotNfc = 1 << 2,      ///< NFC_Quick_Check is No: never occurs in NFC text
+        kNfcMaybe = 1 << 3,    ///< NFC_Quick_Check is Maybe: may compose with what precedes it
     };
 
     static std::uint8_t of(char32_t codePoint) {

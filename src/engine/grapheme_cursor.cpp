@@ -1,6 +1,5 @@
 #include "grapheme_cursor.h"
 
-
 #include <unicode/brkiter.h>
 #include <unicode/uchar.h>
 #include <unicode/utext.h>

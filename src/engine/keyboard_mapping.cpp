@@ -37,28 +37,59 @@ std::optional<KeyboardMapping> KeyboardMapping::create(std::string id, std::stri
         characters = std::make_shared<CharacterIndex>();
     }
 
-    const auto index = [&](std::string_view text, KeyCode keyCode, bool shifted) {
-        GraphemeCursor cursor(text);
-        std::string_view character;
-        while (cursor.next(character)) {
-            if (unicode::isWhitespace(unicode::firstCodePoint(character))) {
+    // The characters of every key text, split once: text i's characters are
+    // pieces[firsts[i]] up to pieces[firsts[i + 1]].
+    struct Text {
+        KeyCode keyCode;
+        bool shifted;
+    };
+    std::vector<Text> texts;
+    std::vector<std::size_t> firsts;
+    std::vector<std::string_view> pieces;
+    texts.reserve(keyMap.size() * 2);
+    firsts.reserve(keyMap.size() * 2 + 1);
+    pieces.reserve(keyMap.size() * 2 + 8);
+    for (const KeyEntry& entry : keyMap) {
+        for (const bool shifted : {false, true}) {
+            texts.push_back({entry.keyCode, shifted});
+            firsts.push_back(pieces.size());
+            GraphemeCursor cursor(shifted ? entry.texts.shifted : entry.texts.normal);
+            std::string_view character;
+            while (cursor.next(character)) {
+                pieces.push_back(character);
+            }
+        }
+    }
+    firsts.push_back(pieces.size());
+    data->charToKey.reserve(pieces.size());
+    data->characterSet.reserve(pieces.size());
+
+    // A key whose whole text is one character claims it before keys that type it as part of a
+    // longer text (a lam-alef ligature, a two-part vowel sign), so "أ" is Shift+H in Arabic rather
+    // than half of Shift+G's "لأ". Within each round: table order, unshifted before shifted.
+    for (const bool singleCharacterTexts : {true, false}) {
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            const Text& text = texts[i];
+            if ((firsts[i + 1] - firsts[i] == 1) != singleCharacterTexts) {
                 continue;
             }
-            std::string nfc = unicode::toNFC(character);
-            const std::int32_t number = characters->intern(nfc);
-            if (static_cast<std::size_t>(number) >= data->keyByNumber.size()) {
-                data->keyByNumber.resize(static_cast<std::size_t>(number) + 1, -1);
+            for (std::size_t c = firsts[i]; c < firsts[i + 1]; ++c) {
+                const std::string_view character = pieces[c];
+                if (unicode::isWhitespace(unicode::firstCodePoint(character))) {
+                    continue;
+                }
+                std::string nfc = unicode::toNFC(character);
+                const std::int32_t number = characters->intern(nfc);
+                if (static_cast<std::size_t>(number) >= data->keyByNumber.size()) {
+                    data->keyByNumber.resize(static_cast<std::size_t>(number) + 1, -1);
+                }
+                if (data->charToKey.emplace(nfc, KeyPosition{text.keyCode, text.shifted}).second) {
+                    data->keyByNumber[static_cast<std::size_t>(number)] =
+                        static_cast<std::int8_t>(text.keyCode * 2 + (text.shifted ? 1 : 0));
+                }
+                data->characterSet.insert(std::move(nfc));
             }
-            if (data->charToKey.emplace(nfc, KeyPosition{keyCode, shifted}).second) {
-                data->keyByNumber[static_cast<std::size_t>(number)] =
-                    static_cast<std::int8_t>(keyCode * 2 + (shifted ? 1 : 0));
-            }
-            data->characterSet.insert(std::move(nfc));
         }
-    };
-    for (const KeyEntry& entry : keyMap) {
-        index(entry.texts.normal, entry.keyCode, false);
-        index(entry.texts.shifted, entry.keyCode, true);
     }
 
     data->id = std::move(id);

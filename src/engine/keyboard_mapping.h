@@ -40,8 +40,9 @@ struct KeyPosition {
 ///
 /// Characters are user-perceived characters (extended grapheme clusters); `charToKey` and
 /// `characterSet` are keyed by the NFC form of each character, so canonically equivalent
-/// spellings find the same key. Both are derived once from the key table: keys are visited in
-/// table order, each key's unshifted text before its shifted text, and the first key to type a
+/// spellings find the same key. Both are derived once from the key table: first every text that
+/// is a single character, then the longer texts (ligatures, multi-part signs); within each round
+/// keys in table order, a key's unshifted text before its shifted text. The first key to type a
 /// character keeps it. Whitespace is never indexed.
 class KeyboardMapping {
 public:

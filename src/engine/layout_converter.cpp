@@ -19,9 +19,80 @@ namespace {
 
 constexpr std::size_t kLoggedPrefixCharacters = 50;
 
-
 void log(std::string line) {
     LogSink::write(LogLine(line));
+}
+
+// Calls `visit(character, single)` for the cluster, or, when the cluster is whitespace carrying
+// marks (a space followed by a vowel sign: what typing a word that starts with a mark key gives),
+// for the whitespace and then each character of the rest, so the marks are converted too.
+template <typename Visit>
+void visitCharacters(std::string_view cluster, char32_t single, Visit&& visit) {
+    if (single == GraphemeCursor::kSeveral) {
+        const char32_t first = unicode::firstCodePoint(cluster);
+        if (unicode::isWhitespace(first)) {
+            std::string lead;
+            unicode::appendCodePoint(lead, first);
+            visit(cluster.substr(0, lead.size()), first);
+            GraphemeCursor rest(cluster.substr(lead.size()));
+            std::string_view character;
+            char32_t restSingle = 0;
+            while (rest.next(character, restSingle)) {
+                visit(character, restSingle);
+            }
+            return;
+        }
+    }
+    visit(cluster, single);
+}
+
+// Walks the characters of valid UTF-8 text: `onAscii(byte)` for each lone ASCII character (the
+// bulk of most texts, handled without segmentation), `onCharacter(character, single)` for the
+// rest, split as visitCharacters does.
+template <typename OnAscii, typename OnCharacter>
+void forEachCharacter(std::string_view text, OnAscii&& onAscii, OnCharacter&& onCharacter) {
+    GraphemeCursor cursor(text);
+    std::string_view cluster;
+    char32_t single = 0;
+    std::size_t position = 0;
+    while (position < text.size()) {
+        if (GraphemeCursor::isLoneAscii(text, position)) {
+            onAscii(static_cast<unsigned char>(text[position++]));
+            continue;
+        }
+        cursor.seek(position);
+        cursor.next(cluster, single);
+        position = cursor.position();
+        visitCharacters(cluster, single, onCharacter);
+    }
+}
+
+// Converts one character through the source's keys: `onKey(code)` for each key that types it
+// (code = key code × 2 + shifted), or `onOther(character)` when it passes through unchanged.
+template <typename OnKey, typename OnOther>
+void convertCharacter(std::string_view unit, char32_t codePoint, const KeyboardMapping& source,
+                      const CharacterClassifier& classifier, ClassifiedCharacter& character,
+                      OnKey&& onKey, OnOther&& onOther) {
+    const std::span<const std::int8_t> keys = source.keysByNumber();
+    const auto keyOf = [&keys](std::int32_t number) -> std::int8_t {
+        return number >= 0 && static_cast<std::size_t>(number) < keys.size()
+                   ? keys[static_cast<std::size_t>(number)]
+                   : std::int8_t{-1};
+    };
+    classifier.classify(unit, codePoint, character);
+    if (!character.whitespace) {
+        if (const std::int8_t key = keyOf(character.folded); key >= 0) {
+            onKey(key);
+            return;
+        }
+        if (!character.pieces.empty() && character.typedBy(source)) {
+            for (const std::int32_t piece : character.pieces) {
+                onKey(keyOf(piece));
+            }
+            return;
+        }
+    }
+    onOther(unit);
 }
 
 // The converted text under construction. Short pieces are copied as fixed 16-byte blocks
@@ -155,26 +226,16 @@ LayoutConverter::Scores LayoutConverter::score(
     const CharacterClassifier classifier(primary);
     ClassifiedCharacter character;
     ClassifiedCharacter other;
-    GraphemeCursor cursor(text);
-    std::string_view cluster;
-    char32_t single = 0;
-    std::size_t position = 0;
-    while (position < text.size()) {
-        if (GraphemeCursor::isLoneAscii(text, position)) {
-            ++asciiCounts[static_cast<unsigned char>(text[position++])];
-            continue;
-        }
-        cursor.seek(position);
-        cursor.next(cluster, single);
-        position = cursor.position();
-        classifier.classify(cluster, single, character);
+    const auto countAscii = [&asciiCounts](unsigned char byte) { ++asciiCounts[byte]; };
+    forEachCharacter(text, countAscii, [&](std::string_view unit, char32_t codePoint) {
+        classifier.classify(unit, codePoint, character);
         if (character.whitespace) {
-            continue;
+            return;
         }
         ++scores.counted;
         for (std::size_t i = 0; i < candidates.size(); ++i) {
             if (!views[i].sharesIndex) {
-                CharacterClassifier(candidates[i].characterIndex()).classify(cluster, other);
+                CharacterClassifier(candidates[i].characterIndex()).classify(unit, other);
                 scores.matched[i] += other.typedBy(candidates[i]) ? 1 : 0;
             } else if (views[i].types(character.number)) {
                 ++scores.matched[i];
@@ -182,7 +243,7 @@ LayoutConverter::Scores LayoutConverter::score(
                 scores.matched[i] += character.typedBy(candidates[i]) ? 1 : 0;
             }
         }
-    }
+    });
 
     for (std::size_t byte = 0; byte < asciiCounts.size(); ++byte) {
         if (asciiCounts[byte] == 0 || byte == ' ' || (byte >= 0x09 && byte <= 0x0D)) {
@@ -303,13 +364,6 @@ std::string LayoutConverter::mapValidCharacters(std::string_view text,
         return mapIntoHangul(text, source, target);
     }
     const TargetKeys keys(target);
-    const std::span<const std::int8_t> sourceKeys = source.keysByNumber();
-    const auto keyOf = [&sourceKeys](std::int32_t number) -> std::int8_t {
-        if (number < 0 || static_cast<std::size_t>(number) >= sourceKeys.size()) {
-            return -1;
-        }
-        return sourceKeys[static_cast<std::size_t>(number)];
-    };
     const CharacterClassifier classifier(source.characterIndex());
 
     // What each lone ASCII character becomes, decided once.
@@ -317,40 +371,20 @@ std::string LayoutConverter::mapValidCharacters(std::string_view text,
     ClassifiedCharacter character;
     for (std::size_t byte = 0; byte < ascii.size(); ++byte) {
         const char value = static_cast<char>(byte);
-        classifier.classify(std::string_view(&value, 1), character);
-        const std::int8_t key = character.whitespace ? -1 : keyOf(character.folded);
-        ascii[byte] =
-            key >= 0 ? OutputBuffer::piece(keys.text(key)) : OutputBuffer::piece({&value, 1});
+        OutputBuffer::Piece& piece = ascii[byte];
+        convertCharacter(
+            std::string_view(&value, 1), static_cast<char32_t>(byte), source, classifier, character,
+            [&](std::int8_t key) { piece = OutputBuffer::piece(keys.text(key)); },
+            [&](std::string_view unit) { piece = OutputBuffer::piece(unit); });
     }
 
     OutputBuffer out(text.size() + text.size() / 2);
-    GraphemeCursor cursor(text);
-    std::string_view cluster;
-    char32_t single = 0;
-    std::size_t position = 0;
-    while (position < text.size()) {
-        if (GraphemeCursor::isLoneAscii(text, position)) {
-            out.append(ascii[static_cast<unsigned char>(text[position++])]);
-            continue;
-        }
-        cursor.seek(position);
-        cursor.next(cluster, single);
-        position = cursor.position();
-        classifier.classify(cluster, single, character);
-        if (!character.whitespace) {
-            if (const std::int8_t key = keyOf(character.folded); key >= 0) {
-                keys.append(out, key);
-                continue;
-            }
-            if (!character.pieces.empty() && character.typedBy(source)) {
-                for (const std::int32_t piece : character.pieces) {
-                    keys.append(out, keyOf(piece));
-                }
-                continue;
-            }
-        }
-        out.append(cluster);
-    }
+    const auto appendAscii = [&out, &ascii](unsigned char byte) { out.append(ascii[byte]); };
+    const auto appendKey = [&out, &keys](std::int8_t key) { keys.append(out, key); };
+    const auto appendOther = [&out](std::string_view unit) { out.append(unit); };
+    forEachCharacter(text, appendAscii, [&](std::string_view unit, char32_t codePoint) {
+        convertCharacter(unit, codePoint, source, classifier, character, appendKey, appendOther);
+    });
     return out.take();
 }
 
@@ -371,27 +405,20 @@ std::string LayoutConverter::mapIntoHangul(std::string_view text, const Keyboard
             out += piece;
         }
     };
-    ClassifiedCharacter character;
-    GraphemeCursor cursor(text);
-    std::string_view cluster;
-    while (cursor.next(cluster)) {
-        classifier.classify(cluster, character);
-        if (!character.whitespace) {
-            if (const auto key = source.keyForNumber(character.folded)) {
-                append(keys.text(static_cast<std::int8_t>(key->keyCode * 2 + key->shifted)));
-                continue;
-            }
-            if (!character.pieces.empty() && character.typedBy(source)) {
-                for (const std::int32_t piece : character.pieces) {
-                    const auto key = *source.keyForNumber(piece);
-                    append(keys.text(static_cast<std::int8_t>(key.keyCode * 2 + key.shifted)));
-                }
-                continue;
-            }
-        }
+    const auto appendKey = [&](std::int8_t key) { append(keys.text(key)); };
+    const auto appendOther = [&](std::string_view unit) {
         composer.flush();
-        out += cluster;
-    }
+        out += unit;
+    };
+    ClassifiedCharacter character;
+    const auto convert = [&](std::string_view unit, char32_t codePoint) {
+        convertCharacter(unit, codePoint, source, classifier, character, appendKey, appendOther);
+    };
+    const auto convertAscii = [&](unsigned char byte) {
+        const char value = static_cast<char>(byte);
+        convert(std::string_view(&value, 1), byte);
+    };
+    forEachCharacter(text, convertAscii, convert);
     composer.flush();
     return out;
 }

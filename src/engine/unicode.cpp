@@ -1,13 +1,15 @@
 #include "unicode.h"
 
-#include <cstdint>
-#include <cstring>
-
 #include <unicode/locid.h>
 #include <unicode/normalizer2.h>
 #include <unicode/uchar.h>
 #include <unicode/unistr.h>
 #include <unicode/utf8.h>
+
+#include <cstdint>
+#include <cstring>
+
+#include "code_point_traits.h"
 
 namespace korrelang::engine::unicode {
 
@@ -96,6 +98,24 @@ void appendCodePoint(std::string& out, char32_t codePoint) {
 }
 
 std::string toNFC(std::string_view text) {
+    // Text whose code points are all certainly in NFC, with marks already in canonical order,
+    // needs no normaliser.
+    bool certain = true;
+    uint8_t previousClass = 0;
+    const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
+    const auto length = static_cast<int32_t>(text.size());
+    for (int32_t i = 0; i < length && certain;) {
+        UChar32 c = 0;
+        U8_NEXT_OR_FFFD(bytes, i, length, c);
+        const uint8_t combiningClass = u_getCombiningClass(c);
+        certain = (CodePointTraits::of(static_cast<char32_t>(c)) &
+                   (CodePointTraits::kNotNfc | CodePointTraits::kNfcMaybe)) == 0 &&
+                  (combiningClass == 0 || previousClass <= combiningClass);
+        previousClass = combiningClass;
+    }
+    if (certain) {
+        return std::string(text);
+    }
     UErrorCode status = U_ZERO_ERROR;
     const icu::Normalizer2* nfc = icu::Normalizer2::getNFCInstance(status);
     if (U_FAILURE(status)) {

@@ -223,6 +223,23 @@ TEST(Detection, WhitespaceIsNotCountedAndQuotesAreNotFolded) {
     EXPECT_TRUE(log.contains("   English: 3/4 = 75.0%"));
 }
 
+// Mappings built outside the registry number their characters on their own; scoring them
+// together with catalogue mappings must not mix the numbers up.
+TEST(Detection, MappingsWithTheirOwnIndexScoreCorrectly) {
+    const auto custom = KeyboardMapping::create("custom", "Custom", {"custom"}, false, true,
+                                                {{12, {"ж", "Ж"}}, {13, {"q", "Q"}}});
+    ASSERT_TRUE(custom);
+    const LogCapture log;
+    const auto source =
+        LayoutConverter().detectSource("жжq", {mapping(kEnglish), *custom, mapping(kRussian)});
+    ASSERT_TRUE(source);
+    EXPECT_EQ(source->id(), "custom");
+    EXPECT_TRUE(log.contains("   English: 1/3 = 33.3%"));
+    EXPECT_TRUE(log.contains("   Custom: 3/3 = 100.0%"));
+    EXPECT_TRUE(log.contains("   Russian: 2/3 = 66.7%"));
+    EXPECT_EQ(LayoutConverter().mapCharacters("жQ", *custom, mapping(kEnglish)), "qW");
+}
+
 TEST(Detection, EmptyAfterFiltering) {
     const LogCapture log;
     EXPECT_FALSE(LayoutConverter().detectSource(" \t\n", mappings({kEnglish, kRussian})));
@@ -351,6 +368,26 @@ TEST(Mapping, ClustersConvertCodePointByCodePoint) {
     EXPECT_EQ(converter.mapCharacters("त\u0301", hindi, english), "त\u0301");
     // Decomposed input is compared canonically: e + acute is the French "é" key.
     EXPECT_EQ(converter.mapCharacters("e\u0301", mapping("xkb.fr.French"), english), "2");
+}
+
+// A word typed on a key that gives a mark attaches the mark to the space before it; the space
+// stays and the mark converts.
+TEST(Mapping, MarksAfterWhitespaceConvert) {
+    const LayoutConverter converter;
+    const auto result = converter.convert("ो ूाेू िदी बदह", {kEnglish, "xkb.in.Hindi"}, {}, {});
+    ASSERT_TRUE(result);
+    EXPECT_EQ(result->convertedText, "A test for you");
+    EXPECT_EQ(converter.mapCharacters("a\r\n\u093F", mapping(kEnglish), mapping(kEnglish)),
+              "a\r\n\u093F");
+}
+
+// Keys whose whole text is the character win over keys that type it as part of a longer text.
+TEST(Mapping, WholeKeysWinOverPartsOfLongerTexts) {
+    const LayoutConverter converter;
+    const auto english = mapping(kEnglish);
+    const std::string myanmar = converter.mapCharacters("are", english, mapping("xkb.mm.Myanmar"));
+    EXPECT_EQ(converter.mapCharacters(myanmar, mapping("xkb.mm.Myanmar"), english), "are");
+    EXPECT_EQ(converter.mapCharacters("أ", mapping("xkb.ara.Arabic"), english), "H");
 }
 
 TEST(Mapping, PiecewiseClustersCountForDetection) {

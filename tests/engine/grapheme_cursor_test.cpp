@@ -100,6 +100,22 @@ TEST(GraphemeCursor, InterleavedCursorsDoNotDisturbEachOther) {
     EXPECT_EQ(fromB, (std::vector<std::string>{"👩\u200D💻", "👩\u200D💻"}));
 }
 
+TEST(Unicode, NormalisesToNfc) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"a", "a"},
+        {"e\u0301", "\u00e9"},
+        {"\u00e9", "\u00e9"},
+        {"\u0e01\u0e48\u0e38", "\u0e01\u0e38\u0e48"},  // marks put in canonical order
+        {"\u0e01\u0e38\u0e48", "\u0e01\u0e38\u0e48"},
+        {"\u0958", "\u0915\u093c"},                     // excluded from composition
+        {"\u212b", "\u00c5"},                            // a singleton
+        {"\u1100\u1161", "\uac00"},                      // conjoining jamo compose
+    };
+    for (const auto& [text, expected] : cases) {
+        EXPECT_EQ(unicode::toNFC(text), expected) << ::testing::PrintToString(text);
+    }
+}
+
 TEST(Unicode, ValidatesUtf8) {
     const std::vector<std::pair<std::string, bool>> cases = {
         {"", true},

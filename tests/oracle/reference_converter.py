@@ -53,6 +53,19 @@ def clusters(text):
     return out
 
 
+def units(text):
+    """The characters conversion works on: grapheme clusters, except that whitespace carrying
+    marks splits into the whitespace and the clusters of what follows it."""
+    out = []
+    for c in clusters(text):
+        if len(c) > 1 and is_whitespace(c):
+            out.append(c[0])
+            out.extend(clusters(c[1:]))
+        else:
+            out.append(c)
+    return out
+
+
 def is_whitespace(cluster):
     return bool(cluster) and icu.Char.hasBinaryProperty(cluster[0], _WHITE_SPACE)
 
@@ -329,13 +342,19 @@ class KeyboardMapping:
         self.is_case_sensitive = entry.is_case_sensitive
         self.key_map = dict(entry.key_map)
         self.char_to_key = {}  # NFC character -> (key code, shifted)
-        for code in KEY_ORDER:
-            normal, shifted = self.key_map[code]
-            for text, is_shifted in ((normal, False), (shifted, True)):
-                for ch in clusters(text):
-                    if is_whitespace(ch):
+        # Texts that are one character claim first; ligatures and multi-part signs only get
+        # what no key types on its own.
+        for single_round in (True, False):
+            for code in KEY_ORDER:
+                normal, shifted = self.key_map[code]
+                for text, is_shifted in ((normal, False), (shifted, True)):
+                    chars = clusters(text)
+                    if (len(chars) == 1) != single_round:
                         continue
-                    self.char_to_key.setdefault(nfc(ch), (code, is_shifted))
+                    for ch in chars:
+                        if is_whitespace(ch):
+                            continue
+                        self.char_to_key.setdefault(nfc(ch), (code, is_shifted))
         # Every non-whitespace character indexed is also typeable, so the two sets agree.
         self.character_set = frozenset(self.char_to_key)
 
@@ -434,13 +453,13 @@ def is_matched(cluster, mapping):
 
 
 def score(text, mapping):
-    chars = [c for c in clusters(text) if not is_whitespace(c)]
+    chars = [c for c in units(text) if not is_whitespace(c)]
     matched = sum(1 for c in chars if is_matched(c, mapping))
     return matched, len(chars)
 
 
 def detect_source(text, candidates):
-    chars = [c for c in clusters(text) if not is_whitespace(c)]
+    chars = [c for c in units(text) if not is_whitespace(c)]
     n = len(chars)
     if n == 0:
         return None
@@ -502,7 +521,7 @@ def map_characters(text, source, target):
             end_run()
             out.append(produced)
 
-    for c in clusters(text):
+    for c in units(text):
         folded = QUOTE_FOLDING.get(nfc(c), c)
         key = source.char_to_key.get(nfc(folded))
         if key is not None and key[0] in target.key_map:

@@ -65,6 +65,11 @@ class DerivedIndex(unittest.TestCase):
         self.assertEqual(REGISTRY.by_id['icelandic'].char_to_key["'"], (30, False))
         self.assertEqual(REGISTRY.by_id['kurdish-kurmanji'].char_to_key['<'], (50, False))
 
+    def test_whole_key_text_wins_over_part_of_a_longer_one(self):
+        self.assertEqual(REGISTRY.by_id['arabic'].char_to_key['\u0623'], (4, True))
+        self.assertEqual(REGISTRY.by_id['arabic'].char_to_key['\u0622'], (45, True))
+        self.assertEqual(REGISTRY.by_id['myanmar'].char_to_key['\u102C'], (0, False))
+
     def test_unshifted_text_wins_within_a_key(self):
         self.assertEqual(REGISTRY.by_id['hebrew'].char_to_key['ש'], (0, False))
         self.assertEqual(REGISTRY.by_id['korean'].char_to_key['ㅛ'], (16, False))
@@ -189,6 +194,10 @@ class Conversion(unittest.TestCase):
 
 
 class CombiningMarks(unittest.TestCase):
+    def test_marks_after_a_space_convert(self):
+        got = convert('ो ूाेू िदी बदह', ['xkb.us.English', 'xkb.in.Hindi'])
+        self.assertEqual(got['convertedText'], 'A test for you')
+
     def test_hindi_clusters_convert_key_by_key(self):
         got = convert('नमस्ते', ['xkb.in.Hindi', 'xkb.us.English'])
         self.assertEqual(got['convertedText'], 'Vcmdls')
