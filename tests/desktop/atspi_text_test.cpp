@@ -120,7 +120,7 @@ TEST_F(AtspiTextTest, AHungApplicationTimesOutInsteadOfBlocking) {
     const auto element = field();
     ASSERT_NE(element, nullptr);
 
-    ::kill(static_cast<pid_t>(editor.pid()), SIGSTOP);
+    ASSERT_TRUE(testing::stopOutsideServerGrab(editor.pid()));
     const auto started = std::chrono::steady_clock::now();
     EXPECT_EQ(element->value().code, AccessCode::timedOut);
     const auto first = std::chrono::duration_cast<std::chrono::milliseconds>(

@@ -7,6 +7,10 @@
 // X11
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
+#include <poll.h>
+#include <xcb/xcb.h>
+
+#include <cstdlib>
 
 #include "desktop_harness.h"
 
@@ -106,6 +110,38 @@ void Mousepad::type(const std::string& text) const {
 
 void Mousepad::key(const std::string& chord) const {
     runProgram("xdotool", {"key", "--clearmodifiers", QString::fromStdString(chord)});
+}
+
+bool xServerResponds(std::chrono::milliseconds limit) {
+    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+    if (xcb_connection_has_error(connection) != 0) {
+        xcb_disconnect(connection);
+        return false;
+    }
+    const auto cookie = xcb_get_input_focus(connection);
+    xcb_flush(connection);
+    // Wait for the reply on the socket ourselves: xcb would wait for ever.
+    pollfd socket{xcb_get_file_descriptor(connection), POLLIN, 0};
+    const bool answered = ::poll(&socket, 1, static_cast<int>(limit.count())) > 0;
+    if (answered) {
+        std::free(xcb_get_input_focus_reply(connection, cookie, nullptr));
+    }
+    xcb_disconnect(connection);
+    return answered;
+}
+
+bool stopOutsideServerGrab(qint64 pid) {
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        ::kill(static_cast<pid_t>(pid), SIGSTOP);
+        if (xServerResponds(std::chrono::milliseconds(300))) {
+            return true;
+        }
+        // Caught inside a grab: let it finish and try again.
+        ::kill(static_cast<pid_t>(pid), SIGCONT);
+        waitUntil([] { return xServerResponds(std::chrono::milliseconds(300)); },
+                  std::chrono::seconds(5));
+    }
+    return false;
 }
 
 void tapKey(unsigned keycode, const std::vector<unsigned>& modifiers) {

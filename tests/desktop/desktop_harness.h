@@ -61,6 +61,14 @@ private:
 /// The id of the active window as xdotool prints it, or empty.
 std::string activeWindow();
 
+/// Whether the X server answers a request within `limit`. It does not while a client holds a
+/// server grab, as a stopped client caught in the middle of one does for ever.
+bool xServerResponds(std::chrono::milliseconds limit);
+
+/// Stops `pid` (SIGSTOP) at a moment when it holds no server grab, so that only the process hangs
+/// and not the whole display. Returns false when no such moment came.
+bool stopOutsideServerGrab(qint64 pid);
+
 /// Presses and releases one key by its X keycode with XTest, holding `modifiers` (X keycodes)
 /// around it: a person typing on whatever layout is active, unlike `xdotool type`, which sends
 /// characters.
