@@ -184,7 +184,10 @@ TEST(TelemetryManager, KeepsSignalsThroughARefusedConnectionAndATimeOut) {
     ASSERT_TRUE(server.isListening());
     server.script({0});
     ASSERT_TRUE(waitUntil([&] { return server.requests().size() >= 2; }));
-    EXPECT_EQ(server.receivedTypes(), (QStringList{"a", "a"}));
+    // The same signal each time; a slow machine may time out the answered request once more.
+    const QStringList received = server.receivedTypes();
+    EXPECT_GE(received.size(), 2);
+    EXPECT_EQ(received.count(QStringLiteral("a")), received.size());
 }
 
 TEST(TelemetryManager, ABatchUnansweredAtExitIsKept) {
