@@ -51,6 +51,18 @@ TEST(KeyCodeTable, KnownPositions) {
     }
 }
 
+TEST(KeyCodeTable, FunctionKeysForRecordedShortcutsComeBack) {
+    // F1–F20 in order, as virtual key codes, and their evdev keycodes.
+    const KeyCode functionKeys[] = {122, 120, 99,  118, 96,  97,  98, 100, 101, 109,
+                                    103, 111, 105, 107, 113, 106, 64, 79,  80,  90};
+    const XKeycode xKeycodes[] = {67, 68, 69,  70,  71,  72,  73,  74,  75,  76,
+                                  95, 96, 191, 192, 193, 194, 195, 196, 197, 198};
+    for (std::size_t i = 0; i < std::size(functionKeys); ++i) {
+        EXPECT_EQ(KeyCodeTable::toX(functionKeys[i]), xKeycodes[i]) << "F" << i + 1;
+        EXPECT_EQ(KeyCodeTable::fromX(xKeycodes[i]), functionKeys[i]) << "F" << i + 1;
+    }
+}
+
 TEST(KeyCodeTable, UnknownCodesHaveNoKey) {
     EXPECT_EQ(KeyCodeTable::toX(52), std::nullopt);  // no key has this code
     EXPECT_EQ(KeyCodeTable::toX(999), std::nullopt);

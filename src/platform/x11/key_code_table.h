@@ -14,8 +14,8 @@ using XKeycode = std::uint8_t;
 /// The one translation between the program's virtual key codes and X keycodes.
 ///
 /// Covers the 47 character keys, the ISO key left of Z, Return, Tab, Space, Backspace, Escape,
-/// the modifiers, the arrows and the navigation block; function keys are left out because no
-/// shortcut or intent uses them. Command maps to the Super keys.
+/// the modifiers, the arrows, the navigation block and F1–F20 (which the shortcut recorder
+/// accepts). Command maps to the Super keys.
 class KeyCodeTable {
 public:
     static std::optional<XKeycode> toX(KeyCode key);
