@@ -28,6 +28,7 @@
 #include "service/hotkey_service.h"
 #include "settings/autostart_login_item.h"
 #include "settings/settings.h"
+#include "shortcuts/desktop_shortcuts.h"
 #include "shortcuts/global_shortcuts.h"
 #include "shortcuts/hot_key_probe.h"
 #include "shortcuts/recorder_control.h"
@@ -114,7 +115,8 @@ int runService(int argc, char** argv) {
         shortcuts::RecorderControl::Host{
             [&] { platform.workspace.beep(); },
             [&](const shortcuts::Shortcut& shortcut) {
-                return shortcuts::HotKeyProbe::isTaken(platform.hotKeys, shortcut);
+                return shortcuts::HotKeyProbe::isTaken(platform.hotKeys, shortcut) ||
+                       shortcuts::DesktopShortcuts::contains(shortcut);
             },
             [](const QString& message, const QString& informative) {
                 QMessageBox box(QMessageBox::Warning, QStringLiteral("Korrelang"), message);

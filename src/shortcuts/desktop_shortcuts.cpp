@@ -1,0 +1,212 @@
+#include "desktop_shortcuts.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <string>
+#include <utility>
+
+#include "engine/keyboard_mapping_registry.h"
+#include "platform/key_codes.h"
+
+namespace korrelang::shortcuts {
+
+namespace {
+
+namespace Modifier = platform::HotKeyModifier;
+
+// Schemas that hold GNOME's own key bindings.
+constexpr std::array<const char*, 5> kGnomeSchemas = {
+    "org.gnome.desktop.wm.keybindings", "org.gnome.shell.keybindings",
+    "org.gnome.mutter.keybindings", "org.gnome.mutter.wayland.keybindings",
+    "org.gnome.settings-daemon.plugins.media-keys"};
+
+std::string lower(std::string_view text) {
+    std::string out(text);
+    std::transform(out.begin(), out.end(), out.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return out;
+}
+
+// Key names of GTK (keysym names) and KDE, lower-cased, that are not a single character.
+std::optional<platform::KeyCode> namedKey(const std::string& name) {
+    static const std::array<std::pair<const char*, platform::KeyCode>, 45> kNames{{
+        {"space", 49},       {"return", 36},       {"enter", 36},      {"tab", 48},
+        {"escape", 53},      {"esc", 53},          {"backspace", 51},  {"delete", 117},
+        {"del", 117},        {"home", 115},        {"end", 119},       {"page_up", 116},
+        {"prior", 116},      {"pgup", 116},        {"page_down", 121}, {"next", 121},
+        {"pgdown", 121},     {"left", 123},        {"right", 124},     {"up", 126},
+        {"down", 125},       {"grave", 50},        {"minus", 27},      {"equal", 24},
+        {"bracketleft", 33}, {"bracketright", 30}, {"backslash", 42},  {"semicolon", 41},
+        {"apostrophe", 39},  {"comma", 43},        {"period", 47},     {"slash", 44},
+        {"f1", 122},         {"f2", 120},          {"f3", 99},         {"f4", 118},
+        {"f5", 96},          {"f6", 97},           {"f7", 98},         {"f8", 100},
+        {"f9", 101},         {"f10", 109},         {"f11", 103},       {"f12", 111},
+        {"insert", 114},
+    }};
+    for (const auto& [candidate, key] : kNames) {
+        if (name == candidate) {
+            return key;
+        }
+    }
+    return std::nullopt;
+}
+
+// The key a name stands for: a named key, or the key that types the character on a US keyboard.
+std::optional<platform::KeyCode> keyFor(std::string_view name) {
+    const std::string lowered = lower(name);
+    if (const auto key = namedKey(lowered)) {
+        return key;
+    }
+    if (lowered.size() != 1) {
+        return std::nullopt;
+    }
+    static const auto english =
+        engine::KeyboardMappingRegistry::shared().mappingFor("xkb.us.English");
+    const auto position = english ? english->keyFor(lowered) : std::nullopt;
+    if (!position) {
+        return std::nullopt;
+    }
+    return position->keyCode;
+}
+
+std::optional<std::uint32_t> modifierFor(std::string_view name) {
+    const std::string lowered = lower(name);
+    if (lowered == "primary" || lowered == "control" || lowered == "ctrl") {
+        return Modifier::control;
+    }
+    if (lowered == "shift") {
+        return Modifier::shift;
+    }
+    if (lowered == "alt" || lowered == "mod1") {
+        return Modifier::option;
+    }
+    if (lowered == "super" || lowered == "mod4" || lowered == "meta" || lowered == "win") {
+        return Modifier::command;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<Shortcut> DesktopShortcuts::fromGtkAccelerator(std::string_view accelerator) {
+    std::uint32_t modifiers = 0;
+    while (!accelerator.empty() && accelerator.front() == '<') {
+        const auto close = accelerator.find('>');
+        if (close == std::string_view::npos) {
+            return std::nullopt;
+        }
+        const auto modifier = modifierFor(accelerator.substr(1, close - 1));
+        if (!modifier) {
+            return std::nullopt;
+        }
+        modifiers |= *modifier;
+        accelerator.remove_prefix(close + 1);
+    }
+    const auto key = keyFor(accelerator);
+    if (!key) {
+        return std::nullopt;
+    }
+    return Shortcut{*key, modifiers};
+}
+
+std::optional<Shortcut> DesktopShortcuts::fromKdeShortcut(std::string_view text) {
+    std::uint32_t modifiers = 0;
+    // The key is the last part; a "+" key is written "Ctrl++".
+    while (true) {
+        const auto plus = text.find('+');
+        if (plus == std::string_view::npos || plus + 1 == text.size()) {
+            break;
+        }
+        const auto modifier = modifierFor(text.substr(0, plus));
+        if (!modifier) {
+            return std::nullopt;
+        }
+        modifiers |= *modifier;
+        text.remove_prefix(plus + 1);
+    }
+    const auto key = keyFor(text);
+    if (!key) {
+        return std::nullopt;
+    }
+    return Shortcut{*key, modifiers};
+}
+
+std::vector<Shortcut> DesktopShortcuts::fromGsettingsListing(const QString& listing) {
+    std::vector<Shortcut> shortcuts;
+    static const QRegularExpression quoted(QStringLiteral("'([^']*)'"));
+    for (const QString& line : listing.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        auto matches = quoted.globalMatch(line);
+        while (matches.hasNext()) {
+            const std::string accelerator = matches.next().captured(1).toStdString();
+            if (const auto shortcut = fromGtkAccelerator(accelerator)) {
+                shortcuts.push_back(*shortcut);
+            }
+        }
+    }
+    return shortcuts;
+}
+
+std::vector<Shortcut> DesktopShortcuts::fromKdeConfig(const QString& contents) {
+    // Entries read "action=active shortcuts,default shortcuts,description"; several shortcuts
+    // of one action are separated by tabs, and "none" means none.
+    std::vector<Shortcut> shortcuts;
+    for (const QString& line : contents.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        if (line.startsWith(QLatin1Char('[')) || line.startsWith(QLatin1Char('_'))) {
+            continue;
+        }
+        const auto equals = line.indexOf(QLatin1Char('='));
+        if (equals < 0) {
+            continue;
+        }
+        const QString active = line.mid(equals + 1).section(QLatin1Char(','), 0, 0);
+        for (const QString& text : active.split(QLatin1Char('\t'), Qt::SkipEmptyParts)) {
+            if (const auto shortcut = fromKdeShortcut(text.trimmed().toStdString())) {
+                shortcuts.push_back(*shortcut);
+            }
+        }
+    }
+    return shortcuts;
+}
+
+std::vector<Shortcut> DesktopShortcuts::read() {
+    std::vector<Shortcut> shortcuts;
+    const QString gsettings = QStandardPaths::findExecutable(QStringLiteral("gsettings"));
+    if (!gsettings.isEmpty()) {
+        for (const char* schema : kGnomeSchemas) {
+            QProcess process;
+            process.start(gsettings,
+                          {QStringLiteral("list-recursively"), QString::fromLatin1(schema)});
+            if (!process.waitForFinished(1000)) {
+                process.kill();
+                process.waitForFinished(100);
+                continue;
+            }
+            if (process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0) {
+                const auto found =
+                    fromGsettingsListing(QString::fromUtf8(process.readAllStandardOutput()));
+                shortcuts.insert(shortcuts.end(), found.begin(), found.end());
+            }
+        }
+    }
+    const QString configDir =
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    QFile kde(QDir(configDir).filePath(QStringLiteral("kglobalshortcutsrc")));
+    if (kde.open(QIODevice::ReadOnly)) {
+        const auto found = fromKdeConfig(QString::fromUtf8(kde.readAll()));
+        shortcuts.insert(shortcuts.end(), found.begin(), found.end());
+    }
+    return shortcuts;
+}
+
+bool DesktopShortcuts::contains(const Shortcut& shortcut) {
+    const auto shortcuts = read();
+    return std::find(shortcuts.begin(), shortcuts.end(), shortcut) != shortcuts.end();
+}
+
+}  // namespace korrelang::shortcuts
