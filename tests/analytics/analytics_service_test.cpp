@@ -9,12 +9,14 @@
 
 #include "analytics/os_release.h"
 #include "engine/log_sink.h"
-#include "http_test_server.h"
 #include "settings/settings.h"
+#include "support/http_test_server.h"
 #include "telemetry_test_support.h"
 
 namespace korrelang::analytics {
 namespace {
+
+using testing::HttpTestServer;
 
 using Parameters = QMap<QString, QString>;
 

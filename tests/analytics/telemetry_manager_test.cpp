@@ -12,11 +12,13 @@
 #include <QTcpServer>
 
 #include "analytics/signal_manager.h"
-#include "http_test_server.h"
+#include "support/http_test_server.h"
 #include "telemetry_test_support.h"
 
 namespace korrelang::analytics {
 namespace {
+
+using testing::HttpTestServer;
 
 QStringList numbered(const QString& prefix, int count) {
     QStringList names;

@@ -7,16 +7,16 @@
 #include <QTest>
 #include <QUrlQuery>
 
-#include "local_http_server.h"
 #include "settings_test_bench.h"
+#include "support/http_test_server.h"
 #include "ui/relative_time.h"
 
 namespace korrelang::ui {
 namespace {
 
-using HttpTestServer = LocalHttpServer;
+using testing::HttpTestServer;
 
-QUrl endpoint(const LocalHttpServer& server, const char* path) {
+QUrl endpoint(const HttpTestServer& server, const char* path) {
     return QUrl(server.baseURL() + QLatin1String(path));
 }
 
@@ -67,7 +67,7 @@ TEST(FeedbackForm, PostsOnceAndOnlyASuccessStatusCountsAsSent) {
         EXPECT_EQ(form.message(), QStringLiteral("Tom & Jerry = friends"));
 
         ASSERT_EQ(server.requests().size(), 1);
-        const LocalHttpServer::Request& request = server.requests().front();
+        const HttpTestServer::Request& request = server.requests().front();
         EXPECT_EQ(request.method, "POST");
         EXPECT_EQ(request.path, "/forms/d/e/test/formResponse");
         EXPECT_EQ(request.headers.value("content-type"), "application/x-www-form-urlencoded");

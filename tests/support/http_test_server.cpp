@@ -3,7 +3,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-namespace korrelang::analytics {
+namespace korrelang::testing {
 
 QJsonArray HttpTestServer::Request::signalBodies() const {
     return QJsonDocument::fromJson(body).array();
@@ -76,13 +76,15 @@ void HttpTestServer::readFrom(QTcpSocket* socket) {
     buffer.clear();
     m_requests.append(request);
 
-    const int status = m_statuses.isEmpty() ? 200 : m_statuses.takeFirst();
+    const bool scripted = !m_statuses.isEmpty();
+    const int status = scripted ? m_statuses.takeFirst() : m_status;
+    const QByteArray body = scripted ? QByteArray() : m_body;
     if (status != 0) {
-        socket->write("HTTP/1.1 " + QByteArray::number(status) +
-                      " Scripted\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
+        socket->write("HTTP/1.1 " + QByteArray::number(status) + " Scripted\r\nContent-Length: " +
+                      QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
         socket->disconnectFromHost();
     }
     emit requestReceived();
 }
 
-}  // namespace korrelang::analytics
+}  // namespace korrelang::testing
