@@ -14,6 +14,7 @@
 #include "engine/unicode.h"
 #include "json_writer.h"
 #include "keyboards/keyboard_listing.h"
+#include "spelling/spelling_dictionaries.h"
 
 namespace korrelang::cli {
 
@@ -54,6 +55,8 @@ constexpr const char* kConvertHelp =
     "                            enabled on the desktop (see 'korrelang keyboards')\n"
     "  -a, --active=ID           the keyboard active while typing; preferred as the target\n"
     "  -p, --preferred=LAYOUT    convert to this catalogue layout (see 'korrelang layouts')\n"
+    "  -n, --no-dictionaries     choose the layout by the rules alone, without reading the\n"
+    "                            candidate results as words of their languages\n"
     "  -j, --json                print a JSON object with the text, languages and layouts\n"
     "  -v, --verbose             print the diagnostic log to standard error\n"
     "  -h, --help                display this help and exit\n"
@@ -193,6 +196,7 @@ int runConvert(const std::vector<std::string>& args, std::istream& in, std::ostr
     std::optional<std::string> preferred;
     bool json = false;
     bool verbose = false;
+    bool dictionaries = true;
     std::vector<std::string> words;
     bool optionsEnded = false;
     for (std::size_t i = 1; i < args.size(); ++i) {
@@ -215,6 +219,10 @@ int runConvert(const std::vector<std::string>& args, std::istream& in, std::ostr
         }
         if (arg == "-v" || arg == "--verbose") {
             verbose = true;
+            continue;
+        }
+        if (arg == "-n" || arg == "--no-dictionaries") {
+            dictionaries = false;
             continue;
         }
         bool missing = false;
@@ -258,7 +266,18 @@ int runConvert(const std::vector<std::string>& args, std::istream& in, std::ostr
     }
 
     const CommandLog log(err, verbose);
-    const auto result = engine::LayoutConverter().convert(text, layouts, active, preferred);
+    std::optional<spelling::SpellingDictionaries> spelling;
+    if (dictionaries) {
+        spelling.emplace();
+        std::vector<std::string> ids;
+        for (const KeyboardMapping& mapping :
+             KeyboardMappingRegistry::shared().mappingsFor(layouts)) {
+            ids.push_back(mapping.id());
+        }
+        spelling->load(ids);
+    }
+    const auto result = engine::LayoutConverter(spelling ? &*spelling : nullptr)
+                            .convert(text, layouts, active, preferred);
     if (!result) {
         return 1;
     }
