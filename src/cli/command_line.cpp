@@ -120,6 +120,27 @@ std::vector<std::string> splitList(const std::string& list) {
     return items;
 }
 
+// The dictionaries of the given layouts, loaded when the converter first asks: most conversions
+// (two layouts, one that types the text) never do.
+class DictionariesOnDemand final : public engine::WordScorer {
+public:
+    explicit DictionariesOnDemand(std::vector<std::string> ids) : m_ids(std::move(ids)) {}
+    bool covers(std::string_view mappingID) const override { return loaded().covers(mappingID); }
+    bool isWord(std::string_view mappingID, std::string_view word) const override {
+        return loaded().isWord(mappingID, word);
+    }
+
+private:
+    const spelling::SpellingDictionaries& loaded() const {
+        std::call_once(m_once, [this] { m_dictionaries.load(m_ids); });
+        return m_dictionaries;
+    }
+
+    std::vector<std::string> m_ids;
+    mutable std::once_flag m_once;
+    mutable spelling::SpellingDictionaries m_dictionaries;
+};
+
 // Routes the engine's log: everything under --verbose, otherwise the failure reason only.
 class CommandLog {
 public:
@@ -266,15 +287,14 @@ int runConvert(const std::vector<std::string>& args, std::istream& in, std::ostr
     }
 
     const CommandLog log(err, verbose);
-    std::optional<spelling::SpellingDictionaries> spelling;
+    std::optional<DictionariesOnDemand> spelling;
     if (dictionaries) {
-        spelling.emplace();
         std::vector<std::string> ids;
         for (const KeyboardMapping& mapping :
              KeyboardMappingRegistry::shared().mappingsFor(layouts)) {
             ids.push_back(mapping.id());
         }
-        spelling->load(ids);
+        spelling.emplace(std::move(ids));
     }
     const auto result = engine::LayoutConverter(spelling ? &*spelling : nullptr)
                             .convert(text, layouts, active, preferred);

@@ -392,13 +392,9 @@ std::optional<LayoutConverter::Pick> LayoutConverter::pickBySpelling(
     std::string_view text, const Scores& scores, const std::vector<KeyboardMapping>& candidates,
     const KeyboardMapping& detected, const std::optional<std::string>& activeLayoutID,
     const std::optional<std::string>& preferredTargetID) const {
-    if (m_words == nullptr ||
-        std::none_of(candidates.begin(), candidates.end(),
-                     [this](const auto& candidate) { return m_words->covers(candidate.id()); })) {
+    if (m_words == nullptr) {
         return std::nullopt;
     }
-    const bool logging = LogSink::active();
-
     // Every layout that types the text as well as the detected one could have typed it.
     std::vector<KeyboardMapping> sources;
     const std::size_t bestMatched = *std::max_element(scores.matched.begin(), scores.matched.end());
@@ -407,7 +403,20 @@ std::optional<LayoutConverter::Pick> LayoutConverter::pickBySpelling(
             sources.push_back(candidates[i]);
         }
     }
+    // A single source with a single target, or with the preferred one, leaves nothing to
+    // choose; the words are asked for only when there is a choice.
+    const bool preferredIsCandidate =
+        preferredTargetID &&
+        std::any_of(candidates.begin(), candidates.end(),
+                    [&](const auto& candidate) { return candidate.id() == *preferredTargetID; });
+    if (sources.size() * (candidates.size() - 1) < 2 ||
+        (preferredIsCandidate && sources.size() == 1) ||
+        std::none_of(candidates.begin(), candidates.end(),
+                     [this](const auto& candidate) { return m_words->covers(candidate.id()); })) {
+        return std::nullopt;
+    }
     sources = activeFirst(std::move(sources), activeLayoutID);
+    const bool logging = LogSink::active();
 
     struct Judged {
         std::size_t source = 0;
@@ -476,9 +485,6 @@ std::optional<LayoutConverter::Pick> LayoutConverter::pickBySpelling(
             }
             return Pick{sources[chosen], *preferred};
         }
-    }
-    if (sources.size() * (candidates.size() - 1) < 2) {
-        return std::nullopt;  // a single target: nothing to choose
     }
 
     // Each target's best result over the possible sources (ties: the earlier source). Two
