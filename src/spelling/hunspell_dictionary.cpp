@@ -3,7 +3,7 @@
 #include <unicode/ucnv.h>
 #include <unicode/unistr.h>
 
-#include <cstdio>
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <hunspell/hunspell.hxx>

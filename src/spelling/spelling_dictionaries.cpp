@@ -83,7 +83,7 @@ void SpellingDictionaries::load(const std::vector<std::string>& mappingIDs) {
         if (base.empty()) {
             log("📖 Spelling: no dictionary for " + id + " - the usual rules choose it");
             const std::unique_lock lock(m_mutex);
-            m_missing[id] = true;
+            m_missing.insert(id);
             continue;
         }
         std::shared_ptr<const HunspellDictionary> dictionary;
@@ -98,7 +98,7 @@ void SpellingDictionaries::load(const std::vector<std::string>& mappingIDs) {
             dictionary = HunspellDictionary::load(base);
             if (!dictionary) {
                 const std::unique_lock lock(m_mutex);
-                m_missing[id] = true;
+                m_missing.insert(id);
                 continue;
             }
             const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(

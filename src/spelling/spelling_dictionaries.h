@@ -6,6 +6,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <set>
 #include <shared_mutex>
 #include <string>
 #include <string_view>
@@ -65,7 +66,7 @@ private:
     mutable std::shared_mutex m_mutex;
     std::map<std::string, std::shared_ptr<const HunspellDictionary>, std::less<>> m_byMapping;
     std::map<std::string, std::shared_ptr<const HunspellDictionary>, std::less<>> m_byBase;
-    std::map<std::string, bool, std::less<>> m_missing;  // ids without a dictionary, logged once
+    std::set<std::string, std::less<>> m_missing;  // ids without a dictionary, logged once
 
     std::mutex m_queueMutex;
     std::condition_variable m_queueChanged;
