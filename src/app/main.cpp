@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QQuickWindow>
 #include <QSGRendererInterface>
+#include <QTimer>
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -32,6 +33,7 @@
 #include "shortcuts/global_shortcuts.h"
 #include "shortcuts/hot_key_probe.h"
 #include "shortcuts/recorder_control.h"
+#include "spelling_loader.h"
 #include "termination_signals.h"
 #include "ui/first_launch_view_model.h"
 #include "ui/screen_services.h"
@@ -42,6 +44,8 @@
 namespace {
 
 using namespace korrelang;
+
+constexpr int kSpellingLoadDelay = 2000;  // milliseconds
 
 QStringList toQt(const std::vector<keyboards::KeyboardLayout>& layouts) {
     QStringList ids;
@@ -97,7 +101,10 @@ int runService(int argc, char** argv) {
     app::AnalyticsConversionEvents events(analytics);
     app::MessageBoxAlerts alerts;
     service::SystemClock clock;
+    // Before the service, which uses it until the service's worker has stopped.
+    app::SpellingLoader spelling(settings);
     service::HotkeyService hotkeys(platform, settings, events, alerts, clock);
+    hotkeys.setWordScorer(&spelling.dictionaries());
 
     shortcuts::GlobalShortcuts shortcuts(settings.path(), platform.hotKeys, platform.inputSources);
     const shortcuts::Name toggleConversion = shortcuts::Name::toggleConversion();
@@ -190,6 +197,8 @@ int runService(int argc, char** argv) {
     delegate.applicationDidFinishLaunching();
     std::printf("✅ Korrelang is running\n");
     std::fflush(stdout);
+    // The dictionaries wait until start-up is over; presses until then use the rules alone.
+    QTimer::singleShot(kSpellingLoadDelay, &spelling, [&spelling] { spelling.start(); });
 
     const int status = application.exec();
     settings.setCapitalizationMonitor(nullptr);

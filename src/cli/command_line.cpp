@@ -14,6 +14,7 @@
 #include "engine/unicode.h"
 #include "json_writer.h"
 #include "keyboards/keyboard_listing.h"
+#include "spelling/spelling_dictionaries.h"
 
 namespace korrelang::cli {
 
@@ -54,6 +55,8 @@ constexpr const char* kConvertHelp =
     "                            enabled on the desktop (see 'korrelang keyboards')\n"
     "  -a, --active=ID           the keyboard active while typing; preferred as the target\n"
     "  -p, --preferred=LAYOUT    convert to this catalogue layout (see 'korrelang layouts')\n"
+    "  -n, --no-dictionaries     choose the layout by the rules alone, without reading the\n"
+    "                            candidate results as words of their languages\n"
     "  -j, --json                print a JSON object with the text, languages and layouts\n"
     "  -v, --verbose             print the diagnostic log to standard error\n"
     "  -h, --help                display this help and exit\n"
@@ -116,6 +119,27 @@ std::vector<std::string> splitList(const std::string& list) {
     }
     return items;
 }
+
+// The dictionaries of the given layouts, loaded when the converter first asks: most conversions
+// (two layouts, one that types the text) never do.
+class DictionariesOnDemand final : public engine::WordScorer {
+public:
+    explicit DictionariesOnDemand(std::vector<std::string> ids) : m_ids(std::move(ids)) {}
+    bool covers(std::string_view mappingID) const override { return loaded().covers(mappingID); }
+    bool isWord(std::string_view mappingID, std::string_view word) const override {
+        return loaded().isWord(mappingID, word);
+    }
+
+private:
+    const spelling::SpellingDictionaries& loaded() const {
+        std::call_once(m_once, [this] { m_dictionaries.load(m_ids); });
+        return m_dictionaries;
+    }
+
+    std::vector<std::string> m_ids;
+    mutable std::once_flag m_once;
+    mutable spelling::SpellingDictionaries m_dictionaries;
+};
 
 // Routes the engine's log: everything under --verbose, otherwise the failure reason only.
 class CommandLog {
@@ -193,6 +217,7 @@ int runConvert(const std::vector<std::string>& args, std::istream& in, std::ostr
     std::optional<std::string> preferred;
     bool json = false;
     bool verbose = false;
+    bool dictionaries = true;
     std::vector<std::string> words;
     bool optionsEnded = false;
     for (std::size_t i = 1; i < args.size(); ++i) {
@@ -215,6 +240,10 @@ int runConvert(const std::vector<std::string>& args, std::istream& in, std::ostr
         }
         if (arg == "-v" || arg == "--verbose") {
             verbose = true;
+            continue;
+        }
+        if (arg == "-n" || arg == "--no-dictionaries") {
+            dictionaries = false;
             continue;
         }
         bool missing = false;
@@ -258,7 +287,17 @@ int runConvert(const std::vector<std::string>& args, std::istream& in, std::ostr
     }
 
     const CommandLog log(err, verbose);
-    const auto result = engine::LayoutConverter().convert(text, layouts, active, preferred);
+    std::optional<DictionariesOnDemand> spelling;
+    if (dictionaries) {
+        std::vector<std::string> ids;
+        for (const KeyboardMapping& mapping :
+             KeyboardMappingRegistry::shared().mappingsFor(layouts)) {
+            ids.push_back(mapping.id());
+        }
+        spelling.emplace(std::move(ids));
+    }
+    const auto result = engine::LayoutConverter(spelling ? &*spelling : nullptr)
+                            .convert(text, layouts, active, preferred);
     if (!result) {
         return 1;
     }

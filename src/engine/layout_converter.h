@@ -8,6 +8,7 @@
 #include "conversion_result.h"
 #include "keyboard_mapping.h"
 #include "keyboard_mapping_registry.h"
+#include "word_scorer.h"
 
 namespace korrelang::engine {
 
@@ -21,11 +22,18 @@ namespace korrelang::engine {
 /// - a Hangul syllable or compound jamo, as the jamo keys that type it.
 /// Such characters also count as typed by that layout when the source is detected. Text
 /// converted to Korean is composed back into Hangul syllables.
+///
+/// Given a WordScorer, the converter also reads the candidate results as words when the rules
+/// alone would guess: see convert().
 class LayoutConverter {
 public:
     explicit LayoutConverter(
         const KeyboardMappingRegistry& registry = KeyboardMappingRegistry::shared())
         : m_registry(registry) {}
+    /// `words` may be null (the rules alone decide) and must outlive the converter.
+    explicit LayoutConverter(const WordScorer* words, const KeyboardMappingRegistry& registry =
+                                                          KeyboardMappingRegistry::shared())
+        : m_registry(registry), m_words(words) {}
 
     /// Converts `text` (UTF-8) from the selected layout it was typed in to the one the user
     /// meant. `layouts` are input-source identifiers in the user's order; `activeLayoutID` is
@@ -33,6 +41,15 @@ public:
     /// (when cycling). Returns nothing, after a "FAIL: " log line, when fewer than two selected
     /// languages are recognised, no layout types more than half of the text's non-whitespace
     /// characters (also for empty text), no target remains, or the text is not valid UTF-8.
+    ///
+    /// With a word scorer that covers at least one selected layout, every layout that types the
+    /// text as well as the best one is a possible source (the active one first), and the
+    /// choice between several targets goes to the result with the largest share of letters in
+    /// real words when it is clearly ahead of every other target's; a target without a
+    /// dictionary counts as half words. Otherwise the usual rules decide, except that a result
+    /// identical to the text is passed over while another target changes it. A preferred target
+    /// and a single remaining target keep their precedence; the words then only choose between
+    /// equally good sources.
     std::optional<ConversionResult> convert(
         std::string_view text, const std::vector<std::string>& layouts,
         const std::optional<std::string>& activeLayoutID,
@@ -72,6 +89,18 @@ private:
     std::optional<KeyboardMapping> pickSource(const Scores& scores,
                                               const std::vector<KeyboardMapping>& candidates) const;
 
+    struct Pick {
+        KeyboardMapping source;
+        KeyboardMapping target;
+    };
+    std::optional<Pick> pickBySpelling(std::string_view text, const Scores& scores,
+                                       const std::vector<KeyboardMapping>& candidates,
+                                       const KeyboardMapping& detected,
+                                       const std::optional<std::string>& activeLayoutID,
+                                       const std::optional<std::string>& preferredTargetID) const;
+    std::string convertValid(std::string_view text, const KeyboardMapping& source,
+                             const KeyboardMapping& target) const;
+
     std::string mapValidCharacters(std::string_view text, const KeyboardMapping& source,
                                    const KeyboardMapping& target) const;
     std::string mapIntoHangul(std::string_view text, const KeyboardMapping& source,
@@ -79,6 +108,7 @@ private:
     static std::string capitalizeValidSentences(std::string_view text);
 
     const KeyboardMappingRegistry& m_registry;
+    const WordScorer* m_words = nullptr;
 };
 
 }  // namespace korrelang::engine

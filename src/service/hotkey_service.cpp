@@ -205,8 +205,8 @@ std::optional<std::string> HotkeyService::convertCore(const std::string& current
     } else {
         m_cycle.resetCycle();
     }
-    const auto result = engine::LayoutConverter().convert(toConvert, selectedKeyboards(),
-                                                          m_activeLayoutID, preferred);
+    const auto result = engine::LayoutConverter(m_words).convert(toConvert, selectedKeyboards(),
+                                                                 m_activeLayoutID, preferred);
     if (!result) {
         return std::nullopt;
     }

@@ -14,6 +14,7 @@
 #include "clock.h"
 #include "conversion_cycle.h"
 #include "conversion_events.h"
+#include "engine/word_scorer.h"
 #include "main_thread.h"
 #include "platform/platform.h"
 #include "settings/conversion_statistics.h"
@@ -54,6 +55,9 @@ public:
     const ConversionCycle& cycle() const { return m_cycle; }
     const std::optional<std::string>& activeLayoutID() const { return m_activeLayoutID; }
     AccessibilityService& accessibilityService() { return m_accessibility; }
+    /// The word check that helps the converter choose the meant layout, or null (the rules
+    /// alone). Set before the first press; it must outlive the service.
+    void setWordScorer(const engine::WordScorer* words) { m_words = words; }
 
     /// Blocks until the background worker is idle, running the main thread's events meanwhile.
     void waitForWorker();
@@ -102,6 +106,7 @@ private:
     std::optional<settings::ConversionStatistics> m_pendingStatistics;
     std::atomic<bool> m_inProgress = false;
     std::optional<std::string> m_activeLayoutID;
+    const engine::WordScorer* m_words = nullptr;
     /// The frontmost application as the running press found it, so that the accessibility
     /// paths do not ask the desktop twice within one press.
     std::optional<std::optional<platform::Application>> m_pressApplication;

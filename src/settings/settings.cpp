@@ -120,6 +120,7 @@ Settings::Settings(const QString& path, QObject* parent)
     m_startAtLogin = readBool(m_store, QStringLiteral("startAtLogin"), true);
     m_showDebugAlerts = readBool(m_store, QStringLiteral("showDebugAlerts"), false);
     m_autoSwitchKeyboard = readBool(m_store, QStringLiteral("autoSwitchKeyboard"), true);
+    m_pickLayoutBySpelling = readBool(m_store, QStringLiteral("pickLayoutBySpelling"), true);
     m_blacklistedApps = readList(m_store, QStringLiteral("blacklistedApps"));
     m_smartCapitalization = readBool(m_store, QStringLiteral("smartCapitalization"), true);
     m_keepSelectionAfterConversion =
@@ -193,6 +194,11 @@ void Settings::setShowDebugAlerts(bool value) {
 void Settings::setAutoSwitchKeyboard(bool value) {
     assign(m_autoSwitchKeyboard, value, "autoSwitchKeyboard", &Settings::autoSwitchKeyboardChanged);
     report("autoSwitchKeyboard", value);
+}
+
+void Settings::setPickLayoutBySpelling(bool value) {
+    assign(m_pickLayoutBySpelling, value, "pickLayoutBySpelling",
+           &Settings::pickLayoutBySpellingChanged);
 }
 
 void Settings::setBlacklistedApps(const QStringList& value) {

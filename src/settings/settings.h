@@ -32,6 +32,8 @@ class Settings : public QObject {
                    showDebugAlertsChanged)
     Q_PROPERTY(bool autoSwitchKeyboard READ autoSwitchKeyboard WRITE setAutoSwitchKeyboard NOTIFY
                    autoSwitchKeyboardChanged)
+    Q_PROPERTY(bool pickLayoutBySpelling READ pickLayoutBySpelling WRITE setPickLayoutBySpelling
+                   NOTIFY pickLayoutBySpellingChanged)
     Q_PROPERTY(QStringList blacklistedApps READ blacklistedApps WRITE setBlacklistedApps NOTIFY
                    blacklistedAppsChanged)
     Q_PROPERTY(bool smartCapitalization READ smartCapitalization WRITE setSmartCapitalization NOTIFY
@@ -69,6 +71,8 @@ public:
     bool startAtLogin() const { return m_startAtLogin; }
     bool showDebugAlerts() const { return m_showDebugAlerts; }
     bool autoSwitchKeyboard() const { return m_autoSwitchKeyboard; }
+    /// Whether the spelling dictionaries help choose the meant layout (default on).
+    bool pickLayoutBySpelling() const { return m_pickLayoutBySpelling; }
     QStringList blacklistedApps() const { return m_blacklistedApps; }
     bool smartCapitalization() const { return m_smartCapitalization; }
     bool keepSelectionAfterConversion() const { return m_keepSelectionAfterConversion; }
@@ -87,6 +91,7 @@ public:
     void setStartAtLogin(bool value);
     void setShowDebugAlerts(bool value);
     void setAutoSwitchKeyboard(bool value);
+    void setPickLayoutBySpelling(bool value);
     void setBlacklistedApps(const QStringList& value);
     void setSmartCapitalization(bool value);
     void setKeepSelectionAfterConversion(bool value);
@@ -116,6 +121,7 @@ signals:
     void startAtLoginChanged();
     void showDebugAlertsChanged();
     void autoSwitchKeyboardChanged();
+    void pickLayoutBySpellingChanged();
     void blacklistedAppsChanged();
     void smartCapitalizationChanged();
     void keepSelectionAfterConversionChanged();
@@ -153,6 +159,7 @@ private:
     bool m_startAtLogin = true;
     bool m_showDebugAlerts = false;
     bool m_autoSwitchKeyboard = true;
+    bool m_pickLayoutBySpelling = true;
     QStringList m_blacklistedApps;
     bool m_smartCapitalization = true;
     bool m_keepSelectionAfterConversion = true;

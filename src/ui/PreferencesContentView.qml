@@ -289,6 +289,15 @@ Item {
                     onToggled: (value) => root.settings.autoSwitchKeyboard = value
                 }
 
+                SettingSwitch {
+                    objectName: "pickLayoutBySpellingToggle"
+                    width: parent.width
+                    text: "Pick the layout by spelling"
+                    caption: "Convert to the layout whose result reads as real words"
+                    isOn: root.settings.pickLayoutBySpelling
+                    onToggled: (value) => root.settings.pickLayoutBySpelling = value
+                }
+
                 Column {
                     width: parent.width
                     spacing: 4

@@ -54,7 +54,10 @@ TEST(CommandLine, PrintsJson) {
 
 TEST(CommandLine, HonoursActiveAndPreferred) {
     const std::string three = "xkb.us.English,xkb.il.Hebrew,xkb.ru.Russian";
-    EXPECT_EQ(run({"convert", "--layouts", three, "ghbdtn"}).out, "עינגאמ");
+    // The rules alone take the first other layout; the dictionaries see that only Russian
+    // gives words.
+    EXPECT_EQ(run({"convert", "--no-dictionaries", "--layouts", three, "ghbdtn"}).out, "עינגאמ");
+    EXPECT_EQ(run({"convert", "--layouts", three, "ghbdtn"}).out, "привет");
     EXPECT_EQ(run({"convert", "--layouts", three, "--active", "xkb.ru.Russian", "ghbdtn"}).out,
               "привет");
     EXPECT_EQ(run({"convert", "--layouts", three, "--preferred=russian", "ghbdtn"}).out, "привет");
@@ -72,6 +75,14 @@ TEST(CommandLine, ReportsFailuresWithStatusAndReason) {
     EXPECT_EQ(verbose.status, 0);
     EXPECT_NE(verbose.err.find("OK: English → Russian\n"), std::string::npos);
     EXPECT_NE(verbose.err.find("text='ghbdtn'"), std::string::npos);
+
+    // Each candidate's share of real words is logged, text included: the user asked for it.
+    const Outcome words = run({"convert", "--verbose", "--layouts",
+                               "xkb.us.English,xkb.de.German,xkb.ru.Russian", "ghbdtn"});
+    EXPECT_EQ(words.out, "привет");
+    EXPECT_NE(words.err.find("📖 English → German: same as the text\n"), std::string::npos);
+    EXPECT_NE(words.err.find("📖 English → Russian: 100.0% (6/6 letters in words) 'привет'\n"),
+              std::string::npos);
 }
 
 TEST(CommandLine, RejectsBadUsageAndInvalidText) {

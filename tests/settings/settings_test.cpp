@@ -83,6 +83,7 @@ TEST_F(SettingsTest, FreshFileGivesTheDefaults) {
         {"startAtLogin", true},
         {"showDebugAlerts", false},
         {"autoSwitchKeyboard", true},
+        {"pickLayoutBySpelling", true},
         {"blacklistedApps", QStringList()},
         {"smartCapitalization", true},
         {"keepSelectionAfterConversion", true},
@@ -108,6 +109,7 @@ TEST_F(SettingsTest, EveryAssignmentIsOnDiskAtOnceAndReadBackByTheNextLaunch) {
         settings.setIsEnabled(false);
         settings.setShowDebugAlerts(true);
         settings.setAutoSwitchKeyboard(false);
+        settings.setPickLayoutBySpelling(false);
         settings.setBlacklistedApps({QStringLiteral("org.gnome.Terminal")});
         settings.setSmartCapitalization(false);
         settings.setKeepSelectionAfterConversion(false);
@@ -132,6 +134,7 @@ TEST_F(SettingsTest, EveryAssignmentIsOnDiskAtOnceAndReadBackByTheNextLaunch) {
     EXPECT_TRUE(settings.startAtLogin());
     EXPECT_TRUE(settings.showDebugAlerts());
     EXPECT_FALSE(settings.autoSwitchKeyboard());
+    EXPECT_FALSE(settings.pickLayoutBySpelling());
     EXPECT_EQ(settings.blacklistedApps(), QStringList{QStringLiteral("org.gnome.Terminal")})
         << "a list of one must not read back as the empty list";
     EXPECT_FALSE(settings.smartCapitalization());

@@ -60,6 +60,10 @@ Item {
             const steady = named(s.view, "steadySelectionToggle")[0]
             tap(named(steady, "switch")[0])
             compare(s.bench.storedValue("keepSelectionAfterConversion"), false)
+            const spelling = named(s.view, "pickLayoutBySpellingToggle")[0]
+            verify(spelling.isOn)
+            tap(named(spelling, "switch")[0])
+            compare(s.bench.storedValue("pickLayoutBySpelling"), false)
         }
 
         function test_resetReplacesTheWarning() {

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <atomic>
+#include <condition_variable>
+#include <deque>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <set>
+#include <shared_mutex>
+#include <string>
+#include <string_view>
+#include <thread>
+#include <vector>
+
+#include "engine/word_scorer.h"
+#include "hunspell_dictionary.h"
+
+namespace korrelang::spelling {
+
+/// The desktop's spelling dictionaries as the converter's word check: for each catalogue layout,
+/// the first of its language's dictionaries (LanguageTags) found in the dictionary folders.
+///
+/// Nothing is loaded until asked: load() blocks, loadInBackground() queues the work for a
+/// low-priority thread of its own, and until a layout's dictionary has loaded that layout is not
+/// covered, so a conversion meanwhile follows the usual rules. Switched off, nothing is covered.
+/// Every member may be called from any thread.
+class SpellingDictionaries final : public engine::WordScorer {
+public:
+    /// `directories` are searched in order for NAME.aff and NAME.dic.
+    explicit SpellingDictionaries(std::vector<std::string> directories = systemDirectories());
+    ~SpellingDictionaries() override;
+    SpellingDictionaries(const SpellingDictionaries&) = delete;
+    SpellingDictionaries& operator=(const SpellingDictionaries&) = delete;
+
+    /// "hunspell" under each of $XDG_DATA_DIRS (default /usr/local/share:/usr/share).
+    static std::vector<std::string> systemDirectories();
+
+    /// The dictionary base path (without .aff/.dic) for catalogue id `mappingID`, or "".
+    std::string find(std::string_view mappingID) const;
+
+    /// Loads the dictionaries of these catalogue ids that are not loaded yet; a dictionary that
+    /// serves two layouts (English and Dvorak) is loaded once.
+    void load(const std::vector<std::string>& mappingIDs);
+    /// Like load(), on the background thread; returns at once.
+    void loadInBackground(const std::vector<std::string>& mappingIDs);
+    /// Blocks until the background thread has nothing left to load.
+    void waitUntilLoaded();
+
+    void setEnabled(bool enabled) { m_enabled = enabled; }
+    bool isEnabled() const { return m_enabled; }
+
+    /// The catalogue ids whose dictionary has loaded.
+    std::vector<std::string> loadedIDs() const;
+
+    bool covers(std::string_view mappingID) const override;
+    bool isWord(std::string_view mappingID, std::string_view word) const override;
+
+private:
+    std::shared_ptr<const HunspellDictionary> dictionaryFor(std::string_view mappingID) const;
+    void runBackground();
+
+    const std::vector<std::string> m_directories;
+    std::atomic<bool> m_enabled = true;
+
+    mutable std::shared_mutex m_mutex;
+    std::map<std::string, std::shared_ptr<const HunspellDictionary>, std::less<>> m_byMapping;
+    std::map<std::string, std::shared_ptr<const HunspellDictionary>, std::less<>> m_byBase;
+    std::set<std::string, std::less<>> m_missing;  // ids without a dictionary, logged once
+
+    std::mutex m_queueMutex;
+    std::condition_variable m_queueChanged;
+    std::deque<std::vector<std::string>> m_queue;
+    bool m_busy = false;
+    bool m_stopping = false;
+    std::thread m_thread;
+};
+
+}  // namespace korrelang::spelling
