@@ -6,7 +6,6 @@ import Korrelang.Ui
 Item {
     id: root
 
-    // An AboutViewModel.
     required property AboutViewModel viewModel
     property bool isPrivacyExpanded: false
     property bool isUninstallExpanded: false

@@ -6,7 +6,6 @@ import Korrelang.Ui
 Item {
     id: root
 
-    // A FeedbackViewModel.
     required property FeedbackViewModel viewModel
 
     signal closeRequested()

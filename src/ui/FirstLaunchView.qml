@@ -6,7 +6,6 @@ import Korrelang.Ui
 Rectangle {
     id: root
 
-    // A FirstLaunchViewModel.
     required property FirstLaunchViewModel viewModel
 
     width: 400
@@ -83,7 +82,6 @@ Rectangle {
                         MonochromeToggle {
                             id: keyboardToggle
                             objectName: "keyboardToggle"
-                            // Qt 6.4's qmllint does not see the document's ids inside delegates.
                             required property string keyboardId
                             required property string name
                             required property bool selected
@@ -91,6 +89,7 @@ Rectangle {
                             text: name
                             textColor: Colors.secondaryText
                             isOn: selected
+                            // Qt 6.4's qmllint does not see the document's ids inside delegates.
                             enabled: !keyboardToggle.selected || root.viewModel.canSwitchOff // qmllint disable unqualified
                             onToggled: (value) => root.viewModel.setKeyboardSelected(keyboardToggle.keyboardId, value)
                         }

@@ -7,7 +7,6 @@ import Korrelang.Ui
 Rectangle {
     id: root
 
-    // A MenuPopupViewModel.
     required property MenuPopupViewModel viewModel
     property bool showPeriodPicker: false
 
@@ -397,7 +396,7 @@ Rectangle {
                                         horizontalAlignment: Text.AlignRight
                                         text: row.changeText
                                         color: row.changeIsRise ? Colors.secondaryText
-                                                                          : Colors.tertiaryText
+                                                                : Colors.tertiaryText
                                         font.pixelSize: 9
                                     }
                                 }

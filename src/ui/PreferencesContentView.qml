@@ -7,7 +7,6 @@ import Korrelang.Ui
 Item {
     id: root
 
-    // A PreferencesViewModel.
     required property PreferencesViewModel viewModel
     readonly property Settings settings: viewModel.settings
 
