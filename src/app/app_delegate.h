@@ -63,6 +63,9 @@ class AppDelegate : public QObject {
 public:
     static constexpr int kAccessibilityCheckDelayMilliseconds = 500;
     static constexpr int kMonitorStartDelayMilliseconds = 1000;
+    /// After the launch sequence, the dashboard is built (not shown) once the start-up work is
+    /// done, so that the first click on the icon only has to show it.
+    static constexpr int kPopupPreloadDelayMilliseconds = 2000;
 
     explicit AppDelegate(AppServices services, QObject* parent = nullptr);
     ~AppDelegate() override;
@@ -70,8 +73,8 @@ public:
     static AppDelegate* shared();
 
     /// Runs the launch sequence, in order: the tray icon and popup, the hotkey, the terms flag,
-    /// the onboarding (modal), the keyboard sync, the login item, the launch analytics, and the
-    /// delayed permission check.
+    /// the onboarding (modal), the keyboard sync, the login item, the launch analytics, the
+    /// delayed permission check and the delayed building of the dashboard.
     void applicationDidFinishLaunching();
 
     void togglePopover();
@@ -107,6 +110,7 @@ public:
 
 private:
     void setupStatusItem();
+    void buildPopover();
     static void applyDarkAppearance();
 
     AppServices m_services;

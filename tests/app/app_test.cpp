@@ -292,14 +292,20 @@ private slots:
         Shell shell(true);
         shell.settings.setHasCompletedFirstLaunch(true);
         shell.delegate.applicationDidFinishLaunching();
-        // A start that opens no window builds no engine.
+        // The launch itself builds no screen; the dashboard is built, hidden, once it is over.
         QVERIFY(!shell.delegate.screenEngine().isCreated());
-
-        shell.delegate.openPopover();
-        QVERIFY(shell.delegate.screenEngine().isCreated());
+        QVERIFY(!shell.delegate.popup());
+        QTRY_VERIFY(shell.delegate.popup());
+        QVERIFY(!shell.delegate.isPopoverOpen());
+        QVERIFY(!shell.delegate.viewModel().isPolling());
         QQmlEngine* engine = &shell.delegate.screenEngine().engine();
         QCOMPARE(shell.delegate.popup()->engine(), engine);
         QVERIFY(shell.delegate.popup()->rootObject());
+        const PopupWindow* built = shell.delegate.popup();
+
+        shell.delegate.openPopover();
+        QCOMPARE(shell.delegate.popup(), built);
+        QVERIFY(shell.delegate.isPopoverOpen());
 
         shell.delegate.viewModel().openPreferences();
         QCOMPARE(screenEngineOf(shell.delegate.settingsWindow()), engine);
