@@ -85,6 +85,9 @@ void AppDelegate::applicationDidFinishLaunching() {
 
     QTimer::singleShot(kAccessibilityCheckDelayMilliseconds, this,
                        &AppDelegate::checkAccessibility);
+    // Making the engine, loading the screen's types and fonts and building its items are most of
+    // a first opening; done here, while nothing waits for them, the icon's first click is quick.
+    QTimer::singleShot(kPopupPreloadDelayMilliseconds, this, &AppDelegate::buildPopover);
 }
 
 void AppDelegate::applyDarkAppearance() {
@@ -130,11 +133,14 @@ void AppDelegate::togglePopover() {
     }
 }
 
-void AppDelegate::openPopover() {
+void AppDelegate::buildPopover() {
     if (!m_popup) {
-        // Built on first use: a launch that never opens the dashboard pays nothing for it.
-        m_popup = std::make_unique<PopupWindow>(*m_viewModel);
+        m_popup = std::make_unique<PopupWindow>(m_screenEngine.engine(), *m_viewModel);
     }
+}
+
+void AppDelegate::openPopover() {
+    buildPopover();
     m_popup->open(m_statusItem->geometry());
 }
 
@@ -166,7 +172,7 @@ void AppDelegate::openSettings(SettingsTab tab) {
     m_settingsWindow = std::make_unique<AppWindow>(QStringLiteral("Korrelang Preferences"),
                                                    AppWindow::kSettingsSize);
     if (m_services.fillSettingsWindow) {
-        m_services.fillSettingsWindow(*m_settingsWindow, tab);
+        m_services.fillSettingsWindow(m_screenEngine.engine(), *m_settingsWindow, tab);
     }
     m_settingsWindow->present();
 }
@@ -175,8 +181,9 @@ bool AppDelegate::showFirstLaunchWindow() {
     m_firstLaunchWindow = std::make_unique<AppWindow>(QStringLiteral("Welcome to Korrelang"),
                                                       AppWindow::kOnboardingSize);
     const std::function<bool()> leftEarly =
-        m_services.fillFirstLaunchWindow ? m_services.fillFirstLaunchWindow(*m_firstLaunchWindow)
-                                         : std::function<bool()>();
+        m_services.fillFirstLaunchWindow
+            ? m_services.fillFirstLaunchWindow(m_screenEngine.engine(), *m_firstLaunchWindow)
+            : std::function<bool()>();
     QEventLoop modal;
     connect(m_firstLaunchWindow.get(), &AppWindow::closed, &modal, &QEventLoop::quit);
     m_firstLaunchWindow->present();

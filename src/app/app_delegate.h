@@ -8,6 +8,9 @@
 #include <memory>
 
 #include "settings_tab.h"
+#include "ui/screen_engine.h"
+
+class QQmlEngine;
 
 namespace korrelang::settings {
 class Settings;
@@ -42,11 +45,12 @@ struct AppServices {
     std::function<void()> startHotkey;
     std::function<QString()> shortcutText;
     std::function<void()> startCapitalizationMonitor;
-    /// The screens of the settings and onboarding windows; unset leaves the windows empty.
-    std::function<void(QQuickWindow&, SettingsTab)> fillSettingsWindow = {};
+    /// The screens of the settings and onboarding windows, built by the program's one engine;
+    /// unset leaves the windows empty.
+    std::function<void(QQmlEngine&, QQuickWindow&, SettingsTab)> fillSettingsWindow = {};
     /// Fills the onboarding window and returns the question asked when it has closed: did the
     /// user leave without finishing?
-    std::function<std::function<bool()>(QQuickWindow&)> fillFirstLaunchWindow = {};
+    std::function<std::function<bool()>(QQmlEngine&, QQuickWindow&)> fillFirstLaunchWindow = {};
     std::function<void()> checkForUpdates = {};
 };
 
@@ -59,6 +63,9 @@ class AppDelegate : public QObject {
 public:
     static constexpr int kAccessibilityCheckDelayMilliseconds = 500;
     static constexpr int kMonitorStartDelayMilliseconds = 1000;
+    /// After the launch sequence, the dashboard is built (not shown) once the start-up work is
+    /// done, so that the first click on the icon only has to show it.
+    static constexpr int kPopupPreloadDelayMilliseconds = 2000;
 
     explicit AppDelegate(AppServices services, QObject* parent = nullptr);
     ~AppDelegate() override;
@@ -66,8 +73,8 @@ public:
     static AppDelegate* shared();
 
     /// Runs the launch sequence, in order: the tray icon and popup, the hotkey, the terms flag,
-    /// the onboarding (modal), the keyboard sync, the login item, the launch analytics, and the
-    /// delayed permission check.
+    /// the onboarding (modal), the keyboard sync, the login item, the launch analytics, the
+    /// delayed permission check and the delayed building of the dashboard.
     void applicationDidFinishLaunching();
 
     void togglePopover();
@@ -93,6 +100,8 @@ public:
     /// Reads the hotkey's display text again (after the user changed the shortcut).
     void refreshShortcutText();
 
+    /// The engine behind every window: the one to retranslate when the language changes.
+    ui::ScreenEngine& screenEngine() { return m_screenEngine; }
     StatusItem& statusItem() { return *m_statusItem; }
     ui::MenuPopupViewModel& viewModel() { return *m_viewModel; }
     PopupWindow* popup() const { return m_popup.get(); }
@@ -101,9 +110,12 @@ public:
 
 private:
     void setupStatusItem();
+    void buildPopover();
     static void applyDarkAppearance();
 
     AppServices m_services;
+    // Before the windows, so that it goes after them: their screens live in it.
+    ui::ScreenEngine m_screenEngine;
     std::unique_ptr<ui::MenuPopupViewModel> m_viewModel;
     std::unique_ptr<StatusItem> m_statusItem;
     std::unique_ptr<PopupWindow> m_popup;

@@ -1,12 +1,12 @@
 import QtQuick
 import Korrelang.Components
+import Korrelang.Ui
 
 // What the product is, a short privacy summary with the contact address, and how to remove it.
 Item {
     id: root
 
-    // An AboutViewModel.
-    required property QtObject viewModel
+    required property AboutViewModel viewModel
     property bool isPrivacyExpanded: false
     property bool isUninstallExpanded: false
 
@@ -37,7 +37,8 @@ Item {
             Image {
                 objectName: "logo"
                 anchors.fill: parent
-                sourceSize: Qt.size(128, 128)
+                sourceSize.width: 128
+                sourceSize.height: 128
                 source: "app-logo.svg"
             }
         }
@@ -166,12 +167,13 @@ Item {
                         ]
 
                         Column {
+                            id: promise
                             required property var modelData
                             width: parent.width
                             spacing: 2
 
                             Text {
-                                text: modelData.title
+                                text: promise.modelData.title
                                 color: Colors.primaryText
                                 font.pixelSize: 11
                                 font.weight: Font.Medium
@@ -180,7 +182,7 @@ Item {
                             Text {
                                 width: parent.width
                                 wrapMode: Text.WordWrap
-                                text: modelData.text
+                                text: promise.modelData.text
                                 color: Colors.secondaryText
                                 font.pixelSize: 10
                                 font.weight: Font.Light
@@ -268,6 +270,7 @@ Item {
                         ]
 
                         Row {
+                            id: step
                             required property var modelData
                             required property int index
                             width: parent.width
@@ -281,7 +284,7 @@ Item {
 
                                 Text {
                                     anchors.centerIn: parent
-                                    text: index + 1
+                                    text: step.index + 1
                                     color: Colors.secondaryText
                                     font.pixelSize: 10
                                     font.weight: Font.Medium
@@ -293,7 +296,7 @@ Item {
                                 spacing: 2
 
                                 Text {
-                                    text: modelData.title
+                                    text: step.modelData.title
                                     color: Colors.primaryText
                                     font.pixelSize: 11
                                 }
@@ -301,7 +304,7 @@ Item {
                                 Text {
                                     width: parent.width
                                     wrapMode: Text.WordWrap
-                                    text: modelData.detail
+                                    text: step.modelData.detail
                                     color: Colors.secondaryText
                                     font.pixelSize: 10
                                     font.weight: Font.Light

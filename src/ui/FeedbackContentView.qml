@@ -1,12 +1,12 @@
 import QtQuick
 import Korrelang.Components
+import Korrelang.Ui
 
 // The feedback form: the kind of feedback, optional name and e-mail, the message, Cancel and Send.
 Item {
     id: root
 
-    // A FeedbackViewModel.
-    required property QtObject viewModel
+    required property FeedbackViewModel viewModel
 
     signal closeRequested()
 
@@ -82,24 +82,26 @@ Item {
                         model: root.viewModel.typeTitles
 
                         Rectangle {
+                            id: typeCell
                             objectName: "typeCell"
                             required property string modelData
                             required property int index
-                            readonly property bool selected: root.viewModel.feedbackType === index
+                            // Qt 6.4's qmllint does not see the document's ids inside delegates.
+                            readonly property bool selected: root.viewModel.feedbackType === index // qmllint disable unqualified
                             width: parent.width / 4
                             height: parent.height
                             color: selected ? Colors.selectedSegment : "transparent"
 
                             Text {
                                 anchors.centerIn: parent
-                                text: modelData
+                                text: typeCell.modelData
                                 color: parent.selected ? Colors.primaryText : Colors.tertiaryText
                                 font.pixelSize: 11
                                 font.weight: parent.selected ? Font.Medium : Font.Light
                             }
 
                             PointerFeedback {}
-                            TapHandler { onTapped: root.viewModel.feedbackType = index }
+                            TapHandler { onTapped: root.viewModel.feedbackType = typeCell.index } // qmllint disable unqualified
                         }
                     }
                 }

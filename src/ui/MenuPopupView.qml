@@ -1,13 +1,13 @@
 import QtQuick
 import Korrelang.Components
+import Korrelang.Ui
 
 // The dashboard in the tray popup: on/off, the hotkey, the permission warning, the statistics of
 // the chosen period and the way to the preferences and out.
 Rectangle {
     id: root
 
-    // A MenuPopupViewModel.
-    required property QtObject viewModel
+    required property MenuPopupViewModel viewModel
     property bool showPeriodPicker: false
 
     width: 340
@@ -29,7 +29,8 @@ Rectangle {
                 y: 24
                 width: 22
                 height: 22
-                sourceSize: Qt.size(44, 44)
+                sourceSize.width: 44
+                sourceSize.height: 44
                 source: "app-logo.svg"
                 opacity: 0.9
             }
@@ -312,26 +313,29 @@ Rectangle {
 
                     delegate: Rectangle {
                         id: card
-                        required property var modelData
+                        required property DirectionRowModel rows
                         objectName: "directionCard"
                         width: parent.width
-                        height: rows.height
+                        height: rowList.height
                         radius: 4
                         color: Colors.selectedSegment
 
                         Column {
-                            id: rows
+                            id: rowList
                             width: parent.width
 
                             Repeater {
-                                model: card.modelData.rows
+                                model: card.rows
 
                                 delegate: Item {
                                     id: row
-                                    required property var modelData
+                                    required property string label
+                                    required property int current
+                                    required property real fraction
+                                    required property string changeText
+                                    required property bool changeIsRise
                                     objectName: "directionRow"
-                                    property string label: modelData.label
-                                    width: rows.width
+                                    width: parent.width
                                     height: 12 + 16
 
                                     Text {
@@ -339,7 +343,7 @@ Rectangle {
                                         x: 10
                                         width: 52
                                         anchors.verticalCenter: parent.verticalCenter
-                                        text: row.modelData.label
+                                        text: row.label
                                         color: Colors.secondaryText
                                         font.pixelSize: 11
                                     }
@@ -363,7 +367,7 @@ Rectangle {
 
                                         Rectangle {
                                             objectName: "barFill"
-                                            width: track.width * row.modelData.fraction
+                                            width: track.width * row.fraction
                                             height: 2
                                             radius: 1
                                             anchors.verticalCenter: parent.verticalCenter
@@ -377,7 +381,7 @@ Rectangle {
                                         anchors.verticalCenter: parent.verticalCenter
                                         width: 32
                                         horizontalAlignment: Text.AlignRight
-                                        text: row.modelData.current
+                                        text: row.current
                                         color: Colors.primaryText
                                         font.pixelSize: 12
                                         font.weight: Font.Light
@@ -390,9 +394,9 @@ Rectangle {
                                         anchors.verticalCenter: parent.verticalCenter
                                         width: 40
                                         horizontalAlignment: Text.AlignRight
-                                        text: row.modelData.changeText
-                                        color: row.modelData.changeIsRise ? Colors.secondaryText
-                                                                          : Colors.tertiaryText
+                                        text: row.changeText
+                                        color: row.changeIsRise ? Colors.secondaryText
+                                                                : Colors.tertiaryText
                                         font.pixelSize: 9
                                     }
                                 }
@@ -472,9 +476,10 @@ Rectangle {
                     id: entry
                     required property string modelData
                     required property int index
-                    readonly property bool current: modelData === root.viewModel.period
+                    // Qt 6.4's qmllint does not see the document's ids inside delegates.
+                    readonly property bool current: modelData === root.viewModel.period // qmllint disable unqualified
                     objectName: "period:" + modelData
-                    width: pickerColumn.width
+                    width: parent.width
                     height: 28
 
                     Text {
@@ -497,7 +502,7 @@ Rectangle {
                     }
 
                     Hairline {
-                        visible: entry.index < root.viewModel.periods.length - 1
+                        visible: entry.index < root.viewModel.periods.length - 1 // qmllint disable unqualified
                         anchors.bottom: parent.bottom
                         x: 8
                         width: parent.width - 16
@@ -505,8 +510,8 @@ Rectangle {
 
                     TapHandler {
                         onTapped: {
-                            root.viewModel.period = entry.modelData
-                            root.showPeriodPicker = false
+                            root.viewModel.period = entry.modelData // qmllint disable unqualified
+                            root.showPeriodPicker = false // qmllint disable unqualified
                         }
                     }
                 }

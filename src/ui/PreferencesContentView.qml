@@ -1,14 +1,14 @@
 import QtQuick
 import Korrelang.Components
+import Korrelang.Ui
 
 // The preferences tab: keyboards, hotkey and blacklist on the left, the switches on the right,
 // and a warning bar while the accessibility permission is missing.
 Item {
     id: root
 
-    // A PreferencesViewModel.
-    required property QtObject viewModel
-    readonly property QtObject settings: viewModel.settings
+    required property PreferencesViewModel viewModel
+    readonly property Settings settings: viewModel.settings
 
     Component.onCompleted: viewModel.setShown(true)
     Component.onDestruction: viewModel.setShown(false)
@@ -74,14 +74,16 @@ Item {
                     model: root.viewModel.keyboards
 
                     MonochromeToggle {
+                        id: keyboardToggle
                         objectName: "keyboardToggle"
-                        required property var modelData
-                        property string keyboardId: modelData.id
+                        required property string keyboardId
+                        required property string name
+                        required property bool selected
                         width: parent.width
-                        text: modelData.name
+                        text: name
                         textColor: Colors.secondaryText
-                        isOn: root.viewModel.selectedKeyboards.indexOf(modelData.id) >= 0
-                        onToggled: (value) => root.viewModel.setKeyboardSelected(modelData.id, value)
+                        isOn: selected
+                        onToggled: (value) => root.viewModel.setKeyboardSelected(keyboardToggle.keyboardId, value)
                     }
                 }
 
@@ -157,7 +159,7 @@ Item {
 
                 Text {
                     objectName: "emptyBlacklist"
-                    visible: root.viewModel.blacklist.length === 0
+                    visible: root.viewModel.blacklist.count === 0
                     text: "No apps blacklisted"
                     color: Colors.tertiaryText
                     font.pixelSize: 11
@@ -167,16 +169,17 @@ Item {
 
                 FlowLayout {
                     objectName: "chips"
-                    visible: root.viewModel.blacklist.length > 0
+                    visible: root.viewModel.blacklist.count > 0
                     width: parent.width
 
                     Repeater {
                         model: root.viewModel.blacklist
 
                         Rectangle {
+                            id: chip
                             objectName: "chip"
-                            required property var modelData
-                            property string appId: modelData.id
+                            required property string appId
+                            required property string name
                             width: chipRow.implicitWidth + 16
                             height: chipRow.implicitHeight + 8
                             radius: 4
@@ -190,7 +193,7 @@ Item {
 
                                 Text {
                                     anchors.verticalCenter: parent.verticalCenter
-                                    text: modelData.name
+                                    text: chip.name
                                     color: Colors.secondaryText
                                     font.pixelSize: 11
                                     font.weight: Font.Light
@@ -207,7 +210,8 @@ Item {
                                     PointerFeedback {}
                                     TapHandler {
                                         margin: 4
-                                        onTapped: root.viewModel.removeFromBlacklist(modelData.id)
+                                        // Qt 6.4's qmllint does not see the document's ids inside delegates.
+                                        onTapped: root.viewModel.removeFromBlacklist(chip.appId) // qmllint disable unqualified
                                     }
                                 }
                             }
@@ -216,6 +220,7 @@ Item {
                 }
 
                 Item {
+                    id: blacklistButton
                     objectName: "blacklistButton"
                     property bool buttonEnabled: root.viewModel.canBlacklist
                     readonly property string label: root.viewModel.currentAppName !== ""
@@ -252,7 +257,7 @@ Item {
                             anchors.verticalCenter: parent.verticalCenter
                             width: Math.min(implicitWidth, root.width)
                             elide: Text.ElideRight
-                            text: parent.parent.label
+                            text: blacklistButton.label
                             color: Colors.secondaryText
                             font.pixelSize: 11
                             font.weight: Font.Light
