@@ -45,6 +45,7 @@ class Application:
     package = "?"
     fields = [None]
     may_decline = False  # it offers no way to read the text: declining cleanly is a pass
+    is_terminal = False
     ready_limit = 40
 
     def __init__(self, work):
@@ -376,6 +377,8 @@ class ChromiumAccessible(Chromium):
 class Terminal(Application):
     """A terminal running line_editor.py, which reads a command line the way a shell does and
     records everything it received."""
+
+    is_terminal = True
 
     def __init__(self, work):
         super().__init__(work)

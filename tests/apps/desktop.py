@@ -163,18 +163,20 @@ def click(window, x, y, repeat=1):
 # Clipboard --------------------------------------------------------------------------------------
 
 class ClipboardOwner:
-    """Puts data on the CLIPBOARD selection with xclip, which serves it until someone else
-    takes the selection."""
+    """Puts data on a selection (CLIPBOARD, or PRIMARY) with xclip, which serves it until
+    someone else takes the selection."""
 
-    def __init__(self, mime, data):
+    def __init__(self, mime, data, selection="clipboard"):
         self.mime = mime
         self.data = data
-        subprocess.run(["xclip", "-selection", "clipboard", "-t", mime, "-i"], input=data,
+        self.selection = selection
+        subprocess.run(["xclip", "-selection", selection, "-t", mime, "-i"], input=data,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=10)
         wait_until(lambda: self.read() == data, 5)
 
     def read(self, mime=None):
-        return run("xclip", "-selection", "clipboard", "-t", mime or self.mime, "-o", timeout=5)
+        return run("xclip", "-selection", self.selection, "-t", mime or self.mime, "-o",
+                   timeout=5)
 
 
 def clipboard_targets():
