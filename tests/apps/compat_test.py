@@ -85,16 +85,15 @@ class Korrelang:
 def path_taken(lines):
     """How korrelang says it wrote the text, from its log lines of one converted press."""
     joined = "\n".join(lines)
-    for marker, name in (("REPLACE SUCCEEDED via Accessibility", "AT-SPI"),
-                         ("Slow app conversion succeeded", "clipboard (slow app)"),
-                         ("Clipboard conversion succeeded", "clipboard")):
+    for line in reversed(lines):
+        if "REPLACE SUCCEEDED via " in line:
+            way = line.split("REPLACE SUCCEEDED via ", 1)[1].strip()
+            return "AT-SPI" if way == "Accessibility" else way
+    for marker, name in (("Slow app conversion succeeded", "clipboard (slow app)"),
+                         ("Clipboard conversion succeeded", "clipboard"),
+                         ("Replaced in the terminal", "terminal")):
         if marker in joined:
             return name
-    # Other ways of writing name themselves in their own success line.
-    for line in reversed(lines):
-        if "✅" in line and any(word in line.lower() for word in ("succeeded", "replaced",
-                                                                 "pasted", "wrote", "written")):
-            return line.split("✅", 1)[1].strip()[:60]
     # The line before the caret is written through AT-SPI without a success line of its own.
     if "Found cursor-to-line text" in joined:
         return "AT-SPI"
@@ -102,10 +101,12 @@ def path_taken(lines):
 
 
 def failure_reason(lines):
-    """The last line in which korrelang says why it did not convert."""
-    for line in reversed(lines):
-        if any(mark in line for mark in ("❌", "🚫", "⛔", "🔊", "⚠️", "declin")):
-            return line.strip()[:90]
+    """The last line in which korrelang says why it did not convert: an error or a decline
+    first, a warning otherwise."""
+    for marks in (("❌", "🚫", "⛔", "🔊", "🖥️", "declin"), ("⚠️",)):
+        for line in reversed(lines):
+            if any(mark in line for mark in marks):
+                return line.strip()[:90]
     return ""
 
 
