@@ -105,6 +105,9 @@ def failure_reason(lines):
     first, a warning otherwise."""
     for marks in (("❌", "🚫", "⛔", "🔊", "🖥️", "declin"), ("⚠️",)):
         for line in reversed(lines):
+            # Not a reason: the usual way from an empty selection to the line before the caret.
+            if "trying fallbacks" in line:
+                continue
             if any(mark in line for mark in marks):
                 return line.strip()[:90]
     return ""

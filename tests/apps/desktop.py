@@ -77,10 +77,9 @@ def chord(*names, hold=0.05):
         time.sleep(0.01)
     time.sleep(hold)
     released = None
-    for code in reversed(codes):
+    for code in reversed(codes):  # let go of all at once, as a hand does
         _key_event(code, False)
         released = released or time.monotonic()
-        time.sleep(0.01)
     return released
 
 
