@@ -77,9 +77,10 @@ def chord(*names, hold=0.05):
         time.sleep(0.01)
     time.sleep(hold)
     released = None
-    for code in reversed(codes):  # let go of all at once, as a hand does
+    for code in reversed(codes):  # a hand lets go of the keys a few milliseconds apart
         _key_event(code, False)
         released = released or time.monotonic()
+        time.sleep(0.01)
     return released
 
 
