@@ -208,6 +208,10 @@ class Run:
                                 targets_before, desktop.clipboard_targets()))
         if result["outcome"] == "converted":
             result["path"] = path_taken(log)
+            if alerts or result["path"] == "unknown":
+                problems.append("the text converted but korrelang reported failure (%s)" % (
+                    "alert " + ", ".join(alerts) if alerts else failure_reason(log) or
+                    "no success logged"))
         else:
             result["path"] = "none"
             successes = [line.strip() for line in log if "✅" in line and
