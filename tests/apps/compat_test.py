@@ -88,7 +88,7 @@ def path_taken(lines):
     for line in reversed(lines):
         if "REPLACE SUCCEEDED via " in line:
             way = line.split("REPLACE SUCCEEDED via ", 1)[1].strip()
-            return "AT-SPI" if way == "Accessibility" else way
+            return "AT-SPI" if way.lower() == "accessibility" else way
     for marker, name in (("Slow app conversion succeeded", "clipboard (slow app)"),
                          ("Clipboard conversion succeeded", "clipboard"),
                          ("Replaced in the terminal", "terminal")):
