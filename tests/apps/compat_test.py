@@ -14,6 +14,7 @@ scripts/compat-table; a failure prints what was found, the clipboard and korrela
 import argparse
 import json
 import os
+import signal
 import subprocess
 import sys
 import time
@@ -29,6 +30,8 @@ CONVERTED = "привет мир"
 CLIPBOARD_TEXT = "the user's copy, ещё с буфера 📋".encode()
 PRIMARY_TEXT = "selected elsewhere".encode()
 CASE_LIMIT = 10.0  # seconds for one conversion to show; only failing cases wait this long
+# The whole run ends itself before CTest's timeout would kill the desktop without cleaning up.
+RUN_LIMIT = 210
 SETTLE = 0.6  # the result must hold this long (a late clipboard restore, a late second write)
 
 
@@ -143,9 +146,12 @@ class Run:
             app.new_line()
         before_typing = app.read()
         desktop.type_keys(TYPED)
-        shown = desktop.wait_until(
-            lambda: (lambda text: text is not None and text.endswith(TYPED) and text)(app.read()),
-            8)
+
+        def typed_text():
+            text = app.read()
+            return text if text is not None and text.endswith(TYPED) else None
+
+        shown = desktop.wait_until(typed_text, 8)
         if not shown:
             return self.fail(result, "the typed text did not arrive: the field shows %r "
                              "(before typing %r)" % (app.read(), before_typing))
@@ -256,6 +262,10 @@ class Unready(Exception):
     pass
 
 
+def out_of_time(_number, _frame):
+    raise TimeoutError("the run took longer than %d s" % RUN_LIMIT)
+
+
 def describe(data):
     if data is None:
         return "(nothing)"
@@ -301,6 +311,8 @@ def main():
     os.makedirs(work, exist_ok=True)
     os.makedirs(options.results, exist_ok=True)
     started = time.monotonic()
+    signal.signal(signal.SIGALRM, out_of_time)
+    signal.alarm(RUN_LIMIT)
     korrelang = Korrelang(options.korrelang, work)
     app = apps.APPLICATIONS[options.app](work)
     run = Run(app, korrelang)
@@ -329,6 +341,7 @@ def main():
                       "problems": ["the test itself failed: " + traceback.format_exc(limit=3)],
                       "log": []})
     finally:
+        signal.alarm(0)
         app.stop()
         korrelang.stop()
     cases = run.cases
