@@ -18,8 +18,10 @@ import termios
 
 PASTE_START = b"\x1b[200~"
 PASTE_END = b"\x1b[201~"
-# One escape sequence: CSI with parameters, SS3, or a lone Escape followed by a character.
-ESCAPE = re.compile(rb"\x1b(\[[0-?]*[ -/]*[@-~]|O.|.)?", re.S)
+# One escape sequence: CSI with parameters, SS3, or Escape followed by one character; a prefix
+# of one (the rest still on its way) does not match.
+ESCAPE = re.compile(rb"\x1b(\[[0-?]*[ -/]*[@-~]|O[^\[]|[^\[O])", re.S)
+ESCAPE_PREFIX = re.compile(rb"\x1b(\[[0-?]*[ -/]*|O)?\Z", re.S)
 
 
 def main():
@@ -71,10 +73,11 @@ def main():
             first = pending[0]
             if first == 0x1b:
                 match = ESCAPE.match(pending)
-                if match.end() == len(pending) and len(pending) < 8 and not match.group(1):
+                if match is None and ESCAPE_PREFIX.match(pending) and len(pending) < 32:
                     break  # the rest of the sequence is still on its way
-                state["harmful"].append(pending[:match.end()].decode("latin-1"))
-                pending = pending[match.end():]
+                end = match.end() if match else 1
+                state["harmful"].append(pending[:end].decode("latin-1"))
+                pending = pending[end:]
             elif first in (0x7f, 0x08):
                 while line and (line[-1] & 0xC0) == 0x80:
                     line.pop()
