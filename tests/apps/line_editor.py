@@ -26,7 +26,7 @@ ESCAPE_PREFIX = re.compile(rb"\x1b(\[[0-?]*[ -/]*|O)?\Z", re.S)
 
 def main():
     path = sys.argv[1]
-    state = {"line": "", "lines": [], "harmful": [], "signals": [], "pastes": 0}
+    state = {"line": "", "lines": [], "harmful": [], "signals": [], "pastes": 0, "reads": 0}
 
     def save():
         temporary = path + ".tmp"
@@ -61,6 +61,7 @@ def main():
             continue
         if not chunk:
             break
+        state["reads"] += 1
         pending += chunk
         while pending:
             if pending.startswith(PASTE_START):

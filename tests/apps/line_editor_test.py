@@ -21,6 +21,11 @@ def take_terminal():
     fcntl.ioctl(0, termios.TIOCSCTTY, 0)
 
 
+def read_file(path):
+    with open(path, encoding="utf-8") as state:
+        return state.read()
+
+
 class LineEditorTest(unittest.TestCase):
     def run_editor(self, chunks):
         with tempfile.TemporaryDirectory() as directory:
@@ -30,18 +35,20 @@ class LineEditorTest(unittest.TestCase):
                 [sys.executable, os.path.join(HERE, "line_editor.py"), state_path],
                 stdin=slave, stdout=slave, stderr=slave, start_new_session=True,
                 preexec_fn=take_terminal)
-            os.close(slave)
             try:
                 self.assertTrue(self.wait(lambda: os.path.exists(state_path)))
                 for chunk in chunks:
+                    before = read_file(state_path)
                     os.write(master, chunk)
-                    time.sleep(0.05)
+                    # Each chunk is taken in before the next is sent, as keys typed apart are.
+                    self.assertTrue(self.wait(lambda: read_file(state_path) != before))
                 self.wait(lambda: False, 0.3)
                 with open(state_path, encoding="utf-8") as state:
                     return json.load(state)
             finally:
                 editor.kill()
                 editor.wait()
+                os.close(slave)
                 os.close(master)
 
     @staticmethod
@@ -64,7 +71,7 @@ class LineEditorTest(unittest.TestCase):
              "мир", [], [], []),
             ("a sequence split across reads", [b"a\x1b[1;", b"2Hb"], "ab", [], ["\x1b[1;2H"], []),
             ("control keys are harmful", [b"a\x01b"], "ab", [], ["^A"], []),
-            # The terminal drops unread input on an interrupt: the keys come one by one.
+            # The terminal drops unread input on an interrupt, so the keys come apart.
             ("control+c interrupts", [b"ab", b"\x03"], "ab", [], [], ["SIGINT"]),
             ("escape sequences are harmful", [b"a\x1b[1;2D\x1bOHb"], "ab", [],
              ["\x1b[1;2D", "\x1bOH"], []),
