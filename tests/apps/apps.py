@@ -66,9 +66,12 @@ class Application:
     def start(self):
         """Starts the application and waits until a person could type into it; None when
         ready, else what went wrong."""
+        command = self.command()
+        if shutil.which(command[0]) is None:
+            return "%s is not installed (scripts/install-deps installs it)" % command[0]
         environment = dict(os.environ)
         environment.update(self.environment())
-        self.process = subprocess.Popen(self.command(), env=environment, cwd=self.home,
+        self.process = subprocess.Popen(command, env=environment, cwd=self.home,
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
                                         start_new_session=True)
         deadline = time.monotonic() + self.ready_limit
