@@ -10,6 +10,8 @@ namespace korrelang::platform {
 struct Application {
     std::string id;    ///< application identifier ("org.xfce.mousepad", or the window class)
     std::string name;  ///< human-readable name ("Mousepad")
+    /// The process that owns the window, when the window manager tells it (`_NET_WM_PID`).
+    std::optional<long> processId;
     bool operator==(const Application&) const = default;
 };
 

@@ -72,6 +72,7 @@ std::optional<Application> X11Workspace::frontmostApplication() const {
     application.name =
         applicationName(application.id)
             .value_or(window->className.empty() ? application.id : window->className);
+    application.processId = window->pid;
     return application;
 }
 
