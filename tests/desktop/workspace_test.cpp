@@ -13,7 +13,8 @@ TEST(X11Workspace, NamesTheFrontmostApplicationFromItsDesktopEntry) {
     X11Workspace workspace(DisplayConnection::open());
     Mousepad editor;
     ASSERT_TRUE(editor.isReady());
-    EXPECT_EQ(workspace.frontmostApplication(), (Application{"org.xfce.mousepad", "Mousepad"}));
+    EXPECT_EQ(workspace.frontmostApplication(),
+              (Application{"org.xfce.mousepad", "Mousepad", editor.pid()}));
     EXPECT_EQ(workspace.applicationName("org.xfce.mousepad"), "Mousepad");
     EXPECT_EQ(workspace.applicationName("no.such.application"), std::nullopt);
 }

@@ -73,6 +73,7 @@ std::optional<Application> X11Workspace::frontmostApplication() const {
     application.name =
         applicationName(application.id)
             .value_or(window->className.empty() ? application.id : window->className);
+    application.processId = window->pid;
     application.terminal =
         window->pid && process::TerminalProcess::holdsPseudoTerminalMaster(*window->pid);
     return application;
