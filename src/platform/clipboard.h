@@ -40,6 +40,8 @@ public:
     /// (an empty `primary`, the mouse selection).
     virtual void restore(const ClipboardSnapshot& snapshot) = 0;
 
+    /// Puts only the mouse selection of a snapshot back; the clipboard stays as it is.
+    virtual void restorePrimary(const ClipboardSnapshot& snapshot) = 0;
     /// The plain text of the mouse selection, or nothing.
     virtual std::optional<std::string> primaryText() const = 0;
     /// Makes `text` the mouse selection (what Shift+Insert and the middle button paste).

@@ -60,11 +60,8 @@ TEST(TerminalProcess, TheMultiplexerIsRecognisedUnderEitherPath) {
         bool terminal;
     };
     const Case cases[] = {
-        {100, "/dev/ptmx", true},
-        {101, "/dev/pts/ptmx", true},
-        {102, "/dev/pts/3", false},
-        {103, "/dev/ptmxx", false},
-        {104, "socket:[12345]", false},
+        {100, "/dev/ptmx", true},   {101, "/dev/pts/ptmx", true},   {102, "/dev/pts/3", false},
+        {103, "/dev/ptmxx", false}, {104, "socket:[12345]", false},
     };
     for (const Case& c : cases) {
         const auto fd = root / std::to_string(c.pid) / "fd";

@@ -4,7 +4,8 @@ namespace korrelang::platform::fake {
 
 namespace {
 
-std::optional<std::string> plainText(const std::vector<std::pair<std::string, std::string>>& formats) {
+std::optional<std::string> plainText(
+    const std::vector<std::pair<std::string, std::string>>& formats) {
     for (const auto& [type, bytes] : formats) {
         if (type == "text/plain" || type == "text/plain;charset=utf-8") {
             return bytes;
@@ -21,6 +22,10 @@ std::optional<std::string> FakeClipboard::text() const {
 
 std::optional<std::string> FakeClipboard::primaryText() const {
     return plainText(content.primary);
+}
+
+void FakeClipboard::restorePrimary(const ClipboardSnapshot& snapshot) {
+    content.primary = snapshot.primary;
 }
 
 void FakeClipboard::setPrimaryText(std::string_view text) {

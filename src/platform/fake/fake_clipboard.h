@@ -15,6 +15,7 @@ public:
     void clear() override;
     ClipboardSnapshot snapshot(std::size_t maxBytes) const override;
     void restore(const ClipboardSnapshot& snapshot) override;
+    void restorePrimary(const ClipboardSnapshot& snapshot) override;
     std::optional<std::string> primaryText() const override;
     void setPrimaryText(std::string_view text) override;
 };

@@ -218,4 +218,8 @@ void QtClipboard::restore(const ClipboardSnapshot& snapshot) {
     restoreMode(snapshot.primary, QClipboard::Selection);
 }
 
+void QtClipboard::restorePrimary(const ClipboardSnapshot& snapshot) {
+    restoreMode(snapshot.primary, QClipboard::Selection);
+}
+
 }  // namespace korrelang::platform::qt

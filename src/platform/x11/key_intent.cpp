@@ -14,8 +14,8 @@ constexpr XKeycode kAlt = 64;
 }  // namespace
 
 bool KeyIntent::isSafeInTerminal(KeyCode key, std::uint32_t flags) {
-    constexpr std::uint32_t held = ModifierFlag::shift | ModifierFlag::control |
-                                   ModifierFlag::option | ModifierFlag::command;
+    constexpr std::uint32_t held =
+        ModifierFlag::shift | ModifierFlag::control | ModifierFlag::option | ModifierFlag::command;
     const std::uint32_t modifiers = flags & held;
     // BackSpace erases; Command+V becomes Control+Shift+V and Shift+Insert pastes PRIMARY. A shell
     // or a program reads nothing else from these as a signal or a command.

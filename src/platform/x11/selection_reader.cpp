@@ -99,8 +99,8 @@ xcb_atom_t SelectionReader::atom(const std::string& name) {
 }
 
 std::string SelectionReader::atomName(xcb_atom_t value) {
-    const auto reply =
-        owned(xcb_get_atom_name_reply(m_connection, xcb_get_atom_name(m_connection, value), nullptr));
+    const auto reply = owned(
+        xcb_get_atom_name_reply(m_connection, xcb_get_atom_name(m_connection, value), nullptr));
     if (!reply) {
         return {};
     }
@@ -191,12 +191,10 @@ bool SelectionReader::awaitNewValue(Clock::time_point deadline) {
 }
 
 SelectionReader::Fetched SelectionReader::fetch(xcb_atom_t selection, xcb_atom_t target,
-                                                std::size_t maxBytes,
-                                                Clock::time_point deadline) {
+                                                std::size_t maxBytes, Clock::time_point deadline) {
     Fetched result;
     xcb_delete_property(m_connection, m_window, m_property);
-    xcb_convert_selection(m_connection, m_window, selection, target, m_property,
-                          XCB_CURRENT_TIME);
+    xcb_convert_selection(m_connection, m_window, selection, target, m_property, XCB_CURRENT_TIME);
     const auto property = awaitNotify(selection, target, deadline);
     if (!property) {
         result.outcome = Outcome::timedOut;
@@ -216,8 +214,9 @@ SelectionReader::Fetched SelectionReader::fetch(xcb_atom_t selection, xcb_atom_t
     }
     result.type = atomName(header->type);
     if (result.type != "INCR") {
-        const std::size_t size = header->bytes_after + static_cast<std::size_t>(
-                                                           xcb_get_property_value_length(header.get()));
+        const std::size_t size =
+            header->bytes_after +
+            static_cast<std::size_t>(xcb_get_property_value_length(header.get()));
         if (size > maxBytes) {
             xcb_delete_property(m_connection, m_window, m_property);
             result.outcome = Outcome::tooLarge;
@@ -255,11 +254,11 @@ SelectionReader::Fetched SelectionReader::fetch(xcb_atom_t selection, xcb_atom_t
             result.outcome = Outcome::timedOut;
             return result;
         }
-        const auto chunk = owned(xcb_get_property_reply(
-            m_connection,
-            xcb_get_property(m_connection, 1, m_window, m_property, XCB_GET_PROPERTY_TYPE_ANY, 0,
-                             UINT32_MAX / 4),
-            nullptr));
+        const auto chunk = owned(
+            xcb_get_property_reply(m_connection,
+                                   xcb_get_property(m_connection, 1, m_window, m_property,
+                                                    XCB_GET_PROPERTY_TYPE_ANY, 0, UINT32_MAX / 4),
+                                   nullptr));
         if (!chunk) {
             renewWindow();
             return result;
