@@ -33,13 +33,6 @@ std::string join(const std::vector<std::string_view>& parts, std::size_t from, s
     return out;
 }
 
-/// A call the application refused or did not answer in time: trying the other order would fail
-/// the same way.
-bool refused(int code) {
-    return code == AccessCode::unsupported || code == AccessCode::timedOut ||
-           code == AccessCode::unavailable;
-}
-
 }  // namespace
 
 Result VerifiedTextWrite::replace(platform::TextElement& element, platform::TextRange range,
@@ -96,7 +89,9 @@ Result VerifiedTextWrite::replace(platform::TextElement& element, platform::Text
             say("❌ Could not put the original text back");
             return Result::damaged;
         }
-        if (refused(first) || refused(second)) {
+        // The other order only helps where the application took both calls and got the text
+        // wrong (a length limit); a refused call would be refused again.
+        if (first != AccessCode::success || second != AccessCode::success) {
             break;
         }
     }
