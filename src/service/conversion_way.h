@@ -10,11 +10,11 @@
 namespace korrelang::service {
 
 /// One press of the hotkey as the ways of converting see it. The flow implements it; a way only
-/// asks.
+/// asks. Blacklisted applications never reach a way.
 class ConversionPress {
 public:
-    /// The application of the active window when the press began; nothing when no window was
-    /// active. Blacklisted applications never reach a way.
+    /// The application of the active window when the press began (its process included when the
+    /// desktop tells it); nothing when no window was active.
     virtual const std::optional<platform::Application>& application() const = 0;
 
     /// The text to write in place of `current`: its conversion, or the original when the press
@@ -68,6 +68,10 @@ public:
     /// background worker, where the main thread stays free to serve the clipboard; otherwise on
     /// the main thread, within the press.
     virtual bool needsWorker() const = 0;
+    /// A quick test, on the main thread, whether the way can serve the press's application at
+    /// all (a terminal way: is it a terminal). A way that does not apply is skipped without
+    /// waking the worker. One that applies may still answer `unavailable`.
+    virtual bool appliesTo(const ConversionPress& press) const = 0;
 
     /// Reads the text (through `press.replacementFor` for what to write), writes, verifies.
     virtual Outcome attempt(ConversionPress& press) = 0;

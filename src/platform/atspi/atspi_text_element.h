@@ -12,11 +12,13 @@
 namespace korrelang::platform::atspi {
 
 /// A focused element reached through AT-SPI. Offsets are converted exactly between characters
-/// and the toolkit's units; writes insert the new text before deleting the old, which is several
-/// times faster in GTK editors than emptying the buffer first.
+/// and the element's own units, which are worked out from the element on every read (its
+/// character count against its text): GTK counts code points, Qt, LibreOffice and Java UTF-16
+/// units. Writes pass explicit lengths; whether they did what was asked is for the caller to
+/// read back.
 class AtspiTextElement : public TextElement {
 public:
-    AtspiTextElement(GObjectRef<AtspiAccessible> object, long pid, OffsetUnit unit,
+    AtspiTextElement(GObjectRef<AtspiAccessible> object, long pid,
                      std::shared_ptr<HungApplications> hung);
 
     std::string role() const override;
@@ -26,9 +28,16 @@ public:
     AccessResult<std::string> value() const override;
     int setSelectedRange(TextRange range) override;
     int setSelectedText(std::string_view text) override;
+    bool isEditable() const override;
+    int insertText(long position, std::string_view text) override;
+    int deleteText(TextRange range) override;
 
     /// Maps a failed call's error to an AccessCode.
     static int codeOf(const GError* error);
+    /// The unit in which `count` measures `text`: code points when they agree (as they do for
+    /// every text without characters beyond the BMP), else UTF-16 units when those do, else
+    /// code points.
+    static OffsetUnit unitOf(std::string_view text, long count);
 
 private:
     struct Selection {
@@ -36,15 +45,20 @@ private:
         long end = 0;
         bool isSelection = false;
     };
+    struct Content {
+        std::string text;
+        OffsetUnit unit = OffsetUnit::codePoint;
+    };
 
-    /// Records a timeout of this element's application; returns the code for `error`.
-    int fail(const GError* error) const;
-    AccessResult<std::string> readText() const;
+    /// The code of a call that ended: its error, a timeout when it gave no answer after nearly
+    /// the whole time limit (marking the application hung), else failure or success.
+    int finish(HungApplications::Clock::time_point started, const GError* error,
+               bool answered) const;
+    AccessResult<Content> readContent() const;
     AccessResult<Selection> readSelection() const;
 
     GObjectRef<AtspiAccessible> m_object;
     long m_pid;
-    OffsetUnit m_unit;
     std::shared_ptr<HungApplications> m_hung;
 };
 
