@@ -11,6 +11,7 @@
 #include "clipboard_way.h"
 #include "paste_way.h"
 #include "service_log.h"
+#include "terminal_way.h"
 #include "slow_app_way.h"
 #include "settings/settings.h"
 
@@ -64,6 +65,7 @@ HotkeyService::HotkeyService(const platform::Platform& platform, settings::Setti
       m_cycleBefore(clock) {
     m_worker.setMaxThreadCount(1);
     // In order: a way that owns its kind of application comes before the general ones.
+    m_ways.push_back(std::make_unique<TerminalWay>(platform, m_main, clock));
     m_ways.push_back(std::make_unique<SlowAppWay>(m_clipboard));
     m_ways.push_back(std::make_unique<AccessibilityWay>(m_accessibility));
     m_ways.push_back(std::make_unique<PasteWay>(m_accessibility, m_clipboard, m_main));

@@ -30,6 +30,9 @@ public:
     std::string_view name() const override { return "terminal"; }
     ConversionEvents::Method method() const override { return ConversionEvents::Method::Clipboard; }
     bool needsWorker() const override { return true; }
+    bool appliesTo(const ConversionPress& press) const override {
+        return press.application() && press.application()->terminal;
+    }
     Outcome attempt(ConversionPress& press) override;
 
     /// What to replace in a terminal line: `selection` when the line ends with it (one line, not
