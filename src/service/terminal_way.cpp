@@ -170,6 +170,13 @@ ConversionWay::Outcome TerminalWay::attempt(ConversionPress& press) {
     if (!application || !application->terminal) {
         return Outcome::unavailable;
     }
+    const auto started = std::chrono::steady_clock::now();
+    const auto elapsed = [&] {
+        return std::to_string(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                  std::chrono::steady_clock::now() - started)
+                                  .count()) +
+               " ms";
+    };
     say("🖥️ " + application->name +
         " is a terminal: only BackSpace and its paste key go to it");
     const auto line = readLine();
@@ -200,6 +207,7 @@ ConversionWay::Outcome TerminalWay::attempt(ConversionPress& press) {
 
     // The snapshot may take its time: it runs here, on the worker, with the main thread free.
     const platform::ClipboardSnapshot saved = m_platform.clipboard.snapshot(kSnapshotLimit);
+    say("🖥️ Read and saved the selections after " + elapsed());
     const bool useClipboard = !saved.truncated;
     if (!useClipboard) {
         say("⚠️ The clipboard could not be saved whole; pasting through the mouse selection "
@@ -224,7 +232,9 @@ ConversionWay::Outcome TerminalWay::attempt(ConversionPress& press) {
     for (long i = 0; i < characters; ++i) {
         sendKey(Key::deleteKey, 0);
     }
-    if (!lineBecomes(prefix)) {
+    const bool erased = lineBecomes(prefix);
+    say("🖥️ Erased after " + elapsed());
+    if (!erased) {
         // The shell stops erasing at its prompt: what was erased goes back, and nothing else.
         const auto now = settledLine();
         const Outcome outcome =
@@ -243,7 +253,7 @@ ConversionWay::Outcome TerminalWay::attempt(ConversionPress& press) {
         sayText("❌ The terminal did not take the paste; its line lost '", target, "'");
         return Outcome::damaged;
     }
-    say("✅ Replaced in the terminal; clipboard and mouse selection restored");
+    say("✅ Replaced in the terminal in " + elapsed() + "; clipboard and mouse selection restored");
     return Outcome::written;
 }
 

@@ -106,7 +106,8 @@ QtClipboard::QtClipboard() : m_reader(std::make_unique<Reader>()) {}
 
 QtClipboard::~QtClipboard() = default;
 
-void QtClipboard::write(const ContentFactory& content, QClipboard::Mode mode) {
+void QtClipboard::write(const ContentFactory& content, bool primary) {
+    const QClipboard::Mode mode = primary ? QClipboard::Selection : QClipboard::Clipboard;
     QClipboard* board = clipboard();
     if (board == nullptr) {
         return;
@@ -140,7 +141,7 @@ void QtClipboard::setText(std::string_view text) {
             data->setText(content);
             return data;
         },
-        QClipboard::Clipboard);
+        false);
 }
 
 std::optional<std::string> QtClipboard::primaryText() const {
@@ -162,7 +163,7 @@ void QtClipboard::setPrimaryText(std::string_view text) {
             data->setText(content);
             return data;
         },
-        QClipboard::Selection);
+        true);
 }
 
 void QtClipboard::clear() {
@@ -191,8 +192,9 @@ ClipboardSnapshot QtClipboard::snapshot(std::size_t maxBytes) const {
     return snapshot;
 }
 
-void QtClipboard::restoreMode(const std::vector<std::pair<std::string, std::string>>& formats,
-                              QClipboard::Mode mode) {
+void QtClipboard::restoreSelection(const std::vector<std::pair<std::string, std::string>>& formats,
+                                   bool primary) {
+    const QClipboard::Mode mode = primary ? QClipboard::Selection : QClipboard::Clipboard;
     QClipboard* board = clipboard();
     if (board == nullptr || (mode == QClipboard::Selection && !board->supportsSelection())) {
         return;
@@ -210,16 +212,16 @@ void QtClipboard::restoreMode(const std::vector<std::pair<std::string, std::stri
             }
             return data;
         },
-        mode);
+        primary);
 }
 
 void QtClipboard::restore(const ClipboardSnapshot& snapshot) {
-    restoreMode(snapshot.formats, QClipboard::Clipboard);
-    restoreMode(snapshot.primary, QClipboard::Selection);
+    restoreSelection(snapshot.formats, false);
+    restoreSelection(snapshot.primary, true);
 }
 
 void QtClipboard::restorePrimary(const ClipboardSnapshot& snapshot) {
-    restoreMode(snapshot.primary, QClipboard::Selection);
+    restoreSelection(snapshot.primary, true);
 }
 
 }  // namespace korrelang::platform::qt

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QClipboard>
 #include <chrono>
 #include <functional>
 #include <memory>
@@ -39,9 +38,10 @@ public:
 private:
     /// Hands out fresh copies of the content, because the clipboard takes each one over.
     using ContentFactory = std::function<QMimeData*()>;
-    void write(const ContentFactory& content, QClipboard::Mode mode);
-    void restoreMode(const std::vector<std::pair<std::string, std::string>>& formats,
-                     QClipboard::Mode mode);
+    /// Writes the clipboard, or the mouse selection when `primary`.
+    void write(const ContentFactory& content, bool primary);
+    void restoreSelection(const std::vector<std::pair<std::string, std::string>>& formats,
+                          bool primary);
 
     struct Reader;
     std::unique_ptr<Reader> m_reader;
