@@ -139,13 +139,25 @@ class TerminalTest(unittest.TestCase):
         self.directory.cleanup()
 
     def start(self, command):
-        before = subprocess.run(["xdotool", "getactivewindow"], capture_output=True).stdout
         self.terminal = subprocess.Popen(command, stdout=subprocess.DEVNULL,
                                          stderr=subprocess.DEVNULL)
-        self.assertTrue(wait_for(lambda: subprocess.run(
-            ["xdotool", "getactivewindow", "getwindowpid"], capture_output=True
-        ).stdout.strip() == str(self.terminal.pid).encode() and subprocess.run(
-            ["xdotool", "getactivewindow"], capture_output=True).stdout != before, 20))
+        pid = str(self.terminal.pid)
+
+        def window():
+            found = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", pid],
+                                   capture_output=True).stdout.split()
+            return found[-1].decode() if found else None
+
+        self.assertTrue(wait_for(window, 30))
+
+        def active():
+            if subprocess.run(["xdotool", "getactivewindow", "getwindowpid"],
+                              capture_output=True).stdout.strip() == pid.encode():
+                return True
+            subprocess.run(["xdotool", "windowactivate", window()], capture_output=True)
+            return False
+
+        self.assertTrue(wait_for(active, 20))
         time.sleep(0.5)  # the shell or program is reading
 
     def foreground_logger(self):
