@@ -102,7 +102,8 @@ struct QtClipboard::Reader {
     x11::SelectionReader reader;
 };
 
-QtClipboard::QtClipboard() : m_reader(std::make_unique<Reader>()) {}
+QtClipboard::QtClipboard(std::chrono::milliseconds snapshotBudget)
+    : m_reader(std::make_unique<Reader>()), m_snapshotBudget(snapshotBudget) {}
 
 QtClipboard::~QtClipboard() = default;
 
@@ -174,7 +175,7 @@ void QtClipboard::clear() {
 
 ClipboardSnapshot QtClipboard::snapshot(std::size_t maxBytes) const {
     ClipboardSnapshot snapshot;
-    const auto deadline = std::chrono::steady_clock::now() + kSnapshotBudget;
+    const auto deadline = std::chrono::steady_clock::now() + m_snapshotBudget;
     xcb_connection_t* connection = onMainThread() ? qtConnection() : nullptr;
     QClipboard* board = connection != nullptr ? clipboard() : nullptr;
     for (const QClipboard::Mode mode : {QClipboard::Clipboard, QClipboard::Selection}) {

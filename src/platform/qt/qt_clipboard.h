@@ -21,9 +21,9 @@ class QtClipboard : public Clipboard {
 public:
     /// The longest a snapshot of both selections may take; what has not arrived by then is left
     /// out (and logged).
-    static constexpr std::chrono::milliseconds kSnapshotBudget{500};
+    static constexpr std::chrono::milliseconds kSnapshotBudget{1000};
 
-    QtClipboard();
+    explicit QtClipboard(std::chrono::milliseconds snapshotBudget = kSnapshotBudget);
     ~QtClipboard() override;
 
     std::optional<std::string> text() const override;
@@ -45,6 +45,7 @@ private:
 
     struct Reader;
     std::unique_ptr<Reader> m_reader;
+    std::chrono::milliseconds m_snapshotBudget;
 };
 
 }  // namespace korrelang::platform::qt
