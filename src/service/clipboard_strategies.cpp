@@ -50,8 +50,9 @@ bool ClipboardStrategies::press(platform::KeyCode key, std::uint32_t flags) {
 }
 
 platform::ClipboardSnapshot ClipboardStrategies::saveClipboard() {
-    auto saved = m_main.call(
-        [this] { return m_platform.clipboard.snapshot(kSnapshotLimit); });
+    // On the worker: the owner may take its time, and the main thread must stay free to answer
+    // when this program owns the clipboard itself.
+    auto saved = m_platform.clipboard.snapshot(kSnapshotLimit);
     if (saved.truncated) {
         say("⚠️ Clipboard content too large to keep; some formats will not come back");
     }
