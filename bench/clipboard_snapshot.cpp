@@ -58,7 +58,8 @@ int main(int argc, char** argv) {
     for (int i = 0; i < runs; ++i) {
         const auto start = Clock::now();
         // As the conversion does: on the worker, the main thread free.
-        auto snapshot = std::async(std::launch::async, [&] { return clipboard.snapshot(64 << 20); });
+        auto snapshot =
+            std::async(std::launch::async, [&] { return clipboard.snapshot(64 << 20); });
         while (snapshot.wait_for(std::chrono::milliseconds(1)) != std::future_status::ready) {
             QCoreApplication::processEvents();
         }
@@ -70,11 +71,11 @@ int main(int argc, char** argv) {
         }
         truncated = result.truncated;
     }
-    std::printf("snapshot (targets first, one image, worker): median %.1f ms, min %.1f ms over %d "
-                "runs; %zu bytes kept%s; budget %lld ms\n",
-                median(times), *std::min_element(times.begin(), times.end()), runs, kept,
-                truncated ? ", some formats left out" : "",
-                static_cast<long long>(budget.count()));
+    std::printf(
+        "snapshot (targets first, one image, worker): median %.1f ms, min %.1f ms over %d "
+        "runs; %zu bytes kept%s; budget %lld ms\n",
+        median(times), *std::min_element(times.begin(), times.end()), runs, kept,
+        truncated ? ", some formats left out" : "", static_cast<long long>(budget.count()));
 
     // Every format through QClipboard, on this (the main) thread: what the program did before.
     const auto start = Clock::now();
@@ -85,9 +86,10 @@ int main(int argc, char** argv) {
         total += static_cast<std::size_t>(data->data(format).size());
         ++formats;
     }
-    std::printf("every format through QClipboard on the main thread: %.1f ms, %d formats, %zu "
-                "bytes\n",
-                millisecondsSince(start), formats, total);
+    std::printf(
+        "every format through QClipboard on the main thread: %.1f ms, %d formats, %zu "
+        "bytes\n",
+        millisecondsSince(start), formats, total);
     owner.terminate();
     owner.waitForFinished(5000);
     return 0;

@@ -169,9 +169,8 @@ TEST_F(ClipboardSnapshotTest, AWorkerThreadReadsWhatThisProcessOwns) {
               (Formats{{"text/plain", "ours"}, {"image/png", png}}));
     auto fromWorker =
         std::async(std::launch::async, [this] { return clipboard.snapshot(1 << 20); });
-    ASSERT_TRUE(waitUntil([&] {
-        return fromWorker.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
-    }));
+    ASSERT_TRUE(waitUntil(
+        [&] { return fromWorker.wait_for(std::chrono::seconds(0)) == std::future_status::ready; }));
     const auto snapshot = fromWorker.get();
     EXPECT_FALSE(snapshot.truncated);
     EXPECT_EQ(format(snapshot.formats, "text/plain"), "ours");

@@ -38,7 +38,8 @@ public:
                                                {"xkb.ru.Russian", "Russian"},
                                                {"xkb.il.Hebrew", "Hebrew"}};
         fake.inputSources.current = "xkb.us.English";
-        fake.workspace.frontmost = platform::Application{"org.xfce.mousepad", "Mousepad"};
+        fake.workspace.frontmost =
+            platform::Application{.id = "org.xfce.mousepad", .name = "Mousepad"};
     }
 
     platform::Platform bundle() {
@@ -454,7 +455,8 @@ TEST_F(HotkeyServiceTest, ASecondPressWhileTheWorkerRunsIsIgnored) {
 }
 
 TEST_F(HotkeyServiceTest, SlowApplicationsUseTheClipboardAndRestoreItBeforeTheNextPress) {
-    fake.workspace.frontmost = platform::Application{"com.figma.Desktop.beta", "Figma Beta"};
+    fake.workspace.frontmost =
+        platform::Application{.id = "com.figma.Desktop.beta", .name = "Figma Beta"};
     editor.text = "ghbdtn";
     editor.selectionStart = editor.selectionEnd = 6;
     fake.clipboard.content.formats = {{"image/png", "picture"}};
@@ -474,7 +476,8 @@ TEST_F(HotkeyServiceTest, ANewerClipboardIsNotOverwritten) {
         SCOPED_TRACE(slow);
         withoutAccessibleText();
         if (slow) {
-            fake.workspace.frontmost = platform::Application{"", "Microsoft Outlook (PWA)"};
+            fake.workspace.frontmost =
+                platform::Application{.id = "", .name = "Microsoft Outlook (PWA)"};
         }
         editor.text = "ghbdtn";
         editor.selectionStart = 0;

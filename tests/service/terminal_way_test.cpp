@@ -169,7 +169,8 @@ TEST(TerminalWay, ConvertsTheWordBeforeTheCursorWithBackSpaceAndPasteOnly) {
         testing::FakeClock clock;
         TerminalWay way(platform, main, clock);
         TerminalPress press;
-        press.app = platform::Application{"xfce4-terminal", "Terminal", 42, c.terminal};
+        press.app = platform::Application{
+            .id = "xfce4-terminal", .name = "Terminal", .processId = 42, .terminal = c.terminal};
 
         EXPECT_EQ(way.attempt(press), c.outcome);
         EXPECT_EQ(fake.accessibility.element->text, c.lineAfter);
@@ -195,7 +196,8 @@ TEST(TerminalWay, AClipboardTooLargeToSaveIsLeftAloneAndTheMouseSelectionPastes)
     testing::FakeClock clock;
     TerminalWay way(platform, main, clock);
     TerminalPress press;
-    press.app = platform::Application{"xfce4-terminal", "Terminal", 42, true};
+    press.app = platform::Application{
+        .id = "xfce4-terminal", .name = "Terminal", .processId = 42, .terminal = true};
 
     EXPECT_EQ(way.attempt(press), Outcome::written);
     EXPECT_EQ(fake.accessibility.element->text, "$ привет");
