@@ -142,18 +142,20 @@ ConversionWay::Outcome PasteWay::attempt(ConversionPress& press) {
     } else {
         // Something else arrived: paste the original back over what differs.
         say("⚠️ The field does not read as intended after the paste; putting the original back");
-        const auto diff = VerifiedTextWrite::difference(*before.value, *readBack);
         std::optional<std::string> again;
-        const bool editable = m_main.call([&] { return element.isEditable(); });
-        if (!editable) {
-            onClipboard = diff.originalPart;
-        }
-        const bool restored =
-            editable ? m_main.call([&] {
-                return VerifiedTextWrite::restore(element, *before.value, *readBack);
-            })
-                     : pasteOver(element, diff.inCurrent, false, diff.originalPart,
+        // Through the interface where it writes, else by pasting the original part back.
+        bool restored = m_main.call([&] {
+            return element.isEditable() &&
+                   VerifiedTextWrite::restore(element, *before.value, *readBack);
+        });
+        if (!restored) {
+            const auto now = m_main.call([&] { return element.value(); });
+            const auto rest =
+                VerifiedTextWrite::difference(*before.value, now.value.value_or(*readBack));
+            onClipboard = rest.originalPart;
+            restored = pasteOver(element, rest.inCurrent, false, rest.originalPart,
                                  *before.value, again);
+        }
         if (restored) {
             outcome = Outcome::notWritten;
         } else {

@@ -218,7 +218,7 @@ FocusLookup AtspiAccessibility::describe(GObjectRef<AtspiAccessible> element, lo
         started = HungApplications::Clock::now();
         return false;
     };
-    if (timedOut(application != nullptr)) {
+    if (timedOut(static_cast<bool>(application))) {
         return lookup;
     }
     if (application) {
