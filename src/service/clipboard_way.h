@@ -22,7 +22,8 @@ public:
     bool needsWorker() const override { return true; }
     bool appliesTo(const ConversionPress&) const override { return true; }
     Outcome attempt(ConversionPress& press) override {
-        if (m_main.call([this] { return m_accessibility.readTextToConvert().has_value(); })) {
+        if (press.textWasRead() ||
+            m_main.call([this] { return m_accessibility.readTextToConvert().has_value(); })) {
             return Outcome::unavailable;
         }
         return m_strategies.convertViaClipboard(press);

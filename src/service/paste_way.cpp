@@ -16,7 +16,7 @@ namespace AccessCode = platform::AccessCode;
 
 constexpr int kPollMilliseconds = 5;
 constexpr int kSelectionPolls = 40;  // 200 ms for the application to follow the keys
-constexpr int kPastePolls = 80;      // 400 ms for it to ask for the clipboard and paste
+constexpr int kPastePolls = 200;     // 1 s for it to ask for the clipboard and paste
 
 }  // namespace
 
@@ -102,7 +102,13 @@ bool PasteWay::pasteOver(platform::TextElement& element, platform::TextRange ran
     if (!m_clipboard.press(Key::v, Flag::command)) {
         say("⚠️ simulateKeyPress failed for Cmd+V");
     }
+    const auto pasted = std::chrono::steady_clock::now();
     readBack = waitForText(element, intended);
+    say("📊 Paste read back after " +
+        std::to_string(std::chrono::duration_cast<std::chrono::milliseconds>(
+                           std::chrono::steady_clock::now() - pasted)
+                           .count()) +
+        " ms");
     return readBack == intended;
 }
 
