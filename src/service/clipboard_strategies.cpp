@@ -45,13 +45,11 @@ void ClipboardStrategies::wait(int milliseconds) {
 }
 
 bool ClipboardStrategies::press(platform::KeyCode key, std::uint32_t flags) {
-    return m_main.call(
-        [&] { return m_platform.syntheticKeys.simulateKeyPress(key, flags); });
+    return m_main.call([&] { return m_platform.syntheticKeys.simulateKeyPress(key, flags); });
 }
 
 platform::ClipboardSnapshot ClipboardStrategies::saveClipboard() {
-    auto saved = m_main.call(
-        [this] { return m_platform.clipboard.snapshot(kSnapshotLimit); });
+    auto saved = m_main.call([this] { return m_platform.clipboard.snapshot(kSnapshotLimit); });
     if (saved.truncated) {
         say("⚠️ Clipboard content too large to keep; some formats will not come back");
     }

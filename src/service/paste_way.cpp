@@ -31,8 +31,7 @@ bool PasteWay::selectionBecomes(platform::TextElement& element, platform::TextRa
     return false;
 }
 
-bool PasteWay::select(platform::TextElement& element, platform::TextRange range,
-                      bool isSelection) {
+bool PasteWay::select(platform::TextElement& element, platform::TextRange range, bool isSelection) {
     if (isSelection) {
         const auto now = m_main.call([&] { return element.selectedRange(); });
         if (now.succeeded() && *now.value == range) {
@@ -50,9 +49,9 @@ bool PasteWay::select(platform::TextElement& element, platform::TextRange range,
     const auto caret = m_main.call([&] { return element.selectedRange(); });
     bool caretAtEnd = caret.succeeded() && *caret.value == end;
     if (!caretAtEnd) {
-        caretAtEnd = m_main.call([&] { return element.setSelectedRange(end); }) ==
-                         AccessCode::success &&
-                     selectionBecomes(element, end);
+        caretAtEnd =
+            m_main.call([&] { return element.setSelectedRange(end); }) == AccessCode::success &&
+            selectionBecomes(element, end);
     }
     if (caretAtEnd && range.length <= kMaxKeyedSelection) {
         for (long i = 0; i < range.length; ++i) {
@@ -147,7 +146,8 @@ ConversionWay::Outcome PasteWay::attempt(ConversionPress& press) {
         outcome = Outcome::notWritten;
     } else {
         // Something else arrived: paste the original back over what differs.
-        say("⚠️ The field does not read as intended after the paste; putting the original back");
+        say("⚠️ The field does not read as intended after the paste; putting the original "
+            "back");
         std::optional<std::string> again;
         // Through the interface where it writes, else by pasting the original part back.
         bool restored = m_main.call([&] {
@@ -159,8 +159,8 @@ ConversionWay::Outcome PasteWay::attempt(ConversionPress& press) {
             const auto rest =
                 VerifiedTextWrite::difference(*before.value, now.value.value_or(*readBack));
             onClipboard = rest.originalPart;
-            restored = pasteOver(element, rest.inCurrent, false, rest.originalPart,
-                                 *before.value, again);
+            restored =
+                pasteOver(element, rest.inCurrent, false, rest.originalPart, *before.value, again);
         }
         if (restored) {
             outcome = Outcome::notWritten;

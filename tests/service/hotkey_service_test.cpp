@@ -139,15 +139,31 @@ TEST_F(HotkeyServiceTest, WritesThatDoNotTakeFallBackToPasting) {
         std::vector<std::string> events;
     };
     const std::vector<Case> cases = {
-        {"answers yes and changes nothing", [](Element& e) { e.ignoresWrites = true; }, true,
-         "ghbdtn world", "привет world", {"performed English→Russian 6 clipboard"}},
-        {"no EditableText", [](Element& e) { e.editable = false; }, false, "ghbdtn",
-         "привет", {"performed English→Russian 6 clipboard"}},
-        {"line in a field that ignores writes", [](Element& e) { e.ignoresWrites = true; },
-         false, "one\nghbdtn", "one\nпривет", {"performed English→Russian 6 clipboard"}},
+        {"answers yes and changes nothing",
+         [](Element& e) { e.ignoresWrites = true; },
+         true,
+         "ghbdtn world",
+         "привет world",
+         {"performed English→Russian 6 clipboard"}},
+        {"no EditableText",
+         [](Element& e) { e.editable = false; },
+         false,
+         "ghbdtn",
+         "привет",
+         {"performed English→Russian 6 clipboard"}},
+        {"line in a field that ignores writes",
+         [](Element& e) { e.ignoresWrites = true; },
+         false,
+         "one\nghbdtn",
+         "one\nпривет",
+         {"performed English→Russian 6 clipboard"}},
         // Insert-first overflows the limit and is undone; delete-first fits.
-        {"length limit", [](Element& e) { e.maxLength = 12; }, true, "ghbdtn world",
-         "привет world", {"performed English→Russian 6 accessibility"}},
+        {"length limit",
+         [](Element& e) { e.maxLength = 12; },
+         true,
+         "ghbdtn world",
+         "привет world",
+         {"performed English→Russian 6 accessibility"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
