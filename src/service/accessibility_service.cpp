@@ -208,8 +208,8 @@ std::optional<AccessibleText> AccessibilityService::readTextToConvert() const {
     read.element = element;
     if (range.value->length > 0) {
         const std::string_view whole = *value.value;
-        const std::string_view before = engine::GraphemeCursor::prefix(
-            whole, static_cast<std::size_t>(range.value->location));
+        const std::string_view before =
+            engine::GraphemeCursor::prefix(whole, static_cast<std::size_t>(range.value->location));
         read.text = std::string(engine::GraphemeCursor::prefix(
             whole.substr(before.size()), static_cast<std::size_t>(range.value->length)));
         read.range = *range.value;

@@ -45,8 +45,7 @@ void ClipboardStrategies::wait(int milliseconds) {
 }
 
 bool ClipboardStrategies::press(platform::KeyCode key, std::uint32_t flags) {
-    return m_main.call(
-        [&] { return m_platform.syntheticKeys.simulateKeyPress(key, flags); });
+    return m_main.call([&] { return m_platform.syntheticKeys.simulateKeyPress(key, flags); });
 }
 
 platform::ClipboardSnapshot ClipboardStrategies::saveClipboard() {

@@ -49,7 +49,8 @@ public:
     void wait(int milliseconds);
 
 private:
-    ConversionWay::Outcome convertClipboardText(ConversionPress& conversion, const std::string& text,
+    ConversionWay::Outcome convertClipboardText(ConversionPress& conversion,
+                                                const std::string& text,
                                                 const platform::ClipboardSnapshot& saved);
     /// Clears the clipboard, presses Copy after `clearWait` and reads it after `copyWait`.
     std::optional<std::string> copySelection(int clearWait, int copyWait, const char* failureLine);

@@ -3,6 +3,7 @@
 #include "accessibility_service.h"
 #include "clipboard_strategies.h"
 #include "conversion_way.h"
+#include "service_log.h"
 
 namespace korrelang::service {
 
@@ -16,16 +17,19 @@ public:
         : m_strategies(strategies), m_accessibility(accessibility), m_main(main) {}
 
     std::string_view name() const override { return "clipboard"; }
-    ConversionEvents::Method method() const override {
-        return ConversionEvents::Method::Clipboard;
-    }
+    ConversionEvents::Method method() const override { return ConversionEvents::Method::Clipboard; }
     bool needsWorker() const override { return true; }
     bool appliesTo(const ConversionPress&) const override { return true; }
     Outcome attempt(ConversionPress& press) override {
-        if (m_main.call([this] { return m_accessibility.readTextToConvert().has_value(); })) {
+        if (press.textWasRead() ||
+            m_main.call([this] { return m_accessibility.readTextToConvert().has_value(); })) {
             return Outcome::unavailable;
         }
-        return m_strategies.convertViaClipboard(press);
+        const Outcome outcome = m_strategies.convertViaClipboard(press);
+        if (outcome == Outcome::written) {
+            servicelog::say("✅ Clipboard conversion succeeded!");
+        }
+        return outcome;
     }
 
 private:

@@ -25,6 +25,11 @@ public:
     /// `written`. Either thread.
     virtual std::optional<std::string> replacementFor(const std::string& current) = 0;
 
+    /// Whether an earlier way of this press read the text and could not write it. Ways that work
+    /// blind (copying and pasting with keys, with no way to read the field) must not run then:
+    /// they could not tell a late write of the earlier way from the original text.
+    virtual bool textWasRead() const = 0;
+
     /// Whether a replaced selection is collapsed to its end afterwards (the user keeps it only
     /// with three or more layouts and "keep selection" on). Either thread.
     virtual bool shouldDeselectAfterReplace() = 0;

@@ -4,16 +4,16 @@
 #include <QStringList>
 #include <algorithm>
 
-#include "engine/keyboard_mapping_registry.h"
-#include "engine/layout_converter.h"
-#include "platform/key_codes.h"
 #include "accessibility_way.h"
 #include "clipboard_way.h"
+#include "engine/keyboard_mapping_registry.h"
+#include "engine/layout_converter.h"
 #include "paste_way.h"
+#include "platform/key_codes.h"
 #include "service_log.h"
-#include "terminal_way.h"
-#include "slow_app_way.h"
 #include "settings/settings.h"
+#include "slow_app_way.h"
+#include "terminal_way.h"
 
 namespace korrelang::service {
 
@@ -181,37 +181,37 @@ bool HotkeyService::runWays(std::size_t first) {
                                  : m_main.call([&] { return way.attempt(*this); });
         using Outcome = ConversionWay::Outcome;
         switch (outcome) {
-        case Outcome::unavailable:
-            continue;
-        case Outcome::notWritten:
-            m_attemptedWrite = true;
-            continue;
-        case Outcome::written:
-            m_main.call([&] { commit(way); });
-            return false;
-        case Outcome::notConverted:
-            m_main.call([this] {
-                m_cycle = m_cycleBefore;
-                say("❌ Conversion failed - language not recognized");
-                m_events.conversionFailed(Reason::DetectionFailed);
-                notifyConversionFailed();
-            });
-            return false;
-        case Outcome::declined:
-            m_main.call([this] {
-                m_cycle = m_cycleBefore;
-                m_events.conversionFailed(Reason::NoSelection);
-                notifyNoTextFound();
-            });
-            return false;
-        case Outcome::damaged:
-            m_main.call([this] {
-                m_cycle = m_cycleBefore;
-                say("❌ Replace failed, and the text could not be put back as it was");
-                m_events.conversionFailed(Reason::PasteFailed);
-                showAlertLater(replaceFailedAlert());
-            });
-            return false;
+            case Outcome::unavailable:
+                continue;
+            case Outcome::notWritten:
+                m_attemptedWrite = true;
+                continue;
+            case Outcome::written:
+                m_main.call([&] { commit(way); });
+                return false;
+            case Outcome::notConverted:
+                m_main.call([this] {
+                    m_cycle = m_cycleBefore;
+                    say("❌ Conversion failed - language not recognized");
+                    m_events.conversionFailed(Reason::DetectionFailed);
+                    notifyConversionFailed();
+                });
+                return false;
+            case Outcome::declined:
+                m_main.call([this] {
+                    m_cycle = m_cycleBefore;
+                    m_events.conversionFailed(Reason::NoSelection);
+                    notifyNoTextFound();
+                });
+                return false;
+            case Outcome::damaged:
+                m_main.call([this] {
+                    m_cycle = m_cycleBefore;
+                    say("❌ Replace failed, and the text could not be put back as it was");
+                    m_events.conversionFailed(Reason::PasteFailed);
+                    showAlertLater(replaceFailedAlert());
+                });
+                return false;
         }
     }
     m_main.call([this] {
@@ -283,8 +283,7 @@ void HotkeyService::commit(const ConversionWay& way) {
             m_cycle.resetCycle();
         }
         const auto& result = *plan.result;
-        m_cycle.updateCycleState(plan.converted, result.convertedText, result,
-                                 selectedKeyboards());
+        m_cycle.updateCycleState(plan.converted, result.convertedText, result, selectedKeyboards());
         recordStatistics(result);
         m_events.conversionPerformed(result.fromLanguage, result.toLanguage,
                                      characters(result.convertedText), way.method());

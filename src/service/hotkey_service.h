@@ -85,6 +85,7 @@ private:
         return m_application;
     }
     std::optional<std::string> replacementFor(const std::string& current) override;
+    bool textWasRead() const override { return m_attemptedWrite; }
     bool shouldDeselectAfterReplace() override;
 
     bool isBlacklisted(const std::optional<platform::Application>& app);
@@ -120,7 +121,7 @@ private:
     // the cycle as it was before the press (put back when nothing is written).
     std::optional<platform::Application> m_application;
     std::optional<Plan> m_plan;
-    bool m_attemptedWrite = false;
+    std::atomic<bool> m_attemptedWrite = false;
     ConversionCycle m_cycle;
     ConversionCycle m_cycleBefore;
     QThreadPool m_worker;

@@ -16,7 +16,7 @@ namespace AccessCode = platform::AccessCode;
 
 constexpr int kPollMilliseconds = 5;
 constexpr int kSelectionPolls = 40;  // 200 ms for the application to follow the keys
-constexpr int kPastePolls = 80;      // 400 ms for it to ask for the clipboard and paste
+constexpr int kPastePolls = 200;     // 1 s for it to ask for the clipboard and paste
 
 }  // namespace
 
@@ -31,8 +31,7 @@ bool PasteWay::selectionBecomes(platform::TextElement& element, platform::TextRa
     return false;
 }
 
-bool PasteWay::select(platform::TextElement& element, platform::TextRange range,
-                      bool isSelection) {
+bool PasteWay::select(platform::TextElement& element, platform::TextRange range, bool isSelection) {
     if (isSelection) {
         const auto now = m_main.call([&] { return element.selectedRange(); });
         if (now.succeeded() && *now.value == range) {
@@ -50,9 +49,9 @@ bool PasteWay::select(platform::TextElement& element, platform::TextRange range,
     const auto caret = m_main.call([&] { return element.selectedRange(); });
     bool caretAtEnd = caret.succeeded() && *caret.value == end;
     if (!caretAtEnd) {
-        caretAtEnd = m_main.call([&] { return element.setSelectedRange(end); }) ==
-                         AccessCode::success &&
-                     selectionBecomes(element, end);
+        caretAtEnd =
+            m_main.call([&] { return element.setSelectedRange(end); }) == AccessCode::success &&
+            selectionBecomes(element, end);
     }
     if (caretAtEnd && range.length <= kMaxKeyedSelection) {
         for (long i = 0; i < range.length; ++i) {
@@ -102,7 +101,13 @@ bool PasteWay::pasteOver(platform::TextElement& element, platform::TextRange ran
     if (!m_clipboard.press(Key::v, Flag::command)) {
         say("⚠️ simulateKeyPress failed for Cmd+V");
     }
+    const auto pasted = std::chrono::steady_clock::now();
     readBack = waitForText(element, intended);
+    say("📊 Paste read back after " +
+        std::to_string(std::chrono::duration_cast<std::chrono::milliseconds>(
+                           std::chrono::steady_clock::now() - pasted)
+                           .count()) +
+        " ms");
     return readBack == intended;
 }
 
@@ -141,19 +146,22 @@ ConversionWay::Outcome PasteWay::attempt(ConversionPress& press) {
         outcome = Outcome::notWritten;
     } else {
         // Something else arrived: paste the original back over what differs.
-        say("⚠️ The field does not read as intended after the paste; putting the original back");
-        const auto diff = VerifiedTextWrite::difference(*before.value, *readBack);
+        say("⚠️ The field does not read as intended after the paste; putting the original "
+            "back");
         std::optional<std::string> again;
-        const bool editable = m_main.call([&] { return element.isEditable(); });
-        if (!editable) {
-            onClipboard = diff.originalPart;
+        // Through the interface where it writes, else by pasting the original part back.
+        bool restored = m_main.call([&] {
+            return element.isEditable() &&
+                   VerifiedTextWrite::restore(element, *before.value, *readBack);
+        });
+        if (!restored) {
+            const auto now = m_main.call([&] { return element.value(); });
+            const auto rest =
+                VerifiedTextWrite::difference(*before.value, now.value.value_or(*readBack));
+            onClipboard = rest.originalPart;
+            restored =
+                pasteOver(element, rest.inCurrent, false, rest.originalPart, *before.value, again);
         }
-        const bool restored =
-            editable ? m_main.call([&] {
-                return VerifiedTextWrite::restore(element, *before.value, *readBack);
-            })
-                     : pasteOver(element, diff.inCurrent, false, diff.originalPart,
-                                 *before.value, again);
         if (restored) {
             outcome = Outcome::notWritten;
         } else {

@@ -21,9 +21,7 @@ public:
         : m_accessibility(accessibility), m_clipboard(clipboard), m_main(main) {}
 
     std::string_view name() const override { return "paste"; }
-    ConversionEvents::Method method() const override {
-        return ConversionEvents::Method::Clipboard;
-    }
+    ConversionEvents::Method method() const override { return ConversionEvents::Method::Clipboard; }
     bool needsWorker() const override { return true; }
     bool appliesTo(const ConversionPress&) const override { return true; }
     Outcome attempt(ConversionPress& press) override;
@@ -38,8 +36,7 @@ private:
     /// Waits until the element's selection reads `range`.
     bool selectionBecomes(platform::TextElement& element, platform::TextRange range);
     /// Waits until the element's text reads `text`; returns what it read last.
-    std::optional<std::string> waitForText(platform::TextElement& element,
-                                           const std::string& text);
+    std::optional<std::string> waitForText(platform::TextElement& element, const std::string& text);
     /// Pastes `text` over `range`; true when the field then reads `intended`.
     bool pasteOver(platform::TextElement& element, platform::TextRange range, bool isSelection,
                    const std::string& text, const std::string& intended,

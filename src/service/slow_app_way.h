@@ -2,6 +2,7 @@
 
 #include "clipboard_strategies.h"
 #include "conversion_way.h"
+#include "service_log.h"
 
 namespace korrelang::service {
 
@@ -12,16 +13,19 @@ public:
     explicit SlowAppWay(ClipboardStrategies& strategies) : m_strategies(strategies) {}
 
     std::string_view name() const override { return "slow application"; }
-    ConversionEvents::Method method() const override {
-        return ConversionEvents::Method::Clipboard;
-    }
+    ConversionEvents::Method method() const override { return ConversionEvents::Method::Clipboard; }
     bool needsWorker() const override { return true; }
     bool appliesTo(const ConversionPress& press) const override {
         const auto& app = press.application();
         return app && ClipboardStrategies::isSlowApp(app->id, app->name);
     }
     Outcome attempt(ConversionPress& press) override {
-        return m_strategies.convertInSlowApp(press);
+        servicelog::say("🤖 Slow app detected. Using clipboard approach.");
+        const Outcome outcome = m_strategies.convertInSlowApp(press);
+        if (outcome == Outcome::written) {
+            servicelog::say("✅ Slow app conversion succeeded!");
+        }
+        return outcome;
     }
 
 private:

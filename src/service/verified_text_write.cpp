@@ -72,8 +72,8 @@ Result VerifiedTextWrite::replace(platform::TextElement& element, platform::Text
         }
         const auto after = element.value();
         if (!after.succeeded()) {
-            say("❌ Cannot read the field back after writing (code " +
-                std::to_string(after.code) + ")");
+            say("❌ Cannot read the field back after writing (code " + std::to_string(after.code) +
+                ")");
             return Result::damaged;
         }
         if (*after.value == intended) {
@@ -83,7 +83,8 @@ Result VerifiedTextWrite::replace(platform::TextElement& element, platform::Text
             (order == Order::insertFirst ? "insert-then-delete" : "delete-then-insert") +
             " (codes " + std::to_string(first) + ", " + std::to_string(second) + ", " +
             std::to_string(engine::GraphemeCursor::count(*after.value)) + " chars, expected " +
-            std::to_string(parts.size() - (end - start) + static_cast<std::size_t>(replacementLength)) +
+            std::to_string(parts.size() - (end - start) +
+                           static_cast<std::size_t>(replacementLength)) +
             ")");
         if (*after.value != *before.value && !restore(element, *before.value, *after.value)) {
             say("❌ Could not put the original text back");
@@ -118,10 +119,10 @@ VerifiedTextWrite::Difference VerifiedTextWrite::difference(const std::string& o
 std::string VerifiedTextWrite::replaced(const std::string& text, platform::TextRange range,
                                         const std::string& replacement) {
     const auto parts = clusters(text);
-    const std::size_t start = std::min(static_cast<std::size_t>(std::max(range.location, 0L)),
-                                       parts.size());
-    const std::size_t end = std::min(start + static_cast<std::size_t>(std::max(range.length, 0L)),
-                                     parts.size());
+    const std::size_t start =
+        std::min(static_cast<std::size_t>(std::max(range.location, 0L)), parts.size());
+    const std::size_t end =
+        std::min(start + static_cast<std::size_t>(std::max(range.length, 0L)), parts.size());
     return join(parts, 0, start) + replacement + join(parts, end, parts.size());
 }
 

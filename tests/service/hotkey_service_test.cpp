@@ -128,6 +128,127 @@ TEST_F(HotkeyServiceTest, DisabledDoesNothing) {
     EXPECT_EQ(fake.workspace.beeps, 0);
 }
 
+// Fields whose accessible writes do not do what they say: the paste way takes over, and only
+// a write that reads back as intended counts.
+TEST_F(HotkeyServiceTest, WritesThatDoNotTakeFallBackToPasting) {
+    using Element = platform::fake::FakeTextElement;
+    struct Case {
+        const char* name;
+        std::function<void(Element&)> arrange;
+        bool selected;  // else the caret sits after the text
+        std::string text, expected;
+        std::vector<std::string> events;
+    };
+    const std::vector<Case> cases = {
+        {"answers yes and changes nothing",
+         [](Element& e) { e.ignoresWrites = true; },
+         true,
+         "ghbdtn world",
+         "привет world",
+         {"performed English→Russian 6 clipboard"}},
+        {"no EditableText",
+         [](Element& e) { e.editable = false; },
+         false,
+         "ghbdtn",
+         "привет",
+         {"performed English→Russian 6 clipboard"}},
+        {"line in a field that ignores writes",
+         [](Element& e) { e.ignoresWrites = true; },
+         false,
+         "one\nghbdtn",
+         "one\nпривет",
+         {"performed English→Russian 6 clipboard"}},
+        // Insert-first overflows the limit and is undone; delete-first fits.
+        {"length limit",
+         [](Element& e) { e.maxLength = 12; },
+         true,
+         "ghbdtn world",
+         "привет world",
+         {"performed English→Russian 6 accessibility"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        events.events.clear();
+        settings.setStatistics({});
+        fake.inputSources.selected.clear();
+        auto element = std::make_shared<Element>();
+        element->text = c.text;
+        const long end = static_cast<long>(QString::fromStdString(c.text).size());
+        element->selection = c.selected ? platform::TextRange{0, 6} : platform::TextRange{end, 0};
+        c.arrange(*element);
+        fake.accessibility.element = element;
+        editor.field = element;
+        fake.clipboard.content.formats = {{"image/png", "picture"}, {"text/plain", "mine"}};
+        press();
+        EXPECT_EQ(element->text, c.expected);
+        EXPECT_EQ(events.events, c.events);
+        EXPECT_EQ(settings.statistics().conversions().size(), 1);
+        EXPECT_EQ(fake.inputSources.selected, (std::vector<std::string>{"xkb.ru.Russian"}));
+        EXPECT_EQ(fake.clipboard.content.formats,
+                  (std::vector<std::pair<std::string, std::string>>{{"image/png", "picture"},
+                                                                    {"text/plain", "mine"}}));
+        EXPECT_TRUE(alerts.shown.empty());
+    }
+}
+
+// When no way writes what was intended, the field ends as it began, nothing is counted or
+// switched, and the user is told.
+TEST_F(HotkeyServiceTest, AWriteThatCannotBeVerifiedLeavesTheFieldAsItWas) {
+    using Element = platform::fake::FakeTextElement;
+    struct Case {
+        const char* name;
+        std::function<void(HotkeyServiceTest&, Element&)> arrange;
+    };
+    const std::vector<Case> cases = {
+        {"the paste arrives changed",
+         [](auto& t, Element& e) {
+             e.ignoresWrites = true;
+             // An application that corrects what arrives: the conversion comes out wrong.
+             t.editor.pasteFilter = [](const std::string& text) {
+                 return text == "привет" ? text + "!" : text;
+             };
+         }},
+        {"the paste does nothing",
+         [](auto& t, Element& e) {
+             e.ignoresWrites = true;
+             t.editor.pasteFilter = [](const std::string&) { return std::string("ghbdtn"); };
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        events.events.clear();
+        alerts.shown.clear();
+        editor.pasteFilter = nullptr;
+        auto element = std::make_shared<Element>();
+        element->text = "ghbdtn";
+        element->selection = {0, 6};
+        c.arrange(*this, *element);
+        fake.accessibility.element = element;
+        editor.field = element;
+        fake.clipboard.setText("mine");
+        press();
+        EXPECT_EQ(element->text, "ghbdtn");
+        EXPECT_EQ(events.events, (std::vector<std::string>{"failed paste_failed"}));
+        EXPECT_TRUE(settings.statistics().conversions().isEmpty());
+        EXPECT_TRUE(fake.inputSources.selected.empty());
+        ASSERT_EQ(alerts.shown.size(), 1U);
+        EXPECT_EQ(alerts.shown[0].title, "Could Not Replace Text");
+        EXPECT_EQ(fake.clipboard.text(), "mine");
+        EXPECT_FALSE(log.contains("REPLACE SUCCEEDED"));
+    }
+}
+
+// English to Uyghur drops every Shift+letter: an empty result must not delete the text.
+TEST_F(HotkeyServiceTest, AConversionThatDropsEveryCharacterWritesNothing) {
+    settings.setSelectedKeyboards({"xkb.us.English", "xkb.cn(ug).Uyghur"});
+    field("HELLO", 0, 5);
+    press();
+    EXPECT_EQ(fieldText(), "HELLO");
+    EXPECT_EQ(fake.accessibility.element->inserts + fake.accessibility.element->deletes, 0);
+    EXPECT_EQ(events.events, (std::vector<std::string>{"failed detection_failed"}));
+    EXPECT_TRUE(settings.statistics().conversions().isEmpty());
+}
+
 // Every way a press can fail: what the user gets and what is reported.
 TEST_F(HotkeyServiceTest, FailureEndings) {
     struct Case {

@@ -94,8 +94,8 @@ bool AtspiAccessibility::windowIsActive(AtspiAccessible* element) {
     // Up to the child of the application: the element's window.
     for (int depth = 0; node && depth < 64; ++depth) {
         ErrorSlot error;
-        auto parent =
-            GObjectRef<AtspiAccessible>::adopt(atspi_accessible_get_parent(node.get(), error.out()));
+        auto parent = GObjectRef<AtspiAccessible>::adopt(
+            atspi_accessible_get_parent(node.get(), error.out()));
         if (error || !parent) {
             return false;
         }
@@ -240,7 +240,8 @@ FocusLookup AtspiAccessibility::describe(GObjectRef<AtspiAccessible> element, lo
         }
     }
     lookup.elementCode = AccessCode::success;
-    lookup.element = std::make_shared<AtspiTextElement>(element, pid, m_hung);
+    lookup.element = std::make_shared<AtspiTextElement>(
+        element, pid, AtspiTextElement::insertLengthFor(lookup.toolkitName), m_hung);
     m_described = std::move(element);
     m_description = lookup;
     return lookup;
@@ -270,8 +271,7 @@ FocusLookup AtspiAccessibility::focusedElement() {
         const bool current = states &&
                              !atspi_state_set_contains(states.get(), ATSPI_STATE_DEFUNCT) &&
                              atspi_state_set_contains(states.get(), ATSPI_STATE_SHOWING);
-        if (pid && current &&
-            (activePid < 0 ? windowIsActive(focused.get()) : *pid == activePid)) {
+        if (pid && current && (activePid < 0 ? windowIsActive(focused.get()) : *pid == activePid)) {
             return describe(focused, *pid);
         }
         if (code == AccessCode::timedOut && pid) {

@@ -36,7 +36,6 @@ public:
     std::string settingsAddress() const override;
     FocusLookup focusedElement() override;
 
-
 private:
     static void onFocusEvent(AtspiEvent* event, void* self);
     /// Whether the window that holds `element` is the active one.

@@ -18,8 +18,12 @@ using Clock = HungApplications::Clock;
 }  // namespace
 
 AtspiTextElement::AtspiTextElement(GObjectRef<AtspiAccessible> object, long pid,
+                                   InsertLength insertLength,
                                    std::shared_ptr<HungApplications> hung)
-    : m_object(std::move(object)), m_pid(pid), m_hung(std::move(hung)) {}
+    : m_object(std::move(object)),
+      m_pid(pid),
+      m_insertLength(insertLength),
+      m_hung(std::move(hung)) {}
 
 int AtspiTextElement::codeOf(const GError* error) {
     if (error == nullptr) {
@@ -46,8 +50,7 @@ OffsetUnit AtspiTextElement::unitOf(std::string_view text, long count) {
     return OffsetUnit::codePoint;
 }
 
-int AtspiTextElement::finish(Clock::time_point started, const GError* error,
-                             bool answered) const {
+int AtspiTextElement::finish(Clock::time_point started, const GError* error, bool answered) const {
     if (error != nullptr) {
         const int code = codeOf(error);
         if (code == AccessCode::timedOut) {
@@ -216,7 +219,8 @@ int AtspiTextElement::setSelectedRange(TextRange range) {
         return content.code;
     }
     const TextOffsets offsets(content.value->text, content.value->unit);
-    if (range.location + range.length > offsets.characterCount()) {
+    // A start past the end is refused; an end past it is clamped.
+    if (range.location > offsets.characterCount()) {
         return AccessCode::outOfRange;
     }
     const auto start = static_cast<gint>(offsets.toToolkit(range.location));
@@ -269,15 +273,18 @@ int AtspiTextElement::insertText(long position, std::string_view newText) {
         return AccessCode::outOfRange;
     }
     const std::string owned(newText);
-    // Always an explicit length, never -1 (LibreOffice aborts on it). GTK and LibreOffice count
-    // it in UTF-8 bytes; Qt takes that many of its own units, and a byte count is never fewer.
-    // Whatever a toolkit makes of it, the caller reads the text back.
-    const auto length = static_cast<gint>(owned.size());
+    // Always an explicit length, never -1 (LibreOffice aborts on it). The toolkits behind ATK
+    // (GTK, LibreOffice, browsers) and GTK 4 count it in UTF-8 bytes; Qt resizes the text to that
+    // many UTF-16 units, padding a longer count with NULs. Whatever a toolkit makes of it, the
+    // caller reads the text back.
+    const auto length = static_cast<gint>(m_insertLength == InsertLength::utf16Units
+                                              ? TextOffsets::lengthIn(owned, OffsetUnit::utf16)
+                                              : static_cast<long>(owned.size()));
     ErrorSlot error;
     const auto started = Clock::now();
-    const gboolean inserted = atspi_editable_text_insert_text(
-        iface.get(), static_cast<gint>(offsets.toToolkit(position)), owned.c_str(), length,
-        error.out());
+    const gboolean inserted =
+        atspi_editable_text_insert_text(iface.get(), static_cast<gint>(offsets.toToolkit(position)),
+                                        owned.c_str(), length, error.out());
     return finish(started, error.get(), inserted != FALSE);
 }
 

@@ -18,8 +18,17 @@ namespace korrelang::platform::atspi {
 /// read back.
 class AtspiTextElement : public TextElement {
 public:
-    AtspiTextElement(GObjectRef<AtspiAccessible> object, long pid,
+    /// What the length passed with an inserted text counts. No answer of the element tells, so
+    /// it comes from the toolkit; every write is read back anyway.
+    enum class InsertLength { utf8Bytes, utf16Units };
+
+    AtspiTextElement(GObjectRef<AtspiAccessible> object, long pid, InsertLength insertLength,
                      std::shared_ptr<HungApplications> hung);
+
+    /// Qt counts an inserted text's length in UTF-16 units; every other toolkit in bytes.
+    static InsertLength insertLengthFor(std::string_view toolkitName) {
+        return toolkitName == "Qt" ? InsertLength::utf16Units : InsertLength::utf8Bytes;
+    }
 
     std::string role() const override;
     std::optional<std::vector<std::string>> interfaceNames() const override;
@@ -59,6 +68,7 @@ private:
 
     GObjectRef<AtspiAccessible> m_object;
     long m_pid;
+    InsertLength m_insertLength;
     std::shared_ptr<HungApplications> m_hung;
 };
 
