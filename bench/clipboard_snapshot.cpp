@@ -3,7 +3,7 @@
 // takes (the list of targets first, one image, on a worker with a connection of its own, within
 // its time budget) with fetching every format through QClipboard on the main thread. Run it in
 // the virtual desktop:
-//   scripts/desktop-session -- build/bench/bench_clipboard_snapshot \
+//   scripts/desktop-session -- build/bench/bench_clipboard_snapshot
 //       build/tests/lazy_selection_owner [WxH] [runs] [budget-ms]
 #include <QApplication>
 #include <QClipboard>

@@ -70,6 +70,7 @@ public:
             current, {"xkb.us.English", "xkb.ru.Russian"}, std::nullopt, std::nullopt);
         return result ? std::optional(result->convertedText) : std::nullopt;
     }
+    bool textWasRead() const override { return !asked.empty(); }
     bool shouldDeselectAfterReplace() override { return true; }
 };
 
