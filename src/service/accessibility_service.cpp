@@ -196,8 +196,9 @@ std::optional<AccessibleText> AccessibilityService::readTextToConvert() const {
         print("🔍 getSelectedText() returned: nil");
         return std::nullopt;
     }
-    const auto range = element->selectedRange();
+    // The text first: the range's offsets are then mapped on the text just read.
     const auto value = element->value();
+    const auto range = element->selectedRange();
     if (!range.succeeded() || !value.succeeded()) {
         print("🔍 getSelectedText() returned: nil");
         print("   ❌ The focused element's text cannot be read (codes " +
