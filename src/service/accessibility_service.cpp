@@ -191,7 +191,7 @@ std::optional<LineText> AccessibilityService::getTextFromLineStartToCursor() con
 
 std::optional<AccessibleText> AccessibilityService::readTextToConvert() const {
     print("🔍 Calling AccessibilityService.getSelectedText()");
-    const auto element = getFocusedElement();
+    const auto element = m_pressElement ? m_pressElement : getFocusedElement();
     if (!element) {
         print("🔍 getSelectedText() returned: nil");
         return std::nullopt;
@@ -205,6 +205,7 @@ std::optional<AccessibleText> AccessibilityService::readTextToConvert() const {
               std::to_string(range.code) + ", " + std::to_string(value.code) + ")");
         return std::nullopt;
     }
+    m_pressElement = element;
     AccessibleText read;
     read.element = element;
     if (range.value->length > 0) {

@@ -1,8 +1,8 @@
 #include "platform/atspi/text_offsets.h"
 
-#include "platform/atspi/atspi_text_element.h"
-
 #include <gtest/gtest.h>
+
+#include "platform/atspi/atspi_text_element.h"
 
 namespace korrelang::platform::atspi {
 namespace {
