@@ -11,7 +11,7 @@ struct Application {
     std::string id;    ///< application identifier ("org.xfce.mousepad", or the window class)
     std::string name;  ///< human-readable name ("Mousepad")
     /// The process that owns the window, when the window manager tells it (`_NET_WM_PID`).
-    std::optional<long> processId;
+    std::optional<long> processId = std::nullopt;
     bool operator==(const Application&) const = default;
 };
 
