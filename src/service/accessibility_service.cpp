@@ -191,19 +191,21 @@ std::optional<LineText> AccessibilityService::getTextFromLineStartToCursor() con
 
 std::optional<AccessibleText> AccessibilityService::readTextToConvert() const {
     print("🔍 Calling AccessibilityService.getSelectedText()");
-    const auto element = getFocusedElement();
+    const auto element = m_pressElement ? m_pressElement : getFocusedElement();
     if (!element) {
         print("🔍 getSelectedText() returned: nil");
         return std::nullopt;
     }
-    const auto range = element->selectedRange();
+    // The text first: the range's offsets are then mapped on the text just read.
     const auto value = element->value();
+    const auto range = element->selectedRange();
     if (!range.succeeded() || !value.succeeded()) {
         print("🔍 getSelectedText() returned: nil");
         print("   ❌ The focused element's text cannot be read (codes " +
               std::to_string(range.code) + ", " + std::to_string(value.code) + ")");
         return std::nullopt;
     }
+    m_pressElement = element;
     AccessibleText read;
     read.element = element;
     if (range.value->length > 0) {

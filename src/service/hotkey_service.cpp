@@ -136,6 +136,7 @@ void HotkeyService::handleHotkey() {
     } else {
         m_plan.reset();
         m_attemptedWrite = false;
+        m_accessibility.startPress();
         m_cycleBefore = m_cycle;
         handedOver = runWays(0);
     }

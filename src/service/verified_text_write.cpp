@@ -86,7 +86,10 @@ Result VerifiedTextWrite::replace(platform::TextElement& element, platform::Text
             std::to_string(parts.size() - (end - start) +
                            static_cast<std::size_t>(replacementLength)) +
             ")");
-        if (*after.value != *before.value && !restore(element, *before.value, *after.value)) {
+        if (*after.value == *before.value) {
+            break;  // answered yes and changed nothing: the other order would do the same
+        }
+        if (!restore(element, *before.value, *after.value)) {
             say("❌ Could not put the original text back");
             return Result::damaged;
         }

@@ -61,8 +61,8 @@ TEST(VerifiedTextWrite, WritesOnlyWhatReadsBackAndOtherwisePutsTheOriginalBack) 
          "ghbdtn",
          Result::notWritten,
          "ghbdtn",
-         2,
-         2},
+         1,
+         1},
         // A refused insert is not followed by a delete.
         {"insert refused",
          [](auto& e) { e.insertCode = AccessCode::failure; },

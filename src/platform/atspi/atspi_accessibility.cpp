@@ -89,6 +89,40 @@ std::string AtspiAccessibility::settingsAddress() const {
     return {};
 }
 
+GObjectRef<AtspiAccessible> AtspiAccessibility::withText(GObjectRef<AtspiAccessible> element) {
+    const auto hasText = [](AtspiAccessible* object) {
+        return static_cast<bool>(
+            GObjectRef<AtspiText>::adopt(atspi_accessible_get_text_iface(object)));
+    };
+    if (hasText(element.get())) {
+        return element;
+    }
+    // A document whose focus event names the document while the caret sits in one of its
+    // paragraphs (LibreOffice): the focused descendant that holds text.
+    std::deque<GObjectRef<AtspiAccessible>> queue{element};
+    for (std::size_t visited = 0; !queue.empty() && visited < kSearchLimit; ++visited) {
+        auto node = std::move(queue.front());
+        queue.pop_front();
+        if (node.get() != element.get() && hasState(node.get(), ATSPI_STATE_FOCUSED) &&
+            hasText(node.get())) {
+            return node;
+        }
+        ErrorSlot error;
+        const gint children = atspi_accessible_get_child_count(node.get(), error.out());
+        if (error) {
+            break;
+        }
+        for (gint i = 0; i < children; ++i) {
+            auto child = GObjectRef<AtspiAccessible>::adopt(
+                atspi_accessible_get_child_at_index(node.get(), i, error.out()));
+            if (child) {
+                queue.push_back(std::move(child));
+            }
+        }
+    }
+    return element;
+}
+
 bool AtspiAccessibility::windowIsActive(AtspiAccessible* element) {
     auto node = GObjectRef<AtspiAccessible>::share(element);
     // Up to the child of the application: the element's window.
@@ -272,7 +306,7 @@ FocusLookup AtspiAccessibility::focusedElement() {
                              !atspi_state_set_contains(states.get(), ATSPI_STATE_DEFUNCT) &&
                              atspi_state_set_contains(states.get(), ATSPI_STATE_SHOWING);
         if (pid && current && (activePid < 0 ? windowIsActive(focused.get()) : *pid == activePid)) {
-            return describe(focused, *pid);
+            return describe(withText(focused), *pid);
         }
         if (code == AccessCode::timedOut && pid) {
             m_hung->markHung(*pid);
@@ -295,7 +329,7 @@ FocusLookup AtspiAccessibility::focusedElement() {
         return lookup;
     }
     m_focused = element;
-    return describe(std::move(element), activePid);
+    return describe(withText(std::move(element)), activePid);
 }
 
 }  // namespace korrelang::platform::atspi

@@ -38,6 +38,8 @@ public:
 
 private:
     static void onFocusEvent(AtspiEvent* event, void* self);
+    /// `element` when it holds text, else its focused descendant that does, if any.
+    static GObjectRef<AtspiAccessible> withText(GObjectRef<AtspiAccessible> element);
     /// Whether the window that holds `element` is the active one.
     static bool windowIsActive(AtspiAccessible* element);
     void startTracking();
