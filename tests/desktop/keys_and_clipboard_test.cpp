@@ -85,12 +85,13 @@ TEST_F(KeysAndClipboardTest, ATerminalGetsNoKeyAShellTakesAsACommand) {
     const QString logger = directory.filePath("logger.py");
     QFile script(logger);
     ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-    script.write("import os, signal, sys\n"
-                 "log = open(sys.argv[1], 'ab', buffering=0)\n"
-                 "signal.signal(signal.SIGINT, lambda *_: log.write(b'<SIGINT>'))\n"
-                 "while True:\n"
-                 "    data = os.read(0, 4096)\n"
-                 "    log.write(data)\n");
+    script.write(
+        "import os, signal, sys\n"
+        "log = open(sys.argv[1], 'ab', buffering=0)\n"
+        "signal.signal(signal.SIGINT, lambda *_: log.write(b'<SIGINT>'))\n"
+        "while True:\n"
+        "    data = os.read(0, 4096)\n"
+        "    log.write(data)\n");
     script.close();
     QFile(received).open(QIODevice::WriteOnly);
     // Under a name no list of terminals holds.
