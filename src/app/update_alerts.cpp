@@ -16,6 +16,9 @@ UpdateAlerts::UpdateAlerts(updates::UpdateChecker& checker, platform::Workspace&
     connect(&checker, &updates::UpdateChecker::updateAvailable, this,
             [this](const QString& version, const QUrl& page, bool) {
                 platform::logLine("💡 Update available: " + version.toStdString());
+                if (!updates::UpdateChecker::isDownloadAddress(page)) {
+                    platform::logLine("⚠️ The update feed gave no https download address");
+                }
                 QMessageBox box(QMessageBox::Information, QStringLiteral("Korrelang"),
                                 QStringLiteral("A new version of Korrelang is available"));
                 box.setInformativeText(QStringLiteral("Korrelang %1 is available. You have %2.")
@@ -25,7 +28,8 @@ UpdateAlerts::UpdateAlerts(updates::UpdateChecker& checker, platform::Workspace&
                 box.addButton(QStringLiteral("Later"), QMessageBox::RejectRole);
                 box.setDefaultButton(download);
                 box.exec();
-                if (box.clickedButton() == download && page.isValid()) {
+                if (box.clickedButton() == download &&
+                    updates::UpdateChecker::isDownloadAddress(page)) {
                     m_workspace.openAddress(page.toString().toStdString());
                 }
             });

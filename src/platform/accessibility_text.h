@@ -63,14 +63,24 @@ public:
     /// Selects `range` (a caret when its length is 0). Returns an AccessCode.
     virtual int setSelectedRange(TextRange range) = 0;
     /// Replaces the selection (or inserts at the caret) with `text` and leaves the caret after
-    /// it. Returns an AccessCode.
+    /// it. Returns an AccessCode. Unverified: see insertText.
     virtual int setSelectedText(std::string_view text) = 0;
+
+    /// Whether the element offers writing its text (AT-SPI's EditableText).
+    virtual bool isEditable() const = 0;
+    /// Inserts `text` before character `position`. Returns an AccessCode. Success only means
+    /// that the application answered yes: some answer yes and change nothing, or truncate to a
+    /// length limit. Read the text back.
+    virtual int insertText(long position, std::string_view text) = 0;
+    /// Deletes the characters of `range`. Returns an AccessCode; unverified like insertText.
+    virtual int deleteText(TextRange range) = 0;
 };
 
 /// What the focus lookup found: the application, then the element inside it.
 struct FocusLookup {
     int applicationCode = AccessCode::noValue;
     std::string applicationName;  ///< empty when unknown
+    std::string toolkitName;      ///< for log lines; empty when unknown
     int elementCode = AccessCode::noValue;
     std::shared_ptr<TextElement> element;  ///< set exactly when elementCode is success
 };

@@ -9,14 +9,19 @@
 
 namespace korrelang::platform {
 
-/// Every format the clipboard held at one moment, for putting it back later.
+/// What the clipboard and the mouse selection held at one moment, for putting them back later:
+/// one representation of each kind (one text, one image, each other type).
 struct ClipboardSnapshot {
     std::vector<std::pair<std::string, std::string>> formats;  ///< MIME type → bytes, in order
-    bool truncated = false;  ///< some format exceeded the size cap and was left out
+    /// The mouse selection (PRIMARY on X11), which selecting text with keys overwrites.
+    std::vector<std::pair<std::string, std::string>> primary;
+    /// Some format was left out: over the size cap, or not delivered within the time budget.
+    bool truncated = false;
     bool empty() const { return formats.empty(); }
 };
 
-/// The desktop's clipboard (the CLIPBOARD selection on X11). Main thread only.
+/// The desktop's clipboard (the CLIPBOARD selection on X11) and its mouse selection (PRIMARY).
+/// Main thread only, except `snapshot`.
 class Clipboard {
 public:
     virtual ~Clipboard() = default;
@@ -27,10 +32,20 @@ public:
     virtual void setText(std::string_view text) = 0;
     /// Empties the clipboard.
     virtual void clear() = 0;
-    /// Copies every format up to `maxBytes` in total; larger formats are left out and counted.
+    /// Copies the clipboard and the mouse selection, each up to `maxBytes`; larger formats are
+    /// left out and counted, and the whole takes at most a short time budget. Any thread may call
+    /// it; the background worker should, since the owner of the clipboard may take its time.
     virtual ClipboardSnapshot snapshot(std::size_t maxBytes) const = 0;
-    /// Puts a snapshot back; an empty snapshot clears the clipboard.
+    /// Puts a snapshot back, the mouse selection included; an empty snapshot clears the clipboard
+    /// (an empty `primary`, the mouse selection).
     virtual void restore(const ClipboardSnapshot& snapshot) = 0;
+
+    /// Puts only the mouse selection of a snapshot back; the clipboard stays as it is.
+    virtual void restorePrimary(const ClipboardSnapshot& snapshot) = 0;
+    /// The plain text of the mouse selection, or nothing.
+    virtual std::optional<std::string> primaryText() const = 0;
+    /// Makes `text` the mouse selection (what Shift+Insert and the middle button paste).
+    virtual void setPrimaryText(std::string_view text) = 0;
 };
 
 }  // namespace korrelang::platform

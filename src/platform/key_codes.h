@@ -48,6 +48,8 @@ inline constexpr KeyCode rightShift = 60;
 inline constexpr KeyCode rightOption = 61;
 inline constexpr KeyCode rightControl = 62;
 inline constexpr KeyCode function = 63;
+/// The key where Insert sits on a PC keyboard (Help on the other).
+inline constexpr KeyCode insert = 114;
 inline constexpr KeyCode home = 115;
 inline constexpr KeyCode pageUp = 116;
 inline constexpr KeyCode forwardDelete = 117;

@@ -10,6 +10,11 @@ namespace korrelang::platform {
 struct Application {
     std::string id;    ///< application identifier ("org.xfce.mousepad", or the window class)
     std::string name;  ///< human-readable name ("Mousepad")
+    /// The process that owns the window, when the window manager tells it (`_NET_WM_PID`).
+    std::optional<long> processId{};
+    /// A terminal emulator (its process holds a pseudo-terminal master): keys sent to it reach a
+    /// shell or a running program.
+    bool terminal = false;
     bool operator==(const Application&) const = default;
 };
 

@@ -189,6 +189,46 @@ std::optional<LineText> AccessibilityService::getTextFromLineStartToCursor() con
     return lineBeforeCursor(*value.value, range.value->location);
 }
 
+std::optional<AccessibleText> AccessibilityService::readTextToConvert() const {
+    print("🔍 Calling AccessibilityService.getSelectedText()");
+    const auto element = m_pressElement ? m_pressElement : getFocusedElement();
+    if (!element) {
+        print("🔍 getSelectedText() returned: nil");
+        return std::nullopt;
+    }
+    // The text first: the range's offsets are then mapped on the text just read.
+    const auto value = element->value();
+    const auto range = element->selectedRange();
+    if (!range.succeeded() || !value.succeeded()) {
+        print("🔍 getSelectedText() returned: nil");
+        print("   ❌ The focused element's text cannot be read (codes " +
+              std::to_string(range.code) + ", " + std::to_string(value.code) + ")");
+        return std::nullopt;
+    }
+    m_pressElement = element;
+    AccessibleText read;
+    read.element = element;
+    if (range.value->length > 0) {
+        const std::string_view whole = *value.value;
+        const std::string_view before =
+            engine::GraphemeCursor::prefix(whole, static_cast<std::size_t>(range.value->location));
+        read.text = std::string(engine::GraphemeCursor::prefix(
+            whole.substr(before.size()), static_cast<std::size_t>(range.value->length)));
+        read.range = *range.value;
+        read.isSelection = true;
+        print(withUserText("🔍 getSelectedText() returned: '", read.text, "'"));
+        print(withUserText("📝 Selected text found: '", read.text, "'"));
+        return read;
+    }
+    print("🔍 getSelectedText() returned: nil");
+    print("⚠️ No selected text via Accessibility, trying fallbacks...");
+    const LineText line = lineBeforeCursor(*value.value, range.value->location);
+    read.text = line.text;
+    read.range = {line.location, line.length};
+    print(withUserText("📝 Found cursor-to-line text: '", read.text, "'"));
+    return read;
+}
+
 bool AccessibilityService::replaceTextInRange(long location, long length, std::string_view text) {
     const auto element = getFocusedElement();
     if (!element || location < 0 || length < 0) {

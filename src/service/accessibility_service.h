@@ -13,6 +13,15 @@
 
 namespace korrelang::service {
 
+/// The text a press converts, as read through the accessibility interface: the selection, or
+/// the line before the caret.
+struct AccessibleText {
+    std::shared_ptr<platform::TextElement> element;
+    std::string text;
+    platform::TextRange range;  ///< where `text` sits in the element, in characters
+    bool isSelection = false;
+};
+
 /// The one place that talks to other applications through the accessibility interface, and the
 /// keyboard operations beside it: the permission pair, the focused element, reading the selection
 /// or the line up to the caret, replacing a range, and reading and switching the active keyboard.
@@ -37,6 +46,13 @@ public:
     /// (the one of a CR LF pair included); the caret is clamped to the text, so the range never
     /// runs past its end.
     std::optional<LineText> getTextFromLineStartToCursor() const;
+    /// The focused element's selection, else the line before its caret, read from one element.
+    /// Nothing when there is no focused element with readable text. Within one press (from
+    /// startPress on) every read uses the element the first one found: writing to a field can
+    /// move the desktop's focus reports to its container (browsers do), not the user's focus.
+    std::optional<AccessibleText> readTextToConvert() const;
+    /// A new press: the next read looks the focused element up afresh.
+    void startPress() { m_pressElement.reset(); }
     /// Selects (location, length) in the focused element and replaces it with `text`; true when
     /// both writes succeeded. Negative positions are refused.
     bool replaceTextInRange(long location, long length, std::string_view text);
@@ -55,6 +71,7 @@ private:
     platform::AccessibilityText& m_accessibility;
     platform::InputSources& m_inputSources;
     platform::Workspace& m_workspace;
+    mutable std::shared_ptr<platform::TextElement> m_pressElement;
 };
 
 }  // namespace korrelang::service

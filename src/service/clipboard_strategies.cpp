@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "hotkey_service.h"
 #include "service_log.h"
 
 namespace korrelang::service {
@@ -13,7 +12,7 @@ using servicelog::say;
 using servicelog::sayText;
 namespace Flag = platform::ModifierFlag;
 namespace Key = platform::Key;
-using Reason = ConversionEvents::FailureReason;
+using Outcome = ConversionWay::Outcome;
 
 constexpr std::uint32_t kCommand = Flag::command;
 constexpr std::uint32_t kShiftCommand = Flag::shift | Flag::command;
@@ -42,17 +41,17 @@ bool ClipboardStrategies::isSlowApp(std::string_view applicationID, std::string_
 }
 
 void ClipboardStrategies::wait(int milliseconds) {
-    m_service.m_clock.sleep(std::chrono::milliseconds(milliseconds));
+    m_clock.sleep(std::chrono::milliseconds(milliseconds));
 }
 
 bool ClipboardStrategies::press(platform::KeyCode key, std::uint32_t flags) {
-    return m_service.m_main.call(
-        [&] { return m_service.m_platform.syntheticKeys.simulateKeyPress(key, flags); });
+    return m_main.call([&] { return m_platform.syntheticKeys.simulateKeyPress(key, flags); });
 }
 
 platform::ClipboardSnapshot ClipboardStrategies::saveClipboard() {
-    auto saved = m_service.m_main.call(
-        [this] { return m_service.m_platform.clipboard.snapshot(kSnapshotLimit); });
+    // On the worker: the owner may take its time, and the main thread must stay free to answer
+    // when this program owns the clipboard itself.
+    auto saved = m_platform.clipboard.snapshot(kSnapshotLimit);
     if (saved.truncated) {
         say("⚠️ Clipboard content too large to keep; some formats will not come back");
     }
@@ -60,13 +59,13 @@ platform::ClipboardSnapshot ClipboardStrategies::saveClipboard() {
 }
 
 void ClipboardStrategies::restoreClipboard(const platform::ClipboardSnapshot& saved) {
-    m_service.m_main.call([&] { m_service.m_platform.clipboard.restore(saved); });
+    m_main.call([&] { m_platform.clipboard.restore(saved); });
 }
 
 bool ClipboardStrategies::restoreUnlessReplaced(const platform::ClipboardSnapshot& saved,
                                                 const std::string& ours) {
-    return m_service.m_main.call([&] {
-        auto& clipboard = m_service.m_platform.clipboard;
+    return m_main.call([&] {
+        auto& clipboard = m_platform.clipboard;
         if (clipboard.text() != ours) {
             say("⚠️ Clipboard changed meanwhile; leaving the newer content in place");
             return false;
@@ -78,34 +77,28 @@ bool ClipboardStrategies::restoreUnlessReplaced(const platform::ClipboardSnapsho
 
 std::optional<std::string> ClipboardStrategies::copySelection(int clearWait, int copyWait,
                                                               const char* failureLine) {
-    m_service.m_main.call([this] { m_service.m_platform.clipboard.clear(); });
+    m_main.call([this] { m_platform.clipboard.clear(); });
     wait(clearWait);
     if (!press(Key::c, kCommand) && failureLine) {
         say(failureLine);
     }
     wait(copyWait);
-    auto text = m_service.m_main.call([this] { return m_service.m_platform.clipboard.text(); });
+    auto text = m_main.call([this] { return m_platform.clipboard.text(); });
     if (text && text->empty()) {
         return std::nullopt;
     }
     return text;
 }
 
-bool ClipboardStrategies::convertViaClipboard() {
+Outcome ClipboardStrategies::convertViaClipboard(ConversionPress& conversion) {
     say("📋 Attempting clipboard conversion (Slow mode: false)...");
     const platform::ClipboardSnapshot saved = saveClipboard();
-    // Before any key press: a blacklisted application (a terminal) must never get a Copy.
-    if (m_service.isFrontmostAppBlacklisted()) {
-        say("🚫 Current app is blacklisted, skipping conversion");
-        m_service.m_main.call([this] { m_service.m_platform.workspace.beep(); });
-        return false;
-    }
 
     say("📋 Strategy 1: Checking if text is already selected...");
     if (auto text =
             copySelection(50, 200, "⚠️ simulateKeyPress failed for Cmd+C (strategy 1)")) {
         sayText("✅ Found pre-selected text via clipboard: '", *text, "'");
-        return convertClipboardText(*text, saved);
+        return convertClipboardText(conversion, *text, saved);
     }
 
     say("📋 Strategy 2: Trying Shift+Cmd+Left to select line...");
@@ -116,7 +109,7 @@ bool ClipboardStrategies::convertViaClipboard() {
     if (auto text =
             copySelection(50, 200, "⚠️ simulateKeyPress failed for Cmd+C (strategy 2)")) {
         sayText("✅ Got text via line selection: '", *text, "'");
-        return convertClipboardText(*text, saved);
+        return convertClipboardText(conversion, *text, saved);
     }
 
     say("📋 Strategy 3: Cmd+A fallback...");
@@ -127,34 +120,35 @@ bool ClipboardStrategies::convertViaClipboard() {
     if (auto text =
             copySelection(50, 200, "⚠️ simulateKeyPress failed for Cmd+C (strategy 3)")) {
         sayText("✅ Got text via select all: '", *text, "'");
-        return convertClipboardText(*text, saved);
+        return convertClipboardText(conversion, *text, saved);
     }
 
     say("❌ All strategies failed to get text");
     restoreClipboard(saved);
-    return false;
+    return Outcome::unavailable;
 }
 
-bool ClipboardStrategies::convertClipboardText(const std::string& text,
-                                               const platform::ClipboardSnapshot& saved) {
+bool ClipboardStrategies::putOnClipboard(const std::string& text, int waitMilliseconds) {
+    m_main.call([&] { m_platform.clipboard.setText(text); });
+    wait(waitMilliseconds);
+    return m_main.call([this] { return m_platform.clipboard.text(); }) == text;
+}
+
+Outcome ClipboardStrategies::convertClipboardText(ConversionPress& conversion,
+                                                  const std::string& text,
+                                                  const platform::ClipboardSnapshot& saved) {
     sayText("🔄 Converting: '", text, "'");
-    const auto toPaste = m_service.convertCore(text, ConversionEvents::Method::Clipboard);
+    const auto toPaste = conversion.replacementFor(text);
     if (!toPaste) {
         say("❌ Conversion failed");
-        m_service.failed(Reason::DetectionFailed);
         restoreClipboard(saved);
-        return false;
+        return Outcome::notConverted;
     }
     sayText("✅ Result: '", *toPaste, "'");
-    m_service.m_main.call([&] { m_service.m_platform.clipboard.setText(*toPaste); });
-    wait(100);
-    const auto readBack =
-        m_service.m_main.call([this] { return m_service.m_platform.clipboard.text(); });
-    if (readBack != *toPaste) {
+    if (!putOnClipboard(*toPaste, 100)) {
         say("❌ Clipboard verification failed - text wasn't written correctly");
-        m_service.failed(Reason::PasteFailed);
         restoreClipboard(saved);
-        return false;
+        return Outcome::notWritten;
     }
     say("📋 Pasting converted text...");
     if (!press(Key::v, kCommand)) {
@@ -164,18 +158,12 @@ bool ClipboardStrategies::convertClipboardText(const std::string& text,
     if (restoreUnlessReplaced(saved, *toPaste)) {
         say("✅ Restored original clipboard");
     }
-    m_service.m_main.post([this] { emit m_service.conversionSucceeded(); });
     say("✅ Clipboard conversion complete!");
-    return true;
+    return Outcome::written;
 }
 
-bool ClipboardStrategies::convertInSlowApp() {
+Outcome ClipboardStrategies::convertInSlowApp(ConversionPress& conversion) {
     const platform::ClipboardSnapshot saved = saveClipboard();
-    if (m_service.isFrontmostAppBlacklisted()) {
-        // Checked before any key press, so there is no selection of ours to collapse.
-        say("🚫 Current app is blacklisted");
-        return false;
-    }
     say("🤖 Slow app: selecting line...");
     press(Key::right, kShiftCommand);
     wait(100);
@@ -185,24 +173,23 @@ bool ClipboardStrategies::convertInSlowApp() {
     if (!text) {
         say("❌ Slow app: no text found");
         restoreClipboard(saved);
-        return false;
+        // Nothing after this way is quick enough for a slow application.
+        return Outcome::declined;
     }
     sayText("✅ Slow app: got text: '", *text, "'");
 
-    const auto toPaste = m_service.convertCore(*text, ConversionEvents::Method::Clipboard);
+    const auto toPaste = conversion.replacementFor(*text);
     if (!toPaste) {
         say("❌ Conversion failed");
-        m_service.failed(Reason::DetectionFailed);
         press(Key::right, 0);
         restoreClipboard(saved);
-        return false;
+        return Outcome::notConverted;
     }
     say("🤖 Slow app: pasting converted text...");
-    m_service.m_main.call([&] { m_service.m_platform.clipboard.setText(*toPaste); });
+    m_main.call([&] { m_platform.clipboard.setText(*toPaste); });
     wait(50);
     press(Key::v, kCommand);
     wait(400);
-    m_service.m_main.post([this] { emit m_service.conversionSucceeded(); });
     // The delayed restore runs before the press ends, so the next press can never take the
     // restored clipboard for its text.
     wait(300);
@@ -210,7 +197,7 @@ bool ClipboardStrategies::convertInSlowApp() {
         say("✅ Slow app: clipboard restored");
     }
     say("✅ Slow app conversion complete!");
-    return true;
+    return Outcome::written;
 }
 
 }  // namespace korrelang::service

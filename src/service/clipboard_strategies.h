@@ -6,49 +6,58 @@
 #include <string>
 #include <string_view>
 
-#include "platform/clipboard.h"
-#include "platform/key_codes.h"
+#include "clock.h"
+#include "conversion_way.h"
+#include "main_thread.h"
+#include "platform/platform.h"
 
 namespace korrelang::service {
 
-class HotkeyService;
-
 /// Converting where the accessibility interface gives no text, or answers too slowly: make the
 /// application copy the text with synthetic key presses, convert it, put the result on the
-/// clipboard and make the application paste it.
+/// clipboard and make the application paste it. The procedures behind ClipboardWay and
+/// SlowAppWay, and the clipboard handling that PasteWay shares.
 ///
-/// Runs on the HotkeyService's background worker and waits fixed times between key presses;
-/// every desktop call hops to the main thread. The user's clipboard, every format of it, is
-/// put back on every way out, unless the user copied something new meanwhile.
+/// Runs on the background worker and waits fixed times between key presses; every desktop call
+/// hops to the main thread. The user's clipboard, every format of it, is put back on every way
+/// out, unless the user copied something new meanwhile.
 class ClipboardStrategies {
 public:
     /// Formats larger than this in total are not saved (and so cannot be restored).
     static constexpr std::size_t kSnapshotLimit = 64 * 1024 * 1024;
 
-    explicit ClipboardStrategies(HotkeyService& service) : m_service(service) {}
+    ClipboardStrategies(const platform::Platform& platform, const MainThread& main, Clock& clock)
+        : m_platform(platform), m_main(main), m_clock(clock) {}
 
     /// Whether the application answers the accessibility interface too slowly to ask it: its
     /// identifier or name contains one of the known ones (case-sensitive).
     static bool isSlowApp(std::string_view applicationID, std::string_view name);
 
     /// Selected text, else the line before the caret, else the whole field: copy, convert,
-    /// paste. True when the result was pasted.
-    bool convertViaClipboard();
+    /// paste.
+    ConversionWay::Outcome convertViaClipboard(ConversionPress& conversion);
     /// The shorter procedure for slow applications: select the line, copy, convert, paste.
-    bool convertInSlowApp();
+    ConversionWay::Outcome convertInSlowApp(ConversionPress& conversion);
 
-private:
-    bool convertClipboardText(const std::string& text, const platform::ClipboardSnapshot& saved);
-    /// Clears the clipboard, presses Copy after `clearWait` and reads it after `copyWait`.
-    std::optional<std::string> copySelection(int clearWait, int copyWait, const char* failureLine);
-    bool press(platform::KeyCode key, std::uint32_t flags);
     platform::ClipboardSnapshot saveClipboard();
     void restoreClipboard(const platform::ClipboardSnapshot& saved);
     /// Restores unless the clipboard no longer holds `ours` (the user copied since).
     bool restoreUnlessReplaced(const platform::ClipboardSnapshot& saved, const std::string& ours);
+    /// Puts `text` on the clipboard and waits until it reads back; false when it never does.
+    bool putOnClipboard(const std::string& text, int waitMilliseconds);
+    bool press(platform::KeyCode key, std::uint32_t flags);
     void wait(int milliseconds);
 
-    HotkeyService& m_service;
+private:
+    ConversionWay::Outcome convertClipboardText(ConversionPress& conversion,
+                                                const std::string& text,
+                                                const platform::ClipboardSnapshot& saved);
+    /// Clears the clipboard, presses Copy after `clearWait` and reads it after `copyWait`.
+    std::optional<std::string> copySelection(int clearWait, int copyWait, const char* failureLine);
+
+    platform::Platform m_platform;
+    const MainThread& m_main;
+    Clock& m_clock;
 };
 
 }  // namespace korrelang::service

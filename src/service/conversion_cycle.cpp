@@ -28,7 +28,7 @@ std::optional<CycleStep> ConversionCycle::checkCycle(const std::string& current,
     std::string elapsedText = "nil";
     double elapsed = 0;
     if (m_timestamp) {
-        elapsed = std::chrono::duration<double>(m_clock.now() - *m_timestamp).count();
+        elapsed = std::chrono::duration<double>(m_clock->now() - *m_timestamp).count();
         char buffer[32];
         std::snprintf(buffer, sizeof buffer, "%.1fs ago", elapsed);
         elapsedText = buffer;
@@ -98,12 +98,12 @@ void ConversionCycle::updateCycleState(const std::string& original, const std::s
             target == m_targetIDs.end() ? 0 : static_cast<int>(target - m_targetIDs.begin());
     }
     m_convertedText = converted;
-    m_timestamp = m_clock.now();
+    m_timestamp = m_clock->now();
 }
 
 void ConversionCycle::markRestored(const std::string& original) {
     m_convertedText = original;
-    m_timestamp = m_clock.now();
+    m_timestamp = m_clock->now();
 }
 
 void ConversionCycle::resetCycle() {

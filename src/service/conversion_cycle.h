@@ -25,7 +25,7 @@ class ConversionCycle {
 public:
     static constexpr double kTimeoutSeconds = 30.0;
 
-    explicit ConversionCycle(const Clock& clock) : m_clock(clock) {}
+    explicit ConversionCycle(const Clock& clock) : m_clock(&clock) {}
 
     /// The step to take when `current` is the text the cycle last wrote, trimmed, and the time
     /// limit has not passed; advances the ring. `keyboards` are the selected keyboards now, for
@@ -48,7 +48,7 @@ public:
     int targetIndex() const { return m_targetIndex; }
 
 private:
-    const Clock& m_clock;
+    const Clock* m_clock;  // a pointer, so that a press can put the state back by assignment
     std::optional<std::string> m_originalText;
     std::optional<std::string> m_convertedText;
     std::optional<std::string> m_sourceID;

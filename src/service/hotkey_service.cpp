@@ -4,11 +4,16 @@
 #include <QStringList>
 #include <algorithm>
 
+#include "accessibility_way.h"
+#include "clipboard_way.h"
 #include "engine/keyboard_mapping_registry.h"
 #include "engine/layout_converter.h"
+#include "paste_way.h"
 #include "platform/key_codes.h"
 #include "service_log.h"
 #include "settings/settings.h"
+#include "slow_app_way.h"
+#include "terminal_way.h"
 
 namespace korrelang::service {
 
@@ -55,9 +60,16 @@ HotkeyService::HotkeyService(const platform::Platform& platform, settings::Setti
       m_clock(clock),
       m_main(*this),
       m_accessibility(platform.accessibility, platform.inputSources, platform.workspace),
-      m_clipboard(*this),
-      m_cycle(clock) {
+      m_clipboard(platform, m_main, clock),
+      m_cycle(clock),
+      m_cycleBefore(clock) {
     m_worker.setMaxThreadCount(1);
+    // In order: a way that owns its kind of application comes before the general ones.
+    m_ways.push_back(std::make_unique<TerminalWay>(platform, m_main, clock));
+    m_ways.push_back(std::make_unique<SlowAppWay>(m_clipboard));
+    m_ways.push_back(std::make_unique<AccessibilityWay>(m_accessibility));
+    m_ways.push_back(std::make_unique<PasteWay>(m_accessibility, m_clipboard, m_main));
+    m_ways.push_back(std::make_unique<ClipboardWay>(m_clipboard, m_accessibility, m_main));
 }
 
 HotkeyService::~HotkeyService() {
@@ -112,115 +124,176 @@ void HotkeyService::handleHotkey() {
     }
     say("✅ Has Accessibility permission");
 
+    m_application = m_platform.workspace.frontmostApplication();
+    if (m_application) {
+        say("📊 Frontmost app: " + m_application->name + " (" + m_application->id + ")");
+    }
     bool handedOver = false;
-    m_pressApplication = m_platform.workspace.frontmostApplication();
-    if (const auto& app = *m_pressApplication) {
-        say("📊 Frontmost app: " + app->name + " (" + app->id + ")");
-        if (ClipboardStrategies::isSlowApp(app->id, app->name)) {
-            say("🤖 Slow app detected. Using clipboard approach.");
-            startJob(true);
-            handedOver = true;
-        }
+    // Before any way reads or presses a key: a blacklisted application is never touched.
+    if (isBlacklisted(m_application)) {
+        say("🚫 Current app is blacklisted, skipping conversion");
+        m_platform.workspace.beep();
+    } else {
+        m_plan.reset();
+        m_attemptedWrite = false;
+        m_accessibility.startPress();
+        m_cycleBefore = m_cycle;
+        handedOver = runWays(0);
     }
-    if (!handedOver) {
-        say("🔍 Calling AccessibilityService.getSelectedText()");
-        const auto selected = m_accessibility.getSelectedText();
-        if (selected) {
-            sayText("🔍 getSelectedText() returned: '", *selected, "'");
-            sayText("📝 Selected text found: '", *selected, "'");
-            convertSelectedText(*selected);
-        } else {
-            say("🔍 getSelectedText() returned: nil");
-            say("⚠️ No selected text via Accessibility, trying fallbacks...");
-            if (const auto line = m_accessibility.getTextFromLineStartToCursor()) {
-                sayText("📝 Found cursor-to-line text: '", line->text, "'");
-                convertLineText(line->text, line->location, line->length);
-            } else {
-                say("💡 Triggering clipboard fallback...");
-                startJob(false);
-                handedOver = true;
-            }
-        }
-    }
-    m_pressApplication.reset();
     say(kRule + "\n");
     if (!handedOver) {
         emit pressFinished();
     }
 }
 
-void HotkeyService::startJob(bool slowApp) {
-    m_inProgress = true;
-    m_worker.start([this, slowApp] {
-        const bool succeeded =
-            slowApp ? m_clipboard.convertInSlowApp() : m_clipboard.convertViaClipboard();
-        m_main.call([this, slowApp, succeeded] {
-            if (succeeded) {
-                say(slowApp ? "✅ Slow app conversion succeeded!"
-                            : "✅ Clipboard conversion succeeded!");
-            } else {
-                say(slowApp ? "❌ Slow app: no text found" : "❌ All conversion methods failed");
-                m_events.conversionFailed(Reason::NoSelection);
-                notifyNoTextFound();
-            }
-        });
-        m_main.post([this] {
-            m_inProgress = false;
-            emit pressFinished();
-        });
-    });
-}
-
-bool HotkeyService::isFrontmostAppBlacklisted() {
-    return m_main.call([this] {
-        const auto app =
-            m_pressApplication ? *m_pressApplication : m_platform.workspace.frontmostApplication();
-        if (!app || app->id.empty()) {
-            return false;
-        }
-        const QString id = QString::fromStdString(app->id);
-        if (!m_settings.blacklistedApps().contains(id, Qt::CaseSensitive)) {
-            return false;
-        }
-        say("🚫 App " + app->id + " is blacklisted");
-        return true;
-    });
-}
-
-std::optional<std::string> HotkeyService::convertCore(const std::string& current,
-                                                      ConversionEvents::Method method) {
-    const auto keyboardsNow = selectedKeyboards();
-    std::string toConvert = current;
-    std::optional<std::string> preferred;
-    if (const auto step = m_cycle.checkCycle(current, keyboardsNow)) {
-        m_main.call(
-            [&] { m_events.keyboardCycleUsed(step->position, step->fromName, step->toName); });
-        if (step->restoresOriginal) {
-            m_cycle.markRestored(step->originalText);
-            sayText("✅ Restored original: '", step->originalText, "'");
-            return step->originalText;
-        }
-        toConvert = step->originalText;
-        preferred = step->targetID;
-    } else {
-        m_cycle.resetCycle();
+bool HotkeyService::isBlacklisted(const std::optional<platform::Application>& app) {
+    if (!app || app->id.empty()) {
+        return false;
     }
-    const auto result = engine::LayoutConverter(m_words).convert(toConvert, selectedKeyboards(),
-                                                                 m_activeLayoutID, preferred);
+    if (!m_settings.blacklistedApps().contains(QString::fromStdString(app->id),
+                                               Qt::CaseSensitive)) {
+        return false;
+    }
+    say("🚫 App " + app->id + " is blacklisted");
+    return true;
+}
+
+bool HotkeyService::runWays(std::size_t first) {
+    const bool onMain = QThread::currentThread() == thread();
+    for (std::size_t i = first; i < m_ways.size(); ++i) {
+        ConversionWay& way = *m_ways[i];
+        if (!m_main.call([&] { return way.appliesTo(*this); })) {
+            continue;
+        }
+        if (way.needsWorker() && onMain) {
+            m_inProgress = true;
+            m_worker.start([this, i] {
+                runWays(i);
+                m_main.post([this] {
+                    m_inProgress = false;
+                    emit pressFinished();
+                });
+            });
+            return true;
+        }
+        say("🔍 Trying the " + std::string(way.name()) + " way");
+        const auto outcome = way.needsWorker() || onMain
+                                 ? way.attempt(*this)
+                                 : m_main.call([&] { return way.attempt(*this); });
+        using Outcome = ConversionWay::Outcome;
+        switch (outcome) {
+            case Outcome::unavailable:
+                continue;
+            case Outcome::notWritten:
+                m_attemptedWrite = true;
+                continue;
+            case Outcome::written:
+                m_main.call([&] { commit(way); });
+                return false;
+            case Outcome::notConverted:
+                m_main.call([this] {
+                    m_cycle = m_cycleBefore;
+                    say("❌ Conversion failed - language not recognized");
+                    m_events.conversionFailed(Reason::DetectionFailed);
+                    notifyConversionFailed();
+                });
+                return false;
+            case Outcome::declined:
+                m_main.call([this] {
+                    m_cycle = m_cycleBefore;
+                    m_events.conversionFailed(Reason::NoSelection);
+                    notifyNoTextFound();
+                });
+                return false;
+            case Outcome::damaged:
+                m_main.call([this] {
+                    m_cycle = m_cycleBefore;
+                    say("❌ Replace failed, and the text could not be put back as it was");
+                    m_events.conversionFailed(Reason::PasteFailed);
+                    showAlertLater(replaceFailedAlert());
+                });
+                return false;
+        }
+    }
+    m_main.call([this] {
+        m_cycle = m_cycleBefore;
+        if (m_attemptedWrite) {
+            say("❌ Replace failed by every way");
+            m_events.conversionFailed(Reason::PasteFailed);
+            showAlertLater(replaceFailedAlert());
+        } else {
+            say("❌ All conversion methods failed");
+            m_events.conversionFailed(Reason::NoSelection);
+            notifyNoTextFound();
+        }
+    });
+    return false;
+}
+
+std::optional<std::string> HotkeyService::replacementFor(const std::string& current) {
+    if (m_plan && m_plan->current == current) {
+        return m_plan->replacement;
+    }
+    // A different text than an earlier way read: start again from the cycle as it was.
+    if (m_plan) {
+        m_cycle = m_cycleBefore;
+        m_plan.reset();
+    }
+    Plan plan;
+    plan.current = current;
+    plan.converted = current;
+    std::optional<std::string> preferred;
+    if (auto step = m_cycle.checkCycle(current, selectedKeyboards())) {
+        if (step->restoresOriginal) {
+            plan.replacement = step->originalText;
+            plan.step = std::move(step);
+            m_plan = std::move(plan);
+            return m_plan->replacement;
+        }
+        plan.converted = step->originalText;
+        preferred = step->targetID;
+        plan.step = std::move(step);
+    }
+    auto result = engine::LayoutConverter(m_words).convert(plan.converted, selectedKeyboards(),
+                                                           m_activeLayoutID, preferred);
     if (!result) {
         return std::nullopt;
     }
-    m_cycle.updateCycleState(toConvert, result->convertedText, *result, selectedKeyboards());
-    m_main.call([&] {
-        recordStatistics(*result);
-        m_events.conversionPerformed(result->fromLanguage, result->toLanguage,
-                                     characters(result->convertedText), method);
+    // Every character dropped: writing "" would delete the user's text.
+    if (result->convertedText.empty() && !plan.converted.empty()) {
+        say("❌ Every character of the text drops in the target layout; nothing to write");
+        return std::nullopt;
+    }
+    plan.replacement = result->convertedText;
+    plan.result = std::move(result);
+    m_plan = std::move(plan);
+    return m_plan->replacement;
+}
+
+void HotkeyService::commit(const ConversionWay& way) {
+    const Plan& plan = *m_plan;
+    say("✅ REPLACE SUCCEEDED via " + std::string(way.name()));
+    if (plan.step) {
+        m_events.keyboardCycleUsed(plan.step->position, plan.step->fromName, plan.step->toName);
+    }
+    if (!plan.result) {
+        m_cycle.markRestored(plan.replacement);
+        sayText("✅ Restored original: '", plan.replacement, "'");
+    } else {
+        if (!plan.step) {
+            m_cycle.resetCycle();
+        }
+        const auto& result = *plan.result;
+        m_cycle.updateCycleState(plan.converted, result.convertedText, result, selectedKeyboards());
+        recordStatistics(result);
+        m_events.conversionPerformed(result.fromLanguage, result.toLanguage,
+                                     characters(result.convertedText), way.method());
         if (m_settings.autoSwitchKeyboard()) {
-            m_accessibility.switchKeyboardForTarget(result->toLayoutID,
+            m_accessibility.switchKeyboardForTarget(result.toLayoutID,
                                                     toStd(m_settings.selectedKeyboards()));
         }
-    });
-    return result->convertedText;
+    }
+    emit conversionSucceeded();
 }
 
 void HotkeyService::recordStatistics(const engine::ConversionResult& result) {
@@ -245,75 +318,13 @@ void HotkeyService::storeStatistics() {
     }
 }
 
-void HotkeyService::convertSelectedText(const std::string& text) {
-    sayText("🔄 Attempting to convert: '", text, "'");
-    if (text.empty()) {
-        say("⚠️  Text is empty, nothing to convert");
-        m_events.conversionFailed(Reason::NoSelection);
-        notifyNoTextFound();
-        return;
-    }
-    if (isFrontmostAppBlacklisted()) {
-        say("🚫 Current app is blacklisted, skipping conversion");
-        m_platform.workspace.beep();
-        return;
-    }
-    const auto written = convertCore(text, ConversionEvents::Method::Accessibility);
-    if (!written) {
-        say("❌ Conversion failed - language not recognized");
-        m_events.conversionFailed(Reason::DetectionFailed);
-        notifyConversionFailed();
-        return;
-    }
-    sayText("✅ Result: '", *written, "'");
-    say("🔄 Attempting to replace text...");
-    const auto element = m_accessibility.getFocusedElement();
-    if (element && element->setSelectedText(*written) == platform::AccessCode::success) {
-        say("✅ REPLACE SUCCEEDED via Accessibility");
-        emit conversionSucceeded();
-        // The desktop leaves the caret after the new text, which is the collapsed selection;
-        // a Right Arrow would move it one character further. Only keeping the selection
-        // needs work.
-        if (!shouldDeselectAfterReplace()) {
-            const long length = characters(*written);
-            if (const auto caret = element->selectedRange(); caret.succeeded()) {
-                element->setSelectedRange({caret.value->location - length, length});
-            }
-        }
-        return;
-    }
-    say("❌ Replace failed via Accessibility");
-    m_events.conversionFailed(Reason::PasteFailed);
-    showAlertLater(replaceFailedAlert());
-}
-
 bool HotkeyService::shouldDeselectAfterReplace() {
     const auto mappings =
         engine::KeyboardMappingRegistry::shared().mappingsFor(selectedKeyboards());
     if (mappings.size() < 3) {
         return true;
     }
-    return !m_settings.keepSelectionAfterConversion();
-}
-
-void HotkeyService::convertLineText(const std::string& text, long location, long length) {
-    if (isFrontmostAppBlacklisted()) {
-        say("🚫 Current app is blacklisted, skipping conversion");
-        m_platform.workspace.beep();
-        return;
-    }
-    const auto written = convertCore(text, ConversionEvents::Method::Accessibility);
-    if (!written) {
-        m_events.conversionFailed(Reason::DetectionFailed);
-        notifyConversionFailed();
-        return;
-    }
-    if (m_accessibility.replaceTextInRange(location, length, *written)) {
-        emit conversionSucceeded();
-        return;
-    }
-    m_events.conversionFailed(Reason::PasteFailed);
-    showAlertLater(replaceFailedAlert());
+    return !m_main.call([this] { return m_settings.keepSelectionAfterConversion(); });
 }
 
 void HotkeyService::notifyNoTextFound() {
@@ -342,10 +353,6 @@ void HotkeyService::notifyConversionFailed() {
             showAlertLater(conversionFailedDebugAlert(names));
         }
     });
-}
-
-void HotkeyService::failed(ConversionEvents::FailureReason reason) {
-    m_main.call([this, reason] { m_events.conversionFailed(reason); });
 }
 
 void HotkeyService::showAlertLater(Alert alert, bool opensSettings) {

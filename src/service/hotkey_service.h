@@ -14,6 +14,7 @@
 #include "clock.h"
 #include "conversion_cycle.h"
 #include "conversion_events.h"
+#include "conversion_way.h"
 #include "engine/word_scorer.h"
 #include "main_thread.h"
 #include "platform/platform.h"
@@ -25,16 +26,18 @@ class Settings;
 
 namespace korrelang::service {
 
-/// One press of the conversion hotkey: read the text of the focused application (through the
-/// accessibility interface, else through the clipboard on a background worker), convert it,
-/// cycle through the user's layouts on repeated presses, record it, switch the keyboard, and
-/// write the result back. Every failure ends in a log line and, depending on the failure, a
-/// beep, a usage event and an alert.
+/// One press of the conversion hotkey: find the text of the focused application and write its
+/// conversion back, trying the ways of reading and writing in order (a slow application's, the
+/// accessibility interface, pasting over text read through it, copying and pasting with keys)
+/// until one writes it and reads it back; cycle through the user's layouts on repeated presses;
+/// and only after a verified write record the conversion, report it and switch the keyboard.
+/// Every failure ends in a log line and, depending on the failure, a beep, a usage event and an
+/// alert.
 ///
-/// Lives on the main thread. The clipboard paths run on one background worker; while one runs,
-/// further presses are ignored. The worker reaches the desktop, the settings and the usage
-/// events only through synchronous hops to the main thread.
-class HotkeyService : public QObject {
+/// Lives on the main thread. Ways that wait between key presses run on one background worker;
+/// while it runs, further presses are ignored. The worker reaches the desktop, the settings and
+/// the usage events only through synchronous hops to the main thread.
+class HotkeyService : public QObject, private ConversionPress {
     Q_OBJECT
 
 public:
@@ -46,10 +49,6 @@ public:
     /// What the hotkey's release runs: nothing while the application is switched off.
     void hotkeyEntry();
     void handleHotkey();
-
-    void convertSelectedText(const std::string& text);
-    void convertLineText(const std::string& text, long location, long length);
-    bool isFrontmostAppBlacklisted();
 
     bool isConversionInProgress() const { return m_inProgress; }
     const ConversionCycle& cycle() const { return m_cycle; }
@@ -75,21 +74,36 @@ signals:
     void pressFinished();
 
 private:
-    friend class ClipboardStrategies;
+    /// What one text of a press converts to, remembered so that every way that reads the same
+    /// text writes the same result, and committed once a way has written it.
+    struct Plan {
+        std::string current;  ///< the text read
+        std::string replacement;
+        std::optional<CycleStep> step;
+        std::optional<engine::ConversionResult> result;  ///< none for a restoring step
+        std::string converted;  ///< the text that was converted (the cycle's original)
+    };
 
-    /// The shared core after the blacklist check: cycle, convert, record, report, switch.
-    /// Returns the text to write, or nothing when the converter found no result.
-    std::optional<std::string> convertCore(const std::string& current,
-                                           ConversionEvents::Method method);
+    // ConversionPress
+    const std::optional<platform::Application>& application() const override {
+        return m_application;
+    }
+    std::optional<std::string> replacementFor(const std::string& current) override;
+    bool textWasRead() const override { return m_attemptedWrite; }
+    bool shouldDeselectAfterReplace() override;
+
+    bool isBlacklisted(const std::optional<platform::Application>& app);
+    /// Tries the ways from `first` on, each on its thread. Returns whether the press went on on
+    /// the worker.
+    bool runWays(std::size_t first);
+    /// After a verified write: the cycle, the statistics, the usage events, the keyboard switch.
+    void commit(const ConversionWay& way);
     void recordStatistics(const engine::ConversionResult& result);
     /// Stores the conversions recorded since the last store.
     void storeStatistics();
     void notifyNoTextFound();
     void notifyConversionFailed();
-    bool shouldDeselectAfterReplace();
-    void startJob(bool slowApp);
     void showAlertLater(Alert alert, bool opensSettings = false);
-    void failed(ConversionEvents::FailureReason reason);
     std::vector<std::string> selectedKeyboards() const;
 
     platform::Platform m_platform;
@@ -100,6 +114,7 @@ private:
     MainThread m_main;
     AccessibilityService m_accessibility;
     ClipboardStrategies m_clipboard;
+    std::vector<std::unique_ptr<ConversionWay>> m_ways;
 
     /// Recorded but not yet stored: the store syncs the file to disk, which must not delay the
     /// write-back, so it runs once the press has returned to the event loop.
@@ -107,10 +122,13 @@ private:
     std::atomic<bool> m_inProgress = false;
     std::optional<std::string> m_activeLayoutID;
     const engine::WordScorer* m_words = nullptr;
-    /// The frontmost application as the running press found it, so that the accessibility
-    /// paths do not ask the desktop twice within one press.
-    std::optional<std::optional<platform::Application>> m_pressApplication;
+    // The running press: its application, what it converts, whether a way tried to write, and
+    // the cycle as it was before the press (put back when nothing is written).
+    std::optional<platform::Application> m_application;
+    std::optional<Plan> m_plan;
+    std::atomic<bool> m_attemptedWrite = false;
     ConversionCycle m_cycle;
+    ConversionCycle m_cycleBefore;
     QThreadPool m_worker;
 };
 

@@ -298,11 +298,12 @@ ConversionStatistics Settings::statistics() const {
 void Settings::setStatistics(const ConversionStatistics& statistics) {
     const QString path = statisticsPath();
     if (refreshStatistics() && !m_statisticsFile->readable) {
-        const QString aside = QFileInfo(path).absolutePath() + QStringLiteral("/") +
-                              kUnreadableStatisticsKey + QStringLiteral(".json");
-        if (QFile::exists(aside)) {
-            log(QStringLiteral("⚠️ Replacing an older unreadable conversion log: ") + aside);
-            QFile::remove(aside);
+        // Each unreadable log keeps a name of its own: a second one never replaces the first.
+        const QString stem =
+            QFileInfo(path).absolutePath() + QStringLiteral("/") + kUnreadableStatisticsKey;
+        QString aside = stem + QStringLiteral(".json");
+        for (int n = 2; QFile::exists(aside); ++n) {
+            aside = stem + QStringLiteral("-%1.json").arg(n);
         }
         log(QStringLiteral("⚠️ The conversion log could not be read; it is kept as ") + aside +
             QStringLiteral(" and a new log begins"));

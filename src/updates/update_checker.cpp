@@ -119,7 +119,13 @@ void UpdateChecker::finished(QNetworkReply* reply, bool userInitiated) {
     }
     const QJsonObject feed = QJsonDocument::fromJson(reply->readAll()).object();
     const QString version = feed.value(QStringLiteral("version")).toString();
-    const QUrl page(feed.value(QStringLiteral("url")).toString());
+    QUrl page(feed.value(QStringLiteral("url")).toString(), QUrl::StrictMode);
+    // The address is handed to the desktop's handler: anything but a web page over TLS (a local
+    // file, a script, a plain-HTTP page a network can rewrite) is dropped; the update is still
+    // announced.
+    if (!isDownloadAddress(page)) {
+        page = QUrl();
+    }
     if (QVersionNumber::fromString(version).isNull()) {
         emit checkFailed(QStringLiteral("The update feed could not be read."), userInitiated);
         scheduleNext();
@@ -137,6 +143,11 @@ void UpdateChecker::finished(QNetworkReply* reply, bool userInitiated) {
     if (automaticallyChecksForUpdates()) {
         scheduleNext();
     }
+}
+
+bool UpdateChecker::isDownloadAddress(const QUrl& address) {
+    return address.isValid() && address.scheme() == QLatin1String("https") &&
+           !address.host().isEmpty();
 }
 
 bool UpdateChecker::isNewer(const QString& candidate, const QString& current) {

@@ -54,6 +54,8 @@ public:
 
     /// True when `candidate` is a higher dotted version than `current`; junk is never newer.
     static bool isNewer(const QString& candidate, const QString& current);
+    /// Whether a feed's address may be opened: an https address with a host.
+    static bool isDownloadAddress(const QUrl& address);
 
 signals:
     void automaticallyChecksForUpdatesChanged();

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include "desktop_harness.h"
 #include "platform/atspi/atspi_accessibility.h"
@@ -76,6 +77,48 @@ TEST_F(KeysAndClipboardTest, AWriteTakesTheClipboardFromAMoreRecentOwner) {
     }));
     clipboard.setText("ours");
     EXPECT_EQ(runProgram("xclip", {"-o", "-selection", "clipboard"}), "ours");
+}
+
+TEST_F(KeysAndClipboardTest, ATerminalGetsNoKeyAShellTakesAsACommand) {
+    QTemporaryDir directory;
+    const QString received = directory.filePath("received");
+    const QString logger = directory.filePath("logger.py");
+    QFile script(logger);
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write(
+        "import os, signal, sys\n"
+        "log = open(sys.argv[1], 'ab', buffering=0)\n"
+        "signal.signal(signal.SIGINT, lambda *_: log.write(b'<SIGINT>'))\n"
+        "while True:\n"
+        "    data = os.read(0, 4096)\n"
+        "    log.write(data)\n");
+    script.close();
+    QFile(received).open(QIODevice::WriteOnly);
+    // Under a name no list of terminals holds.
+    Child terminal("xterm", {"-class", "Notes", "-e", "/usr/bin/python3", logger, received});
+    ASSERT_TRUE(waitUntil([&] {
+        const auto window = activeWindow.query();
+        return window && window->pid == terminal.pid();
+    }));
+    QThread::msleep(300);  // the program is reading
+
+    namespace Flag = ModifierFlag;
+    for (const auto& [key, flags] : {std::pair{Key::c, Flag::command},
+                                     {Key::c, Flag::control},
+                                     {Key::a, Flag::command},
+                                     {Key::left, Flag::shift | Flag::command},
+                                     {Key::right, 0U}}) {
+        EXPECT_FALSE(keys.simulateKeyPress(key, flags)) << key << " " << flags;
+    }
+    EXPECT_TRUE(keys.simulateKeyPress(Key::deleteKey, 0));
+    testing::tapKey(36);  // Return: the program reads the line
+    ASSERT_TRUE(waitUntil([&] {
+        QFile file(received);
+        return file.open(QIODevice::ReadOnly) && file.readAll().endsWith('\n');
+    }));
+    QFile file(received);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("\n"));  // no ^C, no signal, no stray byte
 }
 
 TEST_F(KeysAndClipboardTest, ASnapshotRestoresAnImageByteForByte) {

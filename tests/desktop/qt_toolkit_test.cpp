@@ -5,6 +5,7 @@
 #include "desktop_harness.h"
 #include "platform/atspi/atspi_accessibility.h"
 #include "platform/x11/active_window.h"
+#include "service/verified_text_write.h"
 
 namespace korrelang::platform {
 namespace {
@@ -28,10 +29,13 @@ protected:
     }};
 
     // Starts the Qt field and waits until AT-SPI reports it focused with `text`.
-    std::unique_ptr<Child> startField(const std::string& text) {
-        auto child =
-            std::make_unique<Child>(fieldProgram(), QStringList{QString::fromStdString(text)},
-                                    QStringList{"QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1"});
+    std::unique_ptr<Child> startField(const std::string& text, int maxLength = 0) {
+        QStringList arguments{QString::fromStdString(text)};
+        if (maxLength > 0) {
+            arguments << QString::number(maxLength);
+        }
+        auto child = std::make_unique<Child>(fieldProgram(), arguments,
+                                             QStringList{"QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1"});
         const QString pid = QString::number(child->pid());
         waitUntil([&] {
             const std::string window =
@@ -68,6 +72,23 @@ TEST_F(QtToolkitTest, OffsetsAreConvertedFromUtf16Units) {
     ASSERT_EQ(element->setSelectedRange({11, 3}), AccessCode::success);
     ASSERT_EQ(element->setSelectedText("конец"), AccessCode::success);
     EXPECT_TRUE(waitUntil([&] { return fieldShows("😀 привет 👍🏽 конец"); }));
+}
+
+// A field at its length limit: inserting before deleting would be truncated; the write finds
+// that out by reading back, puts the text back, and succeeds the other way round. The emoji
+// before the range counts two UTF-16 units, which the offsets must account for.
+TEST_F(QtToolkitTest, ALengthLimitedFieldIsWrittenWithoutLosingText) {
+    const auto field = startField("😀 ghbdtn world", 15);
+    const auto element = accessibility.focusedElement().element;
+    ASSERT_NE(element, nullptr);
+    EXPECT_EQ(service::VerifiedTextWrite::replace(*element, {2, 6}, "ghbdtn", "привет"),
+              service::VerifiedTextWrite::Result::written);
+    EXPECT_TRUE(waitUntil([&] { return fieldShows("😀 привет world"); }))
+        << element->value().value.value_or("(nothing)");
+    // A range that no longer holds the text read is left alone.
+    EXPECT_EQ(service::VerifiedTextWrite::replace(*element, {2, 6}, "ghbdtn", "привет"),
+              service::VerifiedTextWrite::Result::notWritten);
+    EXPECT_TRUE(fieldShows("😀 привет world"));
 }
 
 }  // namespace

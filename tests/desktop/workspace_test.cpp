@@ -13,9 +13,25 @@ TEST(X11Workspace, NamesTheFrontmostApplicationFromItsDesktopEntry) {
     X11Workspace workspace(DisplayConnection::open());
     Mousepad editor;
     ASSERT_TRUE(editor.isReady());
-    EXPECT_EQ(workspace.frontmostApplication(), (Application{"org.xfce.mousepad", "Mousepad"}));
+    EXPECT_EQ(workspace.frontmostApplication(), (Application{.id = "org.xfce.mousepad",
+                                                             .name = "Mousepad",
+                                                             .processId = editor.pid(),
+                                                             .terminal = false}));
     EXPECT_EQ(workspace.applicationName("org.xfce.mousepad"), "Mousepad");
     EXPECT_EQ(workspace.applicationName("no.such.application"), std::nullopt);
+}
+
+TEST(X11Workspace, ATerminalEmulatorIsToldByItsProcessNotItsName) {
+    X11Workspace workspace(DisplayConnection::open());
+    // Renamed, so that no list of names could know it.
+    testing::Child terminal("xterm", {"-class", "NotesViewer", "-name", "notes"});
+    ASSERT_TRUE(waitUntil([&] {
+        const auto application = workspace.frontmostApplication();
+        return application && application->processId == terminal.pid();
+    }));
+    const auto application = workspace.frontmostApplication();
+    EXPECT_EQ(application->id, "NotesViewer");
+    EXPECT_TRUE(application->terminal);
 }
 
 TEST(X11Workspace, NoActiveWindowMeansNoFrontmostApplication) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/atspi/atspi_text_element.h"
+
 namespace korrelang::platform::atspi {
 namespace {
 
@@ -60,6 +62,29 @@ TEST(TextOffsets, EverythingIsClampedToTheText) {
     EXPECT_EQ(offsets.slice(1, 99), "bc");
     EXPECT_EQ(offsets.slice(2, 1), "");
     EXPECT_EQ(offsets.slice(-5, 1), "a");
+}
+
+// The unit an element counts in, from its character count against its text: whatever its
+// toolkit is called (LibreOffice and Java count UTF-16 units without being named Qt).
+TEST(TextOffsets, AnElementsUnitComesFromItsCountAndItsText) {
+    struct UnitCase {
+        const char* text;
+        long count;
+        OffsetUnit unit;
+    };
+    const UnitCase cases[] = {
+        {"ghbdtn", 6, OffsetUnit::codePoint},
+        {"😀 ghbdtn", 8, OffsetUnit::codePoint},
+        {"😀 ghbdtn", 9, OffsetUnit::utf16},
+        {"👍🏽 end", 6, OffsetUnit::codePoint},
+        {"👍🏽 end", 8, OffsetUnit::utf16},
+        {"", 0, OffsetUnit::codePoint},
+        // A count that fits neither: code points, and the write is checked by reading back.
+        {"😀", 7, OffsetUnit::codePoint},
+    };
+    for (const UnitCase& c : cases) {
+        EXPECT_EQ(AtspiTextElement::unitOf(c.text, c.count), c.unit) << c.text << " " << c.count;
+    }
 }
 
 }  // namespace

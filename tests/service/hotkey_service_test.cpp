@@ -38,7 +38,8 @@ public:
                                                {"xkb.ru.Russian", "Russian"},
                                                {"xkb.il.Hebrew", "Hebrew"}};
         fake.inputSources.current = "xkb.us.English";
-        fake.workspace.frontmost = platform::Application{"org.xfce.mousepad", "Mousepad"};
+        fake.workspace.frontmost =
+            platform::Application{.id = "org.xfce.mousepad", .name = "Mousepad"};
     }
 
     platform::Platform bundle() {
@@ -87,7 +88,7 @@ TEST_F(HotkeyServiceTest, ConvertsTheSelectionAndRecordsIt) {
     EXPECT_EQ(succeeded.count(), 1);
     EXPECT_TRUE(editor.presses.empty());
     // The user's text stays out of the log unless the sink shows it; the marker is there.
-    EXPECT_TRUE(log.contains("✅ REPLACE SUCCEEDED via Accessibility"));
+    EXPECT_TRUE(log.contains("✅ REPLACE SUCCEEDED via accessibility"));
 }
 
 TEST_F(HotkeyServiceTest, PressesBeforeTheStatisticsAreStoredAreAllRecorded) {
@@ -105,7 +106,8 @@ TEST_F(HotkeyServiceTest, ConvertsTheLineBeforeTheCaret) {
     fake.accessibility.element->text = "first line\nghbdtn";
     press();
     EXPECT_EQ(fieldText(), "first line\nпривет");
-    EXPECT_EQ(fake.accessibility.element->rangesSet.front(), (platform::TextRange{11, 6}));
+    // The caret ends after the new text, and the text after the caret is untouched.
+    EXPECT_EQ(fake.accessibility.element->selection, (platform::TextRange{17, 0}));
 }
 
 TEST_F(HotkeyServiceTest, AutoSwitchOffLeavesTheKeyboard) {
@@ -124,6 +126,132 @@ TEST_F(HotkeyServiceTest, DisabledDoesNothing) {
     EXPECT_TRUE(log.contains("⏸️ Hotkey pressed but app is disabled"));
     EXPECT_FALSE(log.contains("HOTKEY PRESSED"));
     EXPECT_EQ(fake.workspace.beeps, 0);
+}
+
+// Fields whose accessible writes do not do what they say: the paste way takes over, and only
+// a write that reads back as intended counts.
+TEST_F(HotkeyServiceTest, WritesThatDoNotTakeFallBackToPasting) {
+    using Element = platform::fake::FakeTextElement;
+    struct Case {
+        const char* name;
+        std::function<void(Element&)> arrange;
+        bool selected;  // else the caret sits after the text
+        std::string text, expected;
+        std::vector<std::string> events;
+    };
+    const std::vector<Case> cases = {
+        {"answers yes and changes nothing",
+         [](Element& e) { e.ignoresWrites = true; },
+         true,
+         "ghbdtn world",
+         "привет world",
+         {"performed English→Russian 6 clipboard"}},
+        {"no EditableText",
+         [](Element& e) { e.editable = false; },
+         false,
+         "ghbdtn",
+         "привет",
+         {"performed English→Russian 6 clipboard"}},
+        {"line in a field that ignores writes",
+         [](Element& e) { e.ignoresWrites = true; },
+         false,
+         "one\nghbdtn",
+         "one\nпривет",
+         {"performed English→Russian 6 clipboard"}},
+        // Insert-first overflows the limit and is undone; delete-first fits.
+        {"length limit",
+         [](Element& e) { e.maxLength = 12; },
+         true,
+         "ghbdtn world",
+         "привет world",
+         {"performed English→Russian 6 accessibility"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        events.events.clear();
+        settings.setStatistics({});
+        fake.inputSources.selected.clear();
+        auto element = std::make_shared<Element>();
+        element->text = c.text;
+        const long end = static_cast<long>(QString::fromStdString(c.text).size());
+        element->selection = c.selected ? platform::TextRange{0, 6} : platform::TextRange{end, 0};
+        c.arrange(*element);
+        fake.accessibility.element = element;
+        editor.field = element;
+        fake.clipboard.content.formats = {{"image/png", "picture"}, {"text/plain", "mine"}};
+        press();
+        EXPECT_EQ(element->text, c.expected);
+        EXPECT_EQ(events.events, c.events);
+        EXPECT_EQ(settings.statistics().conversions().size(), 1);
+        EXPECT_EQ(fake.inputSources.selected, (std::vector<std::string>{"xkb.ru.Russian"}));
+        EXPECT_EQ(fake.clipboard.content.formats,
+                  (std::vector<std::pair<std::string, std::string>>{{"image/png", "picture"},
+                                                                    {"text/plain", "mine"}}));
+        EXPECT_TRUE(alerts.shown.empty());
+    }
+}
+
+// When no way writes what was intended, the field ends as it began, nothing is counted or
+// switched, and the user is told.
+TEST_F(HotkeyServiceTest, AWriteThatCannotBeVerifiedLeavesTheFieldAsItWas) {
+    using Element = platform::fake::FakeTextElement;
+    struct Case {
+        const char* name;
+        std::function<void(HotkeyServiceTest&, Element&)> arrange;
+    };
+    const std::vector<Case> cases = {
+        {"the paste arrives changed",
+         [](auto& t, Element& e) {
+             e.ignoresWrites = true;
+             // An application that corrects what arrives: the conversion comes out wrong.
+             t.editor.pasteFilter = [](const std::string& text) {
+                 return text == "привет" ? text + "!" : text;
+             };
+         }},
+        {"the paste does nothing",
+         [](auto& t, Element& e) {
+             e.ignoresWrites = true;
+             t.editor.pasteFilter = [](const std::string&) { return std::string("ghbdtn"); };
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        events.events.clear();
+        alerts.shown.clear();
+        editor.pasteFilter = nullptr;
+        auto element = std::make_shared<Element>();
+        element->text = "ghbdtn";
+        element->selection = {0, 6};
+        c.arrange(*this, *element);
+        fake.accessibility.element = element;
+        editor.field = element;
+        fake.clipboard.setText("mine");
+        press();
+        EXPECT_EQ(element->text, "ghbdtn");
+        EXPECT_EQ(events.events, (std::vector<std::string>{"failed paste_failed"}));
+        EXPECT_TRUE(settings.statistics().conversions().isEmpty());
+        EXPECT_TRUE(fake.inputSources.selected.empty());
+        ASSERT_EQ(alerts.shown.size(), 1U);
+        EXPECT_EQ(alerts.shown[0].title, "Could Not Replace Text");
+        EXPECT_EQ(fake.clipboard.text(), "mine");
+        EXPECT_FALSE(log.contains("REPLACE SUCCEEDED"));
+        // Copying blind after a way that read the field could take a late paste for the text.
+        EXPECT_EQ(
+            std::count(editor.presses.begin(), editor.presses.end(), Press{Key::c, Flag::command}),
+            0);
+        editor.presses.clear();
+    }
+}
+
+// English to Uyghur drops every Shift+letter: an empty result must not delete the text.
+TEST_F(HotkeyServiceTest, AConversionThatDropsEveryCharacterWritesNothing) {
+    settings.setSelectedKeyboards({"xkb.us.English", "xkb.cn(ug).Uyghur"});
+    field("HELLO", 0, 5);
+    press();
+    EXPECT_EQ(fieldText(), "HELLO");
+    EXPECT_EQ(fake.accessibility.element->inserts + fake.accessibility.element->deletes, 0);
+    EXPECT_EQ(events.events, (std::vector<std::string>{"failed detection_failed"}));
+    EXPECT_TRUE(settings.statistics().conversions().isEmpty());
 }
 
 // Every way a press can fail: what the user gets and what is reported.
@@ -164,12 +292,13 @@ TEST_F(HotkeyServiceTest, FailureEndings) {
          1,
          {"Debug: Conversion Failed"},
          false},
+        // Neither the accessibility write nor the paste takes: nothing is counted or switched.
         {"write refused",
-         [](auto& t) { t.fake.accessibility.element->setTextCode = platform::AccessCode::failure; },
-         {"performed English→Russian 6 accessibility", "failed paste_failed"},
+         [](auto& t) { t.fake.accessibility.element->insertCode = platform::AccessCode::failure; },
+         {"failed paste_failed"},
          0,
          {"Could Not Replace Text"},
-         true},
+         false},
         {"no text anywhere",
          [](auto& t) {
              t.field("", 0, 0);
@@ -198,6 +327,8 @@ TEST_F(HotkeyServiceTest, FailureEndings) {
         t.fake.accessibility.trusted = true;
         t.fake.accessibility.element = std::make_shared<platform::fake::FakeTextElement>();
         t.field("ghbdtn", 0, 6);
+        t.editor.text.clear();
+        t.editor.selectionStart = t.editor.selectionEnd = 0;
         t.events.events.clear();
         t.alerts.shown.clear();
         t.fake.workspace.beeps = 0;
@@ -363,7 +494,7 @@ TEST_F(HotkeyServiceTest, ClipboardPathFailuresGiveTheClipboardBack) {
              t.editor.text = "😀😀";
              t.editor.selectionEnd = 2;
          },
-         {"failed detection_failed", "failed no_selection"},
+         {"failed detection_failed"},
          true},
         {"blacklisted",
          [](auto& t) {
@@ -371,7 +502,7 @@ TEST_F(HotkeyServiceTest, ClipboardPathFailuresGiveTheClipboardBack) {
              t.editor.selectionEnd = 6;
              t.settings.setBlacklistedApps({"org.xfce.mousepad"});
          },
-         {"failed no_selection"},
+         {},
          false},
     };
     for (const Case& c : cases) {
@@ -430,9 +561,8 @@ TEST(HotkeyServiceClipboard, ARefusedWriteIsNotPasted) {
     EXPECT_EQ(editor.text, "ghbdtn");
     EXPECT_EQ(clipboard.text(), "mine");
     EXPECT_TRUE(log.contains("❌ Clipboard verification failed - text wasn't written correctly"));
-    EXPECT_EQ(events.events,
-              (std::vector<std::string>{"performed English→Russian 6 clipboard",
-                                        "failed paste_failed", "failed no_selection"}));
+    EXPECT_EQ(events.events, (std::vector<std::string>{"failed paste_failed"}));
+    EXPECT_TRUE(settings.statistics().conversions().isEmpty());
 }
 
 TEST_F(HotkeyServiceTest, ASecondPressWhileTheWorkerRunsIsIgnored) {
@@ -451,7 +581,8 @@ TEST_F(HotkeyServiceTest, ASecondPressWhileTheWorkerRunsIsIgnored) {
 }
 
 TEST_F(HotkeyServiceTest, SlowApplicationsUseTheClipboardAndRestoreItBeforeTheNextPress) {
-    fake.workspace.frontmost = platform::Application{"com.figma.Desktop.beta", "Figma Beta"};
+    fake.workspace.frontmost =
+        platform::Application{.id = "com.figma.Desktop.beta", .name = "Figma Beta"};
     editor.text = "ghbdtn";
     editor.selectionStart = editor.selectionEnd = 6;
     fake.clipboard.content.formats = {{"image/png", "picture"}};
@@ -471,7 +602,8 @@ TEST_F(HotkeyServiceTest, ANewerClipboardIsNotOverwritten) {
         SCOPED_TRACE(slow);
         withoutAccessibleText();
         if (slow) {
-            fake.workspace.frontmost = platform::Application{"", "Microsoft Outlook (PWA)"};
+            fake.workspace.frontmost =
+                platform::Application{.id = "", .name = "Microsoft Outlook (PWA)"};
         }
         editor.text = "ghbdtn";
         editor.selectionStart = 0;

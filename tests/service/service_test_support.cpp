@@ -25,6 +25,18 @@ bool ScriptedEditor::simulateKeyPress(platform::KeyCode key, std::uint32_t flags
     }
     namespace Flag = platform::ModifierFlag;
     namespace Key = platform::Key;
+    if (field) {
+        platform::TextRange& selection = field->selection;
+        if (key == Key::left && flags == Flag::shift && selection.location > 0) {
+            selection = {selection.location - 1, selection.length + 1};
+        } else if (key == Key::v && flags == Flag::command) {
+            const std::string pasted = m_clipboard.text().value_or("");
+            field->setSelectedText(pasteFilter ? pasteFilter(pasted) : pasted);
+        } else if (key == Key::right && flags == 0) {
+            selection = {selection.location + selection.length, 0};
+        }
+        return true;
+    }
     const std::size_t from = offset(text, selectionStart);
     const std::size_t to = offset(text, selectionEnd);
     if (key == Key::c && flags == Flag::command) {

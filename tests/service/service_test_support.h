@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <atomic>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -74,6 +75,12 @@ public:
     std::vector<platform::fake::FakeSyntheticKeys::Press> presses;
     bool ignoresKeys = false;
     std::function<void()> afterPaste;  ///< what the user does right after the paste
+    /// When set, the keys act on this accessible field instead of `text`: Shift+Left extends its
+    /// selection leftwards, Paste replaces its selection (whatever its accessible writes do),
+    /// Right collapses it.
+    std::shared_ptr<platform::fake::FakeTextElement> field;
+    /// What the field makes of a paste (an application reformatting what arrives).
+    std::function<std::string(const std::string&)> pasteFilter;
 
     bool simulateKeyPress(platform::KeyCode key, std::uint32_t flags) override;
 

@@ -406,5 +406,29 @@ TEST_F(SettingsTest, AnUnreadableLogReadsEmptyAndIsMovedAsideBeforeANewOne) {
     }
 }
 
+TEST_F(SettingsTest, EachUnreadableLogIsKeptUnderItsOwnName) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("k.conf"));
+    const QString statistics = dir.filePath(QStringLiteral("statistics.json"));
+    const QByteArray blobs[] = {"{first", "{second", "{third"};
+    for (const QByteArray& blob : blobs) {
+        {
+            QFile out(statistics);
+            ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            out.write(blob);
+        }
+        Settings settings(file);
+        settings.setStatistics(ConversionStatistics());
+    }
+    const QStringList names{QStringLiteral("statisticsUnreadable.json"),
+                            QStringLiteral("statisticsUnreadable-2.json"),
+                            QStringLiteral("statisticsUnreadable-3.json")};
+    for (int i = 0; i < names.size(); ++i) {
+        QFile kept(dir.filePath(names[i]));
+        ASSERT_TRUE(kept.open(QIODevice::ReadOnly)) << names[i].toStdString();
+        EXPECT_EQ(kept.readAll(), blobs[i]);
+    }
+}
+
 }  // namespace
 }  // namespace korrelang::settings

@@ -124,6 +124,10 @@ TEST(UpdateChecker, ReportsANewerVersionAndRemembersTheCheck) {
         {200, R"({"version":"1.7.0","url":"https://example.invalid/get"})", "newer"},
         {200, R"({"version":"1.6.0","url":"https://example.invalid/get"})", "current"},
         {200, R"({"version":"1.5.9"})", "current"},
+        {200, R"({"version":"1.7.0","url":"file:///etc/passwd"})", "newer, no address"},
+        {200, R"({"version":"1.7.0","url":"http://example.invalid/get"})", "newer, no address"},
+        {200, R"json({"version":"1.7.0","url":"javascript:alert(1)"})json", "newer, no address"},
+        {200, R"({"version":"1.7.0","url":"https:///nohost"})", "newer, no address"},
         {200, "not json", "failed"},
         {500, "", "failed"},
     };
@@ -138,13 +142,14 @@ TEST(UpdateChecker, ReportsANewerVersionAndRemembersTheCheck) {
         EXPECT_FALSE(checker.lastUpdateCheckDate().isValid());
         checker.checkForUpdates();
         ASSERT_TRUE(QTest::qWaitFor([&] { return !checker.isChecking(); }, 20000));
-        const QString outcome = !newer.isEmpty()     ? "newer"
+        const bool withAddress = !newer.isEmpty() && !newer[0][1].toUrl().isEmpty();
+        const QString outcome = !newer.isEmpty()     ? (withAddress ? "newer" : "newer, no address")
                                 : !current.isEmpty() ? "current"
                                                      : "failed";
         EXPECT_EQ(outcome, QLatin1String(c.outcome)) << c.body.constData();
         // Only a feed that was read counts as a check.
         EXPECT_EQ(checker.lastUpdateCheckDate().isValid(), outcome != "failed");
-        if (!newer.isEmpty()) {
+        if (withAddress) {
             EXPECT_EQ(newer[0][0].toString(), QStringLiteral("1.7.0"));
             EXPECT_EQ(newer[0][1].toUrl(), QUrl(QStringLiteral("https://example.invalid/get")));
             EXPECT_TRUE(newer[0][2].toBool());

@@ -63,7 +63,8 @@ void SettingsTestBench::setFrontmost(const QString& id, const QString& name) {
     if (id.isEmpty()) {
         m_workspace.frontmost.reset();
     } else {
-        m_workspace.frontmost = platform::Application{id.toStdString(), name.toStdString()};
+        m_workspace.frontmost =
+            platform::Application{.id = id.toStdString(), .name = name.toStdString()};
     }
 }
 

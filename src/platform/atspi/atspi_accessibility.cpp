@@ -89,8 +89,56 @@ std::string AtspiAccessibility::settingsAddress() const {
     return {};
 }
 
-OffsetUnit AtspiAccessibility::unitForToolkit(std::string_view toolkitName) {
-    return toolkitName == "Qt" ? OffsetUnit::utf16 : OffsetUnit::codePoint;
+GObjectRef<AtspiAccessible> AtspiAccessibility::withText(GObjectRef<AtspiAccessible> element) {
+    const auto hasText = [](AtspiAccessible* object) {
+        return static_cast<bool>(
+            GObjectRef<AtspiText>::adopt(atspi_accessible_get_text_iface(object)));
+    };
+    if (hasText(element.get())) {
+        return element;
+    }
+    // A document whose focus event names the document while the caret sits in one of its
+    // paragraphs (LibreOffice): the focused descendant that holds text.
+    std::deque<GObjectRef<AtspiAccessible>> queue{element};
+    for (std::size_t visited = 0; !queue.empty() && visited < kSearchLimit; ++visited) {
+        auto node = std::move(queue.front());
+        queue.pop_front();
+        if (node.get() != element.get() && hasState(node.get(), ATSPI_STATE_FOCUSED) &&
+            hasText(node.get())) {
+            return node;
+        }
+        ErrorSlot error;
+        const gint children = atspi_accessible_get_child_count(node.get(), error.out());
+        if (error) {
+            break;
+        }
+        for (gint i = 0; i < children; ++i) {
+            auto child = GObjectRef<AtspiAccessible>::adopt(
+                atspi_accessible_get_child_at_index(node.get(), i, error.out()));
+            if (child) {
+                queue.push_back(std::move(child));
+            }
+        }
+    }
+    return element;
+}
+
+bool AtspiAccessibility::windowIsActive(AtspiAccessible* element) {
+    auto node = GObjectRef<AtspiAccessible>::share(element);
+    // Up to the child of the application: the element's window.
+    for (int depth = 0; node && depth < 64; ++depth) {
+        ErrorSlot error;
+        auto parent = GObjectRef<AtspiAccessible>::adopt(
+            atspi_accessible_get_parent(node.get(), error.out()));
+        if (error || !parent) {
+            return false;
+        }
+        if (atspi_accessible_get_role(parent.get(), nullptr) == ATSPI_ROLE_APPLICATION) {
+            return hasState(node.get(), ATSPI_STATE_ACTIVE);
+        }
+        node = std::move(parent);
+    }
+    return false;
 }
 
 GObjectRef<AtspiAccessible> AtspiAccessibility::applicationOf(long pid, int& code) {
@@ -159,7 +207,7 @@ GObjectRef<AtspiAccessible> AtspiAccessibility::searchFocused(AtspiAccessible* a
             return node;
         }
         const gint children = atspi_accessible_get_child_count(node.get(), error.out());
-        if (m_hung->timedOut(pid, started)) {
+        if (m_hung->timedOut(pid, started, !error && children >= 0)) {
             code = AccessCode::timedOut;
             return {};
         }
@@ -193,10 +241,10 @@ FocusLookup AtspiAccessibility::describe(GObjectRef<AtspiAccessible> element, lo
     auto started = HungApplications::Clock::now();
     const auto application = GObjectRef<AtspiAccessible>::adopt(
         atspi_accessible_get_application(element.get(), error.out()));
-    OffsetUnit unit = OffsetUnit::codePoint;
-    const auto timedOut = [&] {
+    // `answered`: the call gave a value (a slow answer is still an answer).
+    const auto timedOut = [&](bool answered) {
         if ((error && AtspiTextElement::codeOf(error.get()) == AccessCode::timedOut) ||
-            m_hung->timedOut(pid, started)) {
+            m_hung->timedOut(pid, started, answered)) {
             m_hung->markHung(pid);
             lookup.elementCode = AccessCode::timedOut;
             return true;
@@ -204,13 +252,13 @@ FocusLookup AtspiAccessibility::describe(GObjectRef<AtspiAccessible> element, lo
         started = HungApplications::Clock::now();
         return false;
     };
-    if (timedOut()) {
+    if (timedOut(static_cast<bool>(application))) {
         return lookup;
     }
     if (application) {
         std::unique_ptr<gchar, GFreeDeleter> name(
             atspi_accessible_get_name(application.get(), error.out()));
-        if (timedOut()) {
+        if (timedOut(name != nullptr)) {
             return lookup;
         }
         if (name) {
@@ -218,15 +266,16 @@ FocusLookup AtspiAccessibility::describe(GObjectRef<AtspiAccessible> element, lo
         }
         std::unique_ptr<gchar, GFreeDeleter> toolkit(
             atspi_accessible_get_toolkit_name(application.get(), error.out()));
-        if (timedOut()) {
+        if (timedOut(toolkit != nullptr)) {
             return lookup;
         }
         if (toolkit) {
-            unit = unitForToolkit(toolkit.get());
+            lookup.toolkitName = toolkit.get();
         }
     }
     lookup.elementCode = AccessCode::success;
-    lookup.element = std::make_shared<AtspiTextElement>(element, pid, unit, m_hung);
+    lookup.element = std::make_shared<AtspiTextElement>(
+        element, pid, AtspiTextElement::insertLengthFor(lookup.toolkitName), m_hung);
     m_described = std::move(element);
     m_description = lookup;
     return lookup;
@@ -248,15 +297,16 @@ FocusLookup AtspiAccessibility::focusedElement() {
     // replace m_focused in the middle of these calls: work on a reference of our own.
     if (const auto focused = m_focused) {
         int code = AccessCode::success;
-        const auto started = HungApplications::Clock::now();
         const auto pid = processOf(focused.get(), code);
-        const bool defunct = hasState(focused.get(), ATSPI_STATE_DEFUNCT);
-        if (pid && m_hung->timedOut(*pid, started)) {
-            lookup.applicationCode = AccessCode::timedOut;
-            return lookup;
-        }
-        if (pid && !defunct && (activePid < 0 || *pid == activePid)) {
-            return describe(focused, *pid);
+        // An element of a window that was closed or hidden since it had the focus is stale: the
+        // window stops showing; without the active window's process its window must be active.
+        const auto states =
+            GObjectRef<AtspiStateSet>::adopt(atspi_accessible_get_state_set(focused.get()));
+        const bool current = states &&
+                             !atspi_state_set_contains(states.get(), ATSPI_STATE_DEFUNCT) &&
+                             atspi_state_set_contains(states.get(), ATSPI_STATE_SHOWING);
+        if (pid && current && (activePid < 0 ? windowIsActive(focused.get()) : *pid == activePid)) {
+            return describe(withText(focused), *pid);
         }
         if (code == AccessCode::timedOut && pid) {
             m_hung->markHung(*pid);
@@ -279,7 +329,7 @@ FocusLookup AtspiAccessibility::focusedElement() {
         return lookup;
     }
     m_focused = element;
-    return describe(std::move(element), activePid);
+    return describe(withText(std::move(element)), activePid);
 }
 
 }  // namespace korrelang::platform::atspi

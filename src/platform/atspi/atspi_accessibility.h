@@ -16,9 +16,10 @@ namespace korrelang::platform::atspi {
 
 /// Other applications' text through AT-SPI, on the main thread's GLib context.
 ///
-/// Focus is tracked from focus events and re-checked on use against the process of the active
-/// window; when the tracked element belongs to another process, the active application's focused
-/// element is searched for. Every call is bounded by the timeout.
+/// Focus is tracked from focus events and re-checked on use: the element must still be showing
+/// and belong to the active window's process (or, when the desktop cannot tell the process, sit
+/// in an active window); otherwise the active application's focused element is searched for.
+/// Every call is bounded by the timeout.
 class AtspiAccessibility : public AccessibilityText {
 public:
     /// The process id of the active window, when the desktop can tell.
@@ -35,11 +36,12 @@ public:
     std::string settingsAddress() const override;
     FocusLookup focusedElement() override;
 
-    /// The unit a toolkit counts offsets in, from its AT-SPI toolkit name.
-    static OffsetUnit unitForToolkit(std::string_view toolkitName);
-
 private:
     static void onFocusEvent(AtspiEvent* event, void* self);
+    /// `element` when it holds text, else its focused descendant that does, if any.
+    static GObjectRef<AtspiAccessible> withText(GObjectRef<AtspiAccessible> element);
+    /// Whether the window that holds `element` is the active one.
+    static bool windowIsActive(AtspiAccessible* element);
     void startTracking();
     /// The application with this process id, or nothing; a timeout marks the process hung.
     GObjectRef<AtspiAccessible> applicationOf(long pid, int& code);

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "engine/grapheme_cursor.h"
+
 namespace korrelang::platform::atspi {
 
 namespace {
@@ -11,12 +13,17 @@ struct GFreeDeleter {
     void operator()(void* p) const { g_free(p); }
 };
 using GString = std::unique_ptr<gchar, GFreeDeleter>;
+using Clock = HungApplications::Clock;
 
 }  // namespace
 
-AtspiTextElement::AtspiTextElement(GObjectRef<AtspiAccessible> object, long pid, OffsetUnit unit,
+AtspiTextElement::AtspiTextElement(GObjectRef<AtspiAccessible> object, long pid,
+                                   InsertLength insertLength,
                                    std::shared_ptr<HungApplications> hung)
-    : m_object(std::move(object)), m_pid(pid), m_unit(unit), m_hung(std::move(hung)) {}
+    : m_object(std::move(object)),
+      m_pid(pid),
+      m_insertLength(insertLength),
+      m_hung(std::move(hung)) {}
 
 int AtspiTextElement::codeOf(const GError* error) {
     if (error == nullptr) {
@@ -33,43 +40,53 @@ int AtspiTextElement::codeOf(const GError* error) {
     return AccessCode::failure;
 }
 
-int AtspiTextElement::fail(const GError* error) const {
-    const int code = codeOf(error);
-    if (code == AccessCode::timedOut) {
-        m_hung->markHung(m_pid);
+OffsetUnit AtspiTextElement::unitOf(std::string_view text, long count) {
+    if (TextOffsets::lengthIn(text, OffsetUnit::codePoint) == count) {
+        return OffsetUnit::codePoint;
     }
-    return code;
+    if (TextOffsets::lengthIn(text, OffsetUnit::utf16) == count) {
+        return OffsetUnit::utf16;
+    }
+    return OffsetUnit::codePoint;
+}
+
+int AtspiTextElement::finish(Clock::time_point started, const GError* error, bool answered) const {
+    if (error != nullptr) {
+        const int code = codeOf(error);
+        if (code == AccessCode::timedOut) {
+            m_hung->markHung(m_pid);
+        }
+        return code;
+    }
+    if (m_hung->timedOut(m_pid, started, answered)) {
+        return AccessCode::timedOut;
+    }
+    return answered ? AccessCode::success : AccessCode::failure;
 }
 
 std::string AtspiTextElement::role() const {
-    HungApplications::Clock::time_point started;
     if (m_hung->isHung(m_pid)) {
         return {};
     }
     ErrorSlot error;
-    started = HungApplications::Clock::now();
+    const auto started = Clock::now();
     GString name(atspi_accessible_get_role_name(m_object.get(), error.out()));
-    if (m_hung->timedOut(m_pid, started)) {
+    if (finish(started, error.get(), name != nullptr) != AccessCode::success) {
         return {};
     }
-    if (error) {
-        fail(error.get());
-        return {};
-    }
-    return name ? std::string(name.get()) : std::string();
+    return std::string(name.get());
 }
 
 std::optional<std::vector<std::string>> AtspiTextElement::interfaceNames() const {
     if (m_hung->isHung(m_pid)) {
         return std::nullopt;
     }
-    const auto started = HungApplications::Clock::now();
+    const auto started = Clock::now();
     GArray* names = atspi_accessible_get_interfaces(m_object.get());
-    if (m_hung->timedOut(m_pid, started) && names != nullptr) {
-        g_array_free(names, TRUE);
-        names = nullptr;
-    }
-    if (names == nullptr) {
+    if (finish(started, nullptr, names != nullptr) != AccessCode::success) {
+        if (names != nullptr) {
+            g_array_free(names, TRUE);
+        }
         return std::nullopt;
     }
     std::vector<std::string> result;
@@ -82,61 +99,72 @@ std::optional<std::vector<std::string>> AtspiTextElement::interfaceNames() const
     return result;
 }
 
-AccessResult<std::string> AtspiTextElement::readText() const {
-    HungApplications::Clock::time_point started;
+bool AtspiTextElement::isEditable() const {
     if (m_hung->isHung(m_pid)) {
-        return AccessResult<std::string>::error(AccessCode::timedOut);
+        return false;
+    }
+    const auto iface = GObjectRef<AtspiEditableText>::adopt(
+        atspi_accessible_get_editable_text_iface(m_object.get()));
+    return static_cast<bool>(iface);
+}
+
+AccessResult<AtspiTextElement::Content> AtspiTextElement::readContent() const {
+    if (m_hung->isHung(m_pid)) {
+        return AccessResult<Content>::error(AccessCode::timedOut);
     }
     const auto iface =
         GObjectRef<AtspiText>::adopt(atspi_accessible_get_text_iface(m_object.get()));
     if (!iface) {
-        return AccessResult<std::string>::error(AccessCode::unsupported);
+        return AccessResult<Content>::error(AccessCode::unsupported);
     }
     AtspiText* text = iface.get();
     ErrorSlot error;
-    started = HungApplications::Clock::now();
+    auto started = Clock::now();
     const gint count = atspi_text_get_character_count(text, error.out());
-    if (m_hung->timedOut(m_pid, started)) {
-        return AccessResult<std::string>::error(AccessCode::timedOut);
+    if (const int code = finish(started, error.get(), count >= 0); code != AccessCode::success) {
+        return AccessResult<Content>::error(code);
     }
-    if (error) {
-        return AccessResult<std::string>::error(fail(error.get()));
-    }
-    started = HungApplications::Clock::now();
+    started = Clock::now();
     GString content(atspi_text_get_text(text, 0, count, error.out()));
-    if (m_hung->timedOut(m_pid, started)) {
-        return AccessResult<std::string>::error(AccessCode::timedOut);
+    if (const int code = finish(started, error.get(), content != nullptr);
+        code != AccessCode::success) {
+        return AccessResult<Content>::error(code);
     }
-    if (error) {
-        return AccessResult<std::string>::error(fail(error.get()));
+    Content result{std::string(content.get()), OffsetUnit::codePoint};
+    result.unit = unitOf(result.text, count);
+    m_lastRead = result;
+    m_lastReadAt = Clock::now();
+    return AccessResult<Content>::ok(std::move(result));
+}
+
+AccessResult<AtspiTextElement::Content> AtspiTextElement::contentForOffsets() const {
+    // Within one step of a press the text read a moment ago still maps offsets: two round trips
+    // saved on every call. Any write of ours forgets it, and so does a little time.
+    if (m_lastRead && Clock::now() - m_lastReadAt < std::chrono::milliseconds(20)) {
+        return AccessResult<Content>::ok(*m_lastRead);
     }
-    return AccessResult<std::string>::ok(content ? std::string(content.get()) : std::string());
+    return readContent();
 }
 
 AccessResult<AtspiTextElement::Selection> AtspiTextElement::readSelection() const {
-    HungApplications::Clock::time_point started;
     if (m_hung->isHung(m_pid)) {
         return AccessResult<Selection>::error(AccessCode::timedOut);
     }
     AtspiText* text = ATSPI_TEXT(m_object.get());
     ErrorSlot error;
-    started = HungApplications::Clock::now();
+    auto started = Clock::now();
     const gint selections = atspi_text_get_n_selections(text, error.out());
-    if (m_hung->timedOut(m_pid, started)) {
-        return AccessResult<Selection>::error(AccessCode::timedOut);
-    }
-    if (error) {
-        return AccessResult<Selection>::error(fail(error.get()));
+    if (const int code = finish(started, error.get(), selections >= 0);
+        code != AccessCode::success) {
+        return AccessResult<Selection>::error(code);
     }
     if (selections > 0) {
-        started = HungApplications::Clock::now();
+        started = Clock::now();
         std::unique_ptr<AtspiRange, GFreeDeleter> range(
             atspi_text_get_selection(text, 0, error.out()));
-        if (m_hung->timedOut(m_pid, started)) {
-            return AccessResult<Selection>::error(AccessCode::timedOut);
-        }
-        if (error || !range) {
-            return AccessResult<Selection>::error(fail(error.get()));
+        if (const int code = finish(started, error.get(), range != nullptr);
+            code != AccessCode::success) {
+            return AccessResult<Selection>::error(code);
         }
         const long start = std::min(range->start_offset, range->end_offset);
         const long end = std::max(range->start_offset, range->end_offset);
@@ -144,23 +172,24 @@ AccessResult<AtspiTextElement::Selection> AtspiTextElement::readSelection() cons
             return AccessResult<Selection>::ok({start, end, true});
         }
     }
-    started = HungApplications::Clock::now();
+    started = Clock::now();
     const gint caret = atspi_text_get_caret_offset(text, error.out());
-    if (m_hung->timedOut(m_pid, started)) {
-        return AccessResult<Selection>::error(AccessCode::timedOut);
-    }
-    if (error) {
-        return AccessResult<Selection>::error(fail(error.get()));
+    if (const int code = finish(started, error.get(), caret >= 0); code != AccessCode::success) {
+        return AccessResult<Selection>::error(code);
     }
     return AccessResult<Selection>::ok({caret, caret, false});
 }
 
 AccessResult<std::string> AtspiTextElement::value() const {
-    return readText();
+    auto content = readContent();
+    if (!content.succeeded()) {
+        return AccessResult<std::string>::error(content.code);
+    }
+    return AccessResult<std::string>::ok(std::move(content.value->text));
 }
 
 AccessResult<TextRange> AtspiTextElement::selectedRange() const {
-    const auto content = readText();
+    const auto content = contentForOffsets();
     if (!content.succeeded()) {
         return AccessResult<TextRange>::error(content.code);
     }
@@ -168,16 +197,16 @@ AccessResult<TextRange> AtspiTextElement::selectedRange() const {
     if (!selection.succeeded()) {
         return AccessResult<TextRange>::error(selection.code);
     }
-    const TextOffsets offsets(*content.value, m_unit);
+    const TextOffsets offsets(content.value->text, content.value->unit);
     const long start = offsets.characterAtOrBefore(selection.value->start);
     const long end = offsets.characterAtOrAfter(selection.value->end);
     return AccessResult<TextRange>::ok({start, end - start});
 }
 
 AccessResult<std::string> AtspiTextElement::selectedText() const {
-    const auto content = readText();
+    const auto content = contentForOffsets();
     if (!content.succeeded()) {
-        return content;
+        return AccessResult<std::string>::error(content.code);
     }
     const auto selection = readSelection();
     if (!selection.succeeded()) {
@@ -186,142 +215,137 @@ AccessResult<std::string> AtspiTextElement::selectedText() const {
     if (!selection.value->isSelection) {
         return AccessResult<std::string>::ok({});
     }
-    const TextOffsets offsets(*content.value, m_unit);
+    const TextOffsets offsets(content.value->text, content.value->unit);
     return AccessResult<std::string>::ok(
         offsets.slice(offsets.characterAtOrBefore(selection.value->start),
                       offsets.characterAtOrAfter(selection.value->end)));
 }
 
 int AtspiTextElement::setSelectedRange(TextRange range) {
-    HungApplications::Clock::time_point started;
     if (range.location < 0 || range.length < 0) {
         return AccessCode::outOfRange;
     }
-    const auto content = readText();
+    const auto content = contentForOffsets();
     if (!content.succeeded()) {
         return content.code;
     }
-    const TextOffsets offsets(*content.value, m_unit);
+    const TextOffsets offsets(content.value->text, content.value->unit);
+    // A start past the end is refused; an end past it is clamped.
     if (range.location > offsets.characterCount()) {
         return AccessCode::outOfRange;
     }
-    const long start = offsets.toToolkit(range.location);
-    const long end = offsets.toToolkit(range.location + range.length);
+    const auto start = static_cast<gint>(offsets.toToolkit(range.location));
+    const auto end = static_cast<gint>(offsets.toToolkit(range.location + range.length));
     AtspiText* text = ATSPI_TEXT(m_object.get());
     ErrorSlot error;
-    started = HungApplications::Clock::now();
+    auto started = Clock::now();
     const gint selections = atspi_text_get_n_selections(text, error.out());
-    if (m_hung->timedOut(m_pid, started)) {
-        return AccessCode::timedOut;
-    }
-    if (error) {
-        return fail(error.get());
+    if (const int code = finish(started, error.get(), selections >= 0);
+        code != AccessCode::success) {
+        return code;
     }
     gboolean done = FALSE;
     if (end == start) {
         if (selections > 0) {
-            started = HungApplications::Clock::now();
-            atspi_text_remove_selection(text, 0, error.out());
-            if (m_hung->timedOut(m_pid, started)) {
-                return AccessCode::timedOut;
-            }
-            if (error) {
-                return fail(error.get());
+            started = Clock::now();
+            const gboolean removed = atspi_text_remove_selection(text, 0, error.out());
+            if (const int code = finish(started, error.get(), removed != FALSE);
+                code == AccessCode::timedOut) {
+                return code;
             }
         }
-        started = HungApplications::Clock::now();
-        done = atspi_text_set_caret_offset(text, static_cast<gint>(start), error.out());
-        if (m_hung->timedOut(m_pid, started)) {
-            return AccessCode::timedOut;
-        }
+        started = Clock::now();
+        done = atspi_text_set_caret_offset(text, start, error.out());
     } else if (selections > 0) {
-        started = HungApplications::Clock::now();
-        done = atspi_text_set_selection(text, 0, static_cast<gint>(start), static_cast<gint>(end),
-                                        error.out());
-        if (m_hung->timedOut(m_pid, started)) {
-            return AccessCode::timedOut;
-        }
+        started = Clock::now();
+        done = atspi_text_set_selection(text, 0, start, end, error.out());
     } else {
-        started = HungApplications::Clock::now();
-        done = atspi_text_add_selection(text, static_cast<gint>(start), static_cast<gint>(end),
-                                        error.out());
-        if (m_hung->timedOut(m_pid, started)) {
-            return AccessCode::timedOut;
-        }
+        started = Clock::now();
+        done = atspi_text_add_selection(text, start, end, error.out());
     }
-    if (error) {
-        return fail(error.get());
-    }
-    return done ? AccessCode::success : AccessCode::failure;
+    return finish(started, error.get(), done != FALSE);
 }
 
-int AtspiTextElement::setSelectedText(std::string_view newText) {
-    HungApplications::Clock::time_point started;
+int AtspiTextElement::insertText(long position, std::string_view newText) {
     if (m_hung->isHung(m_pid)) {
         return AccessCode::timedOut;
     }
-    started = HungApplications::Clock::now();
     const auto iface = GObjectRef<AtspiEditableText>::adopt(
         atspi_accessible_get_editable_text_iface(m_object.get()));
-    if (m_hung->timedOut(m_pid, started)) {
-        return AccessCode::timedOut;
-    }
     if (!iface) {
         return AccessCode::unsupported;
     }
-    const auto selection = readSelection();
-    if (!selection.succeeded()) {
-        return selection.code;
+    const auto content = contentForOffsets();
+    if (!content.succeeded()) {
+        return content.code;
     }
-    const long start = selection.value->start;
-    const long end = selection.value->end;
-    AtspiEditableText* editable = iface.get();
-    ErrorSlot error;
+    const TextOffsets offsets(content.value->text, content.value->unit);
+    if (position < 0 || position > offsets.characterCount()) {
+        return AccessCode::outOfRange;
+    }
     const std::string owned(newText);
-    if (!owned.empty()) {
-        // GTK counts the length in bytes and takes -1 for "all"; Qt counts UTF-16 units and
-        // inserts nothing for -1.
-        const gint length = m_unit == OffsetUnit::utf16
-                                ? static_cast<gint>(TextOffsets::lengthIn(owned, m_unit))
-                                : -1;
-        started = HungApplications::Clock::now();
-        const gboolean inserted = atspi_editable_text_insert_text(
-            editable, static_cast<gint>(end), owned.c_str(), length, error.out());
-        if (m_hung->timedOut(m_pid, started)) {
-            return AccessCode::timedOut;
-        }
-        if (error) {
-            return fail(error.get());
-        }
-        if (!inserted) {
-            return AccessCode::failure;
-        }
-    }
-    if (end > start) {
-        started = HungApplications::Clock::now();
-        const gboolean deleted = atspi_editable_text_delete_text(
-            editable, static_cast<gint>(start), static_cast<gint>(end), error.out());
-        if (m_hung->timedOut(m_pid, started)) {
-            return AccessCode::timedOut;
-        }
-        if (error) {
-            return fail(error.get());
-        }
-        if (!deleted) {
-            return AccessCode::failure;
-        }
-    }
-    // The toolkit leaves the caret where it was: put it after the new text.
-    const long caret = start + TextOffsets::lengthIn(owned, m_unit);
-    started = HungApplications::Clock::now();
-    atspi_text_set_caret_offset(ATSPI_TEXT(m_object.get()), static_cast<gint>(caret), error.out());
-    if (m_hung->timedOut(m_pid, started)) {
+    // Always an explicit length, never -1 (LibreOffice aborts on it). The toolkits behind ATK
+    // (GTK, LibreOffice, browsers) and GTK 4 count it in UTF-8 bytes; Qt resizes the text to that
+    // many UTF-16 units, padding a longer count with NULs. Whatever a toolkit makes of it, the
+    // caller reads the text back.
+    const auto length = static_cast<gint>(m_insertLength == InsertLength::utf16Units
+                                              ? TextOffsets::lengthIn(owned, OffsetUnit::utf16)
+                                              : static_cast<long>(owned.size()));
+    ErrorSlot error;
+    const auto started = Clock::now();
+    const gboolean inserted =
+        atspi_editable_text_insert_text(iface.get(), static_cast<gint>(offsets.toToolkit(position)),
+                                        owned.c_str(), length, error.out());
+    return finish(started, error.get(), inserted != FALSE);
+}
+
+int AtspiTextElement::deleteText(TextRange range) {
+    if (m_hung->isHung(m_pid)) {
         return AccessCode::timedOut;
     }
-    if (error) {
-        return fail(error.get());
+    const auto iface = GObjectRef<AtspiEditableText>::adopt(
+        atspi_accessible_get_editable_text_iface(m_object.get()));
+    if (!iface) {
+        return AccessCode::unsupported;
     }
-    return AccessCode::success;
+    const auto content = contentForOffsets();
+    if (!content.succeeded()) {
+        return content.code;
+    }
+    const TextOffsets offsets(content.value->text, content.value->unit);
+    if (range.location < 0 || range.length < 0 ||
+        range.location + range.length > offsets.characterCount()) {
+        return AccessCode::outOfRange;
+    }
+    ErrorSlot error;
+    const auto started = Clock::now();
+    m_lastRead.reset();
+    const gboolean deleted = atspi_editable_text_delete_text(
+        iface.get(), static_cast<gint>(offsets.toToolkit(range.location)),
+        static_cast<gint>(offsets.toToolkit(range.location + range.length)), error.out());
+    return finish(started, error.get(), deleted != FALSE);
+}
+
+int AtspiTextElement::setSelectedText(std::string_view newText) {
+    const auto range = selectedRange();
+    if (!range.succeeded()) {
+        return range.code;
+    }
+    const TextRange selection = *range.value;
+    // Insert first: in GTK editors deleting first empties the buffer, which is slow.
+    if (!newText.empty()) {
+        if (const int code = insertText(selection.location + selection.length, newText);
+            code != AccessCode::success) {
+            return code;
+        }
+    }
+    if (selection.length > 0) {
+        if (const int code = deleteText(selection); code != AccessCode::success) {
+            return code;
+        }
+    }
+    const auto inserted = static_cast<long>(engine::GraphemeCursor::count(newText));
+    return setSelectedRange({selection.location + inserted, 0});
 }
 
 }  // namespace korrelang::platform::atspi

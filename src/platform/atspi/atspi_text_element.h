@@ -12,12 +12,23 @@
 namespace korrelang::platform::atspi {
 
 /// A focused element reached through AT-SPI. Offsets are converted exactly between characters
-/// and the toolkit's units; writes insert the new text before deleting the old, which is several
-/// times faster in GTK editors than emptying the buffer first.
+/// and the element's own units, which are worked out from the element on every read (its
+/// character count against its text): GTK counts code points, Qt, LibreOffice and Java UTF-16
+/// units. Writes pass explicit lengths; whether they did what was asked is for the caller to
+/// read back.
 class AtspiTextElement : public TextElement {
 public:
-    AtspiTextElement(GObjectRef<AtspiAccessible> object, long pid, OffsetUnit unit,
+    /// What the length passed with an inserted text counts. No answer of the element tells, so
+    /// it comes from the toolkit; every write is read back anyway.
+    enum class InsertLength { utf8Bytes, utf16Units };
+
+    AtspiTextElement(GObjectRef<AtspiAccessible> object, long pid, InsertLength insertLength,
                      std::shared_ptr<HungApplications> hung);
+
+    /// Qt counts an inserted text's length in UTF-16 units; every other toolkit in bytes.
+    static InsertLength insertLengthFor(std::string_view toolkitName) {
+        return toolkitName == "Qt" ? InsertLength::utf16Units : InsertLength::utf8Bytes;
+    }
 
     std::string role() const override;
     std::optional<std::vector<std::string>> interfaceNames() const override;
@@ -26,9 +37,16 @@ public:
     AccessResult<std::string> value() const override;
     int setSelectedRange(TextRange range) override;
     int setSelectedText(std::string_view text) override;
+    bool isEditable() const override;
+    int insertText(long position, std::string_view text) override;
+    int deleteText(TextRange range) override;
 
     /// Maps a failed call's error to an AccessCode.
     static int codeOf(const GError* error);
+    /// The unit in which `count` measures `text`: code points when they agree (as they do for
+    /// every text without characters beyond the BMP), else UTF-16 units when those do, else
+    /// code points.
+    static OffsetUnit unitOf(std::string_view text, long count);
 
 private:
     struct Selection {
@@ -36,16 +54,27 @@ private:
         long end = 0;
         bool isSelection = false;
     };
+    struct Content {
+        std::string text;
+        OffsetUnit unit = OffsetUnit::codePoint;
+    };
 
-    /// Records a timeout of this element's application; returns the code for `error`.
-    int fail(const GError* error) const;
-    AccessResult<std::string> readText() const;
+    /// The code of a call that ended: its error, a timeout when it gave no answer after nearly
+    /// the whole time limit (marking the application hung), else failure or success.
+    int finish(HungApplications::Clock::time_point started, const GError* error,
+               bool answered) const;
+    /// The element's text, read now.
+    AccessResult<Content> readContent() const;
+    /// The text for mapping offsets: the last one read when it is very recent, else read now.
+    AccessResult<Content> contentForOffsets() const;
     AccessResult<Selection> readSelection() const;
 
     GObjectRef<AtspiAccessible> m_object;
     long m_pid;
-    OffsetUnit m_unit;
+    InsertLength m_insertLength;
     std::shared_ptr<HungApplications> m_hung;
+    mutable std::optional<Content> m_lastRead;
+    mutable HungApplications::Clock::time_point m_lastReadAt;
 };
 
 }  // namespace korrelang::platform::atspi

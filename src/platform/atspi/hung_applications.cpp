@@ -11,8 +11,8 @@ void HungApplications::markHung(long pid) {
     m_until[pid] = std::chrono::steady_clock::now() + m_quarantine;
 }
 
-bool HungApplications::timedOut(long pid, Clock::time_point started) {
-    if (Clock::now() - started < m_callTimeout * 9 / 10) {
+bool HungApplications::timedOut(long pid, Clock::time_point started, bool answered) {
+    if (answered || Clock::now() - started < m_callTimeout * 9 / 10) {
         return false;
     }
     markHung(pid);

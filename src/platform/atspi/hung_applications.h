@@ -9,7 +9,7 @@ namespace korrelang::platform::atspi {
 /// while, so one hung application costs one timeout per hotkey press, not one per call.
 ///
 /// libatspi does not always report a timeout as an error (some calls just return an empty
-/// answer), so a call that lasted nearly the whole timeout counts as one too.
+/// answer), so a call that gave no answer after nearly the whole timeout counts as one too.
 class HungApplications {
 public:
     using Clock = std::chrono::steady_clock;
@@ -19,9 +19,10 @@ public:
 
     bool isHung(long pid) const;
     void markHung(long pid);
-    /// Marks `pid` hung when a call that started at `started` ran into the timeout; returns
-    /// whether it did.
-    bool timedOut(long pid, Clock::time_point started);
+    /// Marks `pid` hung when a call that started at `started` ran into the timeout and gave no
+    /// answer; returns whether it did. A call that answered is never a timeout, however long
+    /// it took.
+    bool timedOut(long pid, Clock::time_point started, bool answered);
 
 private:
     std::chrono::milliseconds m_callTimeout;

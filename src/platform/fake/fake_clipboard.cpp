@@ -2,8 +2,11 @@
 
 namespace korrelang::platform::fake {
 
-std::optional<std::string> FakeClipboard::text() const {
-    for (const auto& [type, bytes] : content.formats) {
+namespace {
+
+std::optional<std::string> plainText(
+    const std::vector<std::pair<std::string, std::string>>& formats) {
+    for (const auto& [type, bytes] : formats) {
         if (type == "text/plain" || type == "text/plain;charset=utf-8") {
             return bytes;
         }
@@ -11,15 +14,32 @@ std::optional<std::string> FakeClipboard::text() const {
     return std::nullopt;
 }
 
+}  // namespace
+
+std::optional<std::string> FakeClipboard::text() const {
+    return plainText(content.formats);
+}
+
+std::optional<std::string> FakeClipboard::primaryText() const {
+    return plainText(content.primary);
+}
+
+void FakeClipboard::restorePrimary(const ClipboardSnapshot& snapshot) {
+    content.primary = snapshot.primary;
+}
+
+void FakeClipboard::setPrimaryText(std::string_view text) {
+    content.primary = {{"text/plain", std::string(text)}};
+}
+
 void FakeClipboard::setText(std::string_view text) {
     ++writes;
-    content = {};
-    content.formats.emplace_back("text/plain", std::string(text));
+    content.formats = {{"text/plain", std::string(text)}};
 }
 
 void FakeClipboard::clear() {
     ++writes;
-    content = {};
+    content.formats.clear();
 }
 
 ClipboardSnapshot FakeClipboard::snapshot(std::size_t maxBytes) const {
@@ -33,6 +53,7 @@ ClipboardSnapshot FakeClipboard::snapshot(std::size_t maxBytes) const {
         total += format.second.size();
         copy.formats.push_back(format);
     }
+    copy.primary = content.primary;
     return copy;
 }
 

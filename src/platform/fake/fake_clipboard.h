@@ -4,7 +4,7 @@
 
 namespace korrelang::platform::fake {
 
-/// An in-memory clipboard of MIME formats.
+/// An in-memory clipboard of MIME formats; `content.primary` is the mouse selection.
 class FakeClipboard : public Clipboard {
 public:
     ClipboardSnapshot content;
@@ -15,6 +15,9 @@ public:
     void clear() override;
     ClipboardSnapshot snapshot(std::size_t maxBytes) const override;
     void restore(const ClipboardSnapshot& snapshot) override;
+    void restorePrimary(const ClipboardSnapshot& snapshot) override;
+    std::optional<std::string> primaryText() const override;
+    void setPrimaryText(std::string_view text) override;
 };
 
 }  // namespace korrelang::platform::fake

@@ -19,6 +19,14 @@ std::size_t byteOffset(const std::string& s, long index) {
     return pos;
 }
 
+long codePoints(const std::string& s) {
+    long count = 0;
+    for (const char c : s) {
+        count += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+    }
+    return count;
+}
+
 }  // namespace
 
 AccessResult<std::string> FakeTextElement::selectedText() const {
@@ -66,6 +74,48 @@ int FakeTextElement::setSelectedText(std::string_view newText) {
         inserted += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
     }
     selection = {selection.location + inserted, 0};
+    return AccessCode::success;
+}
+
+int FakeTextElement::insertText(long position, std::string_view newText) {
+    if (insertCode != AccessCode::success) {
+        return insertCode;
+    }
+    ++inserts;
+    const long count = codePoints(text);
+    if (position < 0 || position > count) {
+        return AccessCode::outOfRange;
+    }
+    if (!ignoresWrites) {
+        std::string inserted(newText);
+        if (maxLength) {
+            const long room = std::max(0L, *maxLength - count);
+            inserted.resize(byteOffset(inserted, room));
+        }
+        text.insert(byteOffset(text, position), inserted);
+    }
+    if (afterEdit) {
+        afterEdit();
+    }
+    return AccessCode::success;
+}
+
+int FakeTextElement::deleteText(TextRange range) {
+    if (deleteCode != AccessCode::success) {
+        return deleteCode;
+    }
+    ++deletes;
+    if (range.location < 0 || range.length < 0 ||
+        range.location + range.length > codePoints(text)) {
+        return AccessCode::outOfRange;
+    }
+    if (!ignoresWrites) {
+        const std::size_t from = byteOffset(text, range.location);
+        text.erase(from, byteOffset(text, range.location + range.length) - from);
+    }
+    if (afterEdit) {
+        afterEdit();
+    }
     return AccessCode::success;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "platform/accessibility_text.h"
 
 namespace korrelang::platform::fake {
@@ -20,6 +22,16 @@ public:
     int setTextCode = AccessCode::success;
     std::vector<TextRange> rangesSet;   ///< every range written
     std::vector<std::string> textsSet;  ///< every text written
+    bool editable = true;
+    int insertCode = AccessCode::success;
+    int deleteCode = AccessCode::success;
+    /// Answers yes to inserts and deletes and changes nothing, as some browsers do.
+    bool ignoresWrites = false;
+    /// A length limit in code points: an insert is cut to what fits, silently.
+    std::optional<long> maxLength;
+    int inserts = 0, deletes = 0;
+    /// Runs after every insert or delete (a user typing, an application reformatting).
+    std::function<void()> afterEdit;
 
     std::string role() const override { return roleName; }
     std::optional<std::vector<std::string>> interfaceNames() const override { return interfaces; }
@@ -28,6 +40,9 @@ public:
     AccessResult<std::string> value() const override;
     int setSelectedRange(TextRange range) override;
     int setSelectedText(std::string_view newText) override;
+    bool isEditable() const override { return editable; }
+    int insertText(long position, std::string_view newText) override;
+    int deleteText(TextRange range) override;
 };
 
 }  // namespace korrelang::platform::fake

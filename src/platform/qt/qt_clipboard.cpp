@@ -5,10 +5,12 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QThread>
 #include <cstdlib>
 #include <cstring>
 
 #include "platform/log.h"
+#include "platform/x11/selection_reader.h"
 
 namespace korrelang::platform::qt {
 
@@ -39,10 +41,14 @@ xcb_atom_t atom(xcb_connection_t* connection, const char* name) {
     return result;
 }
 
-// Whether a window of this process's Qt connection owns the CLIPBOARD selection: resource ids
-// carry the creating connection's base.
-bool qtOwnsClipboard(xcb_connection_t* connection) {
-    const auto cookie = xcb_get_selection_owner(connection, atom(connection, "CLIPBOARD"));
+const char* selectionName(QClipboard::Mode mode) {
+    return mode == QClipboard::Selection ? "PRIMARY" : "CLIPBOARD";
+}
+
+// Whether a window of this process's Qt connection owns the selection: resource ids carry the
+// creating connection's base.
+bool qtOwns(xcb_connection_t* connection, QClipboard::Mode mode) {
+    const auto cookie = xcb_get_selection_owner(connection, atom(connection, selectionName(mode)));
     xcb_get_selection_owner_reply_t* reply =
         xcb_get_selection_owner_reply(connection, cookie, nullptr);
     const xcb_window_t owner = reply != nullptr ? reply->owner : xcb_window_t{XCB_WINDOW_NONE};
@@ -62,22 +68,61 @@ void refreshQtTime(xcb_connection_t* connection) {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
+bool onMainThread() {
+    return QCoreApplication::instance() != nullptr &&
+           QThread::currentThread() == QCoreApplication::instance()->thread();
+}
+
+using Formats = std::vector<std::pair<std::string, std::string>>;
+
+// The content Qt itself holds for a selection it owns: asking through the X server would need
+// this very thread to answer.
+Formats ownFormats(const QMimeData* data, std::size_t maxBytes, bool& truncated) {
+    Formats formats;
+    std::size_t total = 0;
+    for (const QString& format : data->formats()) {
+        if (!format.contains('/') || format == "application/x-qt-image") {
+            continue;
+        }
+        const QByteArray bytes = data->data(format);
+        const auto size = static_cast<std::size_t>(bytes.size());
+        if (total + size > maxBytes) {
+            truncated = true;
+            continue;
+        }
+        total += size;
+        formats.emplace_back(format.toStdString(), bytes.toStdString());
+    }
+    return formats;
+}
+
 }  // namespace
 
-void QtClipboard::write(const ContentFactory& content) {
+struct QtClipboard::Reader {
+    x11::SelectionReader reader;
+};
+
+QtClipboard::QtClipboard(std::chrono::milliseconds snapshotBudget)
+    : m_reader(std::make_unique<Reader>()), m_snapshotBudget(snapshotBudget) {}
+
+QtClipboard::~QtClipboard() = default;
+
+void QtClipboard::write(const ContentFactory& content, bool primary) {
+    const QClipboard::Mode mode = primary ? QClipboard::Selection : QClipboard::Clipboard;
     QClipboard* board = clipboard();
     if (board == nullptr) {
         return;
     }
     xcb_connection_t* connection = qtConnection();
     for (int attempt = 0; attempt < 3; ++attempt) {
-        board->setMimeData(content(), QClipboard::Clipboard);  // the clipboard takes it over
-        if (connection == nullptr || qtOwnsClipboard(connection)) {
+        board->setMimeData(content(), mode);  // the clipboard takes it over
+        if (connection == nullptr || qtOwns(connection, mode)) {
             return;
         }
         refreshQtTime(connection);
     }
-    logLine("❌ The clipboard could not be written: another program keeps it");
+    logLine(std::string("❌ ") + selectionName(mode) +
+            " could not be written: another program keeps it");
 }
 
 std::optional<std::string> QtClipboard::text() const {
@@ -91,11 +136,35 @@ std::optional<std::string> QtClipboard::text() const {
 
 void QtClipboard::setText(std::string_view text) {
     const QString content = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    write([&] {
-        auto* data = new QMimeData;
-        data->setText(content);
-        return data;
-    });
+    write(
+        [&] {
+            auto* data = new QMimeData;
+            data->setText(content);
+            return data;
+        },
+        false);
+}
+
+std::optional<std::string> QtClipboard::primaryText() const {
+    QClipboard* board = clipboard();
+    const QMimeData* data = board != nullptr && board->supportsSelection()
+                                ? board->mimeData(QClipboard::Selection)
+                                : nullptr;
+    if (data == nullptr || !data->hasText()) {
+        return std::nullopt;
+    }
+    return data->text().toStdString();
+}
+
+void QtClipboard::setPrimaryText(std::string_view text) {
+    const QString content = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    write(
+        [&] {
+            auto* data = new QMimeData;
+            data->setText(content);
+            return data;
+        },
+        true);
 }
 
 void QtClipboard::clear() {
@@ -106,50 +175,54 @@ void QtClipboard::clear() {
 
 ClipboardSnapshot QtClipboard::snapshot(std::size_t maxBytes) const {
     ClipboardSnapshot snapshot;
-    QClipboard* board = clipboard();
-    const QMimeData* data = board != nullptr ? board->mimeData(QClipboard::Clipboard) : nullptr;
-    if (data == nullptr) {
-        return snapshot;
-    }
-    std::size_t total = 0;
-    for (const QString& format : data->formats()) {
-        // X selection targets without a MIME type (TARGETS, TIMESTAMP…) describe the selection
-        // rather than hold content, and Qt's own image format duplicates the real one.
-        if (!format.contains('/') || format == "application/x-qt-image") {
+    const auto deadline = std::chrono::steady_clock::now() + m_snapshotBudget;
+    xcb_connection_t* connection = onMainThread() ? qtConnection() : nullptr;
+    QClipboard* board = connection != nullptr ? clipboard() : nullptr;
+    for (const QClipboard::Mode mode : {QClipboard::Clipboard, QClipboard::Selection}) {
+        auto& formats = mode == QClipboard::Clipboard ? snapshot.formats : snapshot.primary;
+        if (board != nullptr && qtOwns(connection, mode)) {
+            if (const QMimeData* data = board->mimeData(mode)) {
+                formats = ownFormats(data, maxBytes, snapshot.truncated);
+            }
             continue;
         }
-        const QByteArray bytes = data->data(format);
-        const auto size = static_cast<std::size_t>(bytes.size());
-        if (total + size > maxBytes) {
-            snapshot.truncated = true;
-            logLine("⚠️ Clipboard format " + format.toStdString() + " (" +
-                    std::to_string(size) +
-                    " bytes) exceeds the snapshot limit; it will not be restored");
-            continue;
-        }
-        total += size;
-        snapshot.formats.emplace_back(format.toStdString(), bytes.toStdString());
+        auto content = m_reader->reader.read(selectionName(mode), maxBytes, deadline);
+        formats = std::move(content.formats);
+        snapshot.truncated = snapshot.truncated || content.truncated;
     }
     return snapshot;
 }
 
-void QtClipboard::restore(const ClipboardSnapshot& snapshot) {
+void QtClipboard::restoreSelection(const std::vector<std::pair<std::string, std::string>>& formats,
+                                   bool primary) {
+    const QClipboard::Mode mode = primary ? QClipboard::Selection : QClipboard::Clipboard;
     QClipboard* board = clipboard();
-    if (board == nullptr) {
+    if (board == nullptr || (mode == QClipboard::Selection && !board->supportsSelection())) {
         return;
     }
-    if (snapshot.empty()) {
-        board->clear(QClipboard::Clipboard);
+    if (formats.empty()) {
+        board->clear(mode);
         return;
     }
-    write([&] {
-        auto* data = new QMimeData;
-        for (const auto& [format, bytes] : snapshot.formats) {
-            data->setData(QString::fromStdString(format),
-                          QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
-        }
-        return data;
-    });
+    write(
+        [&] {
+            auto* data = new QMimeData;
+            for (const auto& [format, bytes] : formats) {
+                data->setData(QString::fromStdString(format),
+                              QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+            }
+            return data;
+        },
+        primary);
+}
+
+void QtClipboard::restore(const ClipboardSnapshot& snapshot) {
+    restoreSelection(snapshot.formats, false);
+    restoreSelection(snapshot.primary, true);
+}
+
+void QtClipboard::restorePrimary(const ClipboardSnapshot& snapshot) {
+    restoreSelection(snapshot.primary, true);
 }
 
 }  // namespace korrelang::platform::qt

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <chrono>
 #include <functional>
+#include <memory>
 
 #include "platform/clipboard.h"
 
@@ -8,23 +10,42 @@ class QMimeData;
 
 namespace korrelang::platform::qt {
 
-/// The CLIPBOARD selection through QClipboard. Needs a QGuiApplication; main thread only.
+/// The CLIPBOARD and PRIMARY selections through QClipboard. Needs a QGuiApplication; main thread
+/// only, except `snapshot`, which reads the selections on an X connection of its own (see
+/// x11::SelectionReader) and so never waits on the main thread's event loop.
 ///
 /// On X11 a write is checked: Qt claims the selection with the time of the last event it saw, and
 /// the server ignores a claim older than the current owner's (an editor that has just copied in
 /// answer to a synthetic key press). Such a write is repeated with a fresh server time.
 class QtClipboard : public Clipboard {
 public:
+    /// The longest a snapshot of both selections may take; what has not arrived by then is left
+    /// out (and logged).
+    static constexpr std::chrono::milliseconds kSnapshotBudget{1000};
+
+    explicit QtClipboard(std::chrono::milliseconds snapshotBudget = kSnapshotBudget);
+    ~QtClipboard() override;
+
     std::optional<std::string> text() const override;
     void setText(std::string_view text) override;
     void clear() override;
     ClipboardSnapshot snapshot(std::size_t maxBytes) const override;
     void restore(const ClipboardSnapshot& snapshot) override;
+    void restorePrimary(const ClipboardSnapshot& snapshot) override;
+    std::optional<std::string> primaryText() const override;
+    void setPrimaryText(std::string_view text) override;
 
 private:
     /// Hands out fresh copies of the content, because the clipboard takes each one over.
     using ContentFactory = std::function<QMimeData*()>;
-    void write(const ContentFactory& content);
+    /// Writes the clipboard, or the mouse selection when `primary`.
+    void write(const ContentFactory& content, bool primary);
+    void restoreSelection(const std::vector<std::pair<std::string, std::string>>& formats,
+                          bool primary);
+
+    struct Reader;
+    std::unique_ptr<Reader> m_reader;
+    std::chrono::milliseconds m_snapshotBudget;
 };
 
 }  // namespace korrelang::platform::qt

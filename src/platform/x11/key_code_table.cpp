@@ -79,6 +79,7 @@ constexpr auto kTable = std::to_array<std::pair<KeyCode, XKeycode>>({
     {61, 108},
     {62, 105},
     // navigation
+    {114, 118},
     {115, 110},
     {116, 112},
     {119, 115},

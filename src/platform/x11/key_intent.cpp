@@ -1,10 +1,5 @@
 #include "key_intent.h"
 
-#include <algorithm>
-#include <array>
-#include <cctype>
-#include <string>
-
 #include "platform/key_codes.h"
 
 namespace korrelang::platform::x11 {
@@ -16,60 +11,17 @@ constexpr XKeycode kShift = 50;
 constexpr XKeycode kControl = 37;
 constexpr XKeycode kAlt = 64;
 
-// Window classes and application ids of terminal emulators, lower case.
-constexpr auto kTerminals = std::to_array<std::string_view>({
-    "alacritty",
-    "blackbox",
-    "com.gexperts.tilix",
-    "com.raggesilver.blackbox",
-    "cool-retro-term",
-    "eterm",
-    "foot",
-    "footclient",
-    "gnome-terminal",
-    "gnome-terminal-server",
-    "guake",
-    "kgx",
-    "kitty",
-    "konsole",
-    "lxterminal",
-    "mate-terminal",
-    "org.gnome.console",
-    "org.gnome.ptyxis",
-    "org.gnome.terminal",
-    "org.kde.konsole",
-    "org.wezfurlong.wezterm",
-    "qterminal",
-    "rxvt",
-    "sakura",
-    "st",
-    "st-256color",
-    "terminator",
-    "terminology",
-    "tilda",
-    "tilix",
-    "urxvt",
-    "uxterm",
-    "wezterm",
-    "wezterm-gui",
-    "x-terminal-emulator",
-    "xfce4-terminal",
-    "xterm",
-    "yakuake",
-    "ptyxis",
-    "contour",
-    "rio",
-    "ghostty",
-    "com.mitchellh.ghostty",
-});
-
 }  // namespace
 
-bool KeyIntent::isTerminal(std::string_view applicationID) {
-    std::string lowered(applicationID);
-    std::transform(lowered.begin(), lowered.end(), lowered.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return std::find(kTerminals.begin(), kTerminals.end(), lowered) != kTerminals.end();
+bool KeyIntent::isSafeInTerminal(KeyCode key, std::uint32_t flags) {
+    constexpr std::uint32_t held =
+        ModifierFlag::shift | ModifierFlag::control | ModifierFlag::option | ModifierFlag::command;
+    const std::uint32_t modifiers = flags & held;
+    // BackSpace erases; Command+V becomes Control+Shift+V and Shift+Insert pastes PRIMARY. A shell
+    // or a program reads nothing else from these as a signal or a command.
+    return (key == Key::deleteKey && modifiers == 0) ||
+           (key == Key::v && modifiers == ModifierFlag::command) ||
+           (key == Key::insert && modifiers == ModifierFlag::shift);
 }
 
 std::optional<KeyStroke> KeyIntent::translate(KeyCode key, std::uint32_t flags, bool inTerminal) {
@@ -78,12 +30,15 @@ std::optional<KeyStroke> KeyIntent::translate(KeyCode key, std::uint32_t flags, 
     bool control = (flags & ModifierFlag::control) != 0 || command;
     const bool alt = (flags & ModifierFlag::option) != 0;
 
+    if (inTerminal && !isSafeInTerminal(key, flags)) {
+        return std::nullopt;
+    }
     KeyCode target = key;
     if (command && shift && (key == Key::left || key == Key::right)) {
         // Select to the start or end of the line.
         target = key == Key::left ? Key::home : Key::end;
         control = (flags & ModifierFlag::control) != 0;
-    } else if (command && inTerminal && (key == Key::c || key == Key::v)) {
+    } else if (command && inTerminal && key == Key::v) {
         shift = true;
     }
     const auto xKey = KeyCodeTable::toX(target);

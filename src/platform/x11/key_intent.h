@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <optional>
-#include <string_view>
 #include <vector>
 
 #include "key_code_table.h"
@@ -17,16 +16,19 @@ struct KeyStroke {
 };
 
 /// Translates the program's key presses (virtual key code + ModifierFlag bits) into what means
-/// the same on a Linux desktop: Command+C/V/A become Control+C/V/A (Control+Shift+C/V in terminal
-/// emulators, where Control+C interrupts), Shift+Command+Left/Right become Shift+Home/End, and
-/// any other Command becomes Control.
+/// the same on a Linux desktop: Command+C/V/A become Control+C/V/A, Shift+Command+Left/Right
+/// become Shift+Home/End, and any other Command becomes Control.
+///
+/// A terminal emulator passes keys on to a shell or a running program, which takes Control+C as
+/// an interrupt, Control+A or Shift+Home as commands. Into a terminal only BackSpace, the paste
+/// (Command+V, sent as Control+Shift+V) and Shift+Insert go; every other press is refused.
 class KeyIntent {
 public:
-    /// Nothing when the key has no X keycode.
+    /// Nothing when the key has no X keycode, or when `inTerminal` and the press is not safe there.
     static std::optional<KeyStroke> translate(KeyCode key, std::uint32_t flags, bool inTerminal);
 
-    /// Whether a window's application identifier or class names a terminal emulator.
-    static bool isTerminal(std::string_view applicationID);
+    /// Whether a press may be sent into a terminal emulator.
+    static bool isSafeInTerminal(KeyCode key, std::uint32_t flags);
 };
 
 }  // namespace korrelang::platform::x11

@@ -11,6 +11,7 @@
 
 #include <map>
 
+#include "platform/process/terminal_process.h"
 #include "x11_workspace.h"
 
 namespace korrelang::platform::x11 {
@@ -72,6 +73,9 @@ std::optional<Application> X11Workspace::frontmostApplication() const {
     application.name =
         applicationName(application.id)
             .value_or(window->className.empty() ? application.id : window->className);
+    application.processId = window->pid;
+    application.terminal =
+        window->pid && process::TerminalProcess::holdsPseudoTerminalMaster(*window->pid);
     return application;
 }
 

@@ -10,6 +10,7 @@
 
 #include "key_intent.h"
 #include "platform/log.h"
+#include "platform/process/terminal_process.h"
 
 namespace korrelang::platform::x11 {
 
@@ -60,9 +61,13 @@ bool XTestSyntheticKeys::simulateKeyPress(KeyCode key, std::uint32_t flags) {
         return false;
     }
     const auto window = m_activeWindow.query();
-    const bool terminal = window && (KeyIntent::isTerminal(window->gtkApplicationID) ||
-                                     KeyIntent::isTerminal(window->className) ||
-                                     KeyIntent::isTerminal(window->instanceName));
+    const bool terminal =
+        window && window->pid && process::TerminalProcess::holdsPseudoTerminalMaster(*window->pid);
+    if (terminal && !KeyIntent::isSafeInTerminal(key, flags)) {
+        logLine("🛡️ Not sending key code " + std::to_string(key) + " (flags " +
+                std::to_string(flags) + ") into a terminal: a shell could take it as a command");
+        return false;
+    }
     const auto stroke = KeyIntent::translate(key, flags, terminal);
     if (!stroke) {
         logLine("❌ No key for key code " + std::to_string(key));

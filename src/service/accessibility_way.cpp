@@ -1,0 +1,53 @@
+#include "accessibility_way.h"
+
+#include "engine/grapheme_cursor.h"
+#include "service_log.h"
+#include "verified_text_write.h"
+
+namespace korrelang::service {
+
+using servicelog::say;
+using servicelog::sayText;
+
+ConversionWay::Outcome AccessibilityWay::attempt(ConversionPress& press) {
+    const auto read = m_accessibility.readTextToConvert();
+    if (!read) {
+        return Outcome::unavailable;
+    }
+    if (read->isSelection) {
+        sayText("🔄 Attempting to convert: '", read->text, "'");
+    }
+    const auto replacement = press.replacementFor(read->text);
+    if (!replacement) {
+        return Outcome::notConverted;
+    }
+    sayText("✅ Result: '", *replacement, "'");
+    say("🔄 Attempting to replace text...");
+    platform::TextElement& element = *read->element;
+    if (!element.isEditable()) {
+        say("⚠️ The field offers no way to write through accessibility");
+        return Outcome::notWritten;
+    }
+    switch (VerifiedTextWrite::replace(element, read->range, read->text, *replacement)) {
+        case VerifiedTextWrite::Result::damaged:
+            return Outcome::damaged;
+        case VerifiedTextWrite::Result::notWritten:
+            say("⚠️ The write through accessibility did not take; the field is as it was");
+            return Outcome::notWritten;
+        case VerifiedTextWrite::Result::written:
+            break;
+    }
+    // Toolkits leave the caret where it was: put it after the new text, or keep the new text
+    // selected when the user asked for that.
+    const long length = static_cast<long>(engine::GraphemeCursor::count(*replacement));
+    const bool keep = read->isSelection && !press.shouldDeselectAfterReplace();
+    const platform::TextRange after = keep ? platform::TextRange{read->range.location, length}
+                                           : platform::TextRange{read->range.location + length, 0};
+    if (const int code = element.setSelectedRange(after); code != platform::AccessCode::success) {
+        say("⚠️ Could not place the caret after the new text (code " + std::to_string(code) +
+            ")");
+    }
+    return Outcome::written;
+}
+
+}  // namespace korrelang::service

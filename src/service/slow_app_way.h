@@ -1,0 +1,35 @@
+#pragma once
+
+#include "clipboard_strategies.h"
+#include "conversion_way.h"
+#include "service_log.h"
+
+namespace korrelang::service {
+
+/// For applications known to answer the accessibility interface too slowly to ask it: select
+/// the line with keys, copy, paste the result. The only way tried for them. Background worker.
+class SlowAppWay : public ConversionWay {
+public:
+    explicit SlowAppWay(ClipboardStrategies& strategies) : m_strategies(strategies) {}
+
+    std::string_view name() const override { return "slow application"; }
+    ConversionEvents::Method method() const override { return ConversionEvents::Method::Clipboard; }
+    bool needsWorker() const override { return true; }
+    bool appliesTo(const ConversionPress& press) const override {
+        const auto& app = press.application();
+        return app && ClipboardStrategies::isSlowApp(app->id, app->name);
+    }
+    Outcome attempt(ConversionPress& press) override {
+        servicelog::say("🤖 Slow app detected. Using clipboard approach.");
+        const Outcome outcome = m_strategies.convertInSlowApp(press);
+        if (outcome == Outcome::written) {
+            servicelog::say("✅ Slow app conversion succeeded!");
+        }
+        return outcome;
+    }
+
+private:
+    ClipboardStrategies& m_strategies;
+};
+
+}  // namespace korrelang::service
