@@ -132,18 +132,7 @@ AccessResult<AtspiTextElement::Content> AtspiTextElement::readContent() const {
     }
     Content result{std::string(content.get()), OffsetUnit::codePoint};
     result.unit = unitOf(result.text, count);
-    m_lastRead = result;
-    m_lastReadAt = Clock::now();
     return AccessResult<Content>::ok(std::move(result));
-}
-
-AccessResult<AtspiTextElement::Content> AtspiTextElement::contentForOffsets() const {
-    // Within one step of a press the text read a moment ago still maps offsets: two round trips
-    // saved on every call. Any write of ours forgets it, and so does a little time.
-    if (m_lastRead && Clock::now() - m_lastReadAt < std::chrono::milliseconds(20)) {
-        return AccessResult<Content>::ok(*m_lastRead);
-    }
-    return readContent();
 }
 
 AccessResult<AtspiTextElement::Selection> AtspiTextElement::readSelection() const {
@@ -189,7 +178,7 @@ AccessResult<std::string> AtspiTextElement::value() const {
 }
 
 AccessResult<TextRange> AtspiTextElement::selectedRange() const {
-    const auto content = contentForOffsets();
+    const auto content = readContent();
     if (!content.succeeded()) {
         return AccessResult<TextRange>::error(content.code);
     }
@@ -204,7 +193,7 @@ AccessResult<TextRange> AtspiTextElement::selectedRange() const {
 }
 
 AccessResult<std::string> AtspiTextElement::selectedText() const {
-    const auto content = contentForOffsets();
+    const auto content = readContent();
     if (!content.succeeded()) {
         return AccessResult<std::string>::error(content.code);
     }
@@ -225,7 +214,7 @@ int AtspiTextElement::setSelectedRange(TextRange range) {
     if (range.location < 0 || range.length < 0) {
         return AccessCode::outOfRange;
     }
-    const auto content = contentForOffsets();
+    const auto content = readContent();
     if (!content.succeeded()) {
         return content.code;
     }
@@ -275,7 +264,7 @@ int AtspiTextElement::insertText(long position, std::string_view newText) {
     if (!iface) {
         return AccessCode::unsupported;
     }
-    const auto content = contentForOffsets();
+    const auto content = readContent();
     if (!content.succeeded()) {
         return content.code;
     }
@@ -308,7 +297,7 @@ int AtspiTextElement::deleteText(TextRange range) {
     if (!iface) {
         return AccessCode::unsupported;
     }
-    const auto content = contentForOffsets();
+    const auto content = readContent();
     if (!content.succeeded()) {
         return content.code;
     }
@@ -319,7 +308,6 @@ int AtspiTextElement::deleteText(TextRange range) {
     }
     ErrorSlot error;
     const auto started = Clock::now();
-    m_lastRead.reset();
     const gboolean deleted = atspi_editable_text_delete_text(
         iface.get(), static_cast<gint>(offsets.toToolkit(range.location)),
         static_cast<gint>(offsets.toToolkit(range.location + range.length)), error.out());

@@ -65,16 +65,12 @@ private:
                bool answered) const;
     /// The element's text, read now.
     AccessResult<Content> readContent() const;
-    /// The text for mapping offsets: the last one read when it is very recent, else read now.
-    AccessResult<Content> contentForOffsets() const;
     AccessResult<Selection> readSelection() const;
 
     GObjectRef<AtspiAccessible> m_object;
     long m_pid;
     InsertLength m_insertLength;
     std::shared_ptr<HungApplications> m_hung;
-    mutable std::optional<Content> m_lastRead;
-    mutable HungApplications::Clock::time_point m_lastReadAt;
 };
 
 }  // namespace korrelang::platform::atspi
