@@ -64,7 +64,7 @@ Rectangle {
             DashboardPrimaryButton {
                 objectName: "alertOk"
                 anchors.horizontalCenter: parent.horizontalCenter
-                text: "OK"
+                text: qsTr("OK")
                 onClicked: root.accepted()
             }
         }

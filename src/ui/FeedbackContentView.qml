@@ -17,7 +17,8 @@ Item {
 
     Row {
         id: header
-        x: 40
+        anchors.left: parent.left
+        anchors.leftMargin: 40
         height: 14 + 40
         spacing: 8
 
@@ -31,7 +32,7 @@ Item {
 
         SectionTitle {
             anchors.verticalCenter: parent.verticalCenter
-            title: "SEND FEEDBACK"
+            title: qsTr("SEND FEEDBACK")
         }
     }
 
@@ -54,7 +55,7 @@ Item {
             visible: !root.viewModel.isConfigured
             width: parent.width
             wrapMode: Text.WordWrap
-            text: "Feedback is not configured in this build, so it cannot be sent from here."
+            text: qsTr("Feedback is not configured in this build, so it cannot be sent from here.")
             color: Colors.accentBlue
             font.pixelSize: 11
             font.weight: Font.Light
@@ -64,7 +65,10 @@ Item {
             width: parent.width
             spacing: 8
 
-            SectionTitle { title: "TYPE" }
+            SectionTitle {
+                anchors.left: parent.left
+                title: qsTr("TYPE")
+            }
 
             Rectangle {
                 objectName: "typeSelector"
@@ -92,7 +96,8 @@ Item {
 
                             Text {
                                 anchors.centerIn: parent
-                                text: modelData
+                                // The titles come from the view model in English.
+                                text: qsTranslate("FeedbackViewModel", modelData)
                                 color: parent.selected ? Colors.primaryText : Colors.tertiaryText
                                 font.pixelSize: 11
                                 font.weight: parent.selected ? Font.Medium : Font.Light
@@ -113,7 +118,7 @@ Item {
             DarkTextField {
                 objectName: "nameField"
                 width: (parent.width - 10) / 2
-                placeholder: "Name"
+                placeholder: qsTr("Name")
                 text: root.viewModel.name
                 onTextChanged: root.viewModel.name = text
             }
@@ -121,7 +126,7 @@ Item {
             DarkTextField {
                 objectName: "emailField"
                 width: (parent.width - 10) / 2
-                placeholder: "Email"
+                placeholder: qsTr("Email")
                 text: root.viewModel.email
                 onTextChanged: root.viewModel.email = text
             }
@@ -131,7 +136,10 @@ Item {
             width: parent.width
             spacing: 8
 
-            SectionTitle { title: "YOUR MESSAGE" }
+            SectionTitle {
+                anchors.left: parent.left
+                title: qsTr("YOUR MESSAGE")
+            }
 
             Rectangle {
                 width: parent.width
@@ -180,7 +188,7 @@ Item {
             DashboardButton {
                 objectName: "cancelButton"
                 anchors.verticalCenter: parent.verticalCenter
-                text: "Cancel"
+                text: qsTr("Cancel")
                 onClicked: root.closeRequested()
                 PointerFeedback {}
             }
@@ -188,7 +196,7 @@ Item {
             DashboardPrimaryButton {
                 id: send
                 objectName: "sendButton"
-                text: "Send"
+                text: qsTr("Send")
                 isEnabled: root.viewModel.canSend
                 onClicked: root.viewModel.send()
                 PointerFeedback {}
@@ -199,8 +207,8 @@ Item {
     AlertSheet {
         objectName: "successAlert"
         visible: root.viewModel.showSuccess
-        title: "Feedback Sent!"
-        message: "Thank you for your feedback! We'll review it soon."
+        title: qsTr("Feedback Sent!")
+        message: qsTr("Thank you for your feedback! We'll review it soon.")
         onAccepted: {
             root.viewModel.showSuccess = false
             root.closeRequested()
@@ -210,8 +218,8 @@ Item {
     AlertSheet {
         objectName: "errorAlert"
         visible: root.viewModel.showError
-        title: "Error Sending Feedback"
-        message: "Could not send feedback. Please try again later."
+        title: qsTr("Error Sending Feedback")
+        message: qsTr("Could not send feedback. Please try again later.")
         onAccepted: root.viewModel.showError = false
     }
 }

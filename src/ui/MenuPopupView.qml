@@ -13,6 +13,25 @@ Rectangle {
     width: 340
     height: 420
     color: Colors.panelBackground
+    LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft
+    LayoutMirroring.childrenInherit: true
+
+    // The stored period names are English; they are shown in the user's language.
+    function periodTitle(period) {
+        switch (period) {
+        case "Today": return qsTr("Today")
+        case "This Week": return qsTr("This Week")
+        case "This Month": return qsTr("This Month")
+        case "This Year": return qsTr("This Year")
+        }
+        return period
+    }
+
+    // Figures in the locale's digits and separators; re-read when the language changes.
+    function localeNumber(value) {
+        Qt.uiLanguage
+        return Number(value).toLocaleString(Qt.locale(), 'f', 0)
+    }
 
     Column {
         id: top
@@ -25,7 +44,8 @@ Rectangle {
 
             Image {
                 id: logo
-                x: 40
+                anchors.left: parent.left
+                anchors.leftMargin: 40
                 y: 24
                 width: 22
                 height: 22
@@ -62,7 +82,8 @@ Rectangle {
             Rectangle {
                 id: badge
                 objectName: "hotkeyBadge"
-                x: 40
+                anchors.left: parent.left
+                anchors.leftMargin: 40
                 y: 14
                 width: badgeText.implicitWidth + 14
                 height: badgeText.implicitHeight + 6
@@ -76,7 +97,7 @@ Rectangle {
                     objectName: "hotkeyText"
                     anchors.centerIn: parent
                     readonly property bool hasShortcut: root.viewModel.shortcutText !== ""
-                    text: hasShortcut ? root.viewModel.shortcutText : "No Hotkey"
+                    text: hasShortcut ? root.viewModel.shortcutText : qsTr("No Hotkey")
                     color: Colors.secondaryText
                     font.pixelSize: 10
                     font.weight: hasShortcut ? Font.Light : Font.Medium
@@ -88,7 +109,7 @@ Rectangle {
                 anchors.right: parent.right
                 anchors.rightMargin: 40
                 anchors.verticalCenter: badge.verticalCenter
-                text: root.viewModel.isEnabled ? "Active" : "Disabled"
+                text: root.viewModel.isEnabled ? qsTr("Active") : qsTr("Disabled")
                 color: root.viewModel.isEnabled ? Colors.secondaryText : Colors.tertiaryText
                 font.pixelSize: 10
                 font.weight: Font.Light
@@ -113,6 +134,7 @@ Rectangle {
                 spacing: 6
 
                 Row {
+                    anchors.left: parent.left
                     spacing: 6
 
                     SymbolIcon {
@@ -125,7 +147,9 @@ Rectangle {
 
                     Text {
                         anchors.verticalCenter: parent.verticalCenter
-                        text: "Accessibility Required"
+                        width: Math.min(implicitWidth, warningColumn.width - 20)
+                        wrapMode: Text.WordWrap
+                        text: qsTr("Accessibility Required")
                         color: Colors.primaryText
                         font.pixelSize: 12
                         font.weight: Font.Medium
@@ -135,7 +159,7 @@ Rectangle {
                 Text {
                     width: parent.width
                     wrapMode: Text.WordWrap
-                    text: "Korrelang needs Accessibility permission to convert text."
+                    text: qsTr("Korrelang needs Accessibility permission to convert text.")
                     color: Colors.secondaryText
                     font.pixelSize: 10
                     font.weight: Font.Light
@@ -143,6 +167,7 @@ Rectangle {
 
                 Rectangle {
                     objectName: "grantButton"
+                    anchors.left: parent.left
                     width: grantText.implicitWidth + 32
                     height: grantText.implicitHeight + 14
                     radius: 4
@@ -151,7 +176,7 @@ Rectangle {
                     Text {
                         id: grantText
                         anchors.centerIn: parent
-                        text: "Grant Permission"
+                        text: qsTr("Grant Permission")
                         color: "white"
                         font.pixelSize: 11
                         font.weight: Font.Medium
@@ -189,6 +214,7 @@ Rectangle {
             Item {
                 id: periodControl
                 objectName: "periodControl"
+                anchors.left: parent.left
                 width: periodRow.width
                 height: periodRow.height
 
@@ -197,7 +223,7 @@ Rectangle {
                     spacing: 4
 
                     Text {
-                        text: root.viewModel.period
+                        text: root.periodTitle(root.viewModel.period)
                         color: Colors.secondaryText
                         font.pixelSize: 10
                         font.weight: Font.Light
@@ -220,6 +246,10 @@ Rectangle {
                 objectName: "figures"
                 width: parent.width
                 height: Math.max(conversions.height, characters.height)
+                // Each big figure keeps clear of the change in the middle, and shrinks when a
+                // large count would not fit.
+                readonly property real sideWidth: (width - (changeColumn.visible
+                                                            ? changeColumn.width + 16 : 16)) / 2
 
                 Column {
                     id: conversions
@@ -227,7 +257,7 @@ Rectangle {
                     anchors.bottom: parent.bottom
 
                     Text {
-                        text: "Conversions"
+                        text: qsTr("Conversions")
                         color: Colors.tertiaryText
                         font.pixelSize: 9
                         font.weight: Font.Medium
@@ -235,7 +265,11 @@ Rectangle {
 
                     Text {
                         objectName: "conversionCount"
-                        text: root.viewModel.conversionCount
+                        width: Math.min(implicitWidth, parent.parent.sideWidth)
+                        fontSizeMode: Text.HorizontalFit
+                        minimumPixelSize: 16
+                        text: root.localeNumber(root.viewModel.conversionCount)
+                        Accessible.name: qsTr("%n conversion(s)", "", root.viewModel.conversionCount)
                         color: Colors.primaryText
                         font.pixelSize: 42
                         font.weight: Font.Medium
@@ -243,6 +277,7 @@ Rectangle {
                 }
 
                 Column {
+                    id: changeColumn
                     objectName: "changeColumn"
                     visible: root.viewModel.changeVisible
                     anchors.horizontalCenter: parent.horizontalCenter
@@ -260,7 +295,7 @@ Rectangle {
 
                     Text {
                         anchors.horizontalCenter: parent.horizontalCenter
-                        text: "Change"
+                        text: qsTr("Change")
                         color: Colors.tertiaryText
                         font.pixelSize: 9
                         font.weight: Font.Medium
@@ -274,7 +309,7 @@ Rectangle {
 
                     Text {
                         anchors.right: parent.right
-                        text: "Characters"
+                        text: qsTr("Characters")
                         color: Colors.tertiaryText
                         font.pixelSize: 9
                         font.weight: Font.Medium
@@ -283,6 +318,10 @@ Rectangle {
                     Text {
                         objectName: "charactersText"
                         anchors.right: parent.right
+                        width: Math.min(implicitWidth, parent.parent.sideWidth)
+                        horizontalAlignment: Text.AlignRight
+                        fontSizeMode: Text.HorizontalFit
+                        minimumPixelSize: 16
                         text: root.viewModel.charactersText
                         color: Colors.primaryText
                         font.pixelSize: 42
@@ -295,6 +334,7 @@ Rectangle {
                 objectName: "hint"
                 visible: text !== ""
                 width: parent.width
+                wrapMode: Text.WordWrap
                 horizontalAlignment: Text.AlignHCenter
                 text: root.viewModel.hintText
                 color: Colors.secondaryText
@@ -336,7 +376,8 @@ Rectangle {
 
                                     Text {
                                         id: directionLabel
-                                        x: 10
+                                        anchors.left: parent.left
+                                        anchors.leftMargin: 10
                                         width: 52
                                         anchors.verticalCenter: parent.verticalCenter
                                         text: row.modelData.label
@@ -375,9 +416,9 @@ Rectangle {
                                         id: count
                                         anchors.right: change.left
                                         anchors.verticalCenter: parent.verticalCenter
-                                        width: 32
+                                        width: Math.max(32, implicitWidth)
                                         horizontalAlignment: Text.AlignRight
-                                        text: row.modelData.current
+                                        text: root.localeNumber(row.modelData.current)
                                         color: Colors.primaryText
                                         font.pixelSize: 12
                                         font.weight: Font.Light
@@ -422,7 +463,7 @@ Rectangle {
             objectName: "preferencesButton"
             width: footer.width / 2
             icon: "gear"
-            label: "Preferences"
+            label: qsTr("Preferences")
             iconSize: 12
             hoverColor: Colors.accentBlue
             onClicked: root.viewModel.openPreferences()
@@ -432,7 +473,7 @@ Rectangle {
             objectName: "quitButton"
             width: footer.width / 2
             icon: "xmark.circle"
-            label: "Quit"
+            label: qsTr("Quit")
             iconSize: 12
             hoverColor: Colors.accentPink
             onClicked: root.viewModel.quit()
@@ -450,8 +491,10 @@ Rectangle {
         id: picker
         objectName: "periodPicker"
         visible: root.showPeriodPicker
-        readonly property point anchorPoint: periodControl.mapToItem(root, 0, periodControl.height)
-        x: anchorPoint.x
+        // Opens below the period, from its leading edge.
+        readonly property point anchorPoint: periodControl.mapToItem(
+            root, root.LayoutMirroring.enabled ? periodControl.width : 0, periodControl.height)
+        x: root.LayoutMirroring.enabled ? anchorPoint.x - width : anchorPoint.x
         y: anchorPoint.y + 6
         width: 150
         height: pickerColumn.height + 8
@@ -478,9 +521,10 @@ Rectangle {
                     height: 28
 
                     Text {
-                        x: 12
+                        anchors.left: parent.left
+                        anchors.leftMargin: 12
                         anchors.verticalCenter: parent.verticalCenter
-                        text: entry.modelData
+                        text: root.periodTitle(entry.modelData)
                         color: entry.current ? Colors.primaryText : Colors.secondaryText
                         font.pixelSize: 12
                     }

@@ -23,6 +23,7 @@ Column {
     }
 
     Text {
+        anchors.left: parent.left
         visible: root.caption !== ""
         width: root.width - 44
         wrapMode: Text.WordWrap

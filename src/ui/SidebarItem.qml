@@ -25,7 +25,8 @@ Item {
 
     Row {
         id: row
-        x: 16
+        anchors.left: parent.left
+        anchors.leftMargin: 16
         anchors.verticalCenter: parent.verticalCenter
         spacing: 6
 
