@@ -47,7 +47,7 @@ Item {
             text: "Korrelang"
             color: Colors.primaryText
             font.pixelSize: 20
-            font.weight: Font.Light
+            font.weight: FontWeights.light
         }
 
         Text {
@@ -56,7 +56,7 @@ Item {
             text: qsTr("Version %1").arg(root.viewModel.version)
             color: Colors.tertiaryText
             font.pixelSize: 11
-            font.weight: Font.Light
+            font.weight: FontWeights.light
         }
     }
 
@@ -88,7 +88,7 @@ Item {
                 text: qsTr("Typed in the wrong language? Korrelang instantly converts selected text between keyboard layouts with a single hotkey. It runs silently in your menu bar.")
                 color: Colors.secondaryText
                 font.pixelSize: 12
-                font.weight: Font.Light
+                font.weight: FontWeights.light
                 lineHeight: 1.2
             }
 
@@ -120,7 +120,7 @@ Item {
                     text: qsTr("Free software for everyone who types in more than one language.")
                     color: Colors.tertiaryText
                     font.pixelSize: 10
-                    font.weight: Font.Light
+                    font.weight: FontWeights.light
                 }
             }
 
@@ -186,7 +186,7 @@ Item {
                                 text: modelData.text
                                 color: Colors.secondaryText
                                 font.pixelSize: 10
-                                font.weight: Font.Light
+                                font.weight: FontWeights.light
                             }
                         }
                     }
@@ -208,7 +208,7 @@ Item {
                             text: root.viewModel.contactAddress
                             color: Colors.secondaryText
                             font.pixelSize: 10
-                            font.weight: Font.Light
+                            font.weight: FontWeights.light
 
                             PointerFeedback {}
                             TapHandler { onTapped: root.viewModel.copyContactAddress() }
@@ -314,7 +314,7 @@ Item {
                                     text: modelData.detail
                                     color: Colors.secondaryText
                                     font.pixelSize: 10
-                                    font.weight: Font.Light
+                                    font.weight: FontWeights.light
                                 }
 
                                 // A command reads left to right in every language.
@@ -325,7 +325,7 @@ Item {
                                     text: modelData.command ?? ""
                                     color: Colors.secondaryText
                                     font.pixelSize: 10
-                                    font.weight: Font.Light
+                                    font.weight: FontWeights.light
                                 }
                             }
                         }

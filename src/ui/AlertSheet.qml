@@ -58,7 +58,7 @@ Rectangle {
                 text: root.message
                 color: Colors.secondaryText
                 font.pixelSize: 11
-                font.weight: Font.Light
+                font.weight: FontWeights.light
             }
 
             DashboardPrimaryButton {

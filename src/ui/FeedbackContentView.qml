@@ -58,7 +58,7 @@ Item {
             text: qsTr("Feedback is not configured in this build, so it cannot be sent from here.")
             color: Colors.accentBlue
             font.pixelSize: 11
-            font.weight: Font.Light
+            font.weight: FontWeights.light
         }
 
         Column {
@@ -100,7 +100,7 @@ Item {
                                 text: qsTranslate("FeedbackViewModel", modelData)
                                 color: parent.selected ? Colors.primaryText : Colors.tertiaryText
                                 font.pixelSize: 11
-                                font.weight: parent.selected ? Font.Medium : Font.Light
+                                font.weight: parent.selected ? Font.Medium : FontWeights.light
                             }
 
                             PointerFeedback {}
@@ -159,7 +159,7 @@ Item {
                     selectionColor: Colors.accentBlue
                     selectedTextColor: Colors.fieldFill
                     font.pixelSize: 12
-                    font.weight: Font.Light
+                    font.weight: FontWeights.light
                     text: root.viewModel.message
                     onTextChanged: root.viewModel.message = text
                 }

@@ -37,7 +37,7 @@ Rectangle {
             text: qsTr("Select your keyboard layouts to get started.")
             color: Colors.secondaryText
             font.pixelSize: 11
-            font.weight: Font.Light
+            font.weight: FontWeights.light
         }
     }
 
@@ -108,7 +108,7 @@ Rectangle {
                 text: qsTr("At least 2 keyboards required for conversion")
                 color: Colors.tertiaryText
                 font.pixelSize: 10
-                font.weight: Font.Light
+                font.weight: FontWeights.light
             }
         }
     }

@@ -100,7 +100,7 @@ Rectangle {
                     text: hasShortcut ? root.viewModel.shortcutText : qsTr("No Hotkey")
                     color: Colors.secondaryText
                     font.pixelSize: 10
-                    font.weight: hasShortcut ? Font.Light : Font.Medium
+                    font.weight: hasShortcut ? FontWeights.light : Font.Medium
                 }
             }
 
@@ -112,7 +112,7 @@ Rectangle {
                 text: root.viewModel.isEnabled ? qsTr("Active") : qsTr("Disabled")
                 color: root.viewModel.isEnabled ? Colors.secondaryText : Colors.tertiaryText
                 font.pixelSize: 10
-                font.weight: Font.Light
+                font.weight: FontWeights.light
             }
         }
 
@@ -162,7 +162,7 @@ Rectangle {
                     text: qsTr("Korrelang needs Accessibility permission to convert text.")
                     color: Colors.secondaryText
                     font.pixelSize: 10
-                    font.weight: Font.Light
+                    font.weight: FontWeights.light
                 }
 
                 Rectangle {
@@ -226,7 +226,7 @@ Rectangle {
                         text: root.periodTitle(root.viewModel.period)
                         color: Colors.secondaryText
                         font.pixelSize: 10
-                        font.weight: Font.Light
+                        font.weight: FontWeights.light
                     }
 
                     SymbolIcon {
@@ -339,7 +339,7 @@ Rectangle {
                 text: root.viewModel.hintText
                 color: Colors.secondaryText
                 font.pixelSize: 11
-                font.weight: Font.Light
+                font.weight: FontWeights.light
             }
 
             Column {
@@ -421,7 +421,7 @@ Rectangle {
                                         text: root.localeNumber(row.modelData.current)
                                         color: Colors.primaryText
                                         font.pixelSize: 12
-                                        font.weight: Font.Light
+                                        font.weight: FontWeights.light
                                     }
 
                                     Text {

@@ -94,7 +94,7 @@ Item {
                     text: qsTr("At least 2 keyboards required for conversion")
                     color: Colors.tertiaryText
                     font.pixelSize: 10
-                    font.weight: Font.Light
+                    font.weight: FontWeights.light
                 }
             }
 
@@ -131,7 +131,7 @@ Item {
                     text: qsTr("Press this shortcut to convert text")
                     color: Colors.tertiaryText
                     font.pixelSize: 10
-                    font.weight: Font.Light
+                    font.weight: FontWeights.light
                 }
 
                 Row {
@@ -171,7 +171,7 @@ Item {
                     text: qsTr("No apps blacklisted")
                     color: Colors.tertiaryText
                     font.pixelSize: 11
-                    font.weight: Font.Light
+                    font.weight: FontWeights.light
                     font.italic: true
                 }
 
@@ -203,7 +203,7 @@ Item {
                                     text: modelData.name
                                     color: Colors.secondaryText
                                     font.pixelSize: 11
-                                    font.weight: Font.Light
+                                    font.weight: FontWeights.light
                                 }
 
                                 SymbolIcon {
@@ -267,7 +267,7 @@ Item {
                             text: parent.parent.label
                             color: Colors.secondaryText
                             font.pixelSize: 11
-                            font.weight: Font.Light
+                            font.weight: FontWeights.light
                         }
                     }
 
@@ -350,10 +350,10 @@ Item {
                             anchors.verticalCenter: parent.verticalCenter
                             horizontalAlignment: Text.AlignLeft
                             elide: Text.ElideRight
+                            // Each name is in its own script: the regular weight has them all.
                             text: modelData.name
                             color: parent.current ? Colors.primaryText : Colors.secondaryText
                             font.pixelSize: 12
-                            font.weight: Font.Light
                         }
 
                         SymbolIcon {
@@ -433,7 +433,7 @@ Item {
                             text: qsTr("Waiting for Accessibility permission…")
                             color: Colors.tertiaryText
                             font.pixelSize: 10
-                            font.weight: Font.Light
+                            font.weight: FontWeights.light
                         }
 
                         DashboardButton {
@@ -500,7 +500,7 @@ Item {
                         text: root.viewModel.updateCaption
                         color: Colors.tertiaryText
                         font.pixelSize: 10
-                        font.weight: Font.Light
+                        font.weight: FontWeights.light
                     }
                 }
             }
@@ -545,7 +545,7 @@ Item {
                 text: qsTr("Accessibility permission required for full functionality")
                 color: Colors.secondaryText
                 font.pixelSize: 11
-                font.weight: Font.Light
+                font.weight: FontWeights.light
             }
         }
 

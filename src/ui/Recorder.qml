@@ -34,7 +34,7 @@ Item {
         text: { Qt.uiLanguage; return hasText ? root.control.text : (root.control ? root.control.placeholder : "") }
         color: hasText ? Colors.primaryText : Colors.placeholder
         font.pixelSize: 12
-        font.weight: Font.Light
+        font.weight: FontWeights.light
     }
 
     SymbolIcon {

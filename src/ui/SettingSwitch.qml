@@ -30,6 +30,6 @@ Column {
         text: root.caption
         color: Colors.tertiaryText
         font.pixelSize: 10
-        font.weight: Font.Light
+        font.weight: FontWeights.light
     }
 }

@@ -63,7 +63,7 @@ Rectangle {
                 text: qsTr("Share the love")
                 color: Colors.secondaryText
                 font.pixelSize: 11
-                font.weight: Font.Light
+                font.weight: FontWeights.light
             }
 
             SharePinkButton {
@@ -122,7 +122,7 @@ Rectangle {
                             text: modelData
                             color: Colors.primaryText
                             font.pixelSize: 11
-                            font.weight: Font.Light
+                            font.weight: FontWeights.light
                         }
 
                         HoverHandler { id: itemHover; cursorShape: Qt.PointingHandCursor }

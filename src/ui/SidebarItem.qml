@@ -51,7 +51,7 @@ Item {
             text: root.title
             color: root.isSelected ? Colors.primaryText : Colors.secondaryText
             font.pixelSize: 12
-            font.weight: root.isSelected ? Font.Medium : Font.Light
+            font.weight: root.isSelected ? Font.Medium : FontWeights.light
         }
     }
 

@@ -10,6 +10,7 @@
 #include <array>
 
 #include "platform/log.h"
+#include "ui/components/font_weights.h"
 
 namespace korrelang::ui {
 
@@ -19,16 +20,18 @@ struct Language {
     const char* code;
     const char* nativeName;
     bool rightToLeft;
+    const char* letters;  // what the fonts must draw for the screens to read well
 };
 
 constexpr std::array<Language, 7> kLanguages{{
-    {"en", "English", false},
-    {"ru", "Русский", false},
-    {"uk", "Українська", false},
-    {"de", "Deutsch", false},
-    {"fr", "Français", false},
-    {"es", "Español", false},
-    {"he", "עברית", true},
+    {"en", "English", false, "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"},
+    {"ru", "Русский", false, "АБВГДЕЁЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯабвгдеёжзийклмнопрстуфхцчшщъыьэюя"},
+    {"uk", "Українська", false,
+     "АБВГҐДЕЄЖЗИІЇЙКЛМНОПРСТУФХЦЧШЩЬЮЯабвгґдеєжзиіїйклмнопрстуфхцчшщьюя’"},
+    {"de", "Deutsch", false, "ÄÖÜäöüß„“–"},
+    {"fr", "Français", false, "ÀÂÇÉÈÊËÎÏÔÛÙÜŸàâçéèêëîïôûùüÿœ«»’"},
+    {"es", "Español", false, "ÁÉÍÑÓÚÜáéíñóúü¿¡«»"},
+    {"he", "עברית", true, "אבגדהוזחטיכךלמםנןסעפףצץקרשת״־"},
 }};
 
 const Language* find(const QString& code) {
@@ -135,6 +138,7 @@ bool Translations::apply(const QString& choice) {
     QGuiApplication::setLayoutDirection(isRightToLeft(shown) ? Qt::RightToLeft : Qt::LeftToRight);
     const bool changed = shown != m_current;
     m_current = shown;
+    FontWeights::setSampleText(QString::fromUtf8(find(shown)->letters));
     // Whoever words texts in C++ hears of it once everything above is in place.
     QEvent languageChange(QEvent::LanguageChange);
     QCoreApplication::sendEvent(QCoreApplication::instance(), &languageChange);

@@ -125,6 +125,7 @@ private:
         } else if (kind == Kind::PreferencesLanguages) {
             find(tabItem, QStringLiteral("languageSection"))->setProperty("isOpen", true);
             bench.shortcuts().storeShortcut(std::nullopt, shortcuts::Name::toggleConversion());
+            QTest::qWait(20);  // the list's height reaches the scroll area
             // Down to the language list.
             auto* scroll = find(tabItem, QStringLiteral("languageSection"))->parentItem();
             while (scroll && !scroll->inherits("QQuickFlickable")) {
@@ -188,7 +189,7 @@ private slots:
         if (!dir.isEmpty()) {
             const QString path = QStringLiteral("%1/%2/%3x")
                                      .arg(dir, language)
-                                     .arg(qRound(image.devicePixelRatio()));
+                                     .arg(qRound(screen->view.devicePixelRatio()));
             QDir().mkpath(path);
             QVERIFY(image.save(path + QLatin1Char('/') + name(static_cast<Kind>(kind)) +
                                QStringLiteral(".png")));

@@ -1,5 +1,7 @@
 #include "text_layout_check.h"
 
+#include <QFont>
+#include <QFontMetricsF>
 #include <QQuickItem>
 #include <QVariant>
 
@@ -72,6 +74,19 @@ void collect(QQuickItem* item, qreal opacity, const QRectF& window, QList<Placed
         const qreal contentWidth = item->property("contentWidth").toReal();
         // A text that shrinks its font to its width is measured as drawn.
         const bool fits = item->property("fontSizeMode").toInt() != 0;
+        const QFontMetricsF metrics(item->property("font").value<QFont>());
+        for (const char32_t letter : text.toUcs4()) {
+            const QChar::Category category = QChar::category(letter);
+            const bool drawn = category != QChar::Separator_Space &&
+                               category != QChar::Other_Control && category != QChar::Other_Format;
+            if (drawn && !metrics.inFontUcs4(letter)) {
+                problems.append(describe(text) +
+                                QStringLiteral(" has letters its font cannot "
+                                               "draw (U+%1)")
+                                    .arg(static_cast<uint>(letter), 4, 16, QLatin1Char('0')));
+                break;
+            }
+        }
         if (item->property("truncated").toBool()) {
             problems.append(describe(text) + QStringLiteral(" is cut short"));
         } else if (fits && contentWidth > item->width() + 0.5) {

@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>Korrelang processes all text locally. Your text, keystrokes, and personal information are never collected, stored, or transmitted.</source>
-        <translation>Korrelang מעבד את כל הטקסט במכשיר עצמו. הטקסט שלכם, ההקשות שלכם והמידע האישי שלכם לעולם אינם נאספים, נשמרים או נשלחים.</translation>
+        <translation>‏Korrelang מעבד את כל הטקסט במכשיר עצמו. הטקסט שלכם, ההקשות שלכם והמידע האישי שלכם לעולם אינם נאספים, נשמרים או נשלחים.</translation>
     </message>
     <message>
         <source>Anonymous analytics</source>
@@ -123,7 +123,7 @@
     </message>
     <message>
         <source>Korrelang needs Accessibility permission to read and modify text in other apps.</source>
-        <translation>Korrelang זקוק להרשאת נגישות כדי לקרוא ולשנות טקסט ביישומים אחרים.</translation>
+        <translation>‏Korrelang זקוק להרשאת נגישות כדי לקרוא ולשנות טקסט ביישומים אחרים.</translation>
     </message>
     <message>
         <source>Please turn on assistive technologies in your desktop&apos;s accessibility settings.</source>
@@ -143,7 +143,7 @@
     </message>
     <message>
         <source>Korrelang couldn&apos;t find any text to convert.</source>
-        <translation>Korrelang לא מצא טקסט להמרה.</translation>
+        <translation>‏Korrelang לא מצא טקסט להמרה.</translation>
     </message>
     <message>
         <source>Make sure:</source>
@@ -171,7 +171,7 @@
     </message>
     <message>
         <source>Korrelang found text but couldn&apos;t convert it.</source>
-        <translation>Korrelang מצא טקסט אך לא הצליח להמיר אותו.</translation>
+        <translation>‏Korrelang מצא טקסט אך לא הצליח להמיר אותו.</translation>
     </message>
     <message>
         <source>Make sure the text contains characters from one of these layouts.</source>
@@ -335,7 +335,7 @@
     </message>
     <message>
         <source>Korrelang needs Accessibility permission to convert text.</source>
-        <translation>Korrelang זקוק להרשאת נגישות כדי להמיר טקסט.</translation>
+        <translation>‏Korrelang זקוק להרשאת נגישות כדי להמיר טקסט.</translation>
     </message>
     <message>
         <source>Grant Permission</source>
@@ -349,7 +349,7 @@
         <source>%n conversion(s)</source>
         <translation>
             <numerusform>המרה אחת</numerusform>
-            <numerusform>%n המרות</numerusform>
+            <numerusform>‏%n המרות</numerusform>
         </translation>
     </message>
     <message>
@@ -702,7 +702,7 @@
     </message>
     <message>
         <source>Korrelang %1 is available. You have %2.</source>
-        <translation>Korrelang %1 זמין. הגרסה שלכם היא %2.</translation>
+        <translation>‏Korrelang %1 זמין. הגרסה שלכם היא %2.</translation>
     </message>
     <message>
         <source>Download</source>
