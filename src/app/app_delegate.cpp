@@ -154,7 +154,7 @@ void AppDelegate::togglePopover() {
 void AppDelegate::openPopover() {
     if (!m_popup) {
         // Built on first use: a launch that never opens the dashboard pays nothing for it.
-        m_popup = std::make_unique<PopupWindow>(*m_viewModel);
+        m_popup = std::make_unique<PopupWindow>(m_screenEngine.engine(), *m_viewModel);
     }
     m_popup->open(m_statusItem->geometry());
 }
@@ -186,7 +186,7 @@ void AppDelegate::openSettings(SettingsTab tab) {
     m_settingsTab = tab;
     m_settingsWindow = std::make_unique<AppWindow>(settingsTitle(), AppWindow::kSettingsSize);
     if (m_services.fillSettingsWindow) {
-        m_services.fillSettingsWindow(*m_settingsWindow, tab);
+        m_services.fillSettingsWindow(m_screenEngine.engine(), *m_settingsWindow, tab);
     }
     m_settingsWindow->present();
 }
@@ -195,8 +195,9 @@ bool AppDelegate::showFirstLaunchWindow() {
     m_firstLaunchWindow =
         std::make_unique<AppWindow>(firstLaunchTitle(), AppWindow::kOnboardingSize);
     const std::function<bool()> leftEarly =
-        m_services.fillFirstLaunchWindow ? m_services.fillFirstLaunchWindow(*m_firstLaunchWindow)
-                                         : std::function<bool()>();
+        m_services.fillFirstLaunchWindow
+            ? m_services.fillFirstLaunchWindow(m_screenEngine.engine(), *m_firstLaunchWindow)
+            : std::function<bool()>();
     QEventLoop modal;
     connect(m_firstLaunchWindow.get(), &AppWindow::closed, &modal, &QEventLoop::quit);
     m_firstLaunchWindow->present();

@@ -8,6 +8,9 @@
 #include <memory>
 
 #include "settings_tab.h"
+#include "ui/screen_engine.h"
+
+class QQmlEngine;
 
 namespace korrelang::settings {
 class Settings;
@@ -42,11 +45,12 @@ struct AppServices {
     std::function<void()> startHotkey;
     std::function<QString()> shortcutText;
     std::function<void()> startCapitalizationMonitor;
-    /// The screens of the settings and onboarding windows; unset leaves the windows empty.
-    std::function<void(QQuickWindow&, SettingsTab)> fillSettingsWindow = {};
+    /// The screens of the settings and onboarding windows, built by the program's one engine;
+    /// unset leaves the windows empty.
+    std::function<void(QQmlEngine&, QQuickWindow&, SettingsTab)> fillSettingsWindow = {};
     /// Fills the onboarding window and returns the question asked when it has closed: did the
     /// user leave without finishing?
-    std::function<std::function<bool()>(QQuickWindow&)> fillFirstLaunchWindow = {};
+    std::function<std::function<bool()>(QQmlEngine&, QQuickWindow&)> fillFirstLaunchWindow = {};
     std::function<void()> checkForUpdates = {};
 };
 
@@ -93,6 +97,8 @@ public:
     /// Reads the hotkey's display text again (after the user changed the shortcut).
     void refreshShortcutText();
 
+    /// The engine behind every window: the one to retranslate when the language changes.
+    ui::ScreenEngine& screenEngine() { return m_screenEngine; }
     StatusItem& statusItem() { return *m_statusItem; }
     ui::MenuPopupViewModel& viewModel() { return *m_viewModel; }
     PopupWindow* popup() const { return m_popup.get(); }
@@ -110,6 +116,8 @@ private:
     static void applyDarkAppearance();
 
     AppServices m_services;
+    // Before the windows, so that it goes after them: their screens live in it.
+    ui::ScreenEngine m_screenEngine;
     std::unique_ptr<ui::MenuPopupViewModel> m_viewModel;
     std::unique_ptr<StatusItem> m_statusItem;
     std::unique_ptr<PopupWindow> m_popup;

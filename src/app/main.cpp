@@ -160,12 +160,12 @@ int runService(int argc, char** argv) {
             return shortcut ? QString::fromStdString(shortcuts.description(*shortcut)) : QString();
         },
         [&] { monitor.startMonitor(); },
-        [&screens](QQuickWindow& window, app::SettingsTab tab) {
-            ui::ScreenWindows::fillSettingsWindow(window, screens, static_cast<int>(tab));
+        [&screens](QQmlEngine& engine, QQuickWindow& window, app::SettingsTab tab) {
+            ui::ScreenWindows::fillSettingsWindow(engine, window, screens, static_cast<int>(tab));
         },
-        [&screens](QQuickWindow& window) -> std::function<bool()> {
+        [&screens](QQmlEngine& engine, QQuickWindow& window) -> std::function<bool()> {
             ui::FirstLaunchViewModel* onboarding =
-                ui::ScreenWindows::fillFirstLaunchWindow(window, screens);
+                ui::ScreenWindows::fillFirstLaunchWindow(engine, window, screens);
             if (!onboarding) {
                 return {};
             }

@@ -19,12 +19,12 @@ Q_IMPORT_QML_PLUGIN(Korrelang_ComponentsPlugin)
 
 namespace korrelang::app {
 
-PopupWindow::PopupWindow(ui::MenuPopupViewModel& viewModel) : m_viewModel(viewModel) {
+PopupWindow::PopupWindow(QQmlEngine& engine, ui::MenuPopupViewModel& viewModel)
+    : QQuickView(&engine, nullptr), m_viewModel(viewModel) {
     setFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     setTitle(QStringLiteral("Korrelang"));
     setColor(QColor::fromRgbF(0.1f, 0.1f, 0.1f));
     setResizeMode(QQuickView::SizeViewToRootObject);
-    engine()->addImportPath(QStringLiteral("qrc:/"));
     setInitialProperties({{QStringLiteral("viewModel"), QVariant::fromValue(&m_viewModel)}});
     setSource(QUrl(QStringLiteral("qrc:/Korrelang/Ui/MenuPopupView.qml")));
     if (status() != QQuickView::Ready) {

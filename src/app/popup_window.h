@@ -18,7 +18,8 @@ class PopupWindow : public QQuickView {
 public:
     static constexpr QSize kSize{340, 420};
 
-    explicit PopupWindow(ui::MenuPopupViewModel& viewModel);
+    /// The panel's screen is built by `engine`, which must outlive the panel.
+    PopupWindow(QQmlEngine& engine, ui::MenuPopupViewModel& viewModel);
 
     /// Shows the panel at the tray icon, or at the pointer when `iconGeometry` is empty.
     void open(const QRect& iconGeometry);

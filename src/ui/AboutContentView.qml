@@ -1,12 +1,13 @@
 import QtQuick
 import Korrelang.Components
+import Korrelang.Ui
 
 // What the product is, a short privacy summary with the contact address, and how to remove it.
 Item {
     id: root
 
     // An AboutViewModel.
-    required property QtObject viewModel
+    required property AboutViewModel viewModel
     property bool isPrivacyExpanded: false
     property bool isUninstallExpanded: false
 
@@ -37,7 +38,8 @@ Item {
             Image {
                 objectName: "logo"
                 anchors.fill: parent
-                sourceSize: Qt.size(128, 128)
+                sourceSize.width: 128
+                sourceSize.height: 128
                 source: "app-logo.svg"
             }
         }
@@ -168,13 +170,14 @@ Item {
                         ]
 
                         Column {
+                            id: promise
                             required property var modelData
                             width: parent.width
                             spacing: 2
 
                             Text {
                                 anchors.left: parent.left
-                                text: modelData.title
+                                text: promise.modelData.title
                                 color: Colors.primaryText
                                 font.pixelSize: 11
                                 font.weight: Font.Medium
@@ -183,7 +186,7 @@ Item {
                             Text {
                                 width: parent.width
                                 wrapMode: Text.WordWrap
-                                text: modelData.text
+                                text: promise.modelData.text
                                 color: Colors.secondaryText
                                 font.pixelSize: 10
                                 font.weight: FontWeights.light
@@ -277,6 +280,7 @@ Item {
                         ]
 
                         Row {
+                            id: step
                             required property var modelData
                             required property int index
                             width: parent.width
@@ -290,7 +294,7 @@ Item {
 
                                 Text {
                                     anchors.centerIn: parent
-                                    text: index + 1
+                                    text: step.index + 1
                                     color: Colors.secondaryText
                                     font.pixelSize: 10
                                     font.weight: Font.Medium
@@ -303,7 +307,7 @@ Item {
 
                                 Text {
                                     anchors.left: parent.left
-                                    text: modelData.title
+                                    text: step.modelData.title
                                     color: Colors.primaryText
                                     font.pixelSize: 11
                                 }
@@ -311,7 +315,7 @@ Item {
                                 Text {
                                     width: parent.width
                                     wrapMode: Text.WordWrap
-                                    text: modelData.detail
+                                    text: step.modelData.detail
                                     color: Colors.secondaryText
                                     font.pixelSize: 10
                                     font.weight: FontWeights.light
@@ -322,7 +326,7 @@ Item {
                                     objectName: "uninstallCommand"
                                     visible: text !== ""
                                     anchors.left: parent.left
-                                    text: modelData.command ?? ""
+                                    text: step.modelData.command ?? ""
                                     color: Colors.secondaryText
                                     font.pixelSize: 10
                                     font.weight: FontWeights.light

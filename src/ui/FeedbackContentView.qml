@@ -1,12 +1,13 @@
 import QtQuick
 import Korrelang.Components
+import Korrelang.Ui
 
 // The feedback form: the kind of feedback, optional name and e-mail, the message, Cancel and Send.
 Item {
     id: root
 
     // A FeedbackViewModel.
-    required property QtObject viewModel
+    required property FeedbackViewModel viewModel
 
     signal closeRequested()
 
@@ -86,10 +87,12 @@ Item {
                         model: root.viewModel.typeTitles
 
                         Rectangle {
+                            id: typeCell
                             objectName: "typeCell"
                             required property string modelData
                             required property int index
-                            readonly property bool selected: root.viewModel.feedbackType === index
+                            // Qt 6.4's qmllint does not see the document's ids inside delegates.
+                            readonly property bool selected: root.viewModel.feedbackType === index // qmllint disable unqualified
                             width: parent.width / 4
                             height: parent.height
                             color: selected ? Colors.selectedSegment : "transparent"
@@ -97,14 +100,14 @@ Item {
                             Text {
                                 anchors.centerIn: parent
                                 // The titles come from the view model in English.
-                                text: qsTranslate("FeedbackViewModel", modelData)
+                                text: qsTranslate("FeedbackViewModel", typeCell.modelData)
                                 color: parent.selected ? Colors.primaryText : Colors.tertiaryText
                                 font.pixelSize: 11
                                 font.weight: parent.selected ? Font.Medium : FontWeights.light
                             }
 
                             PointerFeedback {}
-                            TapHandler { onTapped: root.viewModel.feedbackType = index }
+                            TapHandler { onTapped: root.viewModel.feedbackType = typeCell.index } // qmllint disable unqualified
                         }
                     }
                 }

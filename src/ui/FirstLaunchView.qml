@@ -1,17 +1,18 @@
 import QtQuick
 import Korrelang.Components
+import Korrelang.Ui
 
 // The welcome window: choose at least two keyboards, accept the terms, continue.
 Rectangle {
     id: root
 
     // A FirstLaunchViewModel.
-    required property QtObject viewModel
+    required property FirstLaunchViewModel viewModel
 
     width: 400
     height: 380
     color: Colors.windowBackground
-    LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft
+    LayoutMirroring.enabled: Languages.rightToLeft
     LayoutMirroring.childrenInherit: true
 
     Column {
@@ -88,15 +89,18 @@ Rectangle {
                         model: root.viewModel.keyboards
 
                         MonochromeToggle {
+                            id: keyboardToggle
                             objectName: "keyboardToggle"
-                            required property var modelData
-                            property string keyboardId: modelData.id
+                            // Qt 6.4's qmllint does not see the document's ids inside delegates.
+                            required property string keyboardId
+                            required property string name
+                            required property bool selected
                             width: parent.width
-                            text: modelData.name
+                            text: name
                             textColor: Colors.secondaryText
-                            isOn: root.viewModel.selectedKeyboards.indexOf(modelData.id) >= 0
-                            enabled: { root.viewModel.selectedKeyboards; return root.viewModel.canToggle(modelData.id) }
-                            onToggled: (value) => root.viewModel.setKeyboardSelected(modelData.id, value)
+                            isOn: selected
+                            enabled: !keyboardToggle.selected || root.viewModel.canSwitchOff // qmllint disable unqualified
+                            onToggled: (value) => root.viewModel.setKeyboardSelected(keyboardToggle.keyboardId, value)
                         }
                     }
                 }

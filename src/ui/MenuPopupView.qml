@@ -1,5 +1,6 @@
 import QtQuick
 import Korrelang.Components
+import Korrelang.Ui
 
 // The dashboard in the tray popup: on/off, the hotkey, the permission warning, the statistics of
 // the chosen period and the way to the preferences and out.
@@ -7,17 +8,17 @@ Rectangle {
     id: root
 
     // A MenuPopupViewModel.
-    required property QtObject viewModel
+    required property MenuPopupViewModel viewModel
     property bool showPeriodPicker: false
 
     width: 340
     height: 420
     color: Colors.panelBackground
-    LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft
+    LayoutMirroring.enabled: Languages.rightToLeft
     LayoutMirroring.childrenInherit: true
 
     // The stored period names are English; they are shown in the user's language.
-    function periodTitle(period) {
+    function periodTitle(period: string): string {
         switch (period) {
         case "Today": return qsTr("Today")
         case "This Week": return qsTr("This Week")
@@ -28,7 +29,7 @@ Rectangle {
     }
 
     // Figures in the locale's digits and separators; re-read when the language changes.
-    function localeNumber(value) {
+    function localeNumber(value: real): string {
         Qt.uiLanguage
         return Number(value).toLocaleString(Qt.locale(), 'f', 0)
     }
@@ -49,7 +50,8 @@ Rectangle {
                 y: 24
                 width: 22
                 height: 22
-                sourceSize: Qt.size(44, 44)
+                sourceSize.width: 44
+                sourceSize.height: 44
                 source: "app-logo.svg"
                 opacity: 0.9
             }
@@ -243,6 +245,7 @@ Rectangle {
             }
 
             Item {
+                id: figures
                 objectName: "figures"
                 width: parent.width
                 height: Math.max(conversions.height, characters.height)
@@ -265,7 +268,7 @@ Rectangle {
 
                     Text {
                         objectName: "conversionCount"
-                        width: Math.min(implicitWidth, parent.parent.sideWidth)
+                        width: Math.min(implicitWidth, figures.sideWidth)
                         fontSizeMode: Text.HorizontalFit
                         minimumPixelSize: 16
                         text: root.localeNumber(root.viewModel.conversionCount)
@@ -318,7 +321,7 @@ Rectangle {
                     Text {
                         objectName: "charactersText"
                         anchors.right: parent.right
-                        width: Math.min(implicitWidth, parent.parent.sideWidth)
+                        width: Math.min(implicitWidth, figures.sideWidth)
                         horizontalAlignment: Text.AlignRight
                         fontSizeMode: Text.HorizontalFit
                         minimumPixelSize: 16
@@ -352,26 +355,29 @@ Rectangle {
 
                     delegate: Rectangle {
                         id: card
-                        required property var modelData
+                        required property DirectionRowModel rows
                         objectName: "directionCard"
                         width: parent.width
-                        height: rows.height
+                        height: rowList.height
                         radius: 4
                         color: Colors.selectedSegment
 
                         Column {
-                            id: rows
+                            id: rowList
                             width: parent.width
 
                             Repeater {
-                                model: card.modelData.rows
+                                model: card.rows
 
                                 delegate: Item {
                                     id: row
-                                    required property var modelData
+                                    required property string label
+                                    required property int current
+                                    required property real fraction
+                                    required property string changeText
+                                    required property bool changeIsRise
                                     objectName: "directionRow"
-                                    property string label: modelData.label
-                                    width: rows.width
+                                    width: parent.width
                                     height: 12 + 16
 
                                     Text {
@@ -380,7 +386,7 @@ Rectangle {
                                         anchors.leftMargin: 10
                                         width: 52
                                         anchors.verticalCenter: parent.verticalCenter
-                                        text: row.modelData.label
+                                        text: row.label
                                         color: Colors.secondaryText
                                         font.pixelSize: 11
                                     }
@@ -404,7 +410,7 @@ Rectangle {
 
                                         Rectangle {
                                             objectName: "barFill"
-                                            width: track.width * row.modelData.fraction
+                                            width: track.width * row.fraction
                                             height: 2
                                             radius: 1
                                             anchors.verticalCenter: parent.verticalCenter
@@ -418,7 +424,7 @@ Rectangle {
                                         anchors.verticalCenter: parent.verticalCenter
                                         width: Math.max(32, implicitWidth)
                                         horizontalAlignment: Text.AlignRight
-                                        text: root.localeNumber(row.modelData.current)
+                                        text: root.localeNumber(row.current) // qmllint disable unqualified
                                         color: Colors.primaryText
                                         font.pixelSize: 12
                                         font.weight: FontWeights.light
@@ -431,8 +437,8 @@ Rectangle {
                                         anchors.verticalCenter: parent.verticalCenter
                                         width: 40
                                         horizontalAlignment: Text.AlignRight
-                                        text: row.modelData.changeText
-                                        color: row.modelData.changeIsRise ? Colors.secondaryText
+                                        text: row.changeText
+                                        color: row.changeIsRise ? Colors.secondaryText
                                                                           : Colors.tertiaryText
                                         font.pixelSize: 9
                                     }
@@ -515,16 +521,17 @@ Rectangle {
                     id: entry
                     required property string modelData
                     required property int index
-                    readonly property bool current: modelData === root.viewModel.period
+                    // Qt 6.4's qmllint does not see the document's ids inside delegates.
+                    readonly property bool current: modelData === root.viewModel.period // qmllint disable unqualified
                     objectName: "period:" + modelData
-                    width: pickerColumn.width
+                    width: parent.width
                     height: 28
 
                     Text {
                         anchors.left: parent.left
                         anchors.leftMargin: 12
                         anchors.verticalCenter: parent.verticalCenter
-                        text: root.periodTitle(entry.modelData)
+                        text: root.periodTitle(entry.modelData) // qmllint disable unqualified
                         color: entry.current ? Colors.primaryText : Colors.secondaryText
                         font.pixelSize: 12
                     }
@@ -541,7 +548,7 @@ Rectangle {
                     }
 
                     Hairline {
-                        visible: entry.index < root.viewModel.periods.length - 1
+                        visible: entry.index < root.viewModel.periods.length - 1 // qmllint disable unqualified
                         anchors.bottom: parent.bottom
                         x: 8
                         width: parent.width - 16
@@ -549,8 +556,8 @@ Rectangle {
 
                     TapHandler {
                         onTapped: {
-                            root.viewModel.period = entry.modelData
-                            root.showPeriodPicker = false
+                            root.viewModel.period = entry.modelData // qmllint disable unqualified
+                            root.showPeriodPicker = false // qmllint disable unqualified
                         }
                     }
                 }

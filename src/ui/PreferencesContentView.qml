@@ -8,8 +8,8 @@ Item {
     id: root
 
     // A PreferencesViewModel.
-    required property QtObject viewModel
-    readonly property QtObject settings: viewModel.settings
+    required property PreferencesViewModel viewModel
+    readonly property Settings settings: viewModel.settings
 
     Component.onCompleted: viewModel.setShown(true)
     Component.onDestruction: viewModel.setShown(false)
@@ -77,14 +77,16 @@ Item {
                     model: root.viewModel.keyboards
 
                     MonochromeToggle {
+                        id: keyboardToggle
                         objectName: "keyboardToggle"
-                        required property var modelData
-                        property string keyboardId: modelData.id
+                        required property string keyboardId
+                        required property string name
+                        required property bool selected
                         width: parent.width
-                        text: modelData.name
+                        text: name
                         textColor: Colors.secondaryText
-                        isOn: root.viewModel.selectedKeyboards.indexOf(modelData.id) >= 0
-                        onToggled: (value) => root.viewModel.setKeyboardSelected(modelData.id, value)
+                        isOn: selected
+                        onToggled: (value) => root.viewModel.setKeyboardSelected(keyboardToggle.keyboardId, value)
                     }
                 }
 
@@ -167,7 +169,7 @@ Item {
                 Text {
                     objectName: "emptyBlacklist"
                     anchors.left: parent.left
-                    visible: root.viewModel.blacklist.length === 0
+                    visible: root.viewModel.blacklist.count === 0
                     text: qsTr("No apps blacklisted")
                     color: Colors.tertiaryText
                     font.pixelSize: 11
@@ -177,16 +179,17 @@ Item {
 
                 FlowLayout {
                     objectName: "chips"
-                    visible: root.viewModel.blacklist.length > 0
+                    visible: root.viewModel.blacklist.count > 0
                     width: parent.width
 
                     Repeater {
                         model: root.viewModel.blacklist
 
                         Rectangle {
+                            id: chip
                             objectName: "chip"
-                            required property var modelData
-                            property string appId: modelData.id
+                            required property string appId
+                            required property string name
                             width: chipRow.implicitWidth + 16
                             height: chipRow.implicitHeight + 8
                             radius: 4
@@ -200,7 +203,7 @@ Item {
 
                                 Text {
                                     anchors.verticalCenter: parent.verticalCenter
-                                    text: modelData.name
+                                    text: chip.name
                                     color: Colors.secondaryText
                                     font.pixelSize: 11
                                     font.weight: FontWeights.light
@@ -217,7 +220,8 @@ Item {
                                     PointerFeedback {}
                                     TapHandler {
                                         margin: 4
-                                        onTapped: root.viewModel.removeFromBlacklist(modelData.id)
+                                        // Qt 6.4's qmllint does not see the document's ids inside delegates.
+                                        onTapped: root.viewModel.removeFromBlacklist(chip.appId) // qmllint disable unqualified
                                     }
                                 }
                             }
@@ -226,6 +230,7 @@ Item {
                 }
 
                 Item {
+                    id: blacklistButton
                     objectName: "blacklistButton"
                     anchors.left: parent.left
                     property bool buttonEnabled: root.viewModel.canBlacklist
@@ -264,7 +269,7 @@ Item {
                             anchors.verticalCenter: parent.verticalCenter
                             width: Math.min(implicitWidth, root.width)
                             elide: Text.ElideRight
-                            text: parent.parent.label
+                            text: blacklistButton.label
                             color: Colors.secondaryText
                             font.pixelSize: 11
                             font.weight: FontWeights.light
@@ -288,12 +293,16 @@ Item {
 
                 property bool isOpen: false
                 // "System default" follows the desktop; the others are named in themselves.
-                readonly property var choices: [{ code: "", name: qsTr("System default") }]
-                                                .concat(Languages.choices)
+                readonly property var choices: {
+                    const list = [{ code: "", name: qsTr("System default") }]
+                    for (let i = 0; i < Languages.choices.length; ++i)
+                        list.push(Languages.choices[i])
+                    return list
+                }
                 readonly property string currentName: {
-                    for (const choice of choices) {
-                        if (choice.code === root.settings.language)
-                            return choice.name
+                    for (const entry of choices) {
+                        if (entry.code === root.settings.language)
+                            return entry.name
                     }
                     return choices[0].name
                 }
@@ -335,10 +344,11 @@ Item {
                     model: languageCard.isOpen ? languageCard.choices : []
 
                     Item {
+                        id: choice
                         objectName: "languageChoice"
                         required property var modelData
-                        property string code: modelData.code
-                        readonly property bool current: modelData.code === root.settings.language
+                        property string code: choice.modelData.code
+                        readonly property bool current: choice.modelData.code === root.settings.language
                         width: parent.width
                         height: 24
 
@@ -351,14 +361,14 @@ Item {
                             horizontalAlignment: Text.AlignLeft
                             elide: Text.ElideRight
                             // Each name is in its own script: the regular weight has them all.
-                            text: modelData.name
-                            color: parent.current ? Colors.primaryText : Colors.secondaryText
+                            text: choice.modelData.name
+                            color: choice.current ? Colors.primaryText : Colors.secondaryText
                             font.pixelSize: 12
                         }
 
                         SymbolIcon {
                             id: choiceCheck
-                            visible: parent.current
+                            visible: choice.current
                             anchors.right: parent.right
                             anchors.verticalCenter: parent.verticalCenter
                             width: 10
@@ -370,8 +380,8 @@ Item {
                         PointerFeedback {}
                         TapHandler {
                             onTapped: {
-                                languageCard.isOpen = false
-                                root.settings.language = modelData.code
+                                languageCard.isOpen = false // qmllint disable unqualified
+                                root.settings.language = choice.code
                             }
                         }
                     }

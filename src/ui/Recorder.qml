@@ -7,8 +7,8 @@ import Korrelang.Ui
 Item {
     id: root
 
-    // A RecorderControl, or null: the field then shows nothing and does not record.
-    property QtObject control: null
+    // Null: the field then shows nothing and does not record.
+    property RecorderControl control: null
     readonly property bool isRecording: control !== null && control.isRecording
 
     implicitWidth: 130

@@ -1,18 +1,18 @@
 import QtQuick
 import Korrelang.Components
+import Korrelang.Ui
 
 // The settings window's content: the sidebar of tabs with the share block, a hairline, and the
 // selected tab.
 Rectangle {
     id: root
 
-    // A SettingsWindowModel.
-    required property QtObject model
+    required property SettingsWindowModel model
 
     width: 760
     height: 620
     color: Colors.windowBackground
-    LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft
+    LayoutMirroring.enabled: Languages.rightToLeft
     LayoutMirroring.childrenInherit: true
 
     Item {
@@ -44,8 +44,9 @@ Rectangle {
                     width: parent.width
                     title: modelData.title
                     symbol: modelData.symbol
-                    isSelected: root.model.selectedTab === index
-                    onActivated: root.model.selectedTab = index
+                    // Qt 6.4's qmllint does not see the document's ids inside delegates.
+                    isSelected: root.model.selectedTab === index // qmllint disable unqualified
+                    onActivated: root.model.selectedTab = index // qmllint disable unqualified
                 }
             }
         }
@@ -106,6 +107,7 @@ Rectangle {
                     model: [ qsTr("Copy Text"), qsTr("Send by Email") ]
 
                     Rectangle {
+                        id: shareItem
                         objectName: "shareMenuItem" + index
                         required property string modelData
                         required property int index
@@ -119,7 +121,7 @@ Rectangle {
                             anchors.left: parent.left
                             anchors.leftMargin: 10
                             anchors.verticalCenter: parent.verticalCenter
-                            text: modelData
+                            text: shareItem.modelData
                             color: Colors.primaryText
                             font.pixelSize: 11
                             font.weight: FontWeights.light
@@ -128,11 +130,11 @@ Rectangle {
                         HoverHandler { id: itemHover; cursorShape: Qt.PointingHandCursor }
                         TapHandler {
                             onTapped: {
-                                shareMenu.visible = false
-                                if (index === 0)
-                                    root.model.copyShareText()
+                                shareMenu.visible = false // qmllint disable unqualified
+                                if (shareItem.index === 0)
+                                    root.model.copyShareText() // qmllint disable unqualified
                                 else
-                                    root.model.mailShareText()
+                                    root.model.mailShareText() // qmllint disable unqualified
                             }
                         }
                     }
@@ -168,21 +170,22 @@ Rectangle {
         }
     }
 
+    // Qt 6.4's qmllint does not see the document's ids inside components.
     Component {
         id: preferencesTab
-        PreferencesContentView { viewModel: root.model.preferences }
+        PreferencesContentView { viewModel: root.model.preferences } // qmllint disable unqualified
     }
 
     Component {
         id: aboutTab
-        AboutContentView { viewModel: root.model.about }
+        AboutContentView { viewModel: root.model.about } // qmllint disable unqualified
     }
 
     Component {
         id: feedbackTab
         FeedbackContentView {
-            viewModel: root.model.feedback
-            onCloseRequested: root.model.requestClose()
+            viewModel: root.model.feedback // qmllint disable unqualified
+            onCloseRequested: root.model.requestClose() // qmllint disable unqualified
         }
     }
 }

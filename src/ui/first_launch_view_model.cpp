@@ -1,7 +1,5 @@
 #include "first_launch_view_model.h"
 
-#include <QVariantMap>
-
 #include "analytics/analytics_service.h"
 #include "keyboards/keyboard_detector.h"
 #include "platform/workspace.h"
@@ -14,17 +12,17 @@ FirstLaunchViewModel::FirstLaunchViewModel(ScreenServices services, QObject* par
     : QObject(parent), m_services(services) {
     const keyboards::DetectedKeyboards detected =
         keyboards::KeyboardDetector(m_services.inputSources).installedKeyboards();
+    QList<KeyboardListModel::Keyboard> rows;
     for (const keyboards::KeyboardLayout& layout : detected.keyboards) {
         const QString id = QString::fromStdString(layout.id);
         if (m_detectedIDs.contains(id)) {
             continue;
         }
         m_detectedIDs.append(id);
-        m_keyboards.append(
-            QVariantMap{{QStringLiteral("id"), id},
-                        {QStringLiteral("name"), QString::fromStdString(layout.localizedName)}});
+        rows.append({id, QString::fromStdString(layout.localizedName)});
     }
     m_selected = m_detectedIDs;
+    m_keyboards.setKeyboards(rows, m_selected);
 }
 
 void FirstLaunchViewModel::setHasAgreedToTerms(bool value) {
@@ -35,7 +33,7 @@ void FirstLaunchViewModel::setHasAgreedToTerms(bool value) {
 }
 
 bool FirstLaunchViewModel::canToggle(const QString& id) const {
-    return !m_selected.contains(id) || m_selected.size() > kMinimumKeyboards;
+    return !m_selected.contains(id) || canSwitchOff();
 }
 
 void FirstLaunchViewModel::setKeyboardSelected(const QString& id, bool selected) {
@@ -50,6 +48,7 @@ void FirstLaunchViewModel::setKeyboardSelected(const QString& id, bool selected)
         }
     }
     m_selected = ordered;
+    m_keyboards.setSelection(m_selected);
     emit selectionChanged();
 }
 

@@ -4,8 +4,8 @@
 
 #include <QObject>
 #include <QStringList>
-#include <QVariantList>
 
+#include "keyboard_list_model.h"
 #include "screen_services.h"
 
 namespace korrelang::ui {
@@ -19,19 +19,20 @@ class FirstLaunchViewModel : public QObject {
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("Created with the onboarding window")
-    Q_PROPERTY(QVariantList keyboards READ keyboards CONSTANT)
+    Q_PROPERTY(korrelang::ui::KeyboardListModel* keyboards READ keyboards CONSTANT)
     Q_PROPERTY(QStringList selectedKeyboards READ selectedKeyboards NOTIFY selectionChanged)
     Q_PROPERTY(bool hasAgreedToTerms READ hasAgreedToTerms WRITE setHasAgreedToTerms NOTIFY
                    selectionChanged)
     Q_PROPERTY(bool canContinue READ canContinue NOTIFY selectionChanged)
+    Q_PROPERTY(bool canSwitchOff READ canSwitchOff NOTIFY selectionChanged)
 
 public:
     static constexpr int kMinimumKeyboards = 2;
 
     explicit FirstLaunchViewModel(ScreenServices services, QObject* parent = nullptr);
 
-    /// [{"id", "name"}] in the detector's order.
-    QVariantList keyboards() const { return m_keyboards; }
+    /// In the detector's order, each once.
+    KeyboardListModel* keyboards() { return &m_keyboards; }
     QStringList selectedKeyboards() const { return m_selected; }
     bool hasAgreedToTerms() const { return m_hasAgreedToTerms; }
     void setHasAgreedToTerms(bool value);
@@ -39,6 +40,8 @@ public:
         return m_selected.size() >= kMinimumKeyboards && m_hasAgreedToTerms;
     }
 
+    /// Whether a switched-on keyboard may be switched off: not while only two are on.
+    bool canSwitchOff() const { return m_selected.size() > kMinimumKeyboards; }
     /// A switched-on toggle is locked while only two keyboards are on.
     Q_INVOKABLE bool canToggle(const QString& id) const;
     Q_INVOKABLE void setKeyboardSelected(const QString& id, bool selected);
@@ -57,7 +60,7 @@ signals:
 
 private:
     ScreenServices m_services;
-    QVariantList m_keyboards;
+    KeyboardListModel m_keyboards{this};
     QStringList m_detectedIDs;
     QStringList m_selected;
     bool m_hasAgreedToTerms = false;

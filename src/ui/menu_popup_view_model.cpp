@@ -99,23 +99,21 @@ void MenuPopupViewModel::refresh() {
     for (const settings::DirectionDelta& delta : summary.deltas) {
         busiest = std::max(busiest, delta.current);
     }
-    m_directionGroups.clear();
+    QList<QList<DirectionRowModel::Row>> groups;
     for (const QList<settings::DirectionDelta>& group : PopupFigures::groupDeltas(summary.deltas)) {
-        QVariantList rows;
+        QList<DirectionRowModel::Row> rows;
         for (const settings::DirectionDelta& delta : group) {
             const std::optional<int> rowChange =
                 PopupFigures::changePercent(delta.current, delta.previous);
-            rows.append(QVariantMap{
-                {QStringLiteral("label"), PopupFigures::directionLabel(delta.direction)},
-                {QStringLiteral("current"), delta.current},
-                {QStringLiteral("fraction"), static_cast<double>(delta.current) / busiest},
-                {QStringLiteral("changeText"),
-                 rowChange ? PopupFigures::changeText(*rowChange, locale) : QString()},
-                {QStringLiteral("changeIsRise"), rowChange && *rowChange >= 1},
-            });
+            rows.append(DirectionRowModel::Row{
+                PopupFigures::directionLabel(delta.direction), delta.current,
+                static_cast<double>(delta.current) / busiest,
+                rowChange ? PopupFigures::changeText(*rowChange, locale) : QString(),
+                rowChange && *rowChange >= 1});
         }
-        m_directionGroups.append(QVariantMap{{QStringLiteral("rows"), rows}});
+        groups.append(rows);
     }
+    m_directionGroups.setGroups(groups);
     m_hintText = summary.deltas.isEmpty() && !m_shortcutText.isEmpty()
                      ? tr("Use %1 to convert text").arg(m_shortcutText)
                      : QString();

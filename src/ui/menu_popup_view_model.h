@@ -6,7 +6,8 @@
 #include <QString>
 #include <QStringList>
 #include <QTimer>
-#include <QVariantList>
+
+#include "direction_group_model.h"
 
 namespace korrelang::settings {
 class Settings;
@@ -37,7 +38,7 @@ class MenuPopupViewModel : public QObject {
     Q_PROPERTY(QString changeText READ changeText NOTIFY figuresChanged)
     Q_PROPERTY(bool changeIsRise READ changeIsRise NOTIFY figuresChanged)
     Q_PROPERTY(QString charactersText READ charactersText NOTIFY figuresChanged)
-    Q_PROPERTY(QVariantList directionGroups READ directionGroups NOTIFY figuresChanged)
+    Q_PROPERTY(korrelang::ui::DirectionGroupModel* directionGroups READ directionGroups CONSTANT)
     Q_PROPERTY(QString hintText READ hintText NOTIFY figuresChanged)
 
 public:
@@ -62,9 +63,8 @@ public:
     QString changeText() const { return m_changeText; }
     bool changeIsRise() const { return m_changeIsRise; }
     QString charactersText() const { return m_charactersText; }
-    /// A list of cards, each {"rows": [{"label", "current", "fraction", "changeText",
-    /// "changeIsRise"}, …]}; the fraction is the bar's share of the busiest direction.
-    QVariantList directionGroups() const { return m_directionGroups; }
+    /// The cards of directions; the fraction of a row is its bar's share of the busiest one.
+    DirectionGroupModel* directionGroups() { return &m_directionGroups; }
     /// "Use … to convert text" when there is nothing to list and a hotkey exists; else empty.
     QString hintText() const { return m_hintText; }
 
@@ -107,7 +107,7 @@ private:
     QString m_changeText;
     bool m_changeIsRise = false;
     QString m_charactersText = QStringLiteral("0");
-    QVariantList m_directionGroups;
+    DirectionGroupModel m_directionGroups{this};
     QString m_hintText;
 };
 

@@ -2,7 +2,6 @@
 
 #include <QEvent>
 #include <QGuiApplication>
-#include <QVariantMap>
 
 #include "analytics/analytics_service.h"
 #include "keyboards/keyboard_detector.h"
@@ -32,7 +31,7 @@ PreferencesViewModel::PreferencesViewModel(ScreenServices services, QObject* par
     m_pollTimer.setInterval(kFrontmostPollMilliseconds);
     connect(&m_pollTimer, &QTimer::timeout, this, &PreferencesViewModel::refreshFrontmost);
     connect(&m_services.settings, &settings::Settings::blacklistedAppsChanged, this,
-            &PreferencesViewModel::blacklistChanged);
+            &PreferencesViewModel::loadBlacklist);
     if (m_services.shortcuts) {
         connect(m_services.shortcuts, &shortcuts::GlobalShortcuts::shortcutByNameDidChange, this,
                 &PreferencesViewModel::refreshHotkey);
@@ -44,6 +43,7 @@ PreferencesViewModel::PreferencesViewModel(ScreenServices services, QObject* par
                 &PreferencesViewModel::updatesChanged);
     }
     QCoreApplication::instance()->installEventFilter(this);
+    loadBlacklist();
     refreshHotkey();
 }
 
@@ -55,11 +55,11 @@ bool PreferencesViewModel::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-QObject* PreferencesViewModel::settingsObject() const {
+settings::Settings* PreferencesViewModel::settingsObject() const {
     return &m_services.settings;
 }
 
-QObject* PreferencesViewModel::recorderObject() const {
+shortcuts::RecorderControl* PreferencesViewModel::recorderObject() const {
     return m_services.recorder;
 }
 
@@ -69,6 +69,7 @@ void PreferencesViewModel::setShown(bool shown) {
         return;
     }
     loadKeyboards();
+    loadBlacklist();
     refreshFrontmost();
     refreshHotkey();
     m_pollTimer.start();
@@ -77,16 +78,13 @@ void PreferencesViewModel::setShown(bool shown) {
 void PreferencesViewModel::loadKeyboards() {
     const keyboards::DetectedKeyboards detected =
         keyboards::KeyboardDetector(m_services.inputSources).installedKeyboards();
-    m_keyboards.clear();
+    QList<KeyboardListModel::Keyboard> rows;
     m_detectedIDs.clear();
     for (const keyboards::KeyboardLayout& layout : detected.keyboards) {
         const QString id = QString::fromStdString(layout.id);
         m_detectedIDs.append(id);
-        m_keyboards.append(
-            QVariantMap{{QStringLiteral("id"), id},
-                        {QStringLiteral("name"), QString::fromStdString(layout.localizedName)}});
+        rows.append({id, QString::fromStdString(layout.localizedName)});
     }
-    emit keyboardsChanged();
 
     QStringList stored = m_services.settings.selectedKeyboards();
     if (!detected.isFallback) {
@@ -102,6 +100,7 @@ void PreferencesViewModel::loadKeyboards() {
         }
     }
     m_selected = stored;
+    m_keyboards.setKeyboards(rows, m_selected);
     emit selectedKeyboardsChanged();
 }
 
@@ -115,6 +114,7 @@ void PreferencesViewModel::setKeyboardSelected(const QString& id, bool selected)
         m_selected.removeAll(id);
     }
     storeSelection();
+    m_keyboards.setSelection(m_selected);
     emit selectedKeyboardsChanged();
 }
 
@@ -162,15 +162,13 @@ void PreferencesViewModel::refreshFrontmost() {
     }
 }
 
-QVariantList PreferencesViewModel::blacklist() const {
-    QVariantList entries;
+void PreferencesViewModel::loadBlacklist() {
+    QList<BlacklistModel::App> apps;
     for (const QString& id : m_services.settings.blacklistedApps()) {
         const auto name = m_services.workspace.applicationName(id.toStdString());
-        entries.append(
-            QVariantMap{{QStringLiteral("id"), id},
-                        {QStringLiteral("name"), name ? QString::fromStdString(*name) : id}});
+        apps.append({id, name ? QString::fromStdString(*name) : id});
     }
-    return entries;
+    m_blacklist.setApps(apps);
 }
 
 void PreferencesViewModel::addToBlacklist() {

@@ -6,9 +6,12 @@
 #include <QString>
 #include <QStringList>
 #include <QTimer>
-#include <QVariantList>
 
+#include "blacklist_model.h"
+#include "keyboard_list_model.h"
 #include "screen_services.h"
+#include "settings/settings.h"
+#include "shortcuts/recorder_control.h"
 
 namespace korrelang::ui {
 
@@ -22,13 +25,13 @@ class PreferencesViewModel : public QObject {
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("Created with the settings window")
-    Q_PROPERTY(QObject* settings READ settingsObject CONSTANT)
-    Q_PROPERTY(QObject* recorder READ recorderObject CONSTANT)
-    Q_PROPERTY(QVariantList keyboards READ keyboards NOTIFY keyboardsChanged)
+    Q_PROPERTY(korrelang::settings::Settings* settings READ settingsObject CONSTANT)
+    Q_PROPERTY(korrelang::shortcuts::RecorderControl* recorder READ recorderObject CONSTANT)
+    Q_PROPERTY(korrelang::ui::KeyboardListModel* keyboards READ keyboards CONSTANT)
     Q_PROPERTY(QStringList selectedKeyboards READ selectedKeyboards NOTIFY selectedKeyboardsChanged)
     Q_PROPERTY(QString currentAppName READ currentAppName NOTIFY frontmostChanged)
     Q_PROPERTY(bool canBlacklist READ canBlacklist NOTIFY frontmostChanged)
-    Q_PROPERTY(QVariantList blacklist READ blacklist NOTIFY blacklistChanged)
+    Q_PROPERTY(korrelang::ui::BlacklistModel* blacklist READ blacklist CONSTANT)
     Q_PROPERTY(bool hasAccessibility READ hasAccessibility NOTIFY hasAccessibilityChanged)
     Q_PROPERTY(bool hasHotkey READ hasHotkey NOTIFY hasHotkeyChanged)
     Q_PROPERTY(
@@ -41,15 +44,16 @@ public:
 
     explicit PreferencesViewModel(ScreenServices services, QObject* parent = nullptr);
 
-    QObject* settingsObject() const;
-    QObject* recorderObject() const;
-    /// [{"id", "name"}] in the detector's order.
-    QVariantList keyboards() const { return m_keyboards; }
+    settings::Settings* settingsObject() const;
+    /// Null when the screen has no recorder.
+    shortcuts::RecorderControl* recorderObject() const;
+    /// In the detector's order, read when the tab is shown.
+    KeyboardListModel* keyboards() { return &m_keyboards; }
     QStringList selectedKeyboards() const { return m_selected; }
     QString currentAppName() const { return m_currentAppName; }
     bool canBlacklist() const { return !m_pendingBlacklistID.isEmpty(); }
-    /// [{"id", "name"}] in list order.
-    QVariantList blacklist() const;
+    /// In the stored order.
+    BlacklistModel* blacklist() { return &m_blacklist; }
     bool hasAccessibility() const { return m_hasAccessibility; }
     bool hasHotkey() const { return m_hasHotkey; }
     /// True without an update checker; setting it then does nothing.
@@ -75,10 +79,8 @@ public slots:
     void refreshFrontmost();
 
 signals:
-    void keyboardsChanged();
     void selectedKeyboardsChanged();
     void frontmostChanged();
-    void blacklistChanged();
     void hasAccessibilityChanged();
     void hasHotkeyChanged();
     void updatesChanged();
@@ -88,11 +90,13 @@ protected:
 
 private:
     void loadKeyboards();
+    void loadBlacklist();
     void refreshHotkey();
     void storeSelection();
 
     ScreenServices m_services;
-    QVariantList m_keyboards;
+    KeyboardListModel m_keyboards{this};
+    BlacklistModel m_blacklist{this};
     QStringList m_detectedIDs;
     QStringList m_selected;
     QString m_currentAppName;

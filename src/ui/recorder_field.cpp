@@ -10,12 +10,11 @@ RecorderField::RecorderField(QQuickItem* parent) : QQuickItem(parent) {
     setAcceptedMouseButtons(Qt::NoButton);
 }
 
-QObject* RecorderField::control() const {
+shortcuts::RecorderControl* RecorderField::control() const {
     return m_control.data();
 }
 
-void RecorderField::setControl(QObject* control) {
-    auto* recorder = qobject_cast<shortcuts::RecorderControl*>(control);
+void RecorderField::setControl(shortcuts::RecorderControl* recorder) {
     if (recorder == m_control) {
         return;
     }

@@ -6,10 +6,7 @@
 #include <QQuickItem>
 
 #include "key_translation.h"
-
-namespace korrelang::shortcuts {
-class RecorderControl;
-}
+#include "shortcuts/recorder_control.h"
 
 namespace korrelang::ui {
 
@@ -18,13 +15,14 @@ namespace korrelang::ui {
 class RecorderField : public QQuickItem {
     Q_OBJECT
     QML_ELEMENT
-    Q_PROPERTY(QObject* control READ control WRITE setControl NOTIFY controlChanged)
+    Q_PROPERTY(korrelang::shortcuts::RecorderControl* control READ control WRITE setControl NOTIFY
+                   controlChanged)
 
 public:
     explicit RecorderField(QQuickItem* parent = nullptr);
 
-    QObject* control() const;
-    void setControl(QObject* control);
+    shortcuts::RecorderControl* control() const;
+    void setControl(shortcuts::RecorderControl* control);
 
 signals:
     void controlChanged();

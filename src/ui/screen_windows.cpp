@@ -20,11 +20,9 @@ namespace {
 
 // Puts the screen in the window and hands it the view models: they go with the screen, after its
 // bindings, so no binding ever reads a view model that is gone.
-bool load(QQuickWindow& window, const QString& file, const QVariantMap& properties,
-          const QList<QObject*>& viewModels) {
-    auto* engine = new QQmlEngine(&window);
-    engine->addImportPath(QStringLiteral("qrc:/"));
-    QQmlComponent component(engine, QUrl(QStringLiteral("qrc:/Korrelang/Ui/") + file));
+bool load(QQmlEngine& engine, QQuickWindow& window, const QString& file,
+          const QVariantMap& properties, const QList<QObject*>& viewModels) {
+    QQmlComponent component(&engine, QUrl(QStringLiteral("qrc:/Korrelang/Ui/") + file));
     QObject* object = component.createWithInitialProperties(properties);
     auto* item = qobject_cast<QQuickItem*>(object);
     if (!item) {
@@ -44,7 +42,7 @@ bool load(QQuickWindow& window, const QString& file, const QVariantMap& properti
 
 }  // namespace
 
-SettingsWindowModel* ScreenWindows::fillSettingsWindow(QQuickWindow& window,
+SettingsWindowModel* ScreenWindows::fillSettingsWindow(QQmlEngine& engine, QQuickWindow& window,
                                                        const ScreenServices& services, int tab) {
     auto* preferences = new PreferencesViewModel(services, &window);
     auto* about = new AboutViewModel(
@@ -56,20 +54,20 @@ SettingsWindowModel* ScreenWindows::fillSettingsWindow(QQuickWindow& window,
                                           static_cast<SettingsWindowModel::Tab>(tab),
                                           {preferences, about, feedback}, &window);
     QObject::connect(model, &SettingsWindowModel::closeRequested, &window, &QQuickWindow::close);
-    if (!load(window, QStringLiteral("SettingsContainerView.qml"),
-              {{QStringLiteral("model"), QVariant::fromValue<QObject*>(model)}},
+    if (!load(engine, window, QStringLiteral("SettingsContainerView.qml"),
+              {{QStringLiteral("model"), QVariant::fromValue(model)}},
               {model, preferences, about, feedback})) {
         return nullptr;
     }
     return model;
 }
 
-FirstLaunchViewModel* ScreenWindows::fillFirstLaunchWindow(QQuickWindow& window,
+FirstLaunchViewModel* ScreenWindows::fillFirstLaunchWindow(QQmlEngine& engine, QQuickWindow& window,
                                                            const ScreenServices& services) {
     auto* model = new FirstLaunchViewModel(services, &window);
     QObject::connect(model, &FirstLaunchViewModel::finished, &window, &QQuickWindow::close);
-    if (!load(window, QStringLiteral("FirstLaunchView.qml"),
-              {{QStringLiteral("viewModel"), QVariant::fromValue<QObject*>(model)}}, {model})) {
+    if (!load(engine, window, QStringLiteral("FirstLaunchView.qml"),
+              {{QStringLiteral("viewModel"), QVariant::fromValue(model)}}, {model})) {
         return nullptr;
     }
     return model;

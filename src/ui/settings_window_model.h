@@ -5,6 +5,10 @@
 #include <QObject>
 #include <QString>
 
+#include "about_view_model.h"
+#include "feedback_view_model.h"
+#include "preferences_view_model.h"
+
 namespace korrelang::analytics {
 class AnalyticsService;
 }
@@ -22,9 +26,9 @@ class SettingsWindowModel : public QObject {
     QML_UNCREATABLE("Created with the settings window")
     Q_PROPERTY(int selectedTab READ selectedTab WRITE setSelectedTab NOTIFY selectedTabChanged)
     Q_PROPERTY(QString shareText READ shareText CONSTANT)
-    Q_PROPERTY(QObject* preferences READ preferences CONSTANT)
-    Q_PROPERTY(QObject* about READ about CONSTANT)
-    Q_PROPERTY(QObject* feedback READ feedback CONSTANT)
+    Q_PROPERTY(korrelang::ui::PreferencesViewModel* preferences READ preferences CONSTANT)
+    Q_PROPERTY(korrelang::ui::AboutViewModel* about READ about CONSTANT)
+    Q_PROPERTY(korrelang::ui::FeedbackViewModel* feedback READ feedback CONSTANT)
 
 public:
     /// The tabs in sidebar order.
@@ -32,9 +36,9 @@ public:
     Q_ENUM(Tab)
 
     struct Tabs {
-        QObject* preferences = nullptr;
-        QObject* about = nullptr;
-        QObject* feedback = nullptr;
+        PreferencesViewModel* preferences = nullptr;
+        AboutViewModel* about = nullptr;
+        FeedbackViewModel* feedback = nullptr;
     };
 
     SettingsWindowModel(analytics::AnalyticsService& analytics, platform::Workspace& workspace,
@@ -46,9 +50,9 @@ public:
     /// The recommendation handed to the share menu: a line of text, a line break and the address.
     static QString shareText();
 
-    QObject* preferences() const { return m_tabs.preferences; }
-    QObject* about() const { return m_tabs.about; }
-    QObject* feedback() const { return m_tabs.feedback; }
+    PreferencesViewModel* preferences() const { return m_tabs.preferences; }
+    AboutViewModel* about() const { return m_tabs.about; }
+    FeedbackViewModel* feedback() const { return m_tabs.feedback; }
 
     /// The share button was pressed: counted once, before the user picks a way to share.
     Q_INVOKABLE void shareRequested();

@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <QQmlEngine>
+#include <QQuickItem>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QWindow>
@@ -21,6 +23,8 @@
 #include "service/hotkey_service.h"
 #include "settings/settings.h"
 #include "ui/menu_popup_view_model.h"
+#include "ui/screen_services.h"
+#include "ui/screen_windows.h"
 #include "ui/translations.h"
 
 namespace korrelang::app {
@@ -57,7 +61,7 @@ private:
 };
 
 /// A shell over real settings in a temporary directory and the desktop faked behind the
-/// platform interfaces.
+/// platform interfaces; with `screens`, its windows get their real screens.
 struct Shell {
     QTemporaryDir dir;
     platform::fake::FakeAccessibilityText accessibility;
@@ -66,17 +70,43 @@ struct Shell {
     service::AccessibilityService service{accessibility, inputSources, workspace};
     settings::Settings settings{dir.filePath(QStringLiteral("Korrelang.conf"))};
     analytics::AnalyticsService analytics{false};
+    const ui::ScreenServices screenServices{settings, inputSources, workspace, service, analytics};
     int hotkeyStarts = 0;
     int monitorStarts = 0;
-    AppDelegate delegate{AppServices{
-        settings, service, inputSources, analytics, [this] { ++hotkeyStarts; },
-        [] { return QStringLiteral("Ctrl+Shift+Space"); }, [this] { ++monitorStarts; }}};
+    AppDelegate delegate;
 
-    Shell() {
+    explicit Shell(bool screens = false) : delegate(services(screens)) {
         inputSources.sources = std::vector<platform::InputSource>{
             {"xkb.us.English", "English (US)"}, {"xkb.ru.Russian", "Russian"}};
     }
+
+private:
+    AppServices services(bool screens) {
+        AppServices result{settings,
+                           service,
+                           inputSources,
+                           analytics,
+                           [this] { ++hotkeyStarts; },
+                           [] { return QStringLiteral("Ctrl+Shift+Space"); },
+                           [this] { ++monitorStarts; }};
+        if (screens) {
+            result.fillSettingsWindow = [this](QQmlEngine& engine, QQuickWindow& window,
+                                               SettingsTab tab) {
+                ui::ScreenWindows::fillSettingsWindow(engine, window, screenServices,
+                                                      static_cast<int>(tab));
+            };
+        }
+        return result;
+    }
 };
+
+/// The QML engine that built the screen inside a settings or onboarding window.
+QQmlEngine* screenEngineOf(QQuickWindow* window) {
+    if (!window || window->contentItem()->childItems().isEmpty()) {
+        return nullptr;
+    }
+    return qmlEngine(window->contentItem()->childItems().first());
+}
 
 }  // namespace
 
@@ -259,6 +289,32 @@ private slots:
         shell.delegate.viewModel().openPreferences();
         QVERIFY(!shell.delegate.isPopoverOpen());
         QVERIFY(shell.delegate.settingsWindow());
+    }
+
+    void oneEngineBuildsEveryWindow() {
+        Shell shell(true);
+        shell.settings.setHasCompletedFirstLaunch(true);
+        shell.delegate.applicationDidFinishLaunching();
+        // A start that opens no window builds no engine.
+        QVERIFY(!shell.delegate.screenEngine().isCreated());
+
+        shell.delegate.openPopover();
+        QVERIFY(shell.delegate.screenEngine().isCreated());
+        QQmlEngine* engine = &shell.delegate.screenEngine().engine();
+        QCOMPARE(shell.delegate.popup()->engine(), engine);
+        QVERIFY(shell.delegate.popup()->rootObject());
+
+        shell.delegate.viewModel().openPreferences();
+        QCOMPARE(screenEngineOf(shell.delegate.settingsWindow()), engine);
+        // A replaced settings window leaves the engine, and the dashboard, working.
+        shell.delegate.showAbout();
+        QCOMPARE(screenEngineOf(shell.delegate.settingsWindow()), engine);
+        shell.delegate.settingsWindow()->close();
+        shell.delegate.openPopover();
+        QVERIFY(shell.delegate.isPopoverOpen());
+        QCOMPARE(shell.delegate.popup()->engine(), engine);
+        shell.delegate.screenEngine().retranslate();
+        QCOMPARE(shell.delegate.popup()->status(), QQuickView::Ready);
     }
 
     void checkMarkEndsOnTheIconAfterRepeatedSuccesses() {

@@ -15,6 +15,16 @@ namespace {
 
 using testing::HttpTestServer;
 
+/// One role of every row of a list model, as the screens' delegates see it.
+QVariantList column(const QAbstractItemModel& model, const QByteArray& role) {
+    const int key = model.roleNames().key(role, -1);
+    QVariantList values;
+    for (int row = 0; row < model.rowCount(); ++row) {
+        values.append(model.data(model.index(row, 0), key));
+    }
+    return values;
+}
+
 QUrl endpoint(const HttpTestServer& server, const char* path) {
     return QUrl(server.baseURL() + QLatin1String(path));
 }
@@ -172,6 +182,18 @@ TEST(PreferencesScreen, SelectionIsStoredInTheDetectorsOrder) {
     EXPECT_EQ(bench.settings().selectedKeyboards(),
               QStringList({QStringLiteral("xkb.us.English"), QStringLiteral("xkb.ru.Russian"),
                            QStringLiteral("xkb.il.Hebrew")}));
+    // The list stays in the detector's order and shows the selection.
+    const KeyboardListModel& keyboards = *preferences.keyboards();
+    EXPECT_EQ(column(keyboards, "keyboardId"),
+              QVariantList({QStringLiteral("xkb.us.English"), QStringLiteral("xkb.ru.Russian"),
+                            QStringLiteral("xkb.il.Hebrew")}));
+    // The catalogue's names, not the desktop's descriptions.
+    EXPECT_EQ(column(keyboards, "name"),
+              QVariantList({QStringLiteral("English"), QStringLiteral("Russian"),
+                            QStringLiteral("Hebrew")}));
+    EXPECT_EQ(column(keyboards, "selected"), QVariantList({true, true, true}));
+    preferences.setKeyboardSelected(QStringLiteral("xkb.ru.Russian"), false);
+    EXPECT_EQ(column(keyboards, "selected"), QVariantList({true, false, true}));
     EXPECT_TRUE(preferences.isPolling());
     preferences.setShown(false);
     EXPECT_FALSE(preferences.isPolling());
@@ -213,10 +235,21 @@ TEST(PreferencesScreen, BlacklistOffersOnlyOtherApplications) {
     EXPECT_EQ(bench.storedValue(QStringLiteral("blacklistedApps")).toStringList(),
               QStringList{QStringLiteral("org.xfce.mousepad")});
     // A name the desktop cannot find shows the identifier.
-    EXPECT_EQ(preferences.blacklist().front().toMap().value("name").toString(),
-              QStringLiteral("org.xfce.mousepad"));
+    EXPECT_EQ(column(*preferences.blacklist(), "name"),
+              QVariantList{QStringLiteral("org.xfce.mousepad")});
+    // The list follows the settings, whoever changes them, in their order.
+    bench.workspace().installed["org.gnome.TextEditor"] = "Text Editor";
+    bench.settings().setBlacklistedApps(
+        {QStringLiteral("org.gnome.TextEditor"), QStringLiteral("org.xfce.mousepad")});
+    EXPECT_EQ(column(*preferences.blacklist(), "appId"),
+              QVariantList(
+                  {QStringLiteral("org.gnome.TextEditor"), QStringLiteral("org.xfce.mousepad")}));
+    EXPECT_EQ(column(*preferences.blacklist(), "name"),
+              QVariantList({QStringLiteral("Text Editor"), QStringLiteral("org.xfce.mousepad")}));
     preferences.removeFromBlacklist(QStringLiteral("org.xfce.mousepad"));
+    preferences.removeFromBlacklist(QStringLiteral("org.gnome.TextEditor"));
     EXPECT_TRUE(bench.settings().blacklistedApps().isEmpty());
+    EXPECT_EQ(preferences.blacklist()->count(), 0);
 }
 
 TEST(PreferencesScreen, ResetRestoresTheDefaultHotkey) {
@@ -242,6 +275,7 @@ TEST(Onboarding, AtLeastTwoKeyboardsAndTheTermsBeforeContinuing) {
     EXPECT_FALSE(onboarding.canToggle(QStringLiteral("xkb.ru.Russian")));
     onboarding.setKeyboardSelected(QStringLiteral("xkb.ru.Russian"), false);
     EXPECT_EQ(onboarding.selectedKeyboards().size(), 2);
+    EXPECT_EQ(column(*onboarding.keyboards(), "selected"), QVariantList({false, true, true}));
     EXPECT_TRUE(onboarding.canToggle(QStringLiteral("xkb.us.English")));
     onboarding.setKeyboardSelected(QStringLiteral("xkb.us.English"), true);
 
