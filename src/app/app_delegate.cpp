@@ -35,6 +35,27 @@ AppDelegate::AppDelegate(AppServices services, QObject* parent)
     connect(m_viewModel.get(), &ui::MenuPopupViewModel::quitRequested, this, &AppDelegate::quit);
     m_statusItem = std::make_unique<StatusItem>();
     connect(m_statusItem.get(), &StatusItem::clicked, this, &AppDelegate::togglePopover);
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+bool AppDelegate::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == QCoreApplication::instance() && event->type() == QEvent::LanguageChange) {
+        if (m_settingsWindow) {
+            m_settingsWindow->setTitle(settingsTitle());
+        }
+        if (m_firstLaunchWindow) {
+            m_firstLaunchWindow->setTitle(firstLaunchTitle());
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+QString AppDelegate::settingsTitle() {
+    return tr("Korrelang Preferences");
+}
+
+QString AppDelegate::firstLaunchTitle() {
+    return tr("Welcome to Korrelang");
 }
 
 AppDelegate::~AppDelegate() {
@@ -169,8 +190,7 @@ void AppDelegate::quit() {
 void AppDelegate::openSettings(SettingsTab tab) {
     m_settingsWindow.reset();
     m_settingsTab = tab;
-    m_settingsWindow = std::make_unique<AppWindow>(QStringLiteral("Korrelang Preferences"),
-                                                   AppWindow::kSettingsSize);
+    m_settingsWindow = std::make_unique<AppWindow>(settingsTitle(), AppWindow::kSettingsSize);
     if (m_services.fillSettingsWindow) {
         m_services.fillSettingsWindow(m_screenEngine.engine(), *m_settingsWindow, tab);
     }
@@ -178,8 +198,8 @@ void AppDelegate::openSettings(SettingsTab tab) {
 }
 
 bool AppDelegate::showFirstLaunchWindow() {
-    m_firstLaunchWindow = std::make_unique<AppWindow>(QStringLiteral("Welcome to Korrelang"),
-                                                      AppWindow::kOnboardingSize);
+    m_firstLaunchWindow =
+        std::make_unique<AppWindow>(firstLaunchTitle(), AppWindow::kOnboardingSize);
     const std::function<bool()> leftEarly =
         m_services.fillFirstLaunchWindow
             ? m_services.fillFirstLaunchWindow(m_screenEngine.engine(), *m_firstLaunchWindow)
@@ -194,10 +214,11 @@ bool AppDelegate::showFirstLaunchWindow() {
     if (!skipped) {
         return true;
     }
-    QMessageBox goodbye(QMessageBox::Information, QStringLiteral("Korrelang"),
-                        QStringLiteral("Goodbye"), QMessageBox::Ok);
-    goodbye.setInformativeText(QStringLiteral(
-        "Sorry for not living up to your needs. We would love to see you back in the future."));
+    QMessageBox goodbye(QMessageBox::Information, QStringLiteral("Korrelang"), tr("Goodbye"),
+                        QMessageBox::NoButton);
+    goodbye.addButton(tr("OK"), QMessageBox::AcceptRole);
+    goodbye.setInformativeText(
+        tr("Sorry for not living up to your needs. We would love to see you back in the future."));
     goodbye.exec();
     // The main loop has not started yet: quit as soon as it does.
     QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit,

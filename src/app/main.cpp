@@ -33,11 +33,13 @@
 #include "shortcuts/global_shortcuts.h"
 #include "shortcuts/hot_key_probe.h"
 #include "shortcuts/recorder_control.h"
+#include "shortcuts/recorder_strings.h"
 #include "spelling_loader.h"
 #include "termination_signals.h"
 #include "ui/first_launch_view_model.h"
 #include "ui/screen_services.h"
 #include "ui/screen_windows.h"
+#include "ui/translations.h"
 #include "update_alerts.h"
 #include "updates/update_checker.h"
 
@@ -76,6 +78,11 @@ int runService(int argc, char** argv) {
     app::LogWriter log(settings.showDebugAlerts());
     QObject::connect(&settings, &settings::Settings::showDebugAlertsChanged, &settings,
                      [&] { log.setShowUserText(settings.showDebugAlerts()); });
+    // Before any window or alert exists; a new choice in the preferences applies at once.
+    ui::Translations translations;
+    translations.apply(settings.language());
+    QObject::connect(&settings, &settings::Settings::languageChanged, &translations,
+                     [&] { translations.apply(settings.language()); });
     settings::AutostartLoginItem loginItem;
     settings.setLoginItem(&loginItem);
     analytics::AnalyticsService analytics(settings.analyticsEnabled());
@@ -128,9 +135,11 @@ int runService(int argc, char** argv) {
             [](const QString& message, const QString& informative) {
                 QMessageBox box(QMessageBox::Warning, QStringLiteral("Korrelang"), message);
                 box.setInformativeText(informative);
-                QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+                QPushButton* ok =
+                    box.addButton(shortcuts::RecorderStrings::text("ok"), QMessageBox::AcceptRole);
                 QPushButton* force =
-                    box.addButton(QStringLiteral("Use Anyway"), QMessageBox::DestructiveRole);
+                    box.addButton(shortcuts::RecorderStrings::text("force_use_shortcut"),
+                                  QMessageBox::DestructiveRole);
                 box.setDefaultButton(ok);
                 box.exec();
                 return box.clickedButton() == force;

@@ -4,21 +4,23 @@
 #include <QPushButton>
 #include <QStringList>
 
+#include "alert_texts.h"
+
 namespace korrelang::app {
 
 int MessageBoxAlerts::runModal(const service::Alert& alert) {
     QStringList lines;
     for (const auto& line : alert.lines) {
-        lines.append(QString::fromStdString(line));
+        lines.append(AlertTexts::translate(line));
     }
     QMessageBox box(alert.style == service::Alert::Style::Warning ? QMessageBox::Warning
                                                                   : QMessageBox::Information,
-                    QString::fromStdString(alert.title), QString::fromStdString(alert.title));
+                    AlertTexts::translate(alert.title), AlertTexts::translate(alert.title));
     box.setInformativeText(lines.join('\n'));
     std::vector<QPushButton*> buttons;
     for (const auto& title : alert.buttons) {
         buttons.push_back(
-            box.addButton(QString::fromStdString(title),
+            box.addButton(AlertTexts::translate(title),
                           buttons.empty() ? QMessageBox::AcceptRole : QMessageBox::RejectRole));
     }
     if (!buttons.empty()) {

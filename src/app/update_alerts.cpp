@@ -1,7 +1,9 @@
 #include "update_alerts.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QUrl>
 
 #include "platform/log.h"
@@ -9,6 +11,33 @@
 #include "updates/update_checker.h"
 
 namespace korrelang::app {
+
+namespace {
+
+// The checker's reasons are English (they are logged too); the alert shows them translated.
+QString translatedReason(const QString& reason) {
+    static const QRegularExpression answered(
+        QStringLiteral("^The update server answered (\\d+)\\.$"));
+    if (const QRegularExpressionMatch match = answered.match(reason); match.hasMatch()) {
+        return UpdateAlerts::tr("The update server answered %1.").arg(match.captured(1));
+    }
+    if (reason == u"This build has no update feed.") {
+        return UpdateAlerts::tr("This build has no update feed.");
+    }
+    if (reason == u"The update feed could not be read.") {
+        return UpdateAlerts::tr("The update feed could not be read.");
+    }
+    return reason;
+}
+
+void information(const QString& text, const QString& detail, QMessageBox::Icon icon) {
+    QMessageBox box(icon, QStringLiteral("Korrelang"), text, QMessageBox::NoButton);
+    box.setInformativeText(detail);
+    box.addButton(UpdateAlerts::tr("OK"), QMessageBox::AcceptRole);
+    box.exec();
+}
+
+}  // namespace
 
 UpdateAlerts::UpdateAlerts(updates::UpdateChecker& checker, platform::Workspace& workspace,
                            QObject* parent)
@@ -20,12 +49,11 @@ UpdateAlerts::UpdateAlerts(updates::UpdateChecker& checker, platform::Workspace&
                     platform::logLine("⚠️ The update feed gave no https download address");
                 }
                 QMessageBox box(QMessageBox::Information, QStringLiteral("Korrelang"),
-                                QStringLiteral("A new version of Korrelang is available"));
-                box.setInformativeText(QStringLiteral("Korrelang %1 is available. You have %2.")
+                                tr("A new version of Korrelang is available"));
+                box.setInformativeText(tr("Korrelang %1 is available. You have %2.")
                                            .arg(version, QStringLiteral(KORRELANG_APP_VERSION)));
-                QPushButton* download =
-                    box.addButton(QStringLiteral("Download"), QMessageBox::AcceptRole);
-                box.addButton(QStringLiteral("Later"), QMessageBox::RejectRole);
+                QPushButton* download = box.addButton(tr("Download"), QMessageBox::AcceptRole);
+                box.addButton(tr("Later"), QMessageBox::RejectRole);
                 box.setDefaultButton(download);
                 box.exec();
                 if (box.clickedButton() == download &&
@@ -36,16 +64,15 @@ UpdateAlerts::UpdateAlerts(updates::UpdateChecker& checker, platform::Workspace&
     connect(&checker, &updates::UpdateChecker::upToDate, this, [](bool userInitiated) {
         platform::logLine("✅ Korrelang is up to date");
         if (userInitiated) {
-            QMessageBox::information(nullptr, QStringLiteral("Korrelang"),
-                                     QStringLiteral("You're up to date!"));
+            information(tr("You're up to date!"), {}, QMessageBox::Information);
         }
     });
     connect(&checker, &updates::UpdateChecker::checkFailed, this,
             [](const QString& reason, bool userInitiated) {
                 platform::logLine("⚠️ Update check failed: " + reason.toStdString());
                 if (userInitiated) {
-                    QMessageBox::warning(nullptr, QStringLiteral("Korrelang"),
-                                         QStringLiteral("Could not check for updates. ") + reason);
+                    information(tr("Could not check for updates."), translatedReason(reason),
+                                QMessageBox::Warning);
                 }
             });
 }

@@ -134,6 +134,8 @@ Settings::Settings(const QString& path, QObject* parent)
     m_analyticsEnabled = readBool(m_store, QStringLiteral("analyticsEnabled"), true);
     m_hasKnownKeyboards = m_store.contains(QStringLiteral("knownKeyboards"));
     m_knownKeyboards = readList(m_store, QStringLiteral("knownKeyboards"));
+    const QVariant language = m_store.value(QStringLiteral("language"));
+    m_language = language.typeId() == QMetaType::QString ? language.toString() : QString();
 }
 
 Settings::~Settings() = default;
@@ -259,6 +261,10 @@ void Settings::setKnownKeyboards(const QStringList& value) {
         emit knownKeyboardsChanged();
     }
     store(QStringLiteral("knownKeyboards"), value);
+}
+
+void Settings::setLanguage(const QString& value) {
+    assign(m_language, value, "language", &Settings::languageChanged);
 }
 
 QString Settings::statisticsPath() const {

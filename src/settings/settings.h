@@ -48,6 +48,7 @@ class Settings : public QObject {
                    analyticsEnabledChanged)
     Q_PROPERTY(QStringList knownKeyboards READ knownKeyboards WRITE setKnownKeyboards NOTIFY
                    knownKeyboardsChanged)
+    Q_PROPERTY(QString language READ language WRITE setLanguage NOTIFY languageChanged)
 
 public:
     /// Loads every setting from `path` (by default the user's settings file). Loading writes
@@ -84,6 +85,8 @@ public:
     QStringList knownKeyboards() const { return m_knownKeyboards; }
     /// Whether the installed keyboards were ever remembered (an empty list may be stored).
     bool hasKnownKeyboards() const { return m_hasKnownKeyboards; }
+    /// The language of the screens chosen by the user ("ru", "he", …); empty follows the desktop.
+    QString language() const { return m_language; }
 
     void setHasCompletedFirstLaunch(bool value);
     void setSelectedKeyboards(const QStringList& value);
@@ -101,6 +104,7 @@ public:
     void setStatisticsPeriodRawValue(const QString& value);
     void setAnalyticsEnabled(bool value);
     void setKnownKeyboards(const QStringList& value);
+    void setLanguage(const QString& value);
 
     /// The conversion log, kept as JSON in statistics.json beside the settings file (a year
     /// of heavy use is megabytes, which the INI file would rewrite on every switch). Read from
@@ -129,6 +133,7 @@ signals:
     void statisticsPeriodChanged();
     void analyticsEnabledChanged();
     void knownKeyboardsChanged();
+    void languageChanged();
     /// After every store of the conversion log, so that an open summary refreshes.
     void statisticsChanged();
 
@@ -168,6 +173,7 @@ private:
     bool m_analyticsEnabled = true;
     QStringList m_knownKeyboards;
     bool m_hasKnownKeyboards = false;
+    QString m_language;
 };
 
 }  // namespace korrelang::settings

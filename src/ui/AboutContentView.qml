@@ -48,16 +48,16 @@ Item {
             text: "Korrelang"
             color: Colors.primaryText
             font.pixelSize: 20
-            font.weight: Font.Light
+            font.weight: FontWeights.light
         }
 
         Text {
             objectName: "versionText"
             anchors.horizontalCenter: parent.horizontalCenter
-            text: "Version " + root.viewModel.version
+            text: qsTr("Version %1").arg(root.viewModel.version)
             color: Colors.tertiaryText
             font.pixelSize: 11
-            font.weight: Font.Light
+            font.weight: FontWeights.light
         }
     }
 
@@ -86,28 +86,29 @@ Item {
             Text {
                 width: parent.width
                 wrapMode: Text.WordWrap
-                text: "Typed in the wrong language? Korrelang instantly converts selected text between keyboard layouts with a single hotkey. It runs silently in your menu bar."
+                text: qsTr("Typed in the wrong language? Korrelang instantly converts selected text between keyboard layouts with a single hotkey. It runs silently in your menu bar.")
                 color: Colors.secondaryText
                 font.pixelSize: 12
-                font.weight: Font.Light
+                font.weight: FontWeights.light
                 lineHeight: 1.2
             }
 
             Hairline { width: parent.width }
 
             Column {
+                anchors.left: parent.left
                 spacing: 4
 
                 Row {
                     Text {
-                        text: "Created by "
+                        text: qsTr("Created by ")
                         color: Colors.secondaryText
                         font.pixelSize: 12
                     }
 
                     Text {
                         objectName: "creditLink"
-                        text: "the Korrelang developers"
+                        text: qsTr("the Korrelang developers")
                         color: Colors.accentBlue
                         font.pixelSize: 12
 
@@ -117,10 +118,10 @@ Item {
                 }
 
                 Text {
-                    text: "Free software for everyone who types in more than one language."
+                    text: qsTr("Free software for everyone who types in more than one language.")
                     color: Colors.tertiaryText
                     font.pixelSize: 10
-                    font.weight: Font.Light
+                    font.weight: FontWeights.light
                 }
             }
 
@@ -131,7 +132,8 @@ Item {
 
                 DisclosureTitle {
                     objectName: "privacyToggle"
-                    title: "PRIVACY POLICY"
+                    anchors.left: parent.left
+                    title: qsTr("PRIVACY POLICY")
                     isExpanded: root.isPrivacyExpanded
                     onToggled: root.isPrivacyExpanded = !root.isPrivacyExpanded
                 }
@@ -147,8 +149,8 @@ Item {
                     Text {
                         width: parent.width
                         wrapMode: Text.WordWrap
-                        text: "This is a shortened summary. Read the full privacy policy at "
-                              + root.viewModel.privacyPolicyAddress + "."
+                        text: qsTr("This is a shortened summary. Read the full privacy policy at %1.")
+                              .arg(root.viewModel.privacyPolicyAddress)
                         color: Colors.tertiaryText
                         font.pixelSize: 10
                         font.italic: true
@@ -156,14 +158,14 @@ Item {
 
                     Repeater {
                         model: [
-                            { title: "Your text stays on your device",
-                              text: "Korrelang processes all text locally. Your text, keystrokes, and personal information are never collected, stored, or transmitted." },
-                            { title: "Anonymous analytics",
-                              text: "When enabled (the default), Korrelang sends anonymous, non-identifiable usage data (app version, Linux version, language pair) to a privacy-first analytics service based in Germany. All identifiers are SHA-256-hashed on your device. You can disable this anytime in Preferences > Advanced."
+                            { title: qsTr("Your text stays on your device"),
+                              text: qsTr("Korrelang processes all text locally. Your text, keystrokes, and personal information are never collected, stored, or transmitted.") },
+                            { title: qsTr("Anonymous analytics"),
+                              text: qsTr("When enabled (the default), Korrelang sends anonymous, non-identifiable usage data (app version, Linux version, language pair) to a privacy-first analytics service based in Germany. All identifiers are SHA-256-hashed on your device. You can disable this anytime in Preferences > Advanced.")
                                     + (root.viewModel.analyticsConfigured ? ""
-                                       : " This build has no analytics address and sends nothing.") },
-                            { title: "Your rights",
-                              text: "You can request access, correction, or deletion of your personal data at any time. EU residents may also lodge a complaint with their local data protection authority." }
+                                       : " " + qsTr("This build has no analytics address and sends nothing.")) },
+                            { title: qsTr("Your rights"),
+                              text: qsTr("You can request access, correction, or deletion of your personal data at any time. EU residents may also lodge a complaint with their local data protection authority.") }
                         ]
 
                         Column {
@@ -173,6 +175,7 @@ Item {
                             spacing: 2
 
                             Text {
+                                anchors.left: parent.left
                                 text: promise.modelData.title
                                 color: Colors.primaryText
                                 font.pixelSize: 11
@@ -185,16 +188,17 @@ Item {
                                 text: promise.modelData.text
                                 color: Colors.secondaryText
                                 font.pixelSize: 10
-                                font.weight: Font.Light
+                                font.weight: FontWeights.light
                             }
                         }
                     }
 
                     Row {
+                        anchors.left: parent.left
                         spacing: 6
 
                         Text {
-                            text: "Contact"
+                            text: qsTr("Contact")
                             color: Colors.primaryText
                             font.pixelSize: 11
                             font.weight: Font.Medium
@@ -206,7 +210,7 @@ Item {
                             text: root.viewModel.contactAddress
                             color: Colors.secondaryText
                             font.pixelSize: 10
-                            font.weight: Font.Light
+                            font.weight: FontWeights.light
 
                             PointerFeedback {}
                             TapHandler { onTapped: root.viewModel.copyContactAddress() }
@@ -215,7 +219,7 @@ Item {
                         Text {
                             objectName: "copiedText"
                             anchors.baseline: parent.children[0].baseline
-                            text: "Copied!"
+                            text: qsTr("Copied!")
                             color: Colors.accentBlue
                             font.pixelSize: 9
                             font.weight: Font.Medium
@@ -227,7 +231,8 @@ Item {
 
                     Text {
                         objectName: "privacyLink"
-                        text: "Read full privacy policy"
+                        anchors.left: parent.left
+                        text: qsTr("Read full privacy policy")
                         color: Colors.accentBlue
                         font.pixelSize: 10
                         font.weight: Font.Medium
@@ -245,7 +250,8 @@ Item {
 
                 DisclosureTitle {
                     objectName: "uninstallToggle"
-                    title: "HOW TO UNINSTALL"
+                    anchors.left: parent.left
+                    title: qsTr("HOW TO UNINSTALL")
                     isExpanded: root.isUninstallExpanded
                     onToggled: root.isUninstallExpanded = !root.isUninstallExpanded
                 }
@@ -260,13 +266,16 @@ Item {
 
                     Repeater {
                         model: [
-                            { title: "Quit the App", detail: "Click the tray icon → Quit" },
-                            { title: "Remove the App",
-                              detail: "Remove the korrelang package with your package manager\n(for example: sudo apt remove korrelang)" },
-                            { title: "Remove Settings (optional)",
-                              detail: "Open a terminal and run:\nrm -rf ~/.config/Korrelang" },
-                            { title: "Remove from Autostart",
-                              detail: "Delete the autostart file:\nrm ~/.config/autostart/korrelang.desktop" }
+                            { title: qsTr("Quit the App"), detail: qsTr("Click the tray icon → Quit") },
+                            { title: qsTr("Remove the App"),
+                              detail: qsTr("Remove the korrelang package with your package manager, for example:"),
+                              command: "sudo apt remove korrelang" },
+                            { title: qsTr("Remove Settings (optional)"),
+                              detail: qsTr("Open a terminal and run:"),
+                              command: "rm -rf ~/.config/Korrelang" },
+                            { title: qsTr("Remove from Autostart"),
+                              detail: qsTr("Delete the autostart file:"),
+                              command: "rm ~/.config/autostart/korrelang.desktop" }
                         ]
 
                         Row {
@@ -296,6 +305,7 @@ Item {
                                 spacing: 2
 
                                 Text {
+                                    anchors.left: parent.left
                                     text: step.modelData.title
                                     color: Colors.primaryText
                                     font.pixelSize: 11
@@ -307,7 +317,18 @@ Item {
                                     text: step.modelData.detail
                                     color: Colors.secondaryText
                                     font.pixelSize: 10
-                                    font.weight: Font.Light
+                                    font.weight: FontWeights.light
+                                }
+
+                                // A command reads left to right in every language.
+                                Text {
+                                    objectName: "uninstallCommand"
+                                    visible: text !== ""
+                                    anchors.left: parent.left
+                                    text: step.modelData.command ?? ""
+                                    color: Colors.secondaryText
+                                    font.pixelSize: 10
+                                    font.weight: FontWeights.light
                                 }
                             }
                         }

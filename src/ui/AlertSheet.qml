@@ -58,13 +58,13 @@ Rectangle {
                 text: root.message
                 color: Colors.secondaryText
                 font.pixelSize: 11
-                font.weight: Font.Light
+                font.weight: FontWeights.light
             }
 
             DashboardPrimaryButton {
                 objectName: "alertOk"
                 anchors.horizontalCenter: parent.horizontalCenter
-                text: "OK"
+                text: qsTr("OK")
                 onClicked: root.accepted()
             }
         }

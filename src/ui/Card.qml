@@ -11,7 +11,10 @@ Column {
 
     spacing: 8
 
-    SectionTitle { title: root.title }
+    SectionTitle {
+        anchors.left: parent.left
+        title: root.title
+    }
 
     Rectangle {
         objectName: "card"

@@ -1,7 +1,8 @@
 import QtQuick
 import Korrelang.Components
 
-// The title of a block that opens and closes: the chevron turns to point down while it is open.
+// The title of a block that opens and closes: the chevron points along the reading direction
+// and turns to point down while the block is open.
 Item {
     id: root
 
@@ -27,9 +28,9 @@ Item {
             anchors.verticalCenter: parent.verticalCenter
             width: 9
             height: 9
-            name: "chevron.right"
+            name: root.LayoutMirroring.enabled ? "chevron.left" : "chevron.right"
             color: Colors.tertiaryText
-            rotation: root.isExpanded ? 90 : 0
+            rotation: root.isExpanded ? (root.LayoutMirroring.enabled ? -90 : 90) : 0
 
             Behavior on rotation { NumberAnimation { duration: 200; easing.type: Easing.InOutQuad } }
         }

@@ -17,7 +17,8 @@ Item {
 
     Row {
         id: header
-        x: 40
+        anchors.left: parent.left
+        anchors.leftMargin: 40
         height: 14 + 40
         spacing: 8
 
@@ -31,7 +32,7 @@ Item {
 
         SectionTitle {
             anchors.verticalCenter: parent.verticalCenter
-            title: "SEND FEEDBACK"
+            title: qsTr("SEND FEEDBACK")
         }
     }
 
@@ -54,17 +55,20 @@ Item {
             visible: !root.viewModel.isConfigured
             width: parent.width
             wrapMode: Text.WordWrap
-            text: "Feedback is not configured in this build, so it cannot be sent from here."
+            text: qsTr("Feedback is not configured in this build, so it cannot be sent from here.")
             color: Colors.accentBlue
             font.pixelSize: 11
-            font.weight: Font.Light
+            font.weight: FontWeights.light
         }
 
         Column {
             width: parent.width
             spacing: 8
 
-            SectionTitle { title: "TYPE" }
+            SectionTitle {
+                anchors.left: parent.left
+                title: qsTr("TYPE")
+            }
 
             Rectangle {
                 objectName: "typeSelector"
@@ -94,10 +98,11 @@ Item {
 
                             Text {
                                 anchors.centerIn: parent
-                                text: typeCell.modelData
+                                // The titles come from the view model in English.
+                                text: qsTranslate("FeedbackViewModel", typeCell.modelData)
                                 color: parent.selected ? Colors.primaryText : Colors.tertiaryText
                                 font.pixelSize: 11
-                                font.weight: parent.selected ? Font.Medium : Font.Light
+                                font.weight: parent.selected ? Font.Medium : FontWeights.light
                             }
 
                             PointerFeedback {}
@@ -115,7 +120,7 @@ Item {
             DarkTextField {
                 objectName: "nameField"
                 width: (parent.width - 10) / 2
-                placeholder: "Name"
+                placeholder: qsTr("Name")
                 text: root.viewModel.name
                 onTextChanged: root.viewModel.name = text
             }
@@ -123,7 +128,7 @@ Item {
             DarkTextField {
                 objectName: "emailField"
                 width: (parent.width - 10) / 2
-                placeholder: "Email"
+                placeholder: qsTr("Email")
                 text: root.viewModel.email
                 onTextChanged: root.viewModel.email = text
             }
@@ -133,7 +138,10 @@ Item {
             width: parent.width
             spacing: 8
 
-            SectionTitle { title: "YOUR MESSAGE" }
+            SectionTitle {
+                anchors.left: parent.left
+                title: qsTr("YOUR MESSAGE")
+            }
 
             Rectangle {
                 width: parent.width
@@ -153,7 +161,7 @@ Item {
                     selectionColor: Colors.accentBlue
                     selectedTextColor: Colors.fieldFill
                     font.pixelSize: 12
-                    font.weight: Font.Light
+                    font.weight: FontWeights.light
                     text: root.viewModel.message
                     onTextChanged: root.viewModel.message = text
                 }
@@ -182,7 +190,7 @@ Item {
             DashboardButton {
                 objectName: "cancelButton"
                 anchors.verticalCenter: parent.verticalCenter
-                text: "Cancel"
+                text: qsTr("Cancel")
                 onClicked: root.closeRequested()
                 PointerFeedback {}
             }
@@ -190,7 +198,7 @@ Item {
             DashboardPrimaryButton {
                 id: send
                 objectName: "sendButton"
-                text: "Send"
+                text: qsTr("Send")
                 isEnabled: root.viewModel.canSend
                 onClicked: root.viewModel.send()
                 PointerFeedback {}
@@ -201,8 +209,8 @@ Item {
     AlertSheet {
         objectName: "successAlert"
         visible: root.viewModel.showSuccess
-        title: "Feedback Sent!"
-        message: "Thank you for your feedback! We'll review it soon."
+        title: qsTr("Feedback Sent!")
+        message: qsTr("Thank you for your feedback! We'll review it soon.")
         onAccepted: {
             root.viewModel.showSuccess = false
             root.closeRequested()
@@ -212,8 +220,8 @@ Item {
     AlertSheet {
         objectName: "errorAlert"
         visible: root.viewModel.showError
-        title: "Error Sending Feedback"
-        message: "Could not send feedback. Please try again later."
+        title: qsTr("Error Sending Feedback")
+        message: qsTr("Could not send feedback. Please try again later.")
         onAccepted: root.viewModel.showError = false
     }
 }

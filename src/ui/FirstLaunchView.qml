@@ -11,6 +11,8 @@ Rectangle {
     width: 400
     height: 380
     color: Colors.windowBackground
+    LayoutMirroring.enabled: Languages.rightToLeft
+    LayoutMirroring.childrenInherit: true
 
     Column {
         id: header
@@ -21,7 +23,7 @@ Rectangle {
 
         Text {
             anchors.horizontalCenter: parent.horizontalCenter
-            text: "Welcome to Korrelang"
+            text: qsTr("Welcome to Korrelang")
             color: Colors.primaryText
             font.pixelSize: 16
             font.weight: Font.Medium
@@ -29,10 +31,13 @@ Rectangle {
 
         Text {
             anchors.horizontalCenter: parent.horizontalCenter
-            text: "Select your keyboard layouts to get started."
+            width: parent.width - 64
+            horizontalAlignment: Text.AlignHCenter
+            wrapMode: Text.WordWrap
+            text: qsTr("Select your keyboard layouts to get started.")
             color: Colors.secondaryText
             font.pixelSize: 11
-            font.weight: Font.Light
+            font.weight: FontWeights.light
         }
     }
 
@@ -58,7 +63,10 @@ Rectangle {
             width: parent.width - 64
             spacing: 10
 
-            SectionTitle { title: "KEYBOARDS" }
+            SectionTitle {
+                anchors.left: parent.left
+                title: qsTr("KEYBOARDS")
+            }
 
             Rectangle {
                 objectName: "keyboardCard"
@@ -98,10 +106,12 @@ Rectangle {
             }
 
             Text {
-                text: "At least 2 keyboards required for conversion"
+                width: parent.width
+                wrapMode: Text.WordWrap
+                text: qsTr("At least 2 keyboards required for conversion")
                 color: Colors.tertiaryText
                 font.pixelSize: 10
-                font.weight: Font.Light
+                font.weight: FontWeights.light
             }
         }
     }
@@ -117,8 +127,10 @@ Rectangle {
         objectName: "termsRow"
         anchors.bottom: continueButton.top
         anchors.bottomMargin: 24
-        x: 32
-        height: 16 + 16 + 14
+        anchors.left: parent.left
+        anchors.leftMargin: 32
+        width: parent.width - 64
+        height: Math.max(16 + 16 + 14, termsText.height + 24)
         spacing: 10
 
         Rectangle {
@@ -148,19 +160,22 @@ Rectangle {
             }
         }
 
-        Row {
+        // Wraps where a language needs more room than one line.
+        Flow {
+            id: termsText
             anchors.verticalCenter: parent.verticalCenter
+            width: parent.width - checkBox.width - parent.spacing
             spacing: 4
 
             Text {
-                text: "I agree to the"
+                text: qsTr("I agree to the")
                 color: Colors.secondaryText
                 font.pixelSize: 12
             }
 
             Text {
                 objectName: "termsLink"
-                text: "Terms of Use"
+                text: qsTr("Terms of Use")
                 color: Colors.accentBlue
                 font.pixelSize: 12
                 PointerFeedback {}
@@ -168,14 +183,14 @@ Rectangle {
             }
 
             Text {
-                text: "and"
+                text: qsTr("and")
                 color: Colors.secondaryText
                 font.pixelSize: 12
             }
 
             Text {
                 objectName: "privacyLink"
-                text: "Privacy Policy"
+                text: qsTr("Privacy Policy")
                 color: Colors.accentBlue
                 font.pixelSize: 12
                 PointerFeedback {}
@@ -189,7 +204,8 @@ Rectangle {
         objectName: "continueButton"
         anchors.bottom: parent.bottom
         anchors.bottomMargin: 24
-        x: 32
+        anchors.left: parent.left
+        anchors.leftMargin: 32
         width: parent.width - 64
         height: continueText.implicitHeight + 20
         radius: 4
@@ -198,7 +214,7 @@ Rectangle {
         Text {
             id: continueText
             anchors.centerIn: parent
-            text: "Continue"
+            text: qsTr("Continue")
             color: root.viewModel.canContinue ? Colors.fieldFill : Colors.tertiaryText
             font.pixelSize: 12
             font.weight: Font.Medium

@@ -33,7 +33,7 @@ Item {
             anchors.horizontalCenter: parent.horizontalCenter
             color: root.isHovered ? Colors.secondaryText : Colors.tertiaryText
             font.pixelSize: 9
-            font.weight: Font.Light
+            font.weight: FontWeights.light
         }
     }
 

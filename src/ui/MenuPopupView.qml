@@ -13,6 +13,25 @@ Rectangle {
     width: 340
     height: 420
     color: Colors.panelBackground
+    LayoutMirroring.enabled: Languages.rightToLeft
+    LayoutMirroring.childrenInherit: true
+
+    // The stored period names are English; they are shown in the user's language.
+    function periodTitle(period: string): string {
+        switch (period) {
+        case "Today": return qsTr("Today")
+        case "This Week": return qsTr("This Week")
+        case "This Month": return qsTr("This Month")
+        case "This Year": return qsTr("This Year")
+        }
+        return period
+    }
+
+    // Figures in the locale's digits and separators; re-read when the language changes.
+    function localeNumber(value: real): string {
+        Qt.uiLanguage
+        return Number(value).toLocaleString(Qt.locale(), 'f', 0)
+    }
 
     Column {
         id: top
@@ -25,7 +44,8 @@ Rectangle {
 
             Image {
                 id: logo
-                x: 40
+                anchors.left: parent.left
+                anchors.leftMargin: 40
                 y: 24
                 width: 22
                 height: 22
@@ -63,7 +83,8 @@ Rectangle {
             Rectangle {
                 id: badge
                 objectName: "hotkeyBadge"
-                x: 40
+                anchors.left: parent.left
+                anchors.leftMargin: 40
                 y: 14
                 width: badgeText.implicitWidth + 14
                 height: badgeText.implicitHeight + 6
@@ -77,10 +98,10 @@ Rectangle {
                     objectName: "hotkeyText"
                     anchors.centerIn: parent
                     readonly property bool hasShortcut: root.viewModel.shortcutText !== ""
-                    text: hasShortcut ? root.viewModel.shortcutText : "No Hotkey"
+                    text: hasShortcut ? root.viewModel.shortcutText : qsTr("No Hotkey")
                     color: Colors.secondaryText
                     font.pixelSize: 10
-                    font.weight: hasShortcut ? Font.Light : Font.Medium
+                    font.weight: hasShortcut ? FontWeights.light : Font.Medium
                 }
             }
 
@@ -89,10 +110,10 @@ Rectangle {
                 anchors.right: parent.right
                 anchors.rightMargin: 40
                 anchors.verticalCenter: badge.verticalCenter
-                text: root.viewModel.isEnabled ? "Active" : "Disabled"
+                text: root.viewModel.isEnabled ? qsTr("Active") : qsTr("Disabled")
                 color: root.viewModel.isEnabled ? Colors.secondaryText : Colors.tertiaryText
                 font.pixelSize: 10
-                font.weight: Font.Light
+                font.weight: FontWeights.light
             }
         }
 
@@ -114,6 +135,7 @@ Rectangle {
                 spacing: 6
 
                 Row {
+                    anchors.left: parent.left
                     spacing: 6
 
                     SymbolIcon {
@@ -126,7 +148,9 @@ Rectangle {
 
                     Text {
                         anchors.verticalCenter: parent.verticalCenter
-                        text: "Accessibility Required"
+                        width: Math.min(implicitWidth, warningColumn.width - 20)
+                        wrapMode: Text.WordWrap
+                        text: qsTr("Accessibility Required")
                         color: Colors.primaryText
                         font.pixelSize: 12
                         font.weight: Font.Medium
@@ -136,14 +160,15 @@ Rectangle {
                 Text {
                     width: parent.width
                     wrapMode: Text.WordWrap
-                    text: "Korrelang needs Accessibility permission to convert text."
+                    text: qsTr("Korrelang needs Accessibility permission to convert text.")
                     color: Colors.secondaryText
                     font.pixelSize: 10
-                    font.weight: Font.Light
+                    font.weight: FontWeights.light
                 }
 
                 Rectangle {
                     objectName: "grantButton"
+                    anchors.left: parent.left
                     width: grantText.implicitWidth + 32
                     height: grantText.implicitHeight + 14
                     radius: 4
@@ -152,7 +177,7 @@ Rectangle {
                     Text {
                         id: grantText
                         anchors.centerIn: parent
-                        text: "Grant Permission"
+                        text: qsTr("Grant Permission")
                         color: "white"
                         font.pixelSize: 11
                         font.weight: Font.Medium
@@ -190,6 +215,7 @@ Rectangle {
             Item {
                 id: periodControl
                 objectName: "periodControl"
+                anchors.left: parent.left
                 width: periodRow.width
                 height: periodRow.height
 
@@ -198,10 +224,10 @@ Rectangle {
                     spacing: 4
 
                     Text {
-                        text: root.viewModel.period
+                        text: root.periodTitle(root.viewModel.period)
                         color: Colors.secondaryText
                         font.pixelSize: 10
-                        font.weight: Font.Light
+                        font.weight: FontWeights.light
                     }
 
                     SymbolIcon {
@@ -218,9 +244,14 @@ Rectangle {
             }
 
             Item {
+                id: figures
                 objectName: "figures"
                 width: parent.width
                 height: Math.max(conversions.height, characters.height)
+                // Each big figure keeps clear of the change in the middle, and shrinks when a
+                // large count would not fit.
+                readonly property real sideWidth: (width - (changeColumn.visible
+                                                            ? changeColumn.width + 16 : 16)) / 2
 
                 Column {
                     id: conversions
@@ -228,7 +259,7 @@ Rectangle {
                     anchors.bottom: parent.bottom
 
                     Text {
-                        text: "Conversions"
+                        text: qsTr("Conversions")
                         color: Colors.tertiaryText
                         font.pixelSize: 9
                         font.weight: Font.Medium
@@ -236,7 +267,11 @@ Rectangle {
 
                     Text {
                         objectName: "conversionCount"
-                        text: root.viewModel.conversionCount
+                        width: Math.min(implicitWidth, figures.sideWidth)
+                        fontSizeMode: Text.HorizontalFit
+                        minimumPixelSize: 16
+                        text: root.localeNumber(root.viewModel.conversionCount)
+                        Accessible.name: qsTr("%n conversion(s)", "", root.viewModel.conversionCount)
                         color: Colors.primaryText
                         font.pixelSize: 42
                         font.weight: Font.Medium
@@ -244,6 +279,7 @@ Rectangle {
                 }
 
                 Column {
+                    id: changeColumn
                     objectName: "changeColumn"
                     visible: root.viewModel.changeVisible
                     anchors.horizontalCenter: parent.horizontalCenter
@@ -261,7 +297,7 @@ Rectangle {
 
                     Text {
                         anchors.horizontalCenter: parent.horizontalCenter
-                        text: "Change"
+                        text: qsTr("Change")
                         color: Colors.tertiaryText
                         font.pixelSize: 9
                         font.weight: Font.Medium
@@ -275,7 +311,7 @@ Rectangle {
 
                     Text {
                         anchors.right: parent.right
-                        text: "Characters"
+                        text: qsTr("Characters")
                         color: Colors.tertiaryText
                         font.pixelSize: 9
                         font.weight: Font.Medium
@@ -284,6 +320,10 @@ Rectangle {
                     Text {
                         objectName: "charactersText"
                         anchors.right: parent.right
+                        width: Math.min(implicitWidth, figures.sideWidth)
+                        horizontalAlignment: Text.AlignRight
+                        fontSizeMode: Text.HorizontalFit
+                        minimumPixelSize: 16
                         text: root.viewModel.charactersText
                         color: Colors.primaryText
                         font.pixelSize: 42
@@ -296,11 +336,12 @@ Rectangle {
                 objectName: "hint"
                 visible: text !== ""
                 width: parent.width
+                wrapMode: Text.WordWrap
                 horizontalAlignment: Text.AlignHCenter
                 text: root.viewModel.hintText
                 color: Colors.secondaryText
                 font.pixelSize: 11
-                font.weight: Font.Light
+                font.weight: FontWeights.light
             }
 
             Column {
@@ -340,7 +381,8 @@ Rectangle {
 
                                     Text {
                                         id: directionLabel
-                                        x: 10
+                                        anchors.left: parent.left
+                                        anchors.leftMargin: 10
                                         width: 52
                                         anchors.verticalCenter: parent.verticalCenter
                                         text: row.label
@@ -379,12 +421,12 @@ Rectangle {
                                         id: count
                                         anchors.right: change.left
                                         anchors.verticalCenter: parent.verticalCenter
-                                        width: 32
+                                        width: Math.max(32, implicitWidth)
                                         horizontalAlignment: Text.AlignRight
-                                        text: row.current
+                                        text: root.localeNumber(row.current) // qmllint disable unqualified
                                         color: Colors.primaryText
                                         font.pixelSize: 12
-                                        font.weight: Font.Light
+                                        font.weight: FontWeights.light
                                     }
 
                                     Text {
@@ -426,7 +468,7 @@ Rectangle {
             objectName: "preferencesButton"
             width: footer.width / 2
             icon: "gear"
-            label: "Preferences"
+            label: qsTr("Preferences")
             iconSize: 12
             hoverColor: Colors.accentBlue
             onClicked: root.viewModel.openPreferences()
@@ -436,7 +478,7 @@ Rectangle {
             objectName: "quitButton"
             width: footer.width / 2
             icon: "xmark.circle"
-            label: "Quit"
+            label: qsTr("Quit")
             iconSize: 12
             hoverColor: Colors.accentPink
             onClicked: root.viewModel.quit()
@@ -454,8 +496,10 @@ Rectangle {
         id: picker
         objectName: "periodPicker"
         visible: root.showPeriodPicker
-        readonly property point anchorPoint: periodControl.mapToItem(root, 0, periodControl.height)
-        x: anchorPoint.x
+        // Opens below the period, from its leading edge.
+        readonly property point anchorPoint: periodControl.mapToItem(
+            root, root.LayoutMirroring.enabled ? periodControl.width : 0, periodControl.height)
+        x: root.LayoutMirroring.enabled ? anchorPoint.x - width : anchorPoint.x
         y: anchorPoint.y + 6
         width: 150
         height: pickerColumn.height + 8
@@ -483,9 +527,10 @@ Rectangle {
                     height: 28
 
                     Text {
-                        x: 12
+                        anchors.left: parent.left
+                        anchors.leftMargin: 12
                         anchors.verticalCenter: parent.verticalCenter
-                        text: entry.modelData
+                        text: root.periodTitle(entry.modelData) // qmllint disable unqualified
                         color: entry.current ? Colors.primaryText : Colors.secondaryText
                         font.pixelSize: 12
                     }

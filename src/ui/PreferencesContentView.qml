@@ -23,7 +23,8 @@ Item {
 
     Row {
         id: header
-        x: 40
+        anchors.left: parent.left
+        anchors.leftMargin: 40
         height: 14 + 40
         spacing: 8
 
@@ -37,7 +38,7 @@ Item {
 
         SectionTitle {
             anchors.verticalCenter: parent.verticalCenter
-            title: "PREFERENCES"
+            title: qsTr("PREFERENCES")
         }
     }
 
@@ -60,7 +61,8 @@ Item {
 
         Column {
             id: left
-            x: 40
+            anchors.left: parent.left
+            anchors.leftMargin: 40
             y: 24
             width: scroll.columnWidth
             spacing: 28
@@ -68,7 +70,7 @@ Item {
             Card {
                 objectName: "keyboardsSection"
                 width: parent.width
-                title: "KEYBOARDS"
+                title: qsTr("KEYBOARDS")
 
                 Repeater {
                     model: root.viewModel.keyboards
@@ -90,32 +92,32 @@ Item {
                 Text {
                     width: parent.width
                     wrapMode: Text.WordWrap
-                    text: "At least 2 keyboards required for conversion"
+                    text: qsTr("At least 2 keyboards required for conversion")
                     color: Colors.tertiaryText
                     font.pixelSize: 10
-                    font.weight: Font.Light
+                    font.weight: FontWeights.light
                 }
             }
 
             Card {
                 objectName: "hotkeySection"
                 width: parent.width
-                title: "HOTKEY"
+                title: qsTr("HOTKEY")
 
-                Row {
+                // The button goes below the field where its label is long.
+                Flow {
+                    width: parent.width
                     spacing: 8
 
                     Recorder {
                         id: recorder
                         objectName: "recorder"
-                        anchors.verticalCenter: parent.verticalCenter
                         control: root.viewModel.recorder
                     }
 
                     DashboardButton {
                         objectName: "resetButton"
-                        anchors.verticalCenter: parent.verticalCenter
-                        text: "Reset"
+                        text: qsTr("Reset")
                         onClicked: root.viewModel.resetHotkey()
                         PointerFeedback {}
                     }
@@ -123,15 +125,19 @@ Item {
 
                 Text {
                     objectName: "hotkeyCaption"
+                    anchors.left: parent.left
+                    width: parent.width
+                    wrapMode: Text.WordWrap
                     visible: root.viewModel.hasHotkey
-                    text: "Press this shortcut to convert text"
+                    text: qsTr("Press this shortcut to convert text")
                     color: Colors.tertiaryText
                     font.pixelSize: 10
-                    font.weight: Font.Light
+                    font.weight: FontWeights.light
                 }
 
                 Row {
                     objectName: "hotkeyWarning"
+                    anchors.left: parent.left
                     visible: !root.viewModel.hasHotkey
                     spacing: 4
 
@@ -144,7 +150,9 @@ Item {
                     }
 
                     Text {
-                        text: "No hotkey set - app cannot convert text!"
+                        width: Math.min(implicitWidth, parent.parent.width - 14)
+                        wrapMode: Text.WordWrap
+                        text: qsTr("No hotkey set - app cannot convert text!")
                         color: Colors.accentBlue
                         font.pixelSize: 10
                         font.weight: Font.Medium
@@ -155,15 +163,16 @@ Item {
             Card {
                 objectName: "blacklistSection"
                 width: parent.width
-                title: "APP BLACKLIST"
+                title: qsTr("APP BLACKLIST")
 
                 Text {
                     objectName: "emptyBlacklist"
+                    anchors.left: parent.left
                     visible: root.viewModel.blacklist.count === 0
-                    text: "No apps blacklisted"
+                    text: qsTr("No apps blacklisted")
                     color: Colors.tertiaryText
                     font.pixelSize: 11
-                    font.weight: Font.Light
+                    font.weight: FontWeights.light
                     font.italic: true
                 }
 
@@ -196,7 +205,7 @@ Item {
                                     text: chip.name
                                     color: Colors.secondaryText
                                     font.pixelSize: 11
-                                    font.weight: Font.Light
+                                    font.weight: FontWeights.light
                                 }
 
                                 SymbolIcon {
@@ -222,10 +231,11 @@ Item {
                 Item {
                     id: blacklistButton
                     objectName: "blacklistButton"
+                    anchors.left: parent.left
                     property bool buttonEnabled: root.viewModel.canBlacklist
                     readonly property string label: root.viewModel.currentAppName !== ""
-                                                    ? "Blacklist " + root.viewModel.currentAppName
-                                                    : "Blacklist current app"
+                                                    ? qsTr("Blacklist %1").arg(root.viewModel.currentAppName)
+                                                    : qsTr("Blacklist current app")
                     width: Math.min(parent.width, addRow.implicitWidth + 24)
                     height: addRow.implicitHeight + 12
                     opacity: buttonEnabled ? 1.0 : 0.5
@@ -240,7 +250,8 @@ Item {
 
                     Row {
                         id: addRow
-                        x: 12
+                        anchors.left: parent.left
+                        anchors.leftMargin: 12
                         anchors.verticalCenter: parent.verticalCenter
                         spacing: 5
 
@@ -260,7 +271,7 @@ Item {
                             text: blacklistButton.label
                             color: Colors.secondaryText
                             font.pixelSize: 11
-                            font.weight: Font.Light
+                            font.weight: FontWeights.light
                         }
                     }
 
@@ -271,25 +282,130 @@ Item {
                     }
                 }
             }
+
+            Card {
+                id: languageCard
+                objectName: "languageSection"
+                width: parent.width
+                title: qsTr("LANGUAGE")
+                itemSpacing: 2
+
+                property bool isOpen: false
+                // "System default" follows the desktop; the others are named in themselves.
+                readonly property var choices: {
+                    const list = [{ code: "", name: qsTr("System default") }]
+                    for (let i = 0; i < Languages.choices.length; ++i)
+                        list.push(Languages.choices[i])
+                    return list
+                }
+                readonly property string currentName: {
+                    for (const entry of choices) {
+                        if (entry.code === root.settings.language)
+                            return entry.name
+                    }
+                    return choices[0].name
+                }
+
+                Item {
+                    objectName: "languageButton"
+                    width: parent.width
+                    height: 22
+
+                    Text {
+                        objectName: "languageName"
+                        anchors.left: parent.left
+                        anchors.right: languageChevron.left
+                        anchors.rightMargin: 8
+                        anchors.verticalCenter: parent.verticalCenter
+                        horizontalAlignment: Text.AlignLeft
+                        elide: Text.ElideRight
+                        text: languageCard.currentName
+                        color: Colors.primaryText
+                        font.pixelSize: 12
+                    }
+
+                    SymbolIcon {
+                        id: languageChevron
+                        anchors.right: parent.right
+                        anchors.verticalCenter: parent.verticalCenter
+                        width: 8
+                        height: 8
+                        name: "chevron.down"
+                        color: Colors.secondaryText
+                        rotation: languageCard.isOpen ? 180 : 0
+                    }
+
+                    PointerFeedback {}
+                    TapHandler { onTapped: languageCard.isOpen = !languageCard.isOpen }
+                }
+
+                Repeater {
+                    model: languageCard.isOpen ? languageCard.choices : []
+
+                    Item {
+                        id: choice
+                        objectName: "languageChoice"
+                        required property var modelData
+                        property string code: choice.modelData.code
+                        readonly property bool current: choice.modelData.code === root.settings.language
+                        width: parent.width
+                        height: 24
+
+                        Text {
+                            anchors.left: parent.left
+                            anchors.leftMargin: 8
+                            anchors.right: choiceCheck.left
+                            anchors.rightMargin: 8
+                            anchors.verticalCenter: parent.verticalCenter
+                            horizontalAlignment: Text.AlignLeft
+                            elide: Text.ElideRight
+                            // Each name is in its own script: the regular weight has them all.
+                            text: choice.modelData.name
+                            color: choice.current ? Colors.primaryText : Colors.secondaryText
+                            font.pixelSize: 12
+                        }
+
+                        SymbolIcon {
+                            id: choiceCheck
+                            visible: choice.current
+                            anchors.right: parent.right
+                            anchors.verticalCenter: parent.verticalCenter
+                            width: 10
+                            height: 10
+                            name: "checkmark"
+                            color: Colors.accentBlue
+                        }
+
+                        PointerFeedback {}
+                        TapHandler {
+                            onTapped: {
+                                languageCard.isOpen = false // qmllint disable unqualified
+                                root.settings.language = choice.code
+                            }
+                        }
+                    }
+                }
+            }
         }
 
         Column {
             id: right
-            x: 40 + scroll.columnWidth + 28
+            anchors.right: parent.right
+            anchors.rightMargin: 40
             y: 24
             width: scroll.columnWidth
 
             Card {
                 objectName: "advancedSection"
                 width: parent.width
-                title: "ADVANCED"
+                title: qsTr("ADVANCED")
                 itemSpacing: 14
 
                 SettingSwitch {
                     objectName: "autoSwitchToggle"
                     width: parent.width
-                    text: "Auto-switch keyboard"
-                    caption: "Switch to target language keyboard after converting"
+                    text: qsTr("Auto-switch keyboard")
+                    caption: qsTr("Switch to target language keyboard after converting")
                     isOn: root.settings.autoSwitchKeyboard
                     onToggled: (value) => root.settings.autoSwitchKeyboard = value
                 }
@@ -310,8 +426,8 @@ Item {
                     SettingSwitch {
                         objectName: "smartCapitalizationToggle"
                         width: parent.width
-                        text: "Smart capitalization"
-                        caption: "Hold Shift while typing in non-cased languages to produce uppercase letters"
+                        text: qsTr("Smart capitalization")
+                        caption: qsTr("Hold Shift while typing in non-cased languages to produce uppercase letters")
                         isOn: root.settings.smartCapitalization
                         onToggled: (value) => root.settings.smartCapitalization = value
                     }
@@ -330,14 +446,16 @@ Item {
                         }
 
                         Text {
-                            text: "Waiting for Accessibility permission…"
+                            width: Math.min(implicitWidth, parent.width - 14)
+                            wrapMode: Text.WordWrap
+                            text: qsTr("Waiting for Accessibility permission…")
                             color: Colors.tertiaryText
                             font.pixelSize: 10
-                            font.weight: Font.Light
+                            font.weight: FontWeights.light
                         }
 
                         DashboardButton {
-                            text: "Grant"
+                            text: qsTr("Grant")
                             onClicked: root.viewModel.requestAccessibility()
                         }
                     }
@@ -346,7 +464,7 @@ Item {
                 SettingSwitch {
                     objectName: "launchAtLoginToggle"
                     width: parent.width
-                    text: "Launch at login"
+                    text: qsTr("Launch at login")
                     isOn: root.settings.startAtLogin
                     onToggled: (value) => root.settings.startAtLogin = value
                 }
@@ -354,8 +472,8 @@ Item {
                 SettingSwitch {
                     objectName: "steadySelectionToggle"
                     width: parent.width
-                    text: "Steady selection"
-                    caption: "Keep text selected after conversion for quick re-conversion"
+                    text: qsTr("Steady selection")
+                    caption: qsTr("Keep text selected after conversion for quick re-conversion")
                     isOn: root.settings.keepSelectionAfterConversion
                     onToggled: (value) => root.settings.keepSelectionAfterConversion = value
                 }
@@ -363,8 +481,8 @@ Item {
                 SettingSwitch {
                     objectName: "analyticsToggle"
                     width: parent.width
-                    text: "Anonymous analytics"
-                    caption: "Send anonymous usage data; never the text you convert"
+                    text: qsTr("Anonymous analytics")
+                    caption: qsTr("Send anonymous usage data; never the text you convert")
                     isOn: root.settings.analyticsEnabled
                     onToggled: (value) => root.settings.analyticsEnabled = value
                 }
@@ -374,7 +492,7 @@ Item {
                 SettingSwitch {
                     objectName: "automaticUpdatesToggle"
                     width: parent.width
-                    text: "Automatic updates"
+                    text: qsTr("Automatic updates")
                     isOn: root.viewModel.automaticUpdates
                     enabled: root.viewModel.canCheckForUpdates
                     onToggled: (value) => root.viewModel.automaticUpdates = value
@@ -387,7 +505,7 @@ Item {
                     DashboardButton {
                         objectName: "checkNowButton"
                         anchors.verticalCenter: parent.verticalCenter
-                        text: "Check Now"
+                        text: qsTr("Check Now")
                         opacity: root.viewModel.canCheckForUpdates ? 1.0 : 0.5
                         onClicked: root.viewModel.checkForUpdates()
                     }
@@ -400,7 +518,7 @@ Item {
                         text: root.viewModel.updateCaption
                         color: Colors.tertiaryText
                         font.pixelSize: 10
-                        font.weight: Font.Light
+                        font.weight: FontWeights.light
                     }
                 }
             }
@@ -420,10 +538,11 @@ Item {
         visible: !root.viewModel.hasAccessibility
         anchors.bottom: parent.bottom
         width: parent.width
-        height: visible ? grant.height + 24 : 0
+        height: visible ? Math.max(grant.height, barText.height) + 24 : 0
 
         Row {
-            x: 40
+            anchors.left: parent.left
+            anchors.leftMargin: 40
             anchors.verticalCenter: parent.verticalCenter
             spacing: 6
 
@@ -436,11 +555,15 @@ Item {
             }
 
             Text {
+                id: barText
                 anchors.verticalCenter: parent.verticalCenter
-                text: "Accessibility permission required for full functionality"
+                // Beside the button, on two lines where a language needs them.
+                width: Math.min(implicitWidth, bottomBar.width - 80 - 12 - grant.width - 17)
+                wrapMode: Text.WordWrap
+                text: qsTr("Accessibility permission required for full functionality")
                 color: Colors.secondaryText
                 font.pixelSize: 11
-                font.weight: Font.Light
+                font.weight: FontWeights.light
             }
         }
 
@@ -450,7 +573,7 @@ Item {
             anchors.right: parent.right
             anchors.rightMargin: 40
             anchors.verticalCenter: parent.verticalCenter
-            text: "Grant"
+            text: qsTr("Grant")
             onClicked: root.viewModel.requestAccessibility()
             PointerFeedback {}
         }

@@ -30,10 +30,11 @@ Item {
         horizontalAlignment: Text.AlignHCenter
         elide: Text.ElideRight
         readonly property bool hasText: root.control !== null && root.control.text !== ""
-        text: hasText ? root.control.text : (root.control ? root.control.placeholder : "")
+        // The placeholder is worded in C++: read again when the language changes.
+        text: { Qt.uiLanguage; return hasText ? root.control.text : (root.control ? root.control.placeholder : "") }
         color: hasText ? Colors.primaryText : Colors.placeholder
         font.pixelSize: 12
-        font.weight: Font.Light
+        font.weight: FontWeights.light
     }
 
     SymbolIcon {

@@ -23,12 +23,13 @@ Column {
     }
 
     Text {
+        anchors.left: parent.left
         visible: root.caption !== ""
         width: root.width - 44
         wrapMode: Text.WordWrap
         text: root.caption
         color: Colors.tertiaryText
         font.pixelSize: 10
-        font.weight: Font.Light
+        font.weight: FontWeights.light
     }
 }

@@ -12,10 +12,13 @@ Rectangle {
     width: 760
     height: 620
     color: Colors.windowBackground
+    LayoutMirroring.enabled: Languages.rightToLeft
+    LayoutMirroring.childrenInherit: true
 
     Item {
         id: sidebar
         objectName: "sidebar"
+        anchors.left: parent.left
         // Above the content, so that the share menu can reach over it.
         z: 1
         width: 180
@@ -29,9 +32,9 @@ Rectangle {
 
             Repeater {
                 model: [
-                    { title: "Preferences", symbol: "gear" },
-                    { title: "About", symbol: "book.closed" },
-                    { title: "Feedback", symbol: "envelope" }
+                    { title: qsTr("Preferences"), symbol: "gear" },
+                    { title: qsTr("About"), symbol: "book.closed" },
+                    { title: qsTr("Feedback"), symbol: "envelope" }
                 ]
 
                 SidebarItem {
@@ -58,10 +61,10 @@ Rectangle {
 
             Text {
                 anchors.horizontalCenter: parent.horizontalCenter
-                text: "Share the love"
+                text: qsTr("Share the love")
                 color: Colors.secondaryText
                 font.pixelSize: 11
-                font.weight: Font.Light
+                font.weight: FontWeights.light
             }
 
             SharePinkButton {
@@ -69,7 +72,7 @@ Rectangle {
                 objectName: "shareButton"
                 anchors.horizontalCenter: parent.horizontalCenter
                 symbol: "heart"
-                text: "Share"
+                text: qsTr("Share")
                 onClicked: {
                     root.model.shareRequested()
                     shareMenu.visible = true
@@ -84,7 +87,8 @@ Rectangle {
             id: shareMenu
             objectName: "shareMenu"
             visible: false
-            x: 80
+            anchors.left: parent.left
+            anchors.leftMargin: 80
             y: shareBlock.y - height - 6
             width: menuColumn.width
             height: menuColumn.height + 8
@@ -100,7 +104,7 @@ Rectangle {
                 width: 150
 
                 Repeater {
-                    model: [ "Copy Text", "Send by Email" ]
+                    model: [ qsTr("Copy Text"), qsTr("Send by Email") ]
 
                     Rectangle {
                         id: shareItem
@@ -114,12 +118,13 @@ Rectangle {
                                                  : "transparent"
 
                         Text {
-                            x: 10
+                            anchors.left: parent.left
+                            anchors.leftMargin: 10
                             anchors.verticalCenter: parent.verticalCenter
                             text: shareItem.modelData
                             color: Colors.primaryText
                             font.pixelSize: 11
-                            font.weight: Font.Light
+                            font.weight: FontWeights.light
                         }
 
                         HoverHandler { id: itemHover; cursorShape: Qt.PointingHandCursor }

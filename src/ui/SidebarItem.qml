@@ -25,7 +25,8 @@ Item {
 
     Row {
         id: row
-        x: 16
+        anchors.left: parent.left
+        anchors.leftMargin: 16
         anchors.verticalCenter: parent.verticalCenter
         spacing: 6
 
@@ -50,7 +51,7 @@ Item {
             text: root.title
             color: root.isSelected ? Colors.primaryText : Colors.secondaryText
             font.pixelSize: 12
-            font.weight: root.isSelected ? Font.Medium : Font.Light
+            font.weight: root.isSelected ? Font.Medium : FontWeights.light
         }
     }
 

@@ -18,10 +18,11 @@ struct FeedbackType {
 };
 
 constexpr std::array<FeedbackType, 4> kTypes{{
-    {"Feature Request", "Feature"},
-    {"Bug Report", "Bug"},
-    {"Question", "Question"},
-    {"Other", "Other"},
+    // The titles are translated where they are shown.
+    {QT_TRANSLATE_NOOP("FeedbackViewModel", "Feature Request"), "Feature"},
+    {QT_TRANSLATE_NOOP("FeedbackViewModel", "Bug Report"), "Bug"},
+    {QT_TRANSLATE_NOOP("FeedbackViewModel", "Question"), "Question"},
+    {QT_TRANSLATE_NOOP("FeedbackViewModel", "Other"), "Other"},
 }};
 
 QByteArray field(const char* key, const QString& value) {

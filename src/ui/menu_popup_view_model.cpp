@@ -1,5 +1,8 @@
 #include "menu_popup_view_model.h"
 
+#include <QCoreApplication>
+#include <QEvent>
+#include <QLocale>
 #include <QSet>
 #include <algorithm>
 
@@ -26,7 +29,15 @@ MenuPopupViewModel::MenuPopupViewModel(settings::Settings& settings,
             &MenuPopupViewModel::refresh);
     connect(&m_settings, &settings::Settings::statisticsChanged, this,
             &MenuPopupViewModel::refresh);
+    QCoreApplication::instance()->installEventFilter(this);
     refresh();
+}
+
+bool MenuPopupViewModel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == QCoreApplication::instance() && event->type() == QEvent::LanguageChange) {
+        refresh();
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 bool MenuPopupViewModel::isEnabled() const {
@@ -79,9 +90,10 @@ void MenuPopupViewModel::refresh() {
     const std::optional<int> change =
         PopupFigures::changePercent(summary.conversionCount, summary.previousConversionCount);
     m_changeVisible = change.has_value();
-    m_changeText = change ? PopupFigures::changeText(*change) : QString();
+    const QLocale locale;
+    m_changeText = change ? PopupFigures::changeText(*change, locale) : QString();
     m_changeIsRise = change && *change >= 1;
-    m_charactersText = PopupFigures::characterText(summary.characterCount);
+    m_charactersText = PopupFigures::characterText(summary.characterCount, locale);
 
     int busiest = 1;
     for (const settings::DirectionDelta& delta : summary.deltas) {
@@ -93,17 +105,17 @@ void MenuPopupViewModel::refresh() {
         for (const settings::DirectionDelta& delta : group) {
             const std::optional<int> rowChange =
                 PopupFigures::changePercent(delta.current, delta.previous);
-            rows.append(
-                DirectionRowModel::Row{PopupFigures::directionLabel(delta.direction), delta.current,
-                                       static_cast<double>(delta.current) / busiest,
-                                       rowChange ? PopupFigures::changeText(*rowChange) : QString(),
-                                       rowChange && *rowChange >= 1});
+            rows.append(DirectionRowModel::Row{
+                PopupFigures::directionLabel(delta.direction), delta.current,
+                static_cast<double>(delta.current) / busiest,
+                rowChange ? PopupFigures::changeText(*rowChange, locale) : QString(),
+                rowChange && *rowChange >= 1});
         }
         groups.append(rows);
     }
     m_directionGroups.setGroups(groups);
     m_hintText = summary.deltas.isEmpty() && !m_shortcutText.isEmpty()
-                     ? QStringLiteral("Use %1 to convert text").arg(m_shortcutText)
+                     ? tr("Use %1 to convert text").arg(m_shortcutText)
                      : QString();
     emit figuresChanged();
 }

@@ -79,6 +79,7 @@ public:
     Q_INVOKABLE void grantPermission();
 
 public slots:
+    /// Recomputes every figure and text (also when the language changes).
     void refresh();
     void checkPermission();
 
@@ -90,6 +91,9 @@ signals:
     void closeRequested();
     void preferencesRequested();
     void quitRequested();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     settings::Settings& m_settings;

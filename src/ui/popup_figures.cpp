@@ -21,15 +21,20 @@ std::optional<int> PopupFigures::changePercent(qint64 current, qint64 previous) 
     return static_cast<int>(std::round(change * 100.0));
 }
 
-QString PopupFigures::changeText(int percent) {
-    return percent >= 1 ? QStringLiteral("+%1%").arg(percent) : QStringLiteral("%1%").arg(percent);
+QString PopupFigures::changeText(int percent, const QLocale& locale) {
+    QLocale plain = locale;
+    plain.setNumberOptions(QLocale::OmitGroupSeparator);
+    const QString number = plain.toString(percent);
+    return (percent >= 1 ? locale.positiveSign() : QString()) + number + locale.percent();
 }
 
-QString PopupFigures::characterText(qint64 count) {
+QString PopupFigures::characterText(qint64 count, const QLocale& locale) {
+    QLocale plain = locale;
+    plain.setNumberOptions(QLocale::OmitGroupSeparator);
     if (count <= 999) {
-        return QString::number(count);
+        return plain.toString(count);
     }
-    return QString::asprintf("%.1fK", static_cast<double>(count) / 1000.0);
+    return plain.toString(static_cast<double>(count) / 1000.0, 'f', 1) + QLatin1Char('K');
 }
 
 QString PopupFigures::directionLabel(const QString& direction) {

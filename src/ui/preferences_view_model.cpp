@@ -1,5 +1,6 @@
 #include "preferences_view_model.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 
 #include "analytics/analytics_service.h"
@@ -41,8 +42,17 @@ PreferencesViewModel::PreferencesViewModel(ScreenServices services, QObject* par
         connect(m_services.updates, &updates::UpdateChecker::lastUpdateCheckDateChanged, this,
                 &PreferencesViewModel::updatesChanged);
     }
+    QCoreApplication::instance()->installEventFilter(this);
     loadBlacklist();
     refreshHotkey();
+}
+
+bool PreferencesViewModel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == QCoreApplication::instance() && event->type() == QEvent::LanguageChange) {
+        // The update caption is worded here.
+        emit updatesChanged();
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 settings::Settings* PreferencesViewModel::settingsObject() const {
@@ -220,14 +230,14 @@ bool PreferencesViewModel::canCheckForUpdates() const {
 
 QString PreferencesViewModel::updateCaption() const {
     if (!canCheckForUpdates()) {
-        return QStringLiteral("Updates come with your system's package updates");
+        return tr("Updates come with your system's package updates");
     }
     const QDateTime last = m_services.updates->lastUpdateCheckDate();
     if (!last.isValid()) {
         return {};
     }
-    return QStringLiteral("Last checked: ") +
-           RelativeTime::describe(last, QDateTime::currentDateTimeUtc());
+    return tr("Last checked: %1")
+        .arg(RelativeTime::describe(last, QDateTime::currentDateTimeUtc()));
 }
 
 void PreferencesViewModel::checkForUpdates() {

@@ -85,6 +85,9 @@ signals:
     void hasHotkeyChanged();
     void updatesChanged();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void loadKeyboards();
     void loadBlacklist();

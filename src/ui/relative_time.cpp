@@ -1,25 +1,41 @@
 #include "relative_time.h"
 
+#include <QCoreApplication>
 #include <array>
 #include <cstdlib>
 
 namespace korrelang::ui {
 
+namespace {
+
+// Each unit with its past and future wording; the numerus forms come from the translations
+// (English's own singular and plural too).
+struct Unit {
+    qint64 seconds;
+    const char* past;
+    const char* future;
+};
+
+constexpr std::array<Unit, 7> kUnits{{
+    {365LL * 24 * 3600, QT_TRANSLATE_N_NOOP("RelativeTime", "%n year(s) ago"),
+     QT_TRANSLATE_N_NOOP("RelativeTime", "in %n year(s)")},
+    {30LL * 24 * 3600, QT_TRANSLATE_N_NOOP("RelativeTime", "%n month(s) ago"),
+     QT_TRANSLATE_N_NOOP("RelativeTime", "in %n month(s)")},
+    {7LL * 24 * 3600, QT_TRANSLATE_N_NOOP("RelativeTime", "%n week(s) ago"),
+     QT_TRANSLATE_N_NOOP("RelativeTime", "in %n week(s)")},
+    {24LL * 3600, QT_TRANSLATE_N_NOOP("RelativeTime", "%n day(s) ago"),
+     QT_TRANSLATE_N_NOOP("RelativeTime", "in %n day(s)")},
+    {3600, QT_TRANSLATE_N_NOOP("RelativeTime", "%n hour(s) ago"),
+     QT_TRANSLATE_N_NOOP("RelativeTime", "in %n hour(s)")},
+    {60, QT_TRANSLATE_N_NOOP("RelativeTime", "%n minute(s) ago"),
+     QT_TRANSLATE_N_NOOP("RelativeTime", "in %n minute(s)")},
+    {1, QT_TRANSLATE_N_NOOP("RelativeTime", "%n second(s) ago"),
+     QT_TRANSLATE_N_NOOP("RelativeTime", "in %n second(s)")},
+}};
+
+}  // namespace
+
 QString RelativeTime::describe(const QDateTime& moment, const QDateTime& now) {
-    struct Unit {
-        qint64 seconds;
-        const char* singular;
-        const char* plural;
-    };
-    static constexpr std::array<Unit, 7> kUnits{{
-        {365LL * 24 * 3600, "year", "years"},
-        {30LL * 24 * 3600, "month", "months"},
-        {7LL * 24 * 3600, "week", "weeks"},
-        {24LL * 3600, "day", "days"},
-        {3600, "hour", "hours"},
-        {60, "minute", "minutes"},
-        {1, "second", "seconds"},
-    }};
     const qint64 distance = moment.secsTo(now);
     const qint64 magnitude = std::llabs(distance);
     Unit unit = kUnits.back();
@@ -29,10 +45,9 @@ QString RelativeTime::describe(const QDateTime& moment, const QDateTime& now) {
             break;
         }
     }
-    const qint64 count = magnitude / unit.seconds;
-    const QString amount = QStringLiteral("%1 %2").arg(count).arg(
-        QLatin1String(count == 1 ? unit.singular : unit.plural));
-    return distance < 0 ? QStringLiteral("in ") + amount : amount + QStringLiteral(" ago");
+    const auto count = static_cast<int>(magnitude / unit.seconds);
+    return QCoreApplication::translate("RelativeTime", distance < 0 ? unit.future : unit.past,
+                                       nullptr, count);
 }
 
 }  // namespace korrelang::ui

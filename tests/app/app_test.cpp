@@ -8,6 +8,7 @@
 #include <mutex>
 
 #include "analytics/analytics_service.h"
+#include "app/alert_texts.h"
 #include "app/app_delegate.h"
 #include "app/app_window.h"
 #include "app/keyboard_sync.h"
@@ -19,10 +20,12 @@
 #include "platform/fake/fake_input_sources.h"
 #include "platform/fake/fake_workspace.h"
 #include "service/accessibility_service.h"
+#include "service/hotkey_service.h"
 #include "settings/settings.h"
 #include "ui/menu_popup_view_model.h"
 #include "ui/screen_services.h"
 #include "ui/screen_windows.h"
+#include "ui/translations.h"
 
 namespace korrelang::app {
 
@@ -328,6 +331,40 @@ private slots:
         item.showConversionSuccess();  // a second success restarts the second
         QVERIFY(item.isShowingCheckMark());
         QTRY_VERIFY(!item.isShowingCheckMark());
+    }
+
+    // Every text of every alert the service words reaches the user translated; a new or reworded
+    // alert line without a translation fails here.
+    void serviceAlertsAreTranslated() {
+        using service::HotkeyService;
+        const std::vector<service::Alert> alerts{
+            HotkeyService::accessibilityAlert(), HotkeyService::noTextDebugAlert(),
+            HotkeyService::conversionFailedDebugAlert({"English", "Russian"}),
+            HotkeyService::replaceFailedAlert()};
+        ui::Translations translations;
+        for (const QString& language : ui::Translations::languages()) {
+            QVERIFY(translations.apply(language));
+            for (const service::Alert& alert : alerts) {
+                std::vector<std::string> texts = alert.lines;
+                texts.push_back(alert.title);
+                texts.insert(texts.end(), alert.buttons.begin(), alert.buttons.end());
+                for (const std::string& text : texts) {
+                    const QString shown = AlertTexts::translate(text);
+                    if (language == u"en" || text.empty()) {
+                        QCOMPARE(shown, QString::fromStdString(text));
+                    } else if (text != "OK") {  // "OK" is "OK" in German and French too
+
+                        QVERIFY2(shown != QString::fromStdString(text),
+                                 qPrintable(language + QStringLiteral(": ") +
+                                            QString::fromStdString(text)));
+                    }
+                }
+            }
+        }
+        translations.apply(QStringLiteral("ru"));
+        QCOMPARE(AlertTexts::translate("Your selected keyboards: English, Russian"),
+                 QStringLiteral("Выбранные раскладки: English, Russian"));
+        translations.apply(QStringLiteral("en"));
     }
 };
 

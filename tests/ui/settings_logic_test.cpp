@@ -9,7 +9,6 @@
 
 #include "settings_test_bench.h"
 #include "support/http_test_server.h"
-#include "ui/relative_time.h"
 
 namespace korrelang::ui {
 namespace {
@@ -170,19 +169,6 @@ TEST(UpdateChecker, AutomaticSwitchIsStoredAndOffWithoutAFeed) {
     EXPECT_TRUE(updates::UpdateChecker::isNewer("1.10.0", "1.9.9"));
     EXPECT_FALSE(updates::UpdateChecker::isNewer("1.6.0-beta", "1.6.0"));
     EXPECT_FALSE(updates::UpdateChecker::isNewer("", "1.6.0"));
-}
-
-TEST(RelativeTimeWords, UsesTheLargestWholeUnitInFullWords) {
-    const QDateTime now =
-        QDateTime::fromString(QStringLiteral("2026-12-06T12:00:00Z"), Qt::ISODate);
-    const QList<std::pair<qint64, const char*>> cases{
-        {0, "0 seconds ago"},   {1, "1 second ago"},  {59, "59 seconds ago"},
-        {300, "5 minutes ago"}, {3600, "1 hour ago"}, {2 * 86400, "2 days ago"},
-        {-120, "in 2 minutes"},
-    };
-    for (const auto& [seconds, words] : cases) {
-        EXPECT_EQ(RelativeTime::describe(now.addSecs(-seconds), now), QLatin1String(words));
-    }
 }
 
 TEST(PreferencesScreen, SelectionIsStoredInTheDetectorsOrder) {

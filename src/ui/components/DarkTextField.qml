@@ -31,7 +31,7 @@ Item {
         selectionColor: Colors.accentBlue
         selectedTextColor: Colors.fieldFill
         font.pixelSize: 12
-        font.weight: Font.Light
+        font.weight: FontWeights.light
     }
 
     Text {

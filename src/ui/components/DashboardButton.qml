@@ -26,7 +26,7 @@ Item {
         anchors.centerIn: parent
         color: Colors.secondaryText
         font.pixelSize: 11
-        font.weight: Font.Light
+        font.weight: FontWeights.light
     }
 
     TapHandler {

@@ -1,8 +1,9 @@
 import QtQuick
 import Korrelang.Components
 
-// A labelled switch: the label at the leading edge, the switch at the trailing edge. While the
-// toggle is disabled the switch is dimmed and a tap changes nothing.
+// A labelled switch: the label at the leading edge, the switch at the trailing edge. A label too
+// long for one line wraps. While the toggle is disabled the switch is dimmed and a tap changes
+// nothing.
 Item {
     id: root
 
@@ -22,7 +23,7 @@ Item {
         anchors.right: control.left
         anchors.rightMargin: 12
         anchors.verticalCenter: parent.verticalCenter
-        elide: Text.ElideRight
+        wrapMode: Text.WordWrap
         color: Colors.primaryText
         font.pixelSize: 12
     }
