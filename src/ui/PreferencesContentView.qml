@@ -413,8 +413,8 @@ Item {
                 SettingSwitch {
                     objectName: "pickLayoutBySpellingToggle"
                     width: parent.width
-                    text: "Pick the layout by spelling"
-                    caption: "Convert to the layout whose result reads as real words"
+                    text: qsTr("Pick the layout by spelling")
+                    caption: qsTr("Convert to the layout whose result reads as real words")
                     isOn: root.settings.pickLayoutBySpelling
                     onToggled: (value) => root.settings.pickLayoutBySpelling = value
                 }

@@ -472,6 +472,14 @@
         <translation>Anonyme Nutzungsdaten senden – niemals den umgewandelten Text</translation>
     </message>
     <message>
+        <source>Pick the layout by spelling</source>
+        <translation>Belegung nach Rechtschreibung wählen</translation>
+    </message>
+    <message>
+        <source>Convert to the layout whose result reads as real words</source>
+        <translation>In die Belegung umwandeln, die echte Wörter ergibt</translation>
+    </message>
+    <message>
         <source>Automatic updates</source>
         <translation>Automatische Updates</translation>
     </message>

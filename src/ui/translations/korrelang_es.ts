@@ -472,6 +472,14 @@
         <translation>Enviar datos de uso anónimos, nunca el texto que conviertes</translation>
     </message>
     <message>
+        <source>Pick the layout by spelling</source>
+        <translation>Elegir la distribución por ortografía</translation>
+    </message>
+    <message>
+        <source>Convert to the layout whose result reads as real words</source>
+        <translation>Convertir a la distribución que da palabras reales</translation>
+    </message>
+    <message>
         <source>Automatic updates</source>
         <translation>Actualizaciones automáticas</translation>
     </message>

@@ -472,6 +472,14 @@
         <translation>Envoyer des données d’utilisation anonymes, jamais le texte converti</translation>
     </message>
     <message>
+        <source>Pick the layout by spelling</source>
+        <translation>Choisir la disposition selon l’orthographe</translation>
+    </message>
+    <message>
+        <source>Convert to the layout whose result reads as real words</source>
+        <translation>Convertir vers la disposition qui donne de vrais mots</translation>
+    </message>
+    <message>
         <source>Automatic updates</source>
         <translation>Mises à jour automatiques</translation>
     </message>

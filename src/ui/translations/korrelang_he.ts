@@ -472,6 +472,14 @@
         <translation>שליחת נתוני שימוש אנונימיים, אף פעם לא הטקסט שאתם ממירים</translation>
     </message>
     <message>
+        <source>Pick the layout by spelling</source>
+        <translation>בחירת הפריסה לפי איות</translation>
+    </message>
+    <message>
+        <source>Convert to the layout whose result reads as real words</source>
+        <translation>המרה לפריסה שבה התוצאה יוצרת מילים אמיתיות</translation>
+    </message>
+    <message>
         <source>Automatic updates</source>
         <translation>עדכונים אוטומטיים</translation>
     </message>

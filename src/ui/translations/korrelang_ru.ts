@@ -473,6 +473,14 @@
         <translation>Отправлять анонимные данные об использовании, но никогда не ваш текст</translation>
     </message>
     <message>
+        <source>Pick the layout by spelling</source>
+        <translation>Выбирать раскладку по словарю</translation>
+    </message>
+    <message>
+        <source>Convert to the layout whose result reads as real words</source>
+        <translation>Переводить в ту раскладку, в которой получаются настоящие слова</translation>
+    </message>
+    <message>
         <source>Automatic updates</source>
         <translation>Автоматические обновления</translation>
     </message>

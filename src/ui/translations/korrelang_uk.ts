@@ -473,6 +473,14 @@
         <translation>Надсилати анонімні дані про використання, але ніколи не ваш текст</translation>
     </message>
     <message>
+        <source>Pick the layout by spelling</source>
+        <translation>Вибирати розкладку за словником</translation>
+    </message>
+    <message>
+        <source>Convert to the layout whose result reads as real words</source>
+        <translation>Перетворювати на ту розкладку, у якій виходять справжні слова</translation>
+    </message>
+    <message>
         <source>Automatic updates</source>
         <translation>Автоматичні оновлення</translation>
     </message>
