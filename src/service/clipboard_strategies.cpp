@@ -1,5 +1,6 @@
 #include "clipboard_strategies.h"
 
+#include <algorithm>
 #include <array>
 
 #include "service_log.h"
@@ -51,6 +52,7 @@ bool ClipboardStrategies::press(platform::KeyCode key, std::uint32_t flags) {
 platform::ClipboardSnapshot ClipboardStrategies::saveClipboard() {
     // On the worker: the owner may take its time, and the main thread must stay free to answer
     // when this program owns the clipboard itself.
+    m_main.call([this] { m_putTexts.clear(); });
     auto saved = m_platform.clipboard.snapshot(kSnapshotLimit);
     if (saved.truncated) {
         say("⚠️ Clipboard content too large to keep; some formats will not come back");
@@ -66,11 +68,15 @@ bool ClipboardStrategies::restoreUnlessReplaced(const platform::ClipboardSnapsho
                                                 const std::string& ours) {
     return m_main.call([&] {
         auto& clipboard = m_platform.clipboard;
-        if (clipboard.text() != ours) {
+        const auto now = clipboard.text();
+        const bool isOurs = now == ours || (now && std::find(m_putTexts.begin(), m_putTexts.end(),
+                                                             *now) != m_putTexts.end());
+        if (!isOurs) {
             say("⚠️ Clipboard changed meanwhile; leaving the newer content in place");
             return false;
         }
         clipboard.restore(saved);
+        m_putTexts.clear();
         return true;
     });
 }
@@ -129,7 +135,10 @@ Outcome ClipboardStrategies::convertViaClipboard(ConversionPress& conversion) {
 }
 
 bool ClipboardStrategies::putOnClipboard(const std::string& text, int waitMilliseconds) {
-    m_main.call([&] { m_platform.clipboard.setText(text); });
+    m_main.call([&] {
+        m_putTexts.push_back(text);
+        m_platform.clipboard.setText(text);
+    });
     wait(waitMilliseconds);
     return m_main.call([this] { return m_platform.clipboard.text(); }) == text;
 }
@@ -186,7 +195,10 @@ Outcome ClipboardStrategies::convertInSlowApp(ConversionPress& conversion) {
         return Outcome::notConverted;
     }
     say("🤖 Slow app: pasting converted text...");
-    m_main.call([&] { m_platform.clipboard.setText(*toPaste); });
+    m_main.call([&] {
+        m_putTexts.push_back(*toPaste);
+        m_platform.clipboard.setText(*toPaste);
+    });
     wait(50);
     press(Key::v, kCommand);
     wait(400);

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "clock.h"
 #include "conversion_way.h"
@@ -41,7 +42,8 @@ public:
 
     platform::ClipboardSnapshot saveClipboard();
     void restoreClipboard(const platform::ClipboardSnapshot& saved);
-    /// Restores unless the clipboard no longer holds `ours` (the user copied since).
+    /// Restores unless the clipboard holds neither `ours` nor any text this press put there
+    /// since `saveClipboard` (then the user copied since).
     bool restoreUnlessReplaced(const platform::ClipboardSnapshot& saved, const std::string& ours);
     /// Puts `text` on the clipboard and waits until it reads back; false when it never does.
     bool putOnClipboard(const std::string& text, int waitMilliseconds);
@@ -58,6 +60,8 @@ private:
     platform::Platform m_platform;
     const MainThread& m_main;
     Clock& m_clock;
+    /// What this press put on the clipboard, so that none of it is taken for the user's copy.
+    std::vector<std::string> m_putTexts;
 };
 
 }  // namespace korrelang::service

@@ -537,6 +537,25 @@ public:
     }
 };
 
+// A paste that lost the text, where putting the original back cannot select anything: the
+// clipboard still holds what this press put there, so the user's own comes back.
+TEST_F(HotkeyServiceTest, TheClipboardComesBackWhenTheUndoCannotPaste) {
+    auto element = std::make_shared<platform::fake::FakeTextElement>();
+    element->text = "ghbdtn";
+    element->selection = {0, 6};
+    element->editable = false;
+    fake.accessibility.element = element;
+    editor.field = element;
+    editor.pasteFilter = [](const std::string&) { return std::string(); };
+    fake.clipboard.content.formats = {{"image/png", "picture"}};
+    press();
+    EXPECT_TRUE(log.contains("⚠️ Could not select the text to paste over"));
+    EXPECT_FALSE(log.contains("Clipboard changed meanwhile"));
+    EXPECT_EQ(fake.clipboard.content.formats,
+              (std::vector<std::pair<std::string, std::string>>{{"image/png", "picture"}}));
+    EXPECT_TRUE(settings.statistics().conversions().isEmpty());
+}
+
 TEST(HotkeyServiceClipboard, ARefusedWriteIsNotPasted) {
     LogCapture log;
     QTemporaryDir directory;
