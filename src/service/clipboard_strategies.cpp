@@ -96,13 +96,24 @@ std::optional<std::string> ClipboardStrategies::copySelection(int clearWait, int
     return text;
 }
 
+bool ClipboardStrategies::isSelected(const std::string& copied) {
+    // Some editors copy the whole line when nothing is selected (KWrite); pasting that back
+    // would add a line instead of replacing one. A real selection is also the PRIMARY one.
+    const auto primary = m_main.call([this] { return m_platform.clipboard.primaryText(); });
+    if (primary == copied) {
+        return true;
+    }
+    say("⚠️ The copied text is not the selection; not pasting over it");
+    return false;
+}
+
 Outcome ClipboardStrategies::convertViaClipboard(ConversionPress& conversion) {
     say("📋 Attempting clipboard conversion (Slow mode: false)...");
     const platform::ClipboardSnapshot saved = saveClipboard();
 
     say("📋 Strategy 1: Checking if text is already selected...");
-    if (auto text =
-            copySelection(50, 200, "⚠️ simulateKeyPress failed for Cmd+C (strategy 1)")) {
+    if (auto text = copySelection(50, 200, "⚠️ simulateKeyPress failed for Cmd+C (strategy 1)");
+        text && isSelected(*text)) {
         sayText("✅ Found pre-selected text via clipboard: '", *text, "'");
         return convertClipboardText(conversion, *text, saved);
     }
@@ -112,8 +123,8 @@ Outcome ClipboardStrategies::convertViaClipboard(ConversionPress& conversion) {
         say("⚠️ simulateKeyPress failed for Shift+Cmd+Left");
     }
     wait(150);
-    if (auto text =
-            copySelection(50, 200, "⚠️ simulateKeyPress failed for Cmd+C (strategy 2)")) {
+    if (auto text = copySelection(50, 200, "⚠️ simulateKeyPress failed for Cmd+C (strategy 2)");
+        text && isSelected(*text)) {
         sayText("✅ Got text via line selection: '", *text, "'");
         return convertClipboardText(conversion, *text, saved);
     }
@@ -123,8 +134,8 @@ Outcome ClipboardStrategies::convertViaClipboard(ConversionPress& conversion) {
         say("⚠️ simulateKeyPress failed for Cmd+A");
     }
     wait(150);
-    if (auto text =
-            copySelection(50, 200, "⚠️ simulateKeyPress failed for Cmd+C (strategy 3)")) {
+    if (auto text = copySelection(50, 200, "⚠️ simulateKeyPress failed for Cmd+C (strategy 3)");
+        text && isSelected(*text)) {
         sayText("✅ Got text via select all: '", *text, "'");
         return convertClipboardText(conversion, *text, saved);
     }

@@ -54,6 +54,9 @@ private:
     ConversionWay::Outcome convertClipboardText(ConversionPress& conversion,
                                                 const std::string& text,
                                                 const platform::ClipboardSnapshot& saved);
+    /// Whether `copied` is what the application has selected (its PRIMARY selection), not text
+    /// it copied without a selection.
+    bool isSelected(const std::string& copied);
     /// Clears the clipboard, presses Copy after `clearWait` and reads it after `copyWait`.
     std::optional<std::string> copySelection(int clearWait, int copyWait, const char* failureLine);
 

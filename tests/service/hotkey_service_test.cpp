@@ -636,6 +636,22 @@ TEST_F(HotkeyServiceTest, ANewerClipboardIsNotOverwritten) {
     }
 }
 
+// An editor that copies its whole line when nothing is selected: that copy is no selection,
+// and pasting it would add a line above instead of replacing the one typed.
+TEST_F(HotkeyServiceTest, ALineCopiedWithoutASelectionIsNotPastedOver) {
+    withoutAccessibleText();
+    editor.copiesLineWithoutSelection = true;
+    editor.text = "привет мир\nghbdtn vbh";
+    editor.selectionStart = editor.selectionEnd = 21;
+    fake.clipboard.content.formats = {{"image/png", "picture"}};
+    press();
+    EXPECT_EQ(editor.text, "привет мир\nпривет мир");
+    EXPECT_EQ(
+        std::count(editor.presses.begin(), editor.presses.end(), Press{Key::v, Flag::command}), 1);
+    EXPECT_EQ(fake.clipboard.content.formats,
+              (std::vector<std::pair<std::string, std::string>>{{"image/png", "picture"}}));
+}
+
 TEST(ClipboardStrategies, RecognisesSlowApplications) {
     struct Case {
         const char* id;

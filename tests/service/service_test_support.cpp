@@ -37,11 +37,19 @@ bool ScriptedEditor::simulateKeyPress(platform::KeyCode key, std::uint32_t flags
         }
         return true;
     }
+    syncPrimary();
     const std::size_t from = offset(text, selectionStart);
     const std::size_t to = offset(text, selectionEnd);
     if (key == Key::c && flags == Flag::command) {
         if (selectionEnd > selectionStart) {
             m_clipboard.setText(text.substr(from, to - from));
+        } else if (copiesLineWithoutSelection) {
+            const std::size_t start = from == 0 ? 0 : text.rfind('\n', from - 1);
+            const std::size_t begin = start == std::string::npos || from == 0 ? 0 : start + 1;
+            const std::size_t lineEnd = text.find('\n', from);
+            m_clipboard.setText(text.substr(begin, lineEnd == std::string::npos ? std::string::npos
+                                                                                : lineEnd - begin) +
+                                "\n");
         }
     } else if (key == Key::a && flags == Flag::command) {
         selectionStart = 0;
@@ -64,7 +72,15 @@ bool ScriptedEditor::simulateKeyPress(platform::KeyCode key, std::uint32_t flags
     } else if (key == Key::right && flags == 0) {
         selectionStart = selectionEnd;
     }
+    syncPrimary();
     return true;
+}
+
+void ScriptedEditor::syncPrimary() {
+    if (selectionEnd > selectionStart) {
+        const std::size_t from = offset(text, selectionStart);
+        m_clipboard.setPrimaryText(text.substr(from, offset(text, selectionEnd) - from));
+    }
 }
 
 LogCapture::LogCapture() {

@@ -74,6 +74,8 @@ public:
     std::size_t selectionStart = 0, selectionEnd = 0;  ///< code point indices
     std::vector<platform::fake::FakeSyntheticKeys::Press> presses;
     bool ignoresKeys = false;
+    /// Copy without a selection copies the caret's whole line, newline included (KWrite).
+    bool copiesLineWithoutSelection = false;
     std::function<void()> afterPaste;  ///< what the user does right after the paste
     /// When set, the keys act on this accessible field instead of `text`: Shift+Left extends its
     /// selection leftwards, Paste replaces its selection (whatever its accessible writes do),
@@ -85,6 +87,9 @@ public:
     bool simulateKeyPress(platform::KeyCode key, std::uint32_t flags) override;
 
 private:
+    /// The selection is also the PRIMARY one, as in X11 applications.
+    void syncPrimary();
+
     platform::Clipboard& m_clipboard;
 };
 
