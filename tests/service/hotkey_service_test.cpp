@@ -110,6 +110,20 @@ TEST_F(HotkeyServiceTest, ConvertsTheLineBeforeTheCaret) {
     EXPECT_EQ(fake.accessibility.element->selection, (platform::TextRange{17, 0}));
 }
 
+// A line that reads as an embedded object (U+FFFC) hides its characters: it is not converted
+// through accessibility, selected or not.
+TEST_F(HotkeyServiceTest, EmbeddedObjectsAreNotConverted) {
+    for (const bool selected : {false, true}) {
+        SCOPED_TRACE(selected);
+        events.events.clear();
+        field("one\nghbdtn vbh\xEF\xBF\xBC", selected ? 4 : 15, 15);
+        press();
+        EXPECT_EQ(fieldText(), "one\nghbdtn vbh\xEF\xBF\xBC");
+        EXPECT_TRUE(log.contains("⚠️ The text holds embedded objects (U+FFFC)"));
+        EXPECT_TRUE(settings.statistics().conversions().isEmpty());
+    }
+}
+
 TEST_F(HotkeyServiceTest, AutoSwitchOffLeavesTheKeyboard) {
     settings.setAutoSwitchKeyboard(false);
     field("ghbdtn", 0, 6);
