@@ -17,6 +17,11 @@ namespace AccessCode = platform::AccessCode;
 constexpr int kPollMilliseconds = 5;
 constexpr int kSelectionPolls = 40;  // 200 ms for the application to follow the keys
 constexpr int kPastePolls = 200;     // 1 s for it to ask for the clipboard and paste
+// Many applications (Qt, Firefox) wait for the clipboard without answering accessibility calls,
+// while this program answers their clipboard request only when its main thread is free: a read
+// right after the paste key stalls both until the call times out, and the application is then
+// taken for hung. Leave the main thread free until the paste has fetched the clipboard.
+constexpr int kPasteSettleMilliseconds = 60;
 
 }  // namespace
 
@@ -102,6 +107,7 @@ bool PasteWay::pasteOver(platform::TextElement& element, platform::TextRange ran
         say("⚠️ simulateKeyPress failed for Cmd+V");
     }
     const auto pasted = std::chrono::steady_clock::now();
+    m_clipboard.wait(kPasteSettleMilliseconds);
     readBack = waitForText(element, intended);
     say("📊 Paste read back after " +
         std::to_string(std::chrono::duration_cast<std::chrono::milliseconds>(
