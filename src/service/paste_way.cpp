@@ -161,6 +161,14 @@ ConversionWay::Outcome PasteWay::attempt(ConversionPress& press) {
                    VerifiedTextWrite::restore(element, *before.value, *readBack);
         });
         if (!restored) {
+            // The application's own undo takes back exactly its paste, wherever that landed.
+            m_clipboard.press(Key::z, Flag::command);
+            restored = waitForText(element, *before.value) == *before.value;
+            if (restored) {
+                say("↩️ The application's undo put the original text back");
+            }
+        }
+        if (!restored) {
             const auto now = m_main.call([&] { return element.value(); });
             const auto rest =
                 VerifiedTextWrite::difference(*before.value, now.value.value_or(*readBack));

@@ -570,6 +570,26 @@ TEST_F(HotkeyServiceTest, TheClipboardComesBackWhenTheUndoCannotPaste) {
     EXPECT_TRUE(settings.statistics().conversions().isEmpty());
 }
 
+// A paste that lost the text: the application's own undo takes it back.
+TEST_F(HotkeyServiceTest, TheApplicationsUndoTakesBackAWrongPaste) {
+    auto element = std::make_shared<platform::fake::FakeTextElement>();
+    element->text = "one\nghbdtn";
+    element->selection = {10, 0};
+    element->editable = false;
+    fake.accessibility.element = element;
+    editor.field = element;
+    editor.undoesPaste = true;
+    editor.pasteFilter = [](const std::string&) { return std::string(); };
+    fake.clipboard.content.formats = {{"image/png", "picture"}};
+    press();
+    EXPECT_EQ(element->text, "one\nghbdtn");
+    EXPECT_TRUE(log.contains("↩️ The application's undo put the original text back"));
+    EXPECT_FALSE(log.contains("could not be put back"));
+    EXPECT_EQ(fake.clipboard.content.formats,
+              (std::vector<std::pair<std::string, std::string>>{{"image/png", "picture"}}));
+    EXPECT_TRUE(settings.statistics().conversions().isEmpty());
+}
+
 TEST(HotkeyServiceClipboard, ARefusedWriteIsNotPasted) {
     LogCapture log;
     QTemporaryDir directory;

@@ -31,7 +31,11 @@ bool ScriptedEditor::simulateKeyPress(platform::KeyCode key, std::uint32_t flags
             selection = {selection.location - 1, selection.length + 1};
         } else if (key == Key::v && flags == Flag::command) {
             const std::string pasted = m_clipboard.text().value_or("");
+            m_beforePaste = field->text;
             field->setSelectedText(pasteFilter ? pasteFilter(pasted) : pasted);
+        } else if (key == Key::z && flags == Flag::command && undoesPaste && m_beforePaste) {
+            field->text = *m_beforePaste;
+            m_beforePaste.reset();
         } else if (key == Key::right && flags == 0) {
             selection = {selection.location + selection.length, 0};
         }

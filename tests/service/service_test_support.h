@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -83,6 +84,8 @@ public:
     std::shared_ptr<platform::fake::FakeTextElement> field;
     /// What the field makes of a paste (an application reformatting what arrives).
     std::function<std::string(const std::string&)> pasteFilter;
+    /// Command+Z puts the field back as it was before the last paste.
+    bool undoesPaste = false;
 
     bool simulateKeyPress(platform::KeyCode key, std::uint32_t flags) override;
 
@@ -91,6 +94,7 @@ private:
     void syncPrimary();
 
     platform::Clipboard& m_clipboard;
+    std::optional<std::string> m_beforePaste;
 };
 
 /// Collects log lines with the user's text shown.
