@@ -21,7 +21,7 @@ constexpr int kPastePolls = 200;     // 1 s for it to ask for the clipboard and 
 // while this program answers their clipboard request only when its main thread is free: a read
 // right after the paste key stalls both until the call times out, and the application is then
 // taken for hung. Leave the main thread free until the paste has fetched the clipboard.
-constexpr int kPasteSettleMilliseconds = 60;
+constexpr int kPasteSettleMilliseconds = 250;
 
 }  // namespace
 
