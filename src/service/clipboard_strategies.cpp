@@ -49,6 +49,10 @@ bool ClipboardStrategies::press(platform::KeyCode key, std::uint32_t flags) {
     return m_main.call([&] { return m_platform.syntheticKeys.simulateKeyPress(key, flags); });
 }
 
+bool ClipboardStrategies::textWasFetched() {
+    return m_main.call([this] { return m_platform.clipboard.textWasFetched(); });
+}
+
 platform::ClipboardSnapshot ClipboardStrategies::saveClipboard() {
     // On the worker: the owner may take its time, and the main thread must stay free to answer
     // when this program owns the clipboard itself.

@@ -47,6 +47,8 @@ public:
     bool restoreUnlessReplaced(const platform::ClipboardSnapshot& saved, const std::string& ours);
     /// Puts `text` on the clipboard and waits until it reads back; false when it never does.
     bool putOnClipboard(const std::string& text, int waitMilliseconds);
+    /// Whether the text last put on the clipboard was fetched by another program.
+    bool textWasFetched();
     bool press(platform::KeyCode key, std::uint32_t flags);
     void wait(int milliseconds);
 

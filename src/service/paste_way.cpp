@@ -21,7 +21,8 @@ constexpr int kPastePolls = 200;     // 1 s for it to ask for the clipboard and 
 // while this program answers their clipboard request only when its main thread is free: a read
 // right after the paste key stalls both until the call times out, and the application is then
 // taken for hung. Leave the main thread free until the paste has fetched the clipboard.
-constexpr int kPasteSettleMilliseconds = 250;
+constexpr int kFetchPolls = 100;  // 500 ms
+constexpr int kAfterFetchMilliseconds = 5;
 
 }  // namespace
 
@@ -107,7 +108,10 @@ bool PasteWay::pasteOver(platform::TextElement& element, platform::TextRange ran
         say("⚠️ simulateKeyPress failed for Cmd+V");
     }
     const auto pasted = std::chrono::steady_clock::now();
-    m_clipboard.wait(kPasteSettleMilliseconds);
+    for (int i = 0; i < kFetchPolls && !m_clipboard.textWasFetched(); ++i) {
+        m_clipboard.wait(kPollMilliseconds);
+    }
+    m_clipboard.wait(kAfterFetchMilliseconds);
     readBack = waitForText(element, intended);
     say("📊 Paste read back after " +
         std::to_string(std::chrono::duration_cast<std::chrono::milliseconds>(
