@@ -86,7 +86,8 @@ bool ClipboardStrategies::restoreUnlessReplaced(const platform::ClipboardSnapsho
 }
 
 std::optional<std::string> ClipboardStrategies::copySelection(int clearWait, int copyWait,
-                                                              const char* failureLine) {
+                                                              const char* failureLine,
+                                                              int lateCopyWait) {
     m_main.call([this] { m_platform.clipboard.clear(); });
     wait(clearWait);
     if (!press(Key::c, kCommand) && failureLine) {
@@ -94,6 +95,11 @@ std::optional<std::string> ClipboardStrategies::copySelection(int clearWait, int
     }
     wait(copyWait);
     auto text = m_main.call([this] { return m_platform.clipboard.text(); });
+    // A busy application copies late; worth waiting for where this program made the selection.
+    for (int waited = 0; (!text || text->empty()) && waited < lateCopyWait; waited += 20) {
+        wait(20);
+        text = m_main.call([this] { return m_platform.clipboard.text(); });
+    }
     if (text && text->empty()) {
         return std::nullopt;
     }
@@ -127,7 +133,8 @@ Outcome ClipboardStrategies::convertViaClipboard(ConversionPress& conversion) {
         say("⚠️ simulateKeyPress failed for Shift+Cmd+Left");
     }
     wait(150);
-    if (auto text = copySelection(50, 200, "⚠️ simulateKeyPress failed for Cmd+C (strategy 2)");
+    if (auto text =
+            copySelection(50, 200, "⚠️ simulateKeyPress failed for Cmd+C (strategy 2)", 600);
         text && isSelected(*text)) {
         sayText("✅ Got text via line selection: '", *text, "'");
         return convertClipboardText(conversion, *text, saved);
@@ -138,7 +145,8 @@ Outcome ClipboardStrategies::convertViaClipboard(ConversionPress& conversion) {
         say("⚠️ simulateKeyPress failed for Cmd+A");
     }
     wait(150);
-    if (auto text = copySelection(50, 200, "⚠️ simulateKeyPress failed for Cmd+C (strategy 3)");
+    if (auto text =
+            copySelection(50, 200, "⚠️ simulateKeyPress failed for Cmd+C (strategy 3)", 600);
         text && isSelected(*text)) {
         sayText("✅ Got text via select all: '", *text, "'");
         return convertClipboardText(conversion, *text, saved);

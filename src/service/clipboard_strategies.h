@@ -59,8 +59,10 @@ private:
     /// Whether `copied` is what the application has selected (its PRIMARY selection), not text
     /// it copied without a selection.
     bool isSelected(const std::string& copied);
-    /// Clears the clipboard, presses Copy after `clearWait` and reads it after `copyWait`.
-    std::optional<std::string> copySelection(int clearWait, int copyWait, const char* failureLine);
+    /// Clears the clipboard, presses Copy after `clearWait` and reads it after `copyWait`, then
+    /// for up to `lateCopyWait` more while it stays empty.
+    std::optional<std::string> copySelection(int clearWait, int copyWait, const char* failureLine,
+                                             int lateCopyWait = 0);
 
     platform::Platform m_platform;
     const MainThread& m_main;
