@@ -2,6 +2,7 @@
 
 #include <QMimeData>
 #include <memory>
+#include <utility>
 
 #include "text_fetch_state.h"
 
