@@ -46,6 +46,9 @@ public:
     virtual std::optional<std::string> primaryText() const = 0;
     /// Makes `text` the mouse selection (what Shift+Insert and the middle button paste).
     virtual void setPrimaryText(std::string_view text) = 0;
+    /// Whether another program has fetched the text last put there with `setText` (a paste has
+    /// reached the clipboard); true where that cannot be told.
+    virtual bool textWasFetched() const { return true; }
 };
 
 }  // namespace korrelang::platform

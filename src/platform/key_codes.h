@@ -33,6 +33,7 @@ namespace Key {
 inline constexpr KeyCode a = 0;
 inline constexpr KeyCode c = 8;
 inline constexpr KeyCode v = 9;
+inline constexpr KeyCode z = 6;
 inline constexpr KeyCode returnKey = 36;
 inline constexpr KeyCode tab = 48;
 inline constexpr KeyCode space = 49;

@@ -216,6 +216,9 @@ std::optional<AccessibleText> AccessibilityService::readTextToConvert() const {
             whole.substr(before.size()), static_cast<std::size_t>(range.value->length)));
         read.range = *range.value;
         read.isSelection = true;
+        if (holdsEmbeddedObject(read.text)) {
+            return std::nullopt;
+        }
         print(withUserText("🔍 getSelectedText() returned: '", read.text, "'"));
         print(withUserText("📝 Selected text found: '", read.text, "'"));
         return read;
@@ -225,8 +228,22 @@ std::optional<AccessibleText> AccessibilityService::readTextToConvert() const {
     const LineText line = lineBeforeCursor(*value.value, range.value->location);
     read.text = line.text;
     read.range = {line.location, line.length};
+    if (holdsEmbeddedObject(read.text)) {
+        return std::nullopt;
+    }
     print(withUserText("📝 Found cursor-to-line text: '", read.text, "'"));
     return read;
+}
+
+bool AccessibilityService::holdsEmbeddedObject(std::string_view text) {
+    // U+FFFC stands for a child object (a Firefox contenteditable line): the characters it
+    // hides cannot be read or written here, so another way has to take the text.
+    if (text.find("\xEF\xBF\xBC") == std::string_view::npos) {
+        return false;
+    }
+    print(
+        "⚠️ The text holds embedded objects (U+FFFC) and cannot be read through accessibility");
+    return true;
 }
 
 bool AccessibilityService::replaceTextInRange(long location, long length, std::string_view text) {

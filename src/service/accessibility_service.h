@@ -66,6 +66,8 @@ public:
 
     /// The line of `value` that ends at character `cursor` (clamped to the value).
     static LineText lineBeforeCursor(std::string_view value, long cursor);
+    /// Whether `text` holds U+FFFC (an embedded object), which cannot be converted; logs it.
+    static bool holdsEmbeddedObject(std::string_view text);
 
 private:
     platform::AccessibilityText& m_accessibility;

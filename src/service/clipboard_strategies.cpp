@@ -1,5 +1,6 @@
 #include "clipboard_strategies.h"
 
+#include <algorithm>
 #include <array>
 
 #include "service_log.h"
@@ -48,9 +49,14 @@ bool ClipboardStrategies::press(platform::KeyCode key, std::uint32_t flags) {
     return m_main.call([&] { return m_platform.syntheticKeys.simulateKeyPress(key, flags); });
 }
 
+bool ClipboardStrategies::textWasFetched() {
+    return m_main.call([this] { return m_platform.clipboard.textWasFetched(); });
+}
+
 platform::ClipboardSnapshot ClipboardStrategies::saveClipboard() {
     // On the worker: the owner may take its time, and the main thread must stay free to answer
     // when this program owns the clipboard itself.
+    m_main.call([this] { m_putTexts.clear(); });
     auto saved = m_platform.clipboard.snapshot(kSnapshotLimit);
     if (saved.truncated) {
         say("⚠️ Clipboard content too large to keep; some formats will not come back");
@@ -66,17 +72,22 @@ bool ClipboardStrategies::restoreUnlessReplaced(const platform::ClipboardSnapsho
                                                 const std::string& ours) {
     return m_main.call([&] {
         auto& clipboard = m_platform.clipboard;
-        if (clipboard.text() != ours) {
+        const auto now = clipboard.text();
+        const bool isOurs = now == ours || (now && std::find(m_putTexts.begin(), m_putTexts.end(),
+                                                             *now) != m_putTexts.end());
+        if (!isOurs) {
             say("⚠️ Clipboard changed meanwhile; leaving the newer content in place");
             return false;
         }
         clipboard.restore(saved);
+        m_putTexts.clear();
         return true;
     });
 }
 
 std::optional<std::string> ClipboardStrategies::copySelection(int clearWait, int copyWait,
-                                                              const char* failureLine) {
+                                                              const char* failureLine,
+                                                              int lateCopyWait) {
     m_main.call([this] { m_platform.clipboard.clear(); });
     wait(clearWait);
     if (!press(Key::c, kCommand) && failureLine) {
@@ -84,10 +95,26 @@ std::optional<std::string> ClipboardStrategies::copySelection(int clearWait, int
     }
     wait(copyWait);
     auto text = m_main.call([this] { return m_platform.clipboard.text(); });
+    // A busy application copies late; worth waiting for where this program made the selection.
+    for (int waited = 0; (!text || text->empty()) && waited < lateCopyWait; waited += 20) {
+        wait(20);
+        text = m_main.call([this] { return m_platform.clipboard.text(); });
+    }
     if (text && text->empty()) {
         return std::nullopt;
     }
     return text;
+}
+
+bool ClipboardStrategies::isSelected(const std::string& copied) {
+    // Some editors copy the whole line when nothing is selected (KWrite); pasting that back
+    // would add a line instead of replacing one. A real selection is also the PRIMARY one.
+    const auto primary = m_main.call([this] { return m_platform.clipboard.primaryText(); });
+    if (primary == copied) {
+        return true;
+    }
+    say("⚠️ The copied text is not the selection; not pasting over it");
+    return false;
 }
 
 Outcome ClipboardStrategies::convertViaClipboard(ConversionPress& conversion) {
@@ -95,8 +122,8 @@ Outcome ClipboardStrategies::convertViaClipboard(ConversionPress& conversion) {
     const platform::ClipboardSnapshot saved = saveClipboard();
 
     say("📋 Strategy 1: Checking if text is already selected...");
-    if (auto text =
-            copySelection(50, 200, "⚠️ simulateKeyPress failed for Cmd+C (strategy 1)")) {
+    if (auto text = copySelection(50, 200, "⚠️ simulateKeyPress failed for Cmd+C (strategy 1)");
+        text && isSelected(*text)) {
         sayText("✅ Found pre-selected text via clipboard: '", *text, "'");
         return convertClipboardText(conversion, *text, saved);
     }
@@ -107,7 +134,8 @@ Outcome ClipboardStrategies::convertViaClipboard(ConversionPress& conversion) {
     }
     wait(150);
     if (auto text =
-            copySelection(50, 200, "⚠️ simulateKeyPress failed for Cmd+C (strategy 2)")) {
+            copySelection(50, 200, "⚠️ simulateKeyPress failed for Cmd+C (strategy 2)", 600);
+        text && isSelected(*text)) {
         sayText("✅ Got text via line selection: '", *text, "'");
         return convertClipboardText(conversion, *text, saved);
     }
@@ -118,7 +146,8 @@ Outcome ClipboardStrategies::convertViaClipboard(ConversionPress& conversion) {
     }
     wait(150);
     if (auto text =
-            copySelection(50, 200, "⚠️ simulateKeyPress failed for Cmd+C (strategy 3)")) {
+            copySelection(50, 200, "⚠️ simulateKeyPress failed for Cmd+C (strategy 3)", 600);
+        text && isSelected(*text)) {
         sayText("✅ Got text via select all: '", *text, "'");
         return convertClipboardText(conversion, *text, saved);
     }
@@ -129,7 +158,10 @@ Outcome ClipboardStrategies::convertViaClipboard(ConversionPress& conversion) {
 }
 
 bool ClipboardStrategies::putOnClipboard(const std::string& text, int waitMilliseconds) {
-    m_main.call([&] { m_platform.clipboard.setText(text); });
+    m_main.call([&] {
+        m_putTexts.push_back(text);
+        m_platform.clipboard.setText(text);
+    });
     wait(waitMilliseconds);
     return m_main.call([this] { return m_platform.clipboard.text(); }) == text;
 }
@@ -186,7 +218,10 @@ Outcome ClipboardStrategies::convertInSlowApp(ConversionPress& conversion) {
         return Outcome::notConverted;
     }
     say("🤖 Slow app: pasting converted text...");
-    m_main.call([&] { m_platform.clipboard.setText(*toPaste); });
+    m_main.call([&] {
+        m_putTexts.push_back(*toPaste);
+        m_platform.clipboard.setText(*toPaste);
+    });
     wait(50);
     press(Key::v, kCommand);
     wait(400);

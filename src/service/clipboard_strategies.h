@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "clock.h"
 #include "conversion_way.h"
@@ -41,10 +42,13 @@ public:
 
     platform::ClipboardSnapshot saveClipboard();
     void restoreClipboard(const platform::ClipboardSnapshot& saved);
-    /// Restores unless the clipboard no longer holds `ours` (the user copied since).
+    /// Restores unless the clipboard holds neither `ours` nor any text this press put there
+    /// since `saveClipboard` (then the user copied since).
     bool restoreUnlessReplaced(const platform::ClipboardSnapshot& saved, const std::string& ours);
     /// Puts `text` on the clipboard and waits until it reads back; false when it never does.
     bool putOnClipboard(const std::string& text, int waitMilliseconds);
+    /// Whether the text last put on the clipboard was fetched by another program.
+    bool textWasFetched();
     bool press(platform::KeyCode key, std::uint32_t flags);
     void wait(int milliseconds);
 
@@ -52,12 +56,19 @@ private:
     ConversionWay::Outcome convertClipboardText(ConversionPress& conversion,
                                                 const std::string& text,
                                                 const platform::ClipboardSnapshot& saved);
-    /// Clears the clipboard, presses Copy after `clearWait` and reads it after `copyWait`.
-    std::optional<std::string> copySelection(int clearWait, int copyWait, const char* failureLine);
+    /// Whether `copied` is what the application has selected (its PRIMARY selection), not text
+    /// it copied without a selection.
+    bool isSelected(const std::string& copied);
+    /// Clears the clipboard, presses Copy after `clearWait` and reads it after `copyWait`, then
+    /// for up to `lateCopyWait` more while it stays empty.
+    std::optional<std::string> copySelection(int clearWait, int copyWait, const char* failureLine,
+                                             int lateCopyWait = 0);
 
     platform::Platform m_platform;
     const MainThread& m_main;
     Clock& m_clock;
+    /// What this press put on the clipboard, so that none of it is taken for the user's copy.
+    std::vector<std::string> m_putTexts;
 };
 
 }  // namespace korrelang::service

@@ -17,6 +17,12 @@ namespace AccessCode = platform::AccessCode;
 constexpr int kPollMilliseconds = 5;
 constexpr int kSelectionPolls = 40;  // 200 ms for the application to follow the keys
 constexpr int kPastePolls = 200;     // 1 s for it to ask for the clipboard and paste
+// Many applications (Qt, Firefox) wait for the clipboard without answering accessibility calls,
+// while this program answers their clipboard request only when its main thread is free: a read
+// right after the paste key stalls both until the call times out, and the application is then
+// taken for hung. Leave the main thread free until the paste has fetched the clipboard.
+constexpr int kFetchPolls = 100;  // 500 ms
+constexpr int kAfterFetchMilliseconds = 5;
 
 }  // namespace
 
@@ -102,6 +108,10 @@ bool PasteWay::pasteOver(platform::TextElement& element, platform::TextRange ran
         say("⚠️ simulateKeyPress failed for Cmd+V");
     }
     const auto pasted = std::chrono::steady_clock::now();
+    for (int i = 0; i < kFetchPolls && !m_clipboard.textWasFetched(); ++i) {
+        m_clipboard.wait(kPollMilliseconds);
+    }
+    m_clipboard.wait(kAfterFetchMilliseconds);
     readBack = waitForText(element, intended);
     say("📊 Paste read back after " +
         std::to_string(std::chrono::duration_cast<std::chrono::milliseconds>(
@@ -154,6 +164,14 @@ ConversionWay::Outcome PasteWay::attempt(ConversionPress& press) {
             return element.isEditable() &&
                    VerifiedTextWrite::restore(element, *before.value, *readBack);
         });
+        if (!restored) {
+            // The application's own undo takes back exactly its paste, wherever that landed.
+            m_clipboard.press(Key::z, Flag::command);
+            restored = waitForText(element, *before.value) == *before.value;
+            if (restored) {
+                say("↩️ The application's undo put the original text back");
+            }
+        }
         if (!restored) {
             const auto now = m_main.call([&] { return element.value(); });
             const auto rest =

@@ -79,6 +79,19 @@ TEST_F(KeysAndClipboardTest, AWriteTakesTheClipboardFromAMoreRecentOwner) {
     EXPECT_EQ(runProgram("xclip", {"-o", "-selection", "clipboard"}), "ours");
 }
 
+// The paste way reads the field back only once the application has fetched the text.
+TEST_F(KeysAndClipboardTest, NotesWhenAnotherProgramFetchesTheText) {
+    clipboard.setText("ours");
+    EXPECT_EQ(clipboard.text(), std::optional<std::string>("ours"));
+    EXPECT_FALSE(clipboard.textWasFetched()) << "our own read is no paste";
+    runProgram("xclip", {"-o", "-selection", "clipboard", "-t", "TARGETS"});
+    EXPECT_FALSE(clipboard.textWasFetched()) << "asking for the formats fetches nothing";
+    EXPECT_EQ(runProgram("xclip", {"-o", "-selection", "clipboard"}), "ours");
+    EXPECT_TRUE(clipboard.textWasFetched());
+    clipboard.setText("next");
+    EXPECT_FALSE(clipboard.textWasFetched()) << "each text starts unfetched";
+}
+
 TEST_F(KeysAndClipboardTest, ATerminalGetsNoKeyAShellTakesAsACommand) {
     QTemporaryDir directory;
     const QString received = directory.filePath("received");

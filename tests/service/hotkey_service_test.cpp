@@ -110,6 +110,20 @@ TEST_F(HotkeyServiceTest, ConvertsTheLineBeforeTheCaret) {
     EXPECT_EQ(fake.accessibility.element->selection, (platform::TextRange{17, 0}));
 }
 
+// A line that reads as an embedded object (U+FFFC) hides its characters: it is not converted
+// through accessibility, selected or not.
+TEST_F(HotkeyServiceTest, EmbeddedObjectsAreNotConverted) {
+    for (const bool selected : {false, true}) {
+        SCOPED_TRACE(selected);
+        events.events.clear();
+        field("one\nghbdtn vbh\xEF\xBF\xBC", selected ? 4 : 15, 15);
+        press();
+        EXPECT_EQ(fieldText(), "one\nghbdtn vbh\xEF\xBF\xBC");
+        EXPECT_TRUE(log.contains("⚠️ The text holds embedded objects (U+FFFC)"));
+        EXPECT_TRUE(settings.statistics().conversions().isEmpty());
+    }
+}
+
 TEST_F(HotkeyServiceTest, AutoSwitchOffLeavesTheKeyboard) {
     settings.setAutoSwitchKeyboard(false);
     field("ghbdtn", 0, 6);
@@ -537,6 +551,45 @@ public:
     }
 };
 
+// A paste that lost the text, where putting the original back cannot select anything: the
+// clipboard still holds what this press put there, so the user's own comes back.
+TEST_F(HotkeyServiceTest, TheClipboardComesBackWhenTheUndoCannotPaste) {
+    auto element = std::make_shared<platform::fake::FakeTextElement>();
+    element->text = "ghbdtn";
+    element->selection = {0, 6};
+    element->editable = false;
+    fake.accessibility.element = element;
+    editor.field = element;
+    editor.pasteFilter = [](const std::string&) { return std::string(); };
+    fake.clipboard.content.formats = {{"image/png", "picture"}};
+    press();
+    EXPECT_TRUE(log.contains("⚠️ Could not select the text to paste over"));
+    EXPECT_FALSE(log.contains("Clipboard changed meanwhile"));
+    EXPECT_EQ(fake.clipboard.content.formats,
+              (std::vector<std::pair<std::string, std::string>>{{"image/png", "picture"}}));
+    EXPECT_TRUE(settings.statistics().conversions().isEmpty());
+}
+
+// A paste that lost the text: the application's own undo takes it back.
+TEST_F(HotkeyServiceTest, TheApplicationsUndoTakesBackAWrongPaste) {
+    auto element = std::make_shared<platform::fake::FakeTextElement>();
+    element->text = "one\nghbdtn";
+    element->selection = {10, 0};
+    element->editable = false;
+    fake.accessibility.element = element;
+    editor.field = element;
+    editor.undoesPaste = true;
+    editor.pasteFilter = [](const std::string&) { return std::string(); };
+    fake.clipboard.content.formats = {{"image/png", "picture"}};
+    press();
+    EXPECT_EQ(element->text, "one\nghbdtn");
+    EXPECT_TRUE(log.contains("↩️ The application's undo put the original text back"));
+    EXPECT_FALSE(log.contains("could not be put back"));
+    EXPECT_EQ(fake.clipboard.content.formats,
+              (std::vector<std::pair<std::string, std::string>>{{"image/png", "picture"}}));
+    EXPECT_TRUE(settings.statistics().conversions().isEmpty());
+}
+
 TEST(HotkeyServiceClipboard, ARefusedWriteIsNotPasted) {
     LogCapture log;
     QTemporaryDir directory;
@@ -615,6 +668,22 @@ TEST_F(HotkeyServiceTest, ANewerClipboardIsNotOverwritten) {
         EXPECT_EQ(fake.clipboard.text(), "copied meanwhile");
         clock.advance(60s);
     }
+}
+
+// An editor that copies its whole line when nothing is selected: that copy is no selection,
+// and pasting it would add a line above instead of replacing the one typed.
+TEST_F(HotkeyServiceTest, ALineCopiedWithoutASelectionIsNotPastedOver) {
+    withoutAccessibleText();
+    editor.copiesLineWithoutSelection = true;
+    editor.text = "привет мир\nghbdtn vbh";
+    editor.selectionStart = editor.selectionEnd = 21;
+    fake.clipboard.content.formats = {{"image/png", "picture"}};
+    press();
+    EXPECT_EQ(editor.text, "привет мир\nпривет мир");
+    EXPECT_EQ(
+        std::count(editor.presses.begin(), editor.presses.end(), Press{Key::v, Flag::command}), 1);
+    EXPECT_EQ(fake.clipboard.content.formats,
+              (std::vector<std::pair<std::string, std::string>>{{"image/png", "picture"}}));
 }
 
 TEST(ClipboardStrategies, RecognisesSlowApplications) {

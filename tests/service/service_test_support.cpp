@@ -31,17 +31,29 @@ bool ScriptedEditor::simulateKeyPress(platform::KeyCode key, std::uint32_t flags
             selection = {selection.location - 1, selection.length + 1};
         } else if (key == Key::v && flags == Flag::command) {
             const std::string pasted = m_clipboard.text().value_or("");
+            m_beforePaste = field->text;
             field->setSelectedText(pasteFilter ? pasteFilter(pasted) : pasted);
+        } else if (key == Key::z && flags == Flag::command && undoesPaste && m_beforePaste) {
+            field->text = *m_beforePaste;
+            m_beforePaste.reset();
         } else if (key == Key::right && flags == 0) {
             selection = {selection.location + selection.length, 0};
         }
         return true;
     }
+    syncPrimary();
     const std::size_t from = offset(text, selectionStart);
     const std::size_t to = offset(text, selectionEnd);
     if (key == Key::c && flags == Flag::command) {
         if (selectionEnd > selectionStart) {
             m_clipboard.setText(text.substr(from, to - from));
+        } else if (copiesLineWithoutSelection) {
+            const std::size_t start = from == 0 ? 0 : text.rfind('\n', from - 1);
+            const std::size_t begin = start == std::string::npos || from == 0 ? 0 : start + 1;
+            const std::size_t lineEnd = text.find('\n', from);
+            m_clipboard.setText(text.substr(begin, lineEnd == std::string::npos ? std::string::npos
+                                                                                : lineEnd - begin) +
+                                "\n");
         }
     } else if (key == Key::a && flags == Flag::command) {
         selectionStart = 0;
@@ -64,7 +76,15 @@ bool ScriptedEditor::simulateKeyPress(platform::KeyCode key, std::uint32_t flags
     } else if (key == Key::right && flags == 0) {
         selectionStart = selectionEnd;
     }
+    syncPrimary();
     return true;
+}
+
+void ScriptedEditor::syncPrimary() {
+    if (selectionEnd > selectionStart) {
+        const std::size_t from = offset(text, selectionStart);
+        m_clipboard.setPrimaryText(text.substr(from, offset(text, selectionEnd) - from));
+    }
 }
 
 LogCapture::LogCapture() {

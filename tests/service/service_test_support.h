@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -74,6 +75,8 @@ public:
     std::size_t selectionStart = 0, selectionEnd = 0;  ///< code point indices
     std::vector<platform::fake::FakeSyntheticKeys::Press> presses;
     bool ignoresKeys = false;
+    /// Copy without a selection copies the caret's whole line, newline included (KWrite).
+    bool copiesLineWithoutSelection = false;
     std::function<void()> afterPaste;  ///< what the user does right after the paste
     /// When set, the keys act on this accessible field instead of `text`: Shift+Left extends its
     /// selection leftwards, Paste replaces its selection (whatever its accessible writes do),
@@ -81,11 +84,17 @@ public:
     std::shared_ptr<platform::fake::FakeTextElement> field;
     /// What the field makes of a paste (an application reformatting what arrives).
     std::function<std::string(const std::string&)> pasteFilter;
+    /// Command+Z puts the field back as it was before the last paste.
+    bool undoesPaste = false;
 
     bool simulateKeyPress(platform::KeyCode key, std::uint32_t flags) override;
 
 private:
+    /// The selection is also the PRIMARY one, as in X11 applications.
+    void syncPrimary();
+
     platform::Clipboard& m_clipboard;
+    std::optional<std::string> m_beforePaste;
 };
 
 /// Collects log lines with the user's text shown.

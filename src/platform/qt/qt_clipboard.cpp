@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "fetch_noting_mime_data.h"
 #include "platform/log.h"
 #include "platform/x11/selection_reader.h"
 
@@ -131,18 +132,31 @@ std::optional<std::string> QtClipboard::text() const {
     if (data == nullptr || !data->hasText()) {
         return std::nullopt;
     }
-    return data->text().toStdString();
+    // Reading our own content is no paste.
+    if (m_textFetch) {
+        m_textFetch->ownRead = true;
+    }
+    std::string result = data->text().toStdString();
+    if (m_textFetch) {
+        m_textFetch->ownRead = false;
+    }
+    return result;
 }
 
 void QtClipboard::setText(std::string_view text) {
     const QString content = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    m_textFetch = std::make_shared<TextFetchState>();
     write(
         [&] {
-            auto* data = new QMimeData;
+            auto* data = new FetchNotingMimeData(m_textFetch);
             data->setText(content);
             return data;
         },
         false);
+}
+
+bool QtClipboard::textWasFetched() const {
+    return m_textFetch && m_textFetch->fetched;
 }
 
 std::optional<std::string> QtClipboard::primaryText() const {

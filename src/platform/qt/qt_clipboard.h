@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "platform/clipboard.h"
+#include "text_fetch_state.h"
 
 class QMimeData;
 
@@ -34,6 +35,7 @@ public:
     void restorePrimary(const ClipboardSnapshot& snapshot) override;
     std::optional<std::string> primaryText() const override;
     void setPrimaryText(std::string_view text) override;
+    bool textWasFetched() const override;
 
 private:
     /// Hands out fresh copies of the content, because the clipboard takes each one over.
@@ -46,6 +48,8 @@ private:
     struct Reader;
     std::unique_ptr<Reader> m_reader;
     std::chrono::milliseconds m_snapshotBudget;
+    /// Shared with the content last put there by `setText`.
+    std::shared_ptr<TextFetchState> m_textFetch;
 };
 
 }  // namespace korrelang::platform::qt
