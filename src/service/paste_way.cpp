@@ -16,7 +16,7 @@ namespace AccessCode = platform::AccessCode;
 
 constexpr int kPollMilliseconds = 5;
 constexpr int kSelectionPolls = 40;  // 200 ms for the application to follow the keys
-constexpr int kPastePolls = 200;     // 1 s for it to ask for the clipboard and paste
+constexpr int kPastePolls = 400;     // 2 s: a browser on a loaded machine pastes late
 // Many applications (Qt, Firefox) wait for the clipboard without answering accessibility calls,
 // while this program answers their clipboard request only when its main thread is free: a read
 // right after the paste key stalls both until the call times out, and the application is then
