@@ -25,8 +25,9 @@ constexpr int kBackgroundNiceness = 10;
 
 }  // namespace
 
-SpellingDictionaries::SpellingDictionaries(std::vector<std::string> directories)
-    : m_directories(std::move(directories)) {}
+SpellingDictionaries::SpellingDictionaries(std::vector<std::string> directories,
+                                           std::string cacheDirectory)
+    : m_directories(std::move(directories)), m_cache(std::move(cacheDirectory)) {}
 
 SpellingDictionaries::~SpellingDictionaries() {
     {
@@ -86,7 +87,7 @@ void SpellingDictionaries::load(const std::vector<std::string>& mappingIDs) {
             m_missing.insert(id);
             continue;
         }
-        std::shared_ptr<const HunspellDictionary> dictionary;
+        std::shared_ptr<const Dictionary> dictionary;
         {
             const std::shared_lock lock(m_mutex);
             if (const auto found = m_byBase.find(base); found != m_byBase.end()) {
@@ -95,7 +96,7 @@ void SpellingDictionaries::load(const std::vector<std::string>& mappingIDs) {
         }
         if (!dictionary) {
             const auto started = std::chrono::steady_clock::now();
-            dictionary = HunspellDictionary::load(base);
+            dictionary = loadDictionary(base);
             if (!dictionary) {
                 const std::unique_lock lock(m_mutex);
                 m_missing.insert(id);
@@ -104,7 +105,10 @@ void SpellingDictionaries::load(const std::vector<std::string>& mappingIDs) {
             const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
                 std::chrono::steady_clock::now() - started);
             log("📖 Spelling: loaded " + base + ".dic for " + id + " in " +
-                std::to_string(elapsed.count()) + " ms");
+                std::to_string(elapsed.count()) + " ms" +
+                (dictionary->store ? ", " + std::to_string(dictionary->store->mappedBytes() >> 10) +
+                                         " KB of word forms"
+                                   : " with Hunspell"));
         }
         const std::unique_lock lock(m_mutex);
         m_byBase.emplace(base, dictionary);
@@ -159,7 +163,35 @@ std::vector<std::string> SpellingDictionaries::loadedIDs() const {
     return ids;
 }
 
-std::shared_ptr<const HunspellDictionary> SpellingDictionaries::dictionaryFor(
+std::shared_ptr<const SpellingDictionaries::Dictionary> SpellingDictionaries::loadDictionary(
+    const std::string& base) const {
+    auto dictionary = std::make_shared<Dictionary>();
+    dictionary->store = m_cache.open(base);
+    if (dictionary->store && dictionary->store->isTooLarge()) {
+        dictionary->store.reset();
+        log("📖 Spelling: " + base + ".dic has too many word forms to store - Hunspell checks it");
+    } else if (!dictionary->store) {
+        log("📖 Spelling: no word store for " + base + ".dic - Hunspell checks it");
+    }
+    if (!dictionary->store) {
+        dictionary->hunspell = HunspellDictionary::load(base);
+        if (!dictionary->hunspell) {
+            return nullptr;
+        }
+    }
+    return dictionary;
+}
+
+bool SpellingDictionaries::Dictionary::check(std::string_view word) const {
+    return store ? store->contains(word) : hunspell && hunspell->check(word);
+}
+
+std::string SpellingDictionaries::checkedBy(std::string_view mappingID) const {
+    const auto dictionary = dictionaryFor(mappingID);
+    return !dictionary ? "" : dictionary->store ? "store" : "hunspell";
+}
+
+std::shared_ptr<const SpellingDictionaries::Dictionary> SpellingDictionaries::dictionaryFor(
     std::string_view mappingID) const {
     const std::shared_lock lock(m_mutex);
     const auto found = m_byMapping.find(mappingID);

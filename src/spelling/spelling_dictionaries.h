@@ -15,11 +15,16 @@
 
 #include "engine/word_scorer.h"
 #include "hunspell_dictionary.h"
+#include "spelling_cache.h"
+#include "word_store.h"
 
 namespace korrelang::spelling {
 
 /// The desktop's spelling dictionaries as the converter's word check: for each catalogue layout,
 /// the first of its language's dictionaries (LanguageTags) found in the dictionary folders.
+/// Each is checked through its word store (SpellingCache), a few megabytes mapped from the
+/// cache folder; a dictionary too large to store, or whose store cannot be built, is checked by
+/// Hunspell itself, with the tens of megabytes that takes.
 ///
 /// Nothing is loaded until asked: load() blocks, loadInBackground() queues the work for a
 /// low-priority thread of its own, and until a layout's dictionary has loaded that layout is not
@@ -27,8 +32,10 @@ namespace korrelang::spelling {
 /// Every member may be called from any thread.
 class SpellingDictionaries final : public engine::WordScorer {
 public:
-    /// `directories` are searched in order for NAME.aff and NAME.dic.
-    explicit SpellingDictionaries(std::vector<std::string> directories = systemDirectories());
+    /// `directories` are searched in order for NAME.aff and NAME.dic; the word stores are kept
+    /// in `cacheDirectory`.
+    explicit SpellingDictionaries(std::vector<std::string> directories = systemDirectories(),
+                                  std::string cacheDirectory = SpellingCache::defaultDirectory());
     ~SpellingDictionaries() override;
     SpellingDictionaries(const SpellingDictionaries&) = delete;
     SpellingDictionaries& operator=(const SpellingDictionaries&) = delete;
@@ -56,16 +63,29 @@ public:
     bool covers(std::string_view mappingID) const override;
     bool isWord(std::string_view mappingID, std::string_view word) const override;
 
+    /// How the dictionary of `mappingID` is checked: "store", "hunspell", or "" when none is
+    /// loaded.
+    std::string checkedBy(std::string_view mappingID) const;
+
 private:
-    std::shared_ptr<const HunspellDictionary> dictionaryFor(std::string_view mappingID) const;
+    // One loaded dictionary: its word store, or Hunspell where there is none.
+    struct Dictionary {
+        std::unique_ptr<WordStore> store;
+        std::unique_ptr<HunspellDictionary> hunspell;
+        bool check(std::string_view word) const;
+    };
+
+    std::shared_ptr<const Dictionary> dictionaryFor(std::string_view mappingID) const;
+    std::shared_ptr<const Dictionary> loadDictionary(const std::string& base) const;
     void runBackground();
 
     const std::vector<std::string> m_directories;
+    const SpellingCache m_cache;
     std::atomic<bool> m_enabled = true;
 
     mutable std::shared_mutex m_mutex;
-    std::map<std::string, std::shared_ptr<const HunspellDictionary>, std::less<>> m_byMapping;
-    std::map<std::string, std::shared_ptr<const HunspellDictionary>, std::less<>> m_byBase;
+    std::map<std::string, std::shared_ptr<const Dictionary>, std::less<>> m_byMapping;
+    std::map<std::string, std::shared_ptr<const Dictionary>, std::less<>> m_byBase;
     std::set<std::string, std::less<>> m_missing;  // ids without a dictionary, logged once
 
     std::mutex m_queueMutex;

@@ -7,6 +7,7 @@
 
 #include "engine/layout_converter.h"
 #include "spelling/language_tags.h"
+#include "temporary_directory.h"
 
 namespace korrelang::spelling {
 namespace {
@@ -14,25 +15,11 @@ namespace {
 // The dictionaries that scripts/install-deps installs.
 const std::vector<std::string> kSystem = SpellingDictionaries::systemDirectories();
 
-class TemporaryDirectory {
-public:
-    TemporaryDirectory() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "korrelang-spelling-XXXXXX").string();
-        m_path = mkdtemp(pattern.data());
-    }
-    ~TemporaryDirectory() { std::filesystem::remove_all(m_path); }
-    const std::string& path() const { return m_path; }
-    void write(const std::string& name, const std::string& bytes) const {
-        std::ofstream(m_path + "/" + name, std::ios::binary) << bytes;
-    }
-
-private:
-    std::string m_path;
-};
+// Every test keeps its word stores apart from the user's cache.
+const TemporaryDirectory kCache;
 
 TEST(SpellingDictionaries, ChecksWordsOnceLoaded) {
-    SpellingDictionaries dictionaries(kSystem);
+    SpellingDictionaries dictionaries(kSystem, kCache.path());
     EXPECT_FALSE(dictionaries.covers("russian"));
     EXPECT_FALSE(dictionaries.isWord("russian", "привет"));
     dictionaries.load({"english", "russian", "dvorak"});
@@ -61,7 +48,7 @@ TEST(SpellingDictionaries, ChecksWordsOnceLoaded) {
 }
 
 TEST(SpellingDictionaries, EveryInstalledLanguageIsFoundByItsTag) {
-    const SpellingDictionaries dictionaries(kSystem);
+    const SpellingDictionaries dictionaries(kSystem, kCache.path());
     for (const std::string id :
          {"english", "russian", "ukrainian", "german", "french", "spanish", "hebrew"}) {
         EXPECT_FALSE(dictionaries.find(id).empty()) << id;
@@ -72,7 +59,7 @@ TEST(SpellingDictionaries, EveryInstalledLanguageIsFoundByItsTag) {
 }
 
 TEST(SpellingDictionaries, LoadsInTheBackground) {
-    SpellingDictionaries dictionaries(kSystem);
+    SpellingDictionaries dictionaries(kSystem, kCache.path());
     dictionaries.loadInBackground({"english"});
     dictionaries.loadInBackground({"german", "english"});
     dictionaries.waitUntilLoaded();
@@ -84,7 +71,7 @@ TEST(SpellingDictionaries, DictionariesInOtherCharacterSetsAreConverted) {
     const TemporaryDirectory directory;
     directory.write("ru_RU.aff", "SET KOI8-R\nTRY оеаинтсрвлкмдпуяызбгчйхжшюцщэфъё\n");
     directory.write("ru_RU.dic", "1\n\xCD\xC9\xD2\n");  // "мир" in KOI8-R
-    SpellingDictionaries dictionaries({directory.path()});
+    SpellingDictionaries dictionaries({directory.path()}, kCache.path());
     dictionaries.load({"russian"});
     ASSERT_TRUE(dictionaries.covers("russian"));
     EXPECT_TRUE(dictionaries.isWord("russian", "мир"));
@@ -98,7 +85,7 @@ TEST(SpellingDictionaries, BrokenOrMissingDictionariesAreSkipped) {
     directory.write("de_DE.dic", "1\nhallo\n");  // no .aff
     directory.write("fr_FR.aff", "SET NO-SUCH-CHARSET\n");
     directory.write("fr_FR.dic", "1\nbonjour\n");
-    SpellingDictionaries dictionaries({directory.path()});
+    SpellingDictionaries dictionaries({directory.path()}, kCache.path());
     dictionaries.load({"german", "french", "russian"});
     EXPECT_TRUE(dictionaries.loadedIDs().empty());
     EXPECT_FALSE(dictionaries.covers("french"));
@@ -106,9 +93,9 @@ TEST(SpellingDictionaries, BrokenOrMissingDictionariesAreSkipped) {
 
 TEST(SpellingDictionaries, WithoutDictionariesTheConverterKeepsItsRules) {
     const TemporaryDirectory empty;
-    SpellingDictionaries none({empty.path()});
+    SpellingDictionaries none({empty.path()}, kCache.path());
     none.load({"english", "german", "russian"});
-    SpellingDictionaries real(kSystem);
+    SpellingDictionaries real(kSystem, kCache.path());
     real.load({"english", "german", "russian"});
     const std::vector<std::string> layouts = {"xkb.us.English", "xkb.de.German", "xkb.ru.Russian"};
     const auto rules =
@@ -125,7 +112,7 @@ TEST(SpellingDictionaries, WithoutDictionariesTheConverterKeepsItsRules) {
 // Real sentences typed on the wrong layout with the typed-on layout active: the examples of
 // misses that the rules alone make.
 TEST(SpellingDictionaries, ChoosesTheMeantLanguageOfRealSentences) {
-    SpellingDictionaries dictionaries(kSystem);
+    SpellingDictionaries dictionaries(kSystem, kCache.path());
     dictionaries.load({"english", "german", "russian", "ukrainian", "french"});
     struct Case {
         std::vector<std::string> layouts;

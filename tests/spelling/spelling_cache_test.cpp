@@ -1,0 +1,126 @@
+#include "spelling/spelling_cache.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <mutex>
+
+#include "engine/log_sink.h"
+#include "spelling/spelling_dictionaries.h"
+#include "temporary_directory.h"
+
+namespace korrelang::spelling {
+namespace {
+
+// The log lines written while it lives.
+class LogCapture {
+public:
+    LogCapture() {
+        engine::LogSink::install([this](const engine::LogLine& line) {
+            const std::lock_guard lock(m_mutex);
+            m_text += line.render(true) + "\n";
+        });
+    }
+    ~LogCapture() { engine::LogSink::install({}); }
+    LogCapture(const LogCapture&) = delete;
+    LogCapture& operator=(const LogCapture&) = delete;
+    std::string text() {
+        const std::lock_guard lock(m_mutex);
+        return m_text;
+    }
+
+private:
+    std::mutex m_mutex;
+    std::string m_text;
+};
+
+const std::string kAff = "SET UTF-8\nSFX S Y 1\nSFX S 0 s .\n";
+
+std::vector<std::string> filesIn(const std::string& directory) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(directory)) {
+        names.push_back(entry.path().filename().string());
+    }
+    return names;
+}
+
+TEST(SpellingCache, BuildsOnceAndRebuildsWhenTheDictionaryChanges) {
+    const TemporaryDirectory dictionaries;
+    const TemporaryDirectory cacheFolder;
+    dictionaries.write("en_US.aff", kAff);
+    dictionaries.write("en_US.dic", "1\napple/S\n");
+    const std::string base = dictionaries.path() + "/en_US";
+    const SpellingCache cache(cacheFolder.path() + "/spelling");
+
+    auto store = cache.open(base);
+    ASSERT_TRUE(store);
+    EXPECT_TRUE(store->contains("apples"));
+    EXPECT_FALSE(store->contains("pears"));
+    const auto built = std::filesystem::last_write_time(cache.storePath(base));
+
+    // Opened again: the same file, not rebuilt.
+    store = cache.open(base);
+    ASSERT_TRUE(store);
+    EXPECT_EQ(std::filesystem::last_write_time(cache.storePath(base)), built);
+
+    dictionaries.write("en_US.dic", "2\napple/S\npear/S\n");
+    store = cache.open(base);
+    ASSERT_TRUE(store);
+    EXPECT_TRUE(store->contains("pears"));
+    EXPECT_EQ(filesIn(cacheFolder.path() + "/spelling").size(), 1U);  // no temporary left
+}
+
+TEST(SpellingCache, DamagedStoresAreLoggedAndRebuilt) {
+    const TemporaryDirectory dictionaries;
+    const TemporaryDirectory cacheFolder;
+    dictionaries.write("ru_RU.aff", kAff);
+    dictionaries.write("ru_RU.dic", "2\nмир/S\nдом/S\n");
+    const std::string base = dictionaries.path() + "/ru_RU";
+    const SpellingCache cache(cacheFolder.path());
+    ASSERT_TRUE(cache.open(base));
+    const std::string path = cache.storePath(base);
+    const auto size = std::filesystem::file_size(path);
+
+    const std::vector<std::pair<std::string, std::function<void()>>> damages = {
+        {"is corrupt",
+         [&] {
+             std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
+             file.seekp(static_cast<std::streamoff>(size - 3));
+             file.put('\x55');
+         }},
+        {"is truncated", [&] { std::filesystem::resize_file(path, size - 8); }},
+        {"is truncated", [&] { std::filesystem::resize_file(path, 20); }},
+        {"is not a word store",
+         [&] { std::ofstream(path, std::ios::trunc) << std::string(200, 'x'); }},
+    };
+    for (const auto& [problem, damage] : damages) {
+        damage();
+        LogCapture log;
+        const auto store = cache.open(base);
+        ASSERT_TRUE(store) << problem;
+        EXPECT_TRUE(store->contains("домs")) << problem;
+        EXPECT_NE(log.text().find(problem), std::string::npos) << log.text();
+        EXPECT_EQ(std::filesystem::file_size(path), size) << problem;
+    }
+}
+
+TEST(SpellingCache, WithoutAStoreHunspellChecksTheWords) {
+    const TemporaryDirectory cacheFolder;
+    cacheFolder.write("not-a-folder", "");
+    SpellingDictionaries unwritable(SpellingDictionaries::systemDirectories(),
+                                    cacheFolder.path() + "/not-a-folder");
+    unwritable.load({"english"});
+    EXPECT_EQ(unwritable.checkedBy("english"), "hunspell");
+    EXPECT_TRUE(unwritable.isWord("english", "houses"));
+    EXPECT_FALSE(unwritable.isWord("english", "ghbdtn"));
+
+    SpellingDictionaries cached(SpellingDictionaries::systemDirectories(), cacheFolder.path());
+    cached.load({"english"});
+    EXPECT_EQ(cached.checkedBy("english"), "store");
+    EXPECT_TRUE(cached.isWord("english", "houses"));
+    EXPECT_FALSE(cached.isWord("english", "ghbdtn"));
+}
+
+}  // namespace
+}  // namespace korrelang::spelling
