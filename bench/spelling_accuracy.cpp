@@ -5,7 +5,8 @@
 // tables) and converted with the typed-on layout active, as the hotkey does.
 //
 //   spelling_accuracy [--sentences N] [--seed S] [--locale-dir DIR] [--show-misses K]
-//   spelling_accuracy --memory ID,ID,ID   resident memory and time to load those dictionaries
+//   spelling_accuracy --memory ID,ID,ID [--hunspell | --cache DIR]   resident memory growth and
+//                                       load time with those dictionaries (see measureMemory)
 //
 // The sample is fixed by the seed and the installed catalogues; the catalogues used are printed.
 
@@ -18,6 +19,7 @@
 #include <fstream>
 #include <iostream>
 #include <map>
+#include <memory>
 #include <random>
 #include <set>
 #include <string>
@@ -28,6 +30,7 @@
 #include "engine/layout_converter.h"
 #include "engine/unicode.h"
 #include "message_catalogue.h"
+#include "spelling/hunspell_dictionary.h"
 #include "spelling/spelling_dictionaries.h"
 
 namespace {
@@ -36,6 +39,7 @@ using korrelang::engine::GraphemeCursor;
 using korrelang::engine::KeyboardMapping;
 using korrelang::engine::KeyboardMappingRegistry;
 using korrelang::engine::LayoutConverter;
+using korrelang::spelling::HunspellDictionary;
 using korrelang::spelling::SpellingDictionaries;
 namespace unicode = korrelang::engine::unicode;
 
@@ -150,7 +154,7 @@ long residentKilobytes() {
     return 0;
 }
 
-int measureMemory(const std::string& list) {
+std::vector<std::string> splitList(const std::string& list) {
     std::vector<std::string> ids;
     std::size_t start = 0;
     while (start <= list.size()) {
@@ -158,18 +162,53 @@ int measureMemory(const std::string& list) {
         ids.push_back(list.substr(start, comma - start));
         start = comma + 1;
     }
+    return ids;
+}
+
+// Resident memory growth and load time with these dictionaries loaded: through their word
+// stores in `cache` (built there first when missing: run twice for the cold and the warm
+// figures; a fresh temporary folder when empty), or, with `hunspell`, through Hunspell as before
+// the stores. Opening a store reads it whole (its checksum), so every page of it is resident:
+// the figure is the most the stores can take, not a lucky sample.
+int measureMemory(const std::string& list, bool hunspell, std::string cache) {
+    const std::vector<std::string> ids = splitList(list);
     KeyboardMappingRegistry::shared();
-    SpellingDictionaries dictionaries;
+    const bool temporary = cache.empty();
+    if (temporary) {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "korrelang-memory-XXXXXX").string();
+        cache = mkdtemp(pattern.data());
+    }
+    SpellingDictionaries dictionaries(SpellingDictionaries::systemDirectories(), cache);
+    std::vector<std::unique_ptr<HunspellDictionary>> loaded;
     const long before = residentKilobytes();
     const auto started = std::chrono::steady_clock::now();
-    dictionaries.loadInBackground(ids);
-    dictionaries.waitUntilLoaded();
+    if (hunspell) {
+        for (const std::string& id : ids) {
+            if (auto dictionary = HunspellDictionary::load(dictionaries.find(id))) {
+                loaded.push_back(std::move(dictionary));
+            }
+        }
+    } else {
+        dictionaries.loadInBackground(ids);
+        dictionaries.waitUntilLoaded();
+    }
     const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
         std::chrono::steady_clock::now() - started);
     const long after = residentKilobytes();
-    std::printf("%-30s loaded %zu, +%.1f MB resident, %lld ms\n", list.c_str(),
-                dictionaries.loadedIDs().size(), static_cast<double>(after - before) / 1024.0,
+    std::string how = "hunspell";
+    if (!hunspell) {
+        how.clear();
+        for (const std::string& id : ids) {
+            how += (how.empty() ? "" : ",") + dictionaries.checkedBy(id);
+        }
+    }
+    std::printf("%-28s %-24s +%5.1f MB resident, %6lld ms\n", list.c_str(), how.c_str(),
+                static_cast<double>(after - before) / 1024.0,
                 static_cast<long long>(elapsed.count()));
+    if (temporary) {
+        std::filesystem::remove_all(cache);
+    }
     return 0;
 }
 
@@ -192,10 +231,21 @@ int main(int argc, char** argv) {
         } else if (arg == "--show-misses" && hasValue) {
             showMisses = std::stoul(argv[++i]);
         } else if (arg == "--memory" && hasValue) {
-            return measureMemory(argv[++i]);
+            const std::string list = argv[++i];
+            bool hunspell = false;
+            std::string cache;
+            for (++i; i < argc; ++i) {
+                const std::string option = argv[i];
+                if (option == "--hunspell") {
+                    hunspell = true;
+                } else if (option == "--cache" && i + 1 < argc) {
+                    cache = argv[++i];
+                }
+            }
+            return measureMemory(list, hunspell, cache);
         } else {
             std::cerr << "usage: spelling_accuracy [--sentences N] [--seed S] [--locale-dir DIR] "
-                         "[--show-misses K] | --memory ID,ID,...\n";
+                         "[--show-misses K] | --memory ID,ID,... [--hunspell | --cache DIR]\n";
             return 2;
         }
     }

@@ -124,7 +124,11 @@ std::vector<std::string> splitList(const std::string& list) {
 // (two layouts, one that types the text) never do.
 class DictionariesOnDemand final : public engine::WordScorer {
 public:
-    explicit DictionariesOnDemand(std::vector<std::string> ids) : m_ids(std::move(ids)) {}
+    // A conversion does not wait for word stores to be built: it uses those the tray program
+    // has built, and Hunspell for the others.
+    explicit DictionariesOnDemand(std::vector<std::string> ids) : m_ids(std::move(ids)) {
+        m_dictionaries.setBuildStores(false);
+    }
     bool covers(std::string_view mappingID) const override { return loaded().covers(mappingID); }
     bool isWord(std::string_view mappingID, std::string_view word) const override {
         return loaded().isWord(mappingID, word);

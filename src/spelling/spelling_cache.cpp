@@ -85,6 +85,11 @@ std::string SpellingCache::storePath(const std::string& base) const {
     return m_directory + "/" + name + "-" + hex(WordStore::hash(base)).substr(0, 8) + ".words";
 }
 
+std::unique_ptr<WordStore> SpellingCache::openCached(const std::string& base) const {
+    const auto expected = key(base);
+    return expected ? WordStore::open(storePath(base), *expected) : nullptr;
+}
+
 std::unique_ptr<WordStore> SpellingCache::open(const std::string& base) const {
     const auto expected = key(base);
     if (!expected) {

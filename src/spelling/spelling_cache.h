@@ -35,6 +35,9 @@ public:
     /// be built. Blocks for as long as building takes (seconds for a large dictionary).
     std::unique_ptr<WordStore> open(const std::string& base) const;
 
+    /// The store of `base` if one is cached and sound; never builds.
+    std::unique_ptr<WordStore> openCached(const std::string& base) const;
+
     /// Builds the store of `base` with the helper program, whatever is cached.
     bool build(const std::string& base) const;
 

@@ -166,7 +166,7 @@ std::vector<std::string> SpellingDictionaries::loadedIDs() const {
 std::shared_ptr<const SpellingDictionaries::Dictionary> SpellingDictionaries::loadDictionary(
     const std::string& base) const {
     auto dictionary = std::make_shared<Dictionary>();
-    dictionary->store = m_cache.open(base);
+    dictionary->store = m_buildStores ? m_cache.open(base) : m_cache.openCached(base);
     if (dictionary->store && dictionary->store->isTooLarge()) {
         dictionary->store.reset();
         log("📖 Spelling: " + base + ".dic has too many word forms to store - Hunspell checks it");

@@ -54,6 +54,10 @@ public:
     /// Blocks until the background thread has nothing left to load.
     void waitUntilLoaded();
 
+    /// Whether a missing word store is built (seconds of work for a large dictionary) or the
+    /// dictionary checked by Hunspell instead; on by default. A one-off conversion turns it off.
+    void setBuildStores(bool build) { m_buildStores = build; }
+
     void setEnabled(bool enabled) { m_enabled = enabled; }
     bool isEnabled() const { return m_enabled; }
 
@@ -82,6 +86,7 @@ private:
     const std::vector<std::string> m_directories;
     const SpellingCache m_cache;
     std::atomic<bool> m_enabled = true;
+    std::atomic<bool> m_buildStores = true;
 
     mutable std::shared_mutex m_mutex;
     std::map<std::string, std::shared_ptr<const Dictionary>, std::less<>> m_byMapping;
