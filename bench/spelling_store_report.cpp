@@ -29,6 +29,7 @@
 
 namespace {
 
+using korrelang::spelling::AffixFlag;
 using korrelang::spelling::AffixRules;
 using korrelang::spelling::HunspellDictionary;
 using korrelang::spelling::SpellingCache;
@@ -116,12 +117,12 @@ void report(const std::string& base, const std::string& locale, const std::strin
         return;
     }
     std::printf(
-        "%-8s cold %6.0f ms (peak %4ld MB)  warm %5.1f ms  %6.1f MB  %8zu forms  "
-        "compound parts %zu/%zu/%zu%s\n",
+        "%-8s cold %6.0f ms (helper peak so far %4ld MB)  warm %5.1f ms  %6.1f MB  %8zu forms  "
+        "compound parts %zu/%zu/%zu, prefixed stems %zu%s\n",
         name.c_str(), cold, std::max(after.ru_maxrss, before.ru_maxrss) / 1024, warm,
         static_cast<double>(store->mappedBytes()) / 1048576.0, store->count(WordStore::Words),
         store->count(WordStore::CompoundBegin), store->count(WordStore::CompoundMiddle),
-        store->count(WordStore::CompoundEnd),
+        store->count(WordStore::CompoundEnd), store->count(WordStore::PrefixStems),
         store->isTooLarge() ? "  too large: Hunspell checks it" : "");
     if (store->isTooLarge()) {
         return;
@@ -132,17 +133,16 @@ void report(const std::string& base, const std::string& locale, const std::strin
         return;
     }
 
-    // Every listed form (every k-th of a large dictionary) must be one Hunspell accepts.
+    // Every listed form (every k-th of a large dictionary) must be one Hunspell accepts; for a
+    // stem kept with the plain prefixes it takes, its words with the first few of them.
     const std::size_t every = std::max<std::size_t>(
-        1, store->count(WordStore::Words) / std::max<std::size_t>(formLimit, 1));
+        1, (store->count(WordStore::Words) + store->count(WordStore::PrefixStems)) /
+               std::max<std::size_t>(formLimit, 1));
     std::size_t seen = 0;
     std::size_t checked = 0;
     std::vector<std::string> rejected;
     std::size_t rejectedCount = 0;
-    WordFormExpander(*rules).expand(base + ".dic", [&](const std::u32string& form, unsigned roles) {
-        if ((roles & WordFormExpander::Word) == 0 || seen++ % every != 0) {
-            return;
-        }
+    const auto check = [&](const std::u32string& form) {
         ++checked;
         std::string utf8;
         icu::UnicodeString::fromUTF32(reinterpret_cast<const UChar32*>(form.data()),
@@ -153,6 +153,26 @@ void report(const std::string& base, const std::string& locale, const std::strin
             if (rejected.size() < 6) {
                 rejected.push_back(utf8);
             }
+        }
+    };
+    WordFormExpander expander(*rules);
+    expander.takePrefixesOff(rules->plainPrefixFlags(),
+                             [&](const std::u32string& stem, AffixFlag flag) {
+                                 if (seen++ % every != 0) {
+                                     return;
+                                 }
+                                 std::size_t tried = 0;
+                                 for (const std::size_t index : rules->entriesWith(flag)) {
+                                     const auto& entry = rules->entries()[index];
+                                     if (tried < 3 && entry.appliesTo(stem, rules->fullStrip)) {
+                                         ++tried;
+                                         check(entry.applyTo(stem));
+                                     }
+                                 }
+                             });
+    expander.expand(base + ".dic", [&](const std::u32string& form, unsigned roles) {
+        if ((roles & WordFormExpander::Word) != 0 && seen++ % every == 0) {
+            check(form);
         }
     });
     std::printf("         listed forms Hunspell rejects: %zu of %zu checked", rejectedCount,

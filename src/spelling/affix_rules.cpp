@@ -76,7 +76,9 @@ std::optional<icu::UnicodeString> toUnicode(UConverter* converter, std::string_v
     return text;
 }
 
-std::vector<AffixEntry::CharacterClass> parseCondition(const std::u32string& text) {
+}  // namespace
+
+std::vector<AffixEntry::CharacterClass> AffixEntry::parseCondition(const std::u32string& text) {
     std::vector<AffixEntry::CharacterClass> condition;
     if (text == U".") {
         return condition;
@@ -103,6 +105,8 @@ std::vector<AffixEntry::CharacterClass> parseCondition(const std::u32string& tex
     return condition;
 }
 
+namespace {
+
 bool matches(const AffixEntry::CharacterClass& element, char32_t c) {
     if (element.any) {
         return true;
@@ -117,9 +121,25 @@ bool hasFlag(const FlagSet& flags, AffixFlag flag) {
     return flag != 0 && std::binary_search(flags.begin(), flags.end(), flag);
 }
 
-bool AffixEntry::appliesTo(const std::u32string& stem, bool fullStrip) const {
-    if (stem.size() < condition.size() || stem.size() < strip.size() ||
-        (!fullStrip && stem.size() == strip.size())) {
+std::u32string AffixEntry::conditionText() const {
+    if (condition.empty()) {
+        return U".";
+    }
+    std::u32string text;
+    for (const CharacterClass& element : condition) {
+        if (element.any) {
+            text += U'.';
+        } else if (element.negated || element.characters.size() != 1) {
+            text += (element.negated ? U"[^" : U"[") + element.characters + U"]";
+        } else {
+            text += element.characters;
+        }
+    }
+    return text;
+}
+
+bool AffixEntry::conditionMatches(const std::u32string& stem) const {
+    if (stem.size() < condition.size()) {
         return false;
     }
     const std::size_t offset = prefix ? 0 : stem.size() - condition.size();
@@ -127,6 +147,14 @@ bool AffixEntry::appliesTo(const std::u32string& stem, bool fullStrip) const {
         if (!matches(condition[i], stem[offset + i])) {
             return false;
         }
+    }
+    return true;
+}
+
+bool AffixEntry::appliesTo(const std::u32string& stem, bool fullStrip) const {
+    if (stem.size() < strip.size() || (!fullStrip && stem.size() == strip.size()) ||
+        !conditionMatches(stem)) {
+        return false;
     }
     return prefix ? stem.compare(0, strip.size(), strip) == 0
                   : stem.compare(stem.size() - strip.size(), strip.size(), strip) == 0;
@@ -249,8 +277,8 @@ bool AffixRules::parse(const std::vector<std::string>& lines) {
             };
             entry.strip = decoded(strip);
             entry.add = decoded(add);
-            entry.condition = parseCondition(parts.size() >= 5 ? codePoints(text(parts[4]))
-                                                               : std::u32string(U"."));
+            entry.condition = AffixEntry::parseCondition(
+                parts.size() >= 5 ? codePoints(text(parts[4])) : std::u32string(U"."));
             m_byFlag[entry.flag].push_back(m_entries.size());
             m_entries.push_back(std::move(entry));
         } else if (keyword == "BREAK") {
@@ -348,6 +376,22 @@ std::optional<std::u32string> AffixRules::decodeText(std::string_view raw) const
         });
     }
     return result;
+}
+
+std::vector<AffixFlag> AffixRules::plainPrefixFlags() const {
+    std::vector<AffixFlag> flags;
+    if (compoundFlag != 0 || compoundBegin != 0 || compoundMiddle != 0 || compoundEnd != 0) {
+        return flags;
+    }
+    for (const auto& [flag, indexes] : m_byFlag) {
+        const bool plain = std::all_of(indexes.begin(), indexes.end(), [this](std::size_t i) {
+            return m_entries[i].prefix && m_entries[i].continuation.empty();
+        });
+        if (plain) {
+            flags.push_back(flag);
+        }
+    }
+    return flags;
 }
 
 const std::vector<std::size_t>& AffixRules::entriesWith(AffixFlag flag) const {

@@ -34,6 +34,13 @@ struct AffixEntry {
     };
     std::vector<CharacterClass> condition;
 
+    /// "[^aeiou]y" as its classes; "." is no condition at all.
+    static std::vector<CharacterClass> parseCondition(const std::u32string& text);
+    /// The condition written back in that syntax.
+    std::u32string conditionText() const;
+    /// Whether the condition matches at the start (prefix) or end (suffix) of `stem`.
+    bool conditionMatches(const std::u32string& stem) const;
+
     /// Whether the entry applies to `stem`: the condition matches at its start (prefix) or end
     /// (suffix) and the stem begins or ends with what is stripped, leaving something unless
     /// `fullStrip`.
@@ -58,6 +65,9 @@ public:
     const std::vector<AffixEntry>& entries() const { return m_entries; }
     /// Indexes into entries() of the affixes with `flag`.
     const std::vector<std::size_t>& entriesWith(AffixFlag flag) const;
+    /// The prefix flags whose words can be checked by taking the prefix off instead of listing
+    /// them: prefixes without continuation classes, in a dictionary without compounds.
+    std::vector<AffixFlag> plainPrefixFlags() const;
 
     const std::string& encoding() const { return m_encoding; }
     /// ICONV pairs (UTF-8): what a checked word's text is converted with first.

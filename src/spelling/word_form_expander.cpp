@@ -1,5 +1,6 @@
 #include "word_form_expander.h"
 
+#include <algorithm>
 #include <fstream>
 
 #include "engine/log_line.h"
@@ -55,6 +56,12 @@ struct WordFormExpander::Chain {
         return (!suffix || contains(suffix, flag)) && (!outerSuffix || contains(outerSuffix, flag));
     }
 };
+
+void WordFormExpander::takePrefixesOff(std::vector<AffixFlag> flags, PrefixSink sink) {
+    std::sort(flags.begin(), flags.end());
+    m_prefixesTakenOff = std::move(flags);
+    m_prefixSink = std::move(sink);
+}
 
 bool WordFormExpander::expand(const std::string& path, const Sink& sink,
                               const std::function<bool()>& stop) const {
@@ -152,6 +159,13 @@ void WordFormExpander::expandStem(const std::u32string& stem, const FlagSet& fla
 void WordFormExpander::withPrefixes(const std::u32string& form, const FlagSet& rootFlags,
                                     const Chain& chain, const Sink& sink) const {
     const auto tryFlag = [&](AffixFlag flag) {
+        // A plain prefix on the stem itself adds nothing to check but the prefix.
+        if (chain.size() == 0 && m_prefixSink && hasFlag(m_prefixesTakenOff, flag)) {
+            if (!hasFlag(rootFlags, m_rules.onlyInCompound)) {
+                m_prefixSink(form, flag);
+            }
+            return;
+        }
         for (const std::size_t index : m_rules.entriesWith(flag)) {
             const AffixEntry& prefix = m_rules.entries()[index];
             if (!prefix.prefix || !prefix.appliesTo(form, m_rules.fullStrip)) {

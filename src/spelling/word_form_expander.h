@@ -24,7 +24,15 @@ public:
     /// Receives each form with its roles (never 0); a form may come more than once.
     using Sink = std::function<void(const std::u32string& form, unsigned roles)>;
 
+    /// Receives a stem (or a form of it with suffixes) that takes the prefixes of `flag`.
+    using PrefixSink = std::function<void(const std::u32string& stem, AffixFlag flag)>;
+
     explicit WordFormExpander(const AffixRules& rules) : m_rules(rules) {}
+
+    /// Instead of listing a stem with each prefix of `flags` (which must be plain prefixes,
+    /// AffixRules::plainPrefixFlags), reports the stem and the flag to `sink`: a word with such a
+    /// prefix is checked by taking it off.
+    void takePrefixesOff(std::vector<AffixFlag> flags, PrefixSink sink);
 
     /// Expands the entries of the .dic file at `path`, until `stop` (asked after each entry)
     /// says so. False, after a log line, when it cannot be read; lines not valid in the
@@ -43,6 +51,8 @@ private:
                       const Sink& sink) const;
 
     const AffixRules& m_rules;
+    std::vector<AffixFlag> m_prefixesTakenOff;  // sorted
+    PrefixSink m_prefixSink;
 };
 
 }  // namespace korrelang::spelling

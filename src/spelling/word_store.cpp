@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <charconv>
 #include <cstring>
 
 #include "engine/log_line.h"
@@ -130,6 +131,11 @@ bool WordStore::validate(std::uint64_t key, std::string& problem) {
         conversions.remove_prefix(next + 1);
     }
     m_ignored = text(header.ignoredBytes);
+    if (!readPrefixes(text(header.prefixBytes))) {
+        problem = "is corrupt";
+        return false;
+    }
+    m_fullStrip = (header.flags & kFullStrip) != 0;
     m_compoundMin = std::max<std::size_t>(header.compoundMin, 1);
     m_tooLarge = (header.flags & kTooLarge) != 0;
     m_breaksAtHyphens = (header.flags & kBreaksAtHyphens) != 0;
@@ -203,6 +209,97 @@ std::string WordStore::fold(std::string_view text) {
         .foldCase()
         .toUTF8String(folded);
     return folded;
+}
+
+std::string WordStore::prefixKey(std::uint32_t flag, std::string_view foldedStem) {
+    std::string key(reinterpret_cast<const char*>(&flag), sizeof flag);
+    return key.append(foldedStem);
+}
+
+namespace {
+
+std::u32string codePoints(std::string_view utf8) {
+    const icu::UnicodeString unicode = icu::UnicodeString::fromUTF8(
+        icu::StringPiece(utf8.data(), static_cast<int32_t>(utf8.size())));
+    std::u32string result;
+    for (int32_t i = 0; i < unicode.length(); i = unicode.moveIndex32(i, 1)) {
+        result.push_back(static_cast<char32_t>(unicode.char32At(i)));
+    }
+    return result;
+}
+
+std::string utf8(const std::u32string& text) {
+    std::string result;
+    icu::UnicodeString::fromUTF32(reinterpret_cast<const UChar32*>(text.data()),
+                                  static_cast<int32_t>(text.size()))
+        .toUTF8String(result);
+    return result;
+}
+
+}  // namespace
+
+bool WordStore::readPrefixes(std::string_view text) {
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        if (end == std::string_view::npos) {
+            return false;
+        }
+        std::string_view line = text.substr(0, end);
+        text.remove_prefix(end + 1);
+        std::array<std::string_view, 4> fields;
+        for (std::size_t f = 0; f < fields.size(); ++f) {
+            const std::size_t tab = f + 1 < fields.size() ? line.find('\t') : line.size();
+            if (tab == std::string_view::npos) {
+                return false;
+            }
+            fields[f] = line.substr(0, tab);
+            line.remove_prefix(std::min(tab + 1, line.size()));
+        }
+        Prefix prefix;
+        prefix.add = fields[1];
+        prefix.entry.prefix = true;
+        if (std::from_chars(fields[0].data(), fields[0].data() + fields[0].size(),
+                            prefix.entry.flag)
+                .ec != std::errc()) {
+            return false;
+        }
+        prefix.entry.strip = codePoints(fields[2]);
+        prefix.entry.condition = AffixEntry::parseCondition(codePoints(fields[3]));
+        m_longestPrefix = std::max(m_longestPrefix, prefix.add.size());
+        m_prefixes.push_back(std::move(prefix));
+    }
+    std::sort(m_prefixes.begin(), m_prefixes.end(),
+              [](const Prefix& a, const Prefix& b) { return a.add < b.add; });
+    return true;
+}
+
+// Whether `folded` is a stem with one of the plain prefixes it takes.
+bool WordStore::hasPlainPrefix(std::string_view folded) const {
+    if (m_prefixes.empty() || m_sections[PrefixStems].count == 0) {
+        return false;
+    }
+    std::u32string rest;
+    for (std::size_t length = 0; length <= std::min(m_longestPrefix, folded.size()); ++length) {
+        if (length < folded.size() && isContinuationByte(folded[length])) {
+            continue;
+        }
+        const std::string_view add = folded.substr(0, length);
+        auto prefix = std::lower_bound(
+            m_prefixes.begin(), m_prefixes.end(), add,
+            [](const Prefix& a, std::string_view b) { return std::string_view(a.add) < b; });
+        if (prefix == m_prefixes.end() || prefix->add != add) {
+            continue;
+        }
+        rest = codePoints(folded.substr(length));
+        for (; prefix != m_prefixes.end() && prefix->add == add; ++prefix) {
+            const std::u32string stem = prefix->entry.strip + rest;
+            if (prefix->entry.appliesTo(stem, m_fullStrip) &&
+                has(PrefixStems, prefixKey(prefix->entry.flag, utf8(stem)))) {
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 std::string WordStore::formKey(std::string_view form, Section section) {
@@ -300,7 +397,7 @@ bool WordStore::isWord(std::string_view converted) const {
             return true;
         }
     }
-    return isCompound(folded);
+    return hasPlainPrefix(folded) || isCompound(folded);
 }
 
 // Whether `folded` splits into a beginning, any middles and an end, each at least the shortest

@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "affix_rules.h"
+
 namespace korrelang::spelling {
 
 /// A dictionary's word forms as a read-only memory-mapped file: for each kind of form (a word,
@@ -22,7 +24,14 @@ namespace korrelang::spelling {
 /// one non-word of a candidate as a word.
 class WordStore {
 public:
-    enum Section : std::size_t { Words, CompoundBegin, CompoundMiddle, CompoundEnd, SectionCount };
+    enum Section : std::size_t {
+        Words,
+        CompoundBegin,
+        CompoundMiddle,
+        CompoundEnd,
+        PrefixStems,  // a stem and a flag of plain prefixes it takes (prefixKey)
+        SectionCount
+    };
 
     /// What a store file holds before its sections.
     struct Header {
@@ -33,7 +42,9 @@ public:
         std::uint32_t compoundMin;
         std::uint32_t conversionBytes;  // ICONV pairs: "from\0to\0" each
         std::uint32_t ignoredBytes;     // IGNORE characters, UTF-8
-        std::uint32_t flags;            // kTooLarge
+        std::uint32_t flags;            // kTooLarge, kBreaksAtHyphens, kFullStrip
+        std::uint32_t prefixBytes;      // plain prefixes: "flag\tadd\tstrip\tcondition\n" each
+        std::uint32_t reserved;
         struct SectionInfo {
             std::uint64_t offset;  // of the bucket index; the keys follow it
             std::uint32_t count;
@@ -46,9 +57,11 @@ public:
     static constexpr std::uint32_t kTooLarge = 1;
     /// Words with hyphens are also checked piece by piece.
     static constexpr std::uint32_t kBreaksAtHyphens = 2;
+    /// A prefix may strip a whole stem.
+    static constexpr std::uint32_t kFullStrip = 4;
     /// 32 MB of keys: past that, a store would take more memory than Hunspell itself.
     static constexpr std::size_t kMostForms = 8'000'000;
-    static constexpr std::array<char, 8> kMagic = {'K', 'R', 'L', 'W', 'O', 'R', 'D', '2'};
+    static constexpr std::array<char, 8> kMagic = {'K', 'R', 'L', 'W', 'O', 'R', 'D', '3'};
 
     /// Maps the store at `path`. Nothing when it is missing; nothing after a log line when it
     /// was built from other files (`key` differs), is truncated or corrupt.
@@ -74,6 +87,8 @@ public:
     /// The key under which a form of the dictionary is kept in `section`.
     static std::string formKey(std::string_view form, Section section);
     static std::string fold(std::string_view text);
+    /// The key of a (case-folded) stem that takes the plain prefixes of `flag`.
+    static std::string prefixKey(std::uint32_t flag, std::string_view foldedStem);
     static std::uint64_t hash(std::string_view folded);
     static std::uint64_t checksum(const unsigned char* data, std::size_t size);
 
@@ -90,6 +105,13 @@ private:
     bool has(Section section, std::string_view key) const;
     bool isWord(std::string_view converted) const;
     bool isCompound(std::string_view folded) const;
+    bool hasPlainPrefix(std::string_view folded) const;
+    bool readPrefixes(std::string_view text);
+
+    struct Prefix {
+        std::string add;   // case-folded UTF-8
+        AffixEntry entry;  // case-folded
+    };
 
     const unsigned char* m_data;
     std::size_t m_size;
@@ -97,6 +119,9 @@ private:
     std::size_t m_compoundMin = 0;
     bool m_tooLarge = false;
     bool m_breaksAtHyphens = false;
+    bool m_fullStrip = false;
+    std::vector<Prefix> m_prefixes;   // sorted by what they add
+    std::size_t m_longestPrefix = 0;  // bytes
     std::vector<std::pair<std::string, std::string>> m_conversions;
     std::string m_ignored;
 };

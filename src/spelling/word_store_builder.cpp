@@ -33,6 +33,14 @@ std::uint32_t bucketBitsFor(std::size_t count) {
                : static_cast<std::uint32_t>(std::min<std::size_t>(std::bit_width(buckets), 24));
 }
 
+std::string utf8(const std::u32string& text) {
+    std::string result;
+    icu::UnicodeString::fromUTF32(reinterpret_cast<const UChar32*>(text.data()),
+                                  static_cast<int32_t>(text.size()))
+        .toUTF8String(result);
+    return result;
+}
+
 void append(std::vector<unsigned char>& bytes, const void* data, std::size_t size) {
     const auto* begin = static_cast<const unsigned char*>(data);
     bytes.insert(bytes.end(), begin, begin + size);
@@ -73,21 +81,24 @@ bool WordStoreBuilder::build(const std::string& base, const std::string& path, s
     }
     std::array<std::vector<std::uint64_t>, WordStore::SectionCount> hashes;
     std::vector<std::uint64_t> forbidden;
-    const WordFormExpander expander(*rules);
     std::string text;
     std::size_t forms = 0;
+    WordFormExpander expander(*rules);
+    std::vector<AffixFlag> plainPrefixes = rules->plainPrefixFlags();
+    expander.takePrefixesOff(plainPrefixes, [&](const std::u32string& stem, AffixFlag flag) {
+        hashes[WordStore::PrefixStems].push_back(
+            WordStore::hash(WordStore::prefixKey(flag, WordStore::fold(utf8(stem)))));
+        ++forms;
+    });
     const bool read = expander.expand(
         base + ".dic",
         [&](const std::u32string& form, unsigned roles) {
-            text.clear();
-            icu::UnicodeString::fromUTF32(reinterpret_cast<const UChar32*>(form.data()),
-                                          static_cast<int32_t>(form.size()))
-                .toUTF8String(text);
+            text = utf8(form);
             if ((roles & WordFormExpander::Forbidden) != 0) {
                 forbidden.push_back(WordStore::hash(WordStore::formKey(text, WordStore::Words)));
                 return;
             }
-            const std::array<unsigned, WordStore::SectionCount> bits = {
+            const std::array<unsigned, WordStore::PrefixStems> bits = {
                 WordFormExpander::Word, WordFormExpander::CompoundBegin,
                 WordFormExpander::CompoundMiddle, WordFormExpander::CompoundEnd};
             for (std::size_t s = 0; s < bits.size(); ++s) {
@@ -113,6 +124,7 @@ bool WordStoreBuilder::build(const std::string& base, const std::string& path, s
             section.clear();
         }
         forbidden.clear();
+        plainPrefixes.clear();
     }
 
     header.magic = WordStore::kMagic;
@@ -127,6 +139,18 @@ bool WordStoreBuilder::build(const std::string& base, const std::string& path, s
     }
     append(bytes, rules->ignoredCharacters().data(), rules->ignoredCharacters().size());
     header.ignoredBytes = static_cast<std::uint32_t>(rules->ignoredCharacters().size());
+    std::string prefixes;
+    for (const AffixFlag flag : plainPrefixes) {
+        for (const std::size_t index : rules->entriesWith(flag)) {
+            const AffixEntry& entry = rules->entries()[index];
+            prefixes += std::to_string(flag) + "\t" + WordStore::fold(utf8(entry.add)) + "\t" +
+                        WordStore::fold(utf8(entry.strip)) + "\t" +
+                        WordStore::fold(utf8(entry.conditionText())) + "\n";
+        }
+    }
+    append(bytes, prefixes.data(), prefixes.size());
+    header.prefixBytes = static_cast<std::uint32_t>(prefixes.size());
+    header.flags |= rules->fullStrip ? WordStore::kFullStrip : 0;
     std::sort(forbidden.begin(), forbidden.end());
     for (std::size_t s = 0; s < hashes.size(); ++s) {
         std::vector<std::uint64_t>& section = hashes[s];
