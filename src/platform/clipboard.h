@@ -51,6 +51,9 @@ public:
     /// Whether another program has fetched the text last put there with `setText` (a paste has
     /// reached the clipboard); true where that cannot be told.
     virtual bool textWasFetched() const { return true; }
+    /// From now on `textWasFetched` tells only of fetches after this call: a clipboard manager
+    /// or a program watching the clipboard fetches each new text at once, long before a paste.
+    virtual void forgetFetches() {}
 
     /// How many times a program (this one included) has taken the clipboard so far, or the mouse
     /// selection when `primary`: the mark to pass to `awaitNewText`. Any thread.

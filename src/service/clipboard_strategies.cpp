@@ -50,6 +50,13 @@ bool ClipboardStrategies::press(platform::KeyCode key, std::uint32_t flags) {
     return m_main.call([&] { return m_platform.syntheticKeys.simulateKeyPress(key, flags); });
 }
 
+bool ClipboardStrategies::pressPaste() {
+    return m_main.call([this] {
+        m_platform.clipboard.forgetFetches();
+        return m_platform.syntheticKeys.simulateKeyPress(Key::v, kCommand);
+    });
+}
+
 bool ClipboardStrategies::textWasFetched() {
     return m_main.call([this] { return m_platform.clipboard.textWasFetched(); });
 }
@@ -196,6 +203,9 @@ bool ClipboardStrategies::awaitFetch() {
         }
         wait(kPollMilliseconds);
     }
+    // Some toolkits insert what they fetched from their event loop a moment later: keys sent at
+    // once could act on the field before the paste lands.
+    wait(kAfterFetchMilliseconds);
     return true;
 }
 
@@ -261,7 +271,7 @@ Outcome ClipboardStrategies::convertClipboardText(ConversionPress& conversion,
     }
     const std::uint64_t ownClaim = m_platform.clipboard.claims(false);
     say("📋 Pasting converted text...");
-    if (!press(Key::v, kCommand)) {
+    if (!pressPaste()) {
         say("⚠️ simulateKeyPress failed for Cmd+V");
     }
     Outcome outcome = Outcome::notWritten;

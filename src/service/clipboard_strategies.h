@@ -54,8 +54,12 @@ public:
     bool restoreUnlessReplaced(const platform::ClipboardSnapshot& saved, const std::string& ours);
     /// Puts `text` on the clipboard and waits until it reads back; false when it never does.
     bool putOnClipboard(const std::string& text, int waitMilliseconds);
-    /// Whether the text last put on the clipboard was fetched by another program.
+    /// Whether the text last put on the clipboard was fetched by another program since the paste
+    /// key was pressed.
     bool textWasFetched();
+    /// Presses the application's paste key; fetches of the clipboard made before it no longer
+    /// count.
+    bool pressPaste();
     bool press(platform::KeyCode key, std::uint32_t flags);
     void wait(int milliseconds);
 
@@ -94,6 +98,7 @@ private:
     static constexpr std::chrono::milliseconds kSelectTimeout{300};
     static constexpr int kPollMilliseconds = 5;
     static constexpr int kFetchMilliseconds = 2000;
+    static constexpr int kAfterFetchMilliseconds = 20;
 };
 
 }  // namespace korrelang::service

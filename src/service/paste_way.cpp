@@ -110,7 +110,7 @@ bool PasteWay::pasteOver(platform::TextElement& element, platform::TextRange ran
         say("❌ Clipboard verification failed - text wasn't written correctly");
         return false;
     }
-    if (!m_clipboard.press(Key::v, Flag::command)) {
+    if (!m_clipboard.pressPaste()) {
         say("⚠️ simulateKeyPress failed for Cmd+V");
     }
     const auto pasted = std::chrono::steady_clock::now();

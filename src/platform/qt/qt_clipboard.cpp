@@ -159,6 +159,12 @@ bool QtClipboard::textWasFetched() const {
     return m_textFetch && m_textFetch->fetched;
 }
 
+void QtClipboard::forgetFetches() {
+    if (m_textFetch) {
+        m_textFetch->fetched = false;
+    }
+}
+
 std::uint64_t QtClipboard::claims(bool primary) const {
     return m_reader->reader.claims(primary ? "PRIMARY" : "CLIPBOARD");
 }
