@@ -95,7 +95,8 @@ private:
     static constexpr std::chrono::milliseconds kCopyTimeout{250};
     /// Where this program selected the text, a busy application may still copy late.
     static constexpr std::chrono::milliseconds kLateCopyTimeout{800};
-    static constexpr std::chrono::milliseconds kSelectTimeout{300};
+    /// Paid only where nothing gets selected (the caret at the start of a line, an empty field).
+    static constexpr std::chrono::milliseconds kSelectTimeout{800};
     static constexpr int kPollMilliseconds = 5;
     static constexpr int kFetchMilliseconds = 2000;
     static constexpr int kAfterFetchMilliseconds = 20;
