@@ -245,6 +245,18 @@ def main():
     check("Qt 6 on Wayland: the word before the caret converted", ok, text)
     swaymsg("input type:keyboard xkb_switch_layout 0")
     qt.close()
+    # The tray icon (Qt's StatusNotifierItem) and the dashboard, a window sway places itself.
+    with open(os.path.join(SESSION, "session.log")) as log:
+        check("the tray icon registers with the StatusNotifierWatcher",
+              "item registered" in log.read())
+    editor = mousepad()
+    subprocess.run([KORRELANG], timeout=10)  # a second start opens the running one's dashboard
+    shown = wait_for(lambda: focused_app_id() == "korrelang", 10)
+    swaymsg(f"[pid={editor.pid}] focus")
+    closed = wait_for(lambda: "korrelang" not in swaymsg("-t", "get_tree"), 10)
+    check("the dashboard opens focused and closes when it loses the focus", shown and closed,
+          f"shown={bool(shown)} closed={bool(closed)}")
+    editor.close()
     check("the hotkey's binding is removed on quit", korrelang.stop())
 
     # The cycle of three layouts.
