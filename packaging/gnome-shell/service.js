@@ -151,7 +151,19 @@ var KorrelangService = class KorrelangService {
             }
             return GLib.SOURCE_CONTINUE;
         };
-        if (next() === GLib.SOURCE_CONTINUE)
-            GLib.timeout_add(GLib.PRIORITY_HIGH, KORRELANG_KEY_GAP_MS, next);
+        // The user may still hold the hot key's modifiers, which would join the chord: wait
+        // for them to be let go, for at most a second.
+        const held = Clutter.ModifierType.SHIFT_MASK | Clutter.ModifierType.CONTROL_MASK |
+            Clutter.ModifierType.MOD1_MASK | Clutter.ModifierType.MOD4_MASK;
+        const deadline = GLib.get_monotonic_time() + 1000000;
+        const start = () => {
+            if ((global.get_pointer()[2] & held) && GLib.get_monotonic_time() < deadline)
+                return GLib.SOURCE_CONTINUE;
+            if (next() === GLib.SOURCE_CONTINUE)
+                GLib.timeout_add(GLib.PRIORITY_HIGH, KORRELANG_KEY_GAP_MS, next);
+            return GLib.SOURCE_REMOVE;
+        };
+        if (start() === GLib.SOURCE_CONTINUE)
+            GLib.timeout_add(GLib.PRIORITY_HIGH, 5, start);
     }
 };

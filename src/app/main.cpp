@@ -7,9 +7,11 @@
 #include <QPushButton>
 #include <QQuickWindow>
 #include <QSGRendererInterface>
+#include <QSystemTrayIcon>
 #include <QTimer>
 #include <cstdio>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -22,7 +24,10 @@
 #include "keyboards/keyboard_detector.h"
 #include "log_writer.h"
 #include "message_box_alerts.h"
+#include "platform/gnome/gnome_desktop.h"
+#include "platform/gnome/shell_extension.h"
 #include "platform/linux/linux_desktop.h"
+#include "platform/log.h"
 #include "platform/x11/key_code_table.h"
 #include "platform/x11/xkb_input_sources.h"
 #include "popup_bus.h"
@@ -36,6 +41,7 @@
 #include "shortcuts/recorder_strings.h"
 #include "spelling_loader.h"
 #include "termination_signals.h"
+#include "ui/desktop_limits.h"
 #include "ui/first_launch_view_model.h"
 #include "ui/screen_services.h"
 #include "ui/screen_windows.h"
@@ -57,12 +63,23 @@ QStringList toQt(const std::vector<keyboards::KeyboardLayout>& layouts) {
     return ids;
 }
 
+// What a desktop's own shortcut runs to reach this instance: this executable, by its full path.
+std::string convertCommand() {
+    // Quoted for the shell-like parsing GNOME applies to the command.
+    std::string quoted = "'";
+    for (const char c : QCoreApplication::applicationFilePath().toStdString()) {
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    }
+    return quoted + "' --convert";
+}
+
 int runService(int argc, char** argv) {
     if (app::PopupBus::isRunning()) {
         return app::PopupBus::requestShow();
     }
-    // Only the X11 back end exists so far; without a display Qt would abort.
-    if (qEnvironmentVariableIsEmpty("DISPLAY")) {
+    // A GNOME Wayland session has its own back end; elsewhere X11, without which Qt would abort.
+    const bool gnome = platform::gnome::GnomeDesktop::isCurrentSession();
+    if (!gnome && qEnvironmentVariableIsEmpty("DISPLAY")) {
         std::fprintf(stderr, "korrelang: no X display (DISPLAY is not set)\n");
         return 1;
     }
@@ -88,12 +105,20 @@ int runService(int argc, char** argv) {
     analytics::AnalyticsService analytics(settings.analyticsEnabled());
     settings.setReporter(&analytics);
 
-    platform::linux_desktop::LinuxDesktop desktop;
-    if (!desktop.hasDisplay()) {
-        std::fprintf(stderr, "korrelang: cannot open the X display\n");
-        return 1;
+    std::unique_ptr<platform::gnome::GnomeDesktop> gnomeDesktop;
+    std::unique_ptr<platform::linux_desktop::LinuxDesktop> x11Desktop;
+    if (gnome) {
+        gnomeDesktop = std::make_unique<platform::gnome::GnomeDesktop>(convertCommand());
+        platform::logLine("Back end: GNOME on Wayland");
+    } else {
+        x11Desktop = std::make_unique<platform::linux_desktop::LinuxDesktop>();
+        if (!x11Desktop->hasDisplay()) {
+            std::fprintf(stderr, "korrelang: cannot open the X display\n");
+            return 1;
+        }
+        platform::logLine("Back end: X11");
     }
-    const platform::Platform platform = desktop.bundle();
+    const platform::Platform platform = gnome ? gnomeDesktop->bundle() : x11Desktop->bundle();
 
     // Until the onboarding exists, a user without a selection converts between the layouts
     // the desktop has (never a fallback list).
@@ -150,10 +175,27 @@ int runService(int argc, char** argv) {
                 }
                 return platform::x11::KeyCodeTable::fromX(static_cast<std::uint8_t>(scanCode));
             }});
-    const ui::ScreenServices screens{settings,           platform.inputSources,
-                                     platform.workspace, hotkeys.accessibilityService(),
-                                     analytics,          &shortcuts,
-                                     &recorder,          &updateChecker};
+    ui::DesktopLimits limits;
+    if (gnome) {
+        const auto& extension = gnomeDesktop->extension();
+        limits.extensionMissing = [&extension] { return !extension.isAvailable(); };
+        limits.enableExtension = [&extension] { return extension.enable(); };
+        limits.noTray = !QSystemTrayIcon::isSystemTrayAvailable();
+        if (limits.needsExtension()) {
+            platform::logLine(
+                "⚠️ The Korrelang GNOME Shell extension is off: no layout switching after "
+                "converting, no paste path, no blacklist");
+        }
+    }
+    const ui::ScreenServices screens{settings,
+                                     platform.inputSources,
+                                     platform.workspace,
+                                     hotkeys.accessibilityService(),
+                                     analytics,
+                                     &shortcuts,
+                                     &recorder,
+                                     &updateChecker,
+                                     &limits};
 
     app::AppDelegate delegate(app::AppServices{
         settings,
@@ -178,7 +220,10 @@ int runService(int argc, char** argv) {
             }
             return [onboarding] { return onboarding->windowClosed(); };
         },
-        [&updateChecker] { updateChecker.checkForUpdates(); }});
+        [&updateChecker] { updateChecker.checkForUpdates(); },
+        // Started from the applications overview (not by the session's autostart, which sets
+        // DESKTOP_AUTOSTART_ID) with no tray icon to click.
+        limits.noTray&& qEnvironmentVariableIsEmpty("DESKTOP_AUTOSTART_ID")});
     QObject::connect(&shortcuts, &shortcuts::GlobalShortcuts::shortcutByNameDidChange, &delegate,
                      &app::AppDelegate::refreshShortcutText);
     QObject::connect(&hotkeys, &service::HotkeyService::conversionSucceeded, &delegate,

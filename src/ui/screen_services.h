@@ -23,6 +23,8 @@ class UpdateChecker;
 
 namespace korrelang::ui {
 
+struct DesktopLimits;
+
 /// What the settings and onboarding screens are built on. The shortcut pieces and the update
 /// checker may be absent: the screens then show the defaults and do nothing with them.
 struct ScreenServices {
@@ -34,6 +36,7 @@ struct ScreenServices {
     shortcuts::GlobalShortcuts* shortcuts = nullptr;
     shortcuts::RecorderControl* recorder = nullptr;
     updates::UpdateChecker* updates = nullptr;
+    const DesktopLimits* desktopLimits = nullptr;
 };
 
 }  // namespace korrelang::ui

@@ -1,0 +1,65 @@
+#include "gnome_desktop.h"
+
+// GLib (through the input sources) before Qt: Qt's "signals" keyword breaks GLib's headers.
+#include "gnome_input_sources.h"
+// Qt and the rest
+#include <QByteArray>
+#include <QtGlobal>
+
+#include "gnome_clipboard.h"
+#include "gnome_hot_keys.h"
+#include "gnome_synthetic_keys.h"
+#include "gnome_workspace.h"
+#include "no_key_interceptor.h"
+#include "platform/atspi/atspi_accessibility.h"
+#include "shell_extension.h"
+
+namespace korrelang::platform::gnome {
+
+struct GnomeDesktop::Parts {
+    explicit Parts(std::string command) : hotKeys(std::move(command)) {}
+
+    ShellExtension extension;
+    GnomeInputSources inputSources{extension};
+    // GTK 4's selection calls may answer with the wrong reply type and leave the caller waiting
+    // for the whole timeout: keep it short.
+    atspi::AtspiAccessibility accessibility{[this]() -> std::optional<long> {
+                                                const auto focused = extension.focusedApplication();
+                                                return focused ? focused->pid : std::nullopt;
+                                            },
+                                            std::chrono::milliseconds(150)};
+    GnomeWorkspace workspace{extension};
+    GnomeSyntheticKeys syntheticKeys{extension, workspace};
+    GnomeClipboard clipboard{extension};
+    GnomeHotKeys hotKeys;
+    NoKeyInterceptor keyInterceptor;
+};
+
+GnomeDesktop::GnomeDesktop(std::string convertCommand)
+    : m_parts(std::make_unique<Parts>(std::move(convertCommand))) {}
+
+GnomeDesktop::~GnomeDesktop() = default;
+
+bool GnomeDesktop::isCurrentSession() {
+    if (qgetenv("XDG_SESSION_TYPE") != "wayland") {
+        return false;
+    }
+    for (const QByteArray& desktop : qgetenv("XDG_CURRENT_DESKTOP").split(':')) {
+        if (desktop == "GNOME") {
+            return true;
+        }
+    }
+    return false;
+}
+
+const ShellExtension& GnomeDesktop::extension() const {
+    return m_parts->extension;
+}
+
+Platform GnomeDesktop::bundle() {
+    return {m_parts->inputSources,  m_parts->accessibility, m_parts->syntheticKeys,
+            m_parts->clipboard,     m_parts->workspace,     m_parts->hotKeys,
+            m_parts->keyInterceptor};
+}
+
+}  // namespace korrelang::platform::gnome
