@@ -26,10 +26,10 @@
 #include "message_box_alerts.h"
 #include "platform/gnome/gnome_desktop.h"
 #include "platform/gnome/shell_extension.h"
-#include "platform/linux/linux_desktop.h"
 #include "platform/log.h"
+#include "platform/session/desktop_chooser.h"
+#include "platform/session/session_detector.h"
 #include "platform/x11/key_code_table.h"
-#include "platform/x11/xkb_input_sources.h"
 #include "popup_bus.h"
 #include "service/hotkey_service.h"
 #include "settings/autostart_login_item.h"
@@ -63,26 +63,18 @@ QStringList toQt(const std::vector<keyboards::KeyboardLayout>& layouts) {
     return ids;
 }
 
-// What a desktop's own shortcut runs to reach this instance: this executable, by its full path.
-std::string convertCommand() {
-    // Quoted for the shell-like parsing GNOME applies to the command.
-    std::string quoted = "'";
-    for (const char c : QCoreApplication::applicationFilePath().toStdString()) {
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    }
-    return quoted + "' --convert";
-}
-
 int runService(int argc, char** argv) {
     if (app::PopupBus::isRunning()) {
         return app::PopupBus::requestShow();
     }
-    // A GNOME Wayland session has its own back end; elsewhere X11, without which Qt would abort.
-    const bool gnome = platform::gnome::GnomeDesktop::isCurrentSession();
-    if (!gnome && qEnvironmentVariableIsEmpty("DISPLAY")) {
-        std::fprintf(stderr, "korrelang: no X display (DISPLAY is not set)\n");
+    // The back end is chosen before Qt starts: it decides Qt's platform plugin.
+    const auto detection = platform::session::SessionDetector::detect();
+    const auto served = platform::session::DesktopChooser::served(detection.kind);
+    if (served == platform::session::SessionKind::none) {
+        std::fprintf(stderr, "korrelang: no X display and no Wayland compositor to serve\n");
         return 1;
     }
+    qputenv("QT_QPA_PLATFORM", platform::session::DesktopChooser::qtPlatform(served));
     // The screens are small and static: the software renderer starts faster and keeps no GPU
     // context in memory.
     QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
@@ -105,20 +97,20 @@ int runService(int argc, char** argv) {
     analytics::AnalyticsService analytics(settings.analyticsEnabled());
     settings.setReporter(&analytics);
 
-    std::unique_ptr<platform::gnome::GnomeDesktop> gnomeDesktop;
-    std::unique_ptr<platform::linux_desktop::LinuxDesktop> x11Desktop;
-    if (gnome) {
-        gnomeDesktop = std::make_unique<platform::gnome::GnomeDesktop>(convertCommand());
-        platform::logLine("Back end: GNOME on Wayland");
-    } else {
-        x11Desktop = std::make_unique<platform::linux_desktop::LinuxDesktop>();
-        if (!x11Desktop->hasDisplay()) {
-            std::fprintf(stderr, "korrelang: cannot open the X display\n");
-            return 1;
-        }
-        platform::logLine("Back end: X11");
+    platform::logLine(detection.description);
+    if (const auto note = platform::session::DesktopChooser::fallbackNote(detection.kind, served);
+        !note.empty()) {
+        platform::logLine(note);
     }
-    const platform::Platform platform = gnome ? gnomeDesktop->bundle() : x11Desktop->bundle();
+    const std::unique_ptr<platform::Desktop> desktop =
+        platform::session::DesktopChooser::create(served);
+    if (!desktop || !desktop->isConnected()) {
+        std::fprintf(stderr, "korrelang: cannot connect to the desktop (%s)\n",
+                     std::string(platform::session::kindName(served)).c_str());
+        return 1;
+    }
+    platform::logLine("Desktop back end: " + desktop->name());
+    const platform::Platform platform = desktop->bundle();
 
     // Until the onboarding exists, a user without a selection converts between the layouts
     // the desktop has (never a fallback list).
@@ -144,7 +136,11 @@ int runService(int argc, char** argv) {
     shortcuts.addKeyUpHandler(toggleConversion, [&hotkeys] { hotkeys.hotkeyEntry(); });
 
     keyboards::KeyCodeMonitor monitor(platform.keyInterceptor, platform.workspace, settings);
-    settings.setCapitalizationMonitor(&monitor);
+    // Without a key hook (Wayland) the monitor is never started: its switch shows why.
+    const bool keyInterception = desktop->keyInterception();
+    if (keyInterception) {
+        settings.setCapitalizationMonitor(&monitor);
+    }
 
     updates::UpdateChecker updateChecker(settings.path(), updates::UpdateChecker::defaultFeed(),
                                          QStringLiteral(KORRELANG_APP_VERSION));
@@ -175,9 +171,10 @@ int runService(int argc, char** argv) {
                 }
                 return platform::x11::KeyCodeTable::fromX(static_cast<std::uint8_t>(scanCode));
             }});
+    // On GNOME the shell extension gives what the shell alone can; the screens explain it.
     ui::DesktopLimits limits;
-    if (gnome) {
-        const auto& extension = gnomeDesktop->extension();
+    if (const auto* gnome = dynamic_cast<const platform::gnome::GnomeDesktop*>(desktop.get())) {
+        const auto& extension = gnome->extension();
         limits.extensionMissing = [&extension] { return !extension.isAvailable(); };
         limits.enableExtension = [&extension] { return extension.enable(); };
         limits.noTray = !QSystemTrayIcon::isSystemTrayAvailable();
@@ -187,15 +184,11 @@ int runService(int argc, char** argv) {
                 "converting, no paste path, no blacklist");
         }
     }
-    const ui::ScreenServices screens{settings,
-                                     platform.inputSources,
-                                     platform.workspace,
-                                     hotkeys.accessibilityService(),
-                                     analytics,
-                                     &shortcuts,
-                                     &recorder,
-                                     &updateChecker,
-                                     &limits};
+    const ui::ScreenServices screens{settings,           platform.inputSources,
+                                     platform.workspace, hotkeys.accessibilityService(),
+                                     analytics,          &shortcuts,
+                                     &recorder,          &updateChecker,
+                                     keyInterception,    &limits};
 
     app::AppDelegate delegate(app::AppServices{
         settings,
@@ -208,7 +201,11 @@ int runService(int argc, char** argv) {
             const auto shortcut = shortcuts.shortcutFor(toggleConversion);
             return shortcut ? QString::fromStdString(shortcuts.description(*shortcut)) : QString();
         },
-        [&] { monitor.startMonitor(); },
+        [&] {
+            if (keyInterception) {
+                monitor.startMonitor();
+            }
+        },
         [&screens](QQmlEngine& engine, QQuickWindow& window, app::SettingsTab tab) {
             ui::ScreenWindows::fillSettingsWindow(engine, window, screens, static_cast<int>(tab));
         },
@@ -272,11 +269,21 @@ int main(int argc, char** argv) {
         return app::ConversionBus::requestConversion();
     }
     cli::CommandLine::Desktop desktop;
-    desktop.installedKeyboards = [] {
-        // Opened only when a command asks: the other commands work without a display.
-        const platform::x11::XkbInputSources inputSources;
-        return keyboards::KeyboardDetector(inputSources).installedKeyboards();
+    // Looked up only when a command asks: the other commands work without a desktop.
+    const auto served = [] {
+        static const auto kind = platform::session::DesktopChooser::served(
+            platform::session::SessionDetector::detect().kind);
+        return kind;
     };
+    desktop.installedKeyboards = [served] {
+        const auto inputSources = platform::session::DesktopChooser::inputSources(served());
+        if (!inputSources) {
+            return keyboards::DetectedKeyboards{keyboards::KeyboardDetector::fallbackKeyboards(),
+                                                true};
+        }
+        return keyboards::KeyboardDetector(*inputSources).installedKeyboards();
+    };
+    desktop.backEnd = [served] { return std::string(platform::session::kindName(served())); };
     desktop.selectedKeyboards = [] {
         const settings::Settings settings;
         std::vector<std::string> selected;

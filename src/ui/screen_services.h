@@ -36,6 +36,9 @@ struct ScreenServices {
     shortcuts::GlobalShortcuts* shortcuts = nullptr;
     shortcuts::RecorderControl* recorder = nullptr;
     updates::UpdateChecker* updates = nullptr;
+    /// Whether the desktop lets Korrelang hook key presses (smart capitalization); Wayland
+    /// does not.
+    bool keyInterception = true;
     const DesktopLimits* desktopLimits = nullptr;
 };
 

@@ -1,17 +1,15 @@
 #include "gnome_desktop.h"
 
-// GLib (through the input sources) before Qt: Qt's "signals" keyword breaks GLib's headers.
-#include "gnome_input_sources.h"
-// Qt and the rest
-#include <QByteArray>
-#include <QtGlobal>
+#include <QCoreApplication>
+#include <QDBusConnection>
 
 #include "gnome_clipboard.h"
 #include "gnome_hot_keys.h"
+#include "gnome_input_sources.h"
 #include "gnome_synthetic_keys.h"
 #include "gnome_workspace.h"
-#include "no_key_interceptor.h"
 #include "platform/atspi/atspi_accessibility.h"
+#include "platform/wayland/unavailable_key_interceptor.h"
 #include "shell_extension.h"
 
 namespace korrelang::platform::gnome {
@@ -32,7 +30,7 @@ struct GnomeDesktop::Parts {
     GnomeSyntheticKeys syntheticKeys{extension, workspace};
     GnomeClipboard clipboard{extension};
     GnomeHotKeys hotKeys;
-    NoKeyInterceptor keyInterceptor;
+    wayland::UnavailableKeyInterceptor keyInterceptor;
 };
 
 GnomeDesktop::GnomeDesktop(std::string convertCommand)
@@ -40,16 +38,16 @@ GnomeDesktop::GnomeDesktop(std::string convertCommand)
 
 GnomeDesktop::~GnomeDesktop() = default;
 
-bool GnomeDesktop::isCurrentSession() {
-    if (qgetenv("XDG_SESSION_TYPE") != "wayland") {
-        return false;
+bool GnomeDesktop::isConnected() const {
+    return QDBusConnection::sessionBus().isConnected();
+}
+
+std::string GnomeDesktop::convertCommand() {
+    std::string quoted = "'";
+    for (const char c : QCoreApplication::applicationFilePath().toStdString()) {
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
     }
-    for (const QByteArray& desktop : qgetenv("XDG_CURRENT_DESKTOP").split(':')) {
-        if (desktop == "GNOME") {
-            return true;
-        }
-    }
-    return false;
+    return quoted + "' --convert";
 }
 
 const ShellExtension& GnomeDesktop::extension() const {

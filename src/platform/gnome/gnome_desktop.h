@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/platform.h"
+#include "platform/desktop.h"
 
 namespace korrelang::platform::gnome {
 
@@ -13,19 +13,25 @@ class ShellExtension;
 /// extension, AT-SPI text, the custom keyboard shortcut, and, through the extension, layout
 /// switching, the focused application, the clipboard and key presses. Create it once, on the
 /// main thread, after the application object.
-class GnomeDesktop {
+class GnomeDesktop : public Desktop {
 public:
     /// `convertCommand` is what the desktop's shortcut runs to reach this instance.
     explicit GnomeDesktop(std::string convertCommand);
-    ~GnomeDesktop();
+    ~GnomeDesktop() override;
     GnomeDesktop(const GnomeDesktop&) = delete;
     GnomeDesktop& operator=(const GnomeDesktop&) = delete;
 
-    /// Whether this is a GNOME session on Wayland.
-    static bool isCurrentSession();
-    /// The extension, to ask whether it runs now.
+    std::string name() const override { return "GNOME"; }
+    /// Whether the session bus is there: every part of this back end speaks over it.
+    bool isConnected() const override;
+    Platform bundle() override;
+    bool keyInterception() const override { return false; }
+
+    /// The extension, to ask whether it runs now and to turn it on.
     const ShellExtension& extension() const;
-    Platform bundle();
+    /// What the desktop's shortcut runs to reach the running instance: this executable, by its
+    /// full path, quoted for GNOME's shell-like parsing of the command.
+    static std::string convertCommand();
 
 private:
     struct Parts;

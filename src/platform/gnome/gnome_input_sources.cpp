@@ -1,5 +1,6 @@
 #include "gnome_input_sources.h"
 
+#include <gio/gio.h>
 #include <xkbcommon/xkbcommon.h>
 
 #include "platform/log.h"
@@ -39,7 +40,14 @@ std::vector<std::pair<std::string, std::string>> pairs(GSettings* settings, cons
 
 }  // namespace
 
-GnomeInputSources::GnomeInputSources(ShellExtension& extension) : m_extension(extension) {
+GnomeInputSources::GnomeInputSources(ShellExtension& extension)
+    : GnomeInputSources(nullptr, &extension) {}
+
+GnomeInputSources::GnomeInputSources()
+    : GnomeInputSources(std::make_unique<ShellExtension>(), nullptr) {}
+
+GnomeInputSources::GnomeInputSources(std::unique_ptr<ShellExtension> own, ShellExtension* extension)
+    : m_ownExtension(std::move(own)), m_extension(extension ? *extension : *m_ownExtension) {
     if (hasSchema()) {
         m_settings.reset(g_settings_new(kSchema));
     } else {
@@ -192,7 +200,11 @@ std::optional<std::string> GnomeInputSources::keyText(KeyCode key) const {
     return result;
 }
 
-void GnomeInputSources::onSettingsChanged(GSettings*, const char*, gpointer self) {
+void GnomeInputSources::SettingsDeleter::operator()(GSettings* settings) const {
+    g_object_unref(settings);
+}
+
+void GnomeInputSources::onSettingsChanged(GSettings*, const char*, void* self) {
     const auto* sources = static_cast<GnomeInputSources*>(self);
     if (sources->m_changeCallback) {
         sources->m_changeCallback();

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <gio/gio.h>
-
 #include <functional>
 #include <memory>
 #include <optional>
@@ -11,6 +9,9 @@
 #include "platform/input_sources.h"
 #include "platform/x11/layout_identifier.h"
 #include "platform/x11/xkb_registry.h"
+
+// GLib's settings object, kept out of this header (GLib's headers and Qt's keywords clash).
+struct _GSettings;
 
 namespace korrelang::platform::gnome {
 
@@ -26,6 +27,8 @@ public:
     static constexpr int kNotEnabled = -2;  ///< no enabled layout has the identifier
 
     explicit GnomeInputSources(ShellExtension& extension);
+    /// With an extension client of its own (the command line).
+    GnomeInputSources();
     ~GnomeInputSources() override;
     GnomeInputSources(const GnomeInputSources&) = delete;
     GnomeInputSources& operator=(const GnomeInputSources&) = delete;
@@ -47,17 +50,19 @@ private:
         unsigned shellIndex = 0;
     };
     struct SettingsDeleter {
-        void operator()(GSettings* settings) const { g_object_unref(settings); }
+        void operator()(_GSettings* settings) const;
     };
 
+    GnomeInputSources(std::unique_ptr<ShellExtension> own, ShellExtension* extension);
     std::vector<Slot> layoutSlots(int* current) const;
     InputSource describe(const x11::XkbLayout& layout) const;
-    static void onSettingsChanged(GSettings*, const char*, gpointer self);
+    static void onSettingsChanged(_GSettings*, const char*, void* self);
 
+    std::unique_ptr<ShellExtension> m_ownExtension;
     ShellExtension& m_extension;
     x11::XkbRegistry m_registry;
-    std::unique_ptr<GSettings, SettingsDeleter> m_settings;
-    gulong m_handler = 0;
+    std::unique_ptr<_GSettings, SettingsDeleter> m_settings;
+    unsigned long m_handler = 0;
     std::function<void()> m_changeCallback;
 };
 
