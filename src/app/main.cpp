@@ -20,6 +20,7 @@
 #include "app_delegate.h"
 #include "cli/command_line.h"
 #include "conversion_bus.h"
+#include "conversion_request.h"
 #include "keyboards/key_code_monitor.h"
 #include "keyboards/keyboard_detector.h"
 #include "log_writer.h"
@@ -266,7 +267,7 @@ int main(int argc, char** argv) {
         return runService(argc, argv);
     }
     if (args == std::vector<std::string>{"--convert"}) {
-        return app::ConversionBus::requestConversion();
+        return app::ConversionRequest::send();
     }
     cli::CommandLine::Desktop desktop;
     // Looked up only when a command asks: the other commands work without a desktop.

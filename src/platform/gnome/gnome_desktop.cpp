@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QDBusConnection>
+#include <QDir>
+#include <QFileInfo>
 
 #include "gnome_clipboard.h"
 #include "gnome_hot_keys.h"
@@ -43,11 +45,16 @@ bool GnomeDesktop::isConnected() const {
 }
 
 std::string GnomeDesktop::convertCommand() {
+    // The small client beside this executable starts in a few milliseconds; this executable
+    // with --convert does the same after loading every library of the application.
+    const QString self = QCoreApplication::applicationFilePath();
+    const QString helper = QFileInfo(self).dir().filePath(QStringLiteral("korrelang-convert"));
+    const bool fast = QFileInfo(helper).isExecutable();
     std::string quoted = "'";
-    for (const char c : QCoreApplication::applicationFilePath().toStdString()) {
+    for (const char c : (fast ? helper : self).toStdString()) {
         quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
     }
-    return quoted + "' --convert";
+    return quoted + (fast ? "'" : "' --convert");
 }
 
 const ShellExtension& GnomeDesktop::extension() const {

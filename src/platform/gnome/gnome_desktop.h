@@ -29,8 +29,9 @@ public:
 
     /// The extension, to ask whether it runs now and to turn it on.
     const ShellExtension& extension() const;
-    /// What the desktop's shortcut runs to reach the running instance: this executable, by its
-    /// full path, quoted for GNOME's shell-like parsing of the command.
+    /// What the desktop's shortcut runs to reach the running instance, by its full path, quoted
+    /// for GNOME's shell-like parsing: korrelang-convert beside this executable, else this
+    /// executable with --convert.
     static std::string convertCommand();
 
 private:
