@@ -30,6 +30,11 @@ class GnomeSession(unittest.TestCase):
     def tearDownClass(cls):
         cls.korrelang.stop()
         cls.keyboard.stop()
+        # Quitting takes Korrelang's shortcut out of GNOME's settings.
+        listed = gsettings("get", "org.gnome.settings-daemon.plugins.media-keys",
+                           "custom-keybindings")
+        if "/custom-keybindings/korrelang/" in listed:
+            raise AssertionError("the shortcut outlived Korrelang: " + listed)
 
     def test_1_shortcut_is_korrelangs_own_entry(self):
         listed = gsettings("get", "org.gnome.settings-daemon.plugins.media-keys",
