@@ -190,6 +190,13 @@ bool HotkeyService::runWays(std::size_t first) {
             case Outcome::written:
                 m_main.call([&] { commit(way); });
                 return false;
+            case Outcome::writtenUnverified:
+                m_main.call([this] {
+                    m_cycle = m_cycleBefore;
+                    say("⚠️ Written without a read-back: not recorded, the keyboard stays");
+                    m_platform.workspace.beep();
+                });
+                return false;
             case Outcome::notConverted:
                 m_main.call([this] {
                     m_cycle = m_cycleBefore;
