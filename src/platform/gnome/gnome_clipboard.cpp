@@ -1,6 +1,7 @@
 #include "gnome_clipboard.h"
 
 #include <algorithm>
+#include <thread>
 
 #include "platform/log.h"
 #include "shell_extension.h"
@@ -61,6 +62,40 @@ ClipboardSnapshot GnomeClipboard::snapshot(std::size_t maxBytes) const {
     // The shell can hand back only one format.
     snapshot.truncated = types->size() > 1 && !(types->size() == 2 && textType(*types));
     return snapshot;
+}
+
+std::uint64_t GnomeClipboard::claims(bool primary) const {
+    if (primary) {
+        return 0;
+    }
+    auto current = text();
+    const std::lock_guard lock(m_mutex);
+    m_markedText = std::move(current);
+    return ++m_mark;
+}
+
+std::optional<std::string> GnomeClipboard::awaitNewText(bool primary, std::uint64_t since,
+                                                        std::chrono::milliseconds timeout) {
+    if (primary) {
+        return std::nullopt;
+    }
+    std::optional<std::string> before;
+    {
+        const std::lock_guard lock(m_mutex);
+        if (since != m_mark) {
+            return std::nullopt;
+        }
+        before = m_markedText;
+    }
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (std::chrono::steady_clock::now() < deadline) {
+        auto current = text();
+        if (current && current != before) {
+            return current;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return std::nullopt;
 }
 
 void GnomeClipboard::restore(const ClipboardSnapshot& snapshot) {

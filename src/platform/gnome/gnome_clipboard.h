@@ -1,5 +1,7 @@
 #pragma once
 
+#include <mutex>
+
 #include "platform/clipboard.h"
 
 namespace korrelang::platform::gnome {
@@ -25,9 +27,17 @@ public:
     void restorePrimary(const ClipboardSnapshot&) override {}
     std::optional<std::string> primaryText() const override { return std::nullopt; }
     void setPrimaryText(std::string_view) override {}
+    /// The shell tells no owner changes to the extension yet: a claim is counted as a change of
+    /// the clipboard's text from what it held when the mark was taken.
+    std::uint64_t claims(bool primary) const override;
+    std::optional<std::string> awaitNewText(bool primary, std::uint64_t since,
+                                            std::chrono::milliseconds timeout) override;
 
 private:
     const ShellExtension& m_extension;
+    mutable std::mutex m_mutex;
+    mutable std::uint64_t m_mark = 0;
+    mutable std::optional<std::string> m_markedText;
 };
 
 }  // namespace korrelang::platform::gnome
