@@ -109,6 +109,9 @@ void AppDelegate::applicationDidFinishLaunching() {
     // Making the engine, loading the screen's types and fonts and building its items are most of
     // a first opening; done here, while nothing waits for them, the icon's first click is quick.
     QTimer::singleShot(kPopupPreloadDelayMilliseconds, this, &AppDelegate::buildPopover);
+    if (m_services.openDashboardAtLaunch) {
+        QTimer::singleShot(0, this, &AppDelegate::openPopover);
+    }
 }
 
 void AppDelegate::applyDarkAppearance() {

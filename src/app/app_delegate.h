@@ -52,6 +52,8 @@ struct AppServices {
     /// user leave without finishing?
     std::function<std::function<bool()>(QQmlEngine&, QQuickWindow&)> fillFirstLaunchWindow = {};
     std::function<void()> checkForUpdates = {};
+    /// No tray icon to click (a desktop without a tray host): the dashboard opens at launch.
+    bool openDashboardAtLaunch = false;
 };
 
 /// The application shell: the launch sequence, the tray icon and its popup, the windows, and the

@@ -3,7 +3,6 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
-#include <cstdio>
 
 #include "service/hotkey_service.h"
 
@@ -38,20 +37,6 @@ bool ConversionBus::publish(QString& error) {
 
 void ConversionBus::Convert() {
     m_hotkeys.hotkeyEntry();
-}
-
-int ConversionBus::requestConversion() {
-    const QDBusMessage call =
-        QDBusMessage::createMethodCall(kService, kPath, kInterface, QStringLiteral("Convert"));
-    // An accessibility conversion answers within milliseconds; the clipboard paths reply as
-    // soon as they are handed to the worker.
-    const QDBusMessage reply = QDBusConnection::sessionBus().call(call, QDBus::Block, 10'000);
-    if (reply.type() == QDBusMessage::ErrorMessage) {
-        std::fprintf(stderr, "korrelang: cannot reach the running instance: %s\n",
-                     qPrintable(reply.errorMessage()));
-        return 1;
-    }
-    return 0;
 }
 
 }  // namespace korrelang::app

@@ -28,9 +28,6 @@ public:
     /// owns it or there is no session bus.
     bool publish(QString& error);
 
-    /// The client side: asks the running instance to convert. Returns the process exit status.
-    static int requestConversion();
-
 public slots:
     Q_SCRIPTABLE void Convert();
 

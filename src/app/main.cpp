@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QQuickWindow>
 #include <QSGRendererInterface>
+#include <QSystemTrayIcon>
 #include <QTimer>
 #include <cstdio>
 #include <iostream>
@@ -19,10 +20,13 @@
 #include "app_delegate.h"
 #include "cli/command_line.h"
 #include "conversion_bus.h"
+#include "conversion_request.h"
 #include "keyboards/key_code_monitor.h"
 #include "keyboards/keyboard_detector.h"
 #include "log_writer.h"
 #include "message_box_alerts.h"
+#include "platform/gnome/gnome_desktop.h"
+#include "platform/gnome/shell_extension.h"
 #include "platform/log.h"
 #include "platform/session/desktop_chooser.h"
 #include "platform/session/session_detector.h"
@@ -38,6 +42,7 @@
 #include "shortcuts/recorder_strings.h"
 #include "spelling_loader.h"
 #include "termination_signals.h"
+#include "ui/desktop_limits.h"
 #include "ui/first_launch_view_model.h"
 #include "ui/screen_services.h"
 #include "ui/screen_windows.h"
@@ -167,11 +172,24 @@ int runService(int argc, char** argv) {
                 }
                 return platform::x11::KeyCodeTable::fromX(static_cast<std::uint8_t>(scanCode));
             }});
+    // On GNOME the shell extension gives what the shell alone can; the screens explain it.
+    ui::DesktopLimits limits;
+    if (const auto* gnome = dynamic_cast<const platform::gnome::GnomeDesktop*>(desktop.get())) {
+        const auto& extension = gnome->extension();
+        limits.extensionMissing = [&extension] { return !extension.isAvailable(); };
+        limits.enableExtension = [&extension] { return extension.enable(); };
+        limits.noTray = !QSystemTrayIcon::isSystemTrayAvailable();
+        if (limits.needsExtension()) {
+            platform::logLine(
+                "⚠️ The Korrelang GNOME Shell extension is off: no layout switching after "
+                "converting, no paste path, no blacklist");
+        }
+    }
     const ui::ScreenServices screens{settings,           platform.inputSources,
                                      platform.workspace, hotkeys.accessibilityService(),
                                      analytics,          &shortcuts,
                                      &recorder,          &updateChecker,
-                                     keyInterception};
+                                     keyInterception,    &limits};
 
     app::AppDelegate delegate(app::AppServices{
         settings,
@@ -200,7 +218,10 @@ int runService(int argc, char** argv) {
             }
             return [onboarding] { return onboarding->windowClosed(); };
         },
-        [&updateChecker] { updateChecker.checkForUpdates(); }});
+        [&updateChecker] { updateChecker.checkForUpdates(); },
+        // Started from the applications overview (not by the session's autostart, which sets
+        // DESKTOP_AUTOSTART_ID) with no tray icon to click.
+        limits.noTray&& qEnvironmentVariableIsEmpty("DESKTOP_AUTOSTART_ID")});
     QObject::connect(&shortcuts, &shortcuts::GlobalShortcuts::shortcutByNameDidChange, &delegate,
                      &app::AppDelegate::refreshShortcutText);
     QObject::connect(&hotkeys, &service::HotkeyService::conversionSucceeded, &delegate,
@@ -246,7 +267,7 @@ int main(int argc, char** argv) {
         return runService(argc, argv);
     }
     if (args == std::vector<std::string>{"--convert"}) {
-        return app::ConversionBus::requestConversion();
+        return app::ConversionRequest::send();
     }
     cli::CommandLine::Desktop desktop;
     // Looked up only when a command asks: the other commands work without a desktop.

@@ -113,6 +113,53 @@ Rectangle {
                 font.pixelSize: 10
                 font.weight: FontWeights.light
             }
+
+            Text {
+                objectName: "shellExtensionNote"
+                visible: root.viewModel.offerShellExtension
+                width: parent.width
+                wrapMode: Text.WordWrap
+                text: qsTr("On GNOME, Korrelang needs its Shell extension to switch keyboards after converting, to paste into applications without accessibility support, and to see which application is in front.")
+                color: Colors.secondaryText
+                font.pixelSize: 10
+                font.weight: FontWeights.light
+            }
+
+            Rectangle {
+                objectName: "enableShellExtension"
+                visible: root.viewModel.offerShellExtension
+                width: enableText.implicitWidth + 24
+                height: enableText.implicitHeight + 12
+                radius: 4
+                color: enableTap.pressed ? Colors.pressedFill : Colors.idleFill
+                border.width: 0.5
+                border.color: Colors.outline
+
+                Text {
+                    id: enableText
+                    anchors.centerIn: parent
+                    text: qsTr("Turn On the Extension")
+                    color: Colors.secondaryText
+                    font.pixelSize: 11
+                }
+
+                PointerFeedback {}
+                TapHandler {
+                    id: enableTap
+                    onTapped: root.viewModel.enableShellExtension()
+                }
+            }
+
+            Text {
+                objectName: "noTrayNote"
+                visible: root.viewModel.noTray
+                width: parent.width
+                wrapMode: Text.WordWrap
+                text: qsTr("GNOME shows no tray icon: start Korrelang again from the applications overview to open its dashboard.")
+                color: Colors.secondaryText
+                font.pixelSize: 10
+                font.weight: FontWeights.light
+            }
         }
     }
 

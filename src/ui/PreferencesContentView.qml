@@ -232,7 +232,7 @@ Item {
                     id: blacklistButton
                     objectName: "blacklistButton"
                     anchors.left: parent.left
-                    property bool buttonEnabled: root.viewModel.canBlacklist
+                    property bool buttonEnabled: root.viewModel.canBlacklist && !root.viewModel.needsShellExtension
                     readonly property string label: root.viewModel.currentAppName !== ""
                                                     ? qsTr("Blacklist %1").arg(root.viewModel.currentAppName)
                                                     : qsTr("Blacklist current app")
@@ -280,6 +280,17 @@ Item {
                         enabled: parent.buttonEnabled
                         onTapped: root.viewModel.addToBlacklist()
                     }
+                }
+
+                Text {
+                    objectName: "blacklistNeedsExtension"
+                    visible: root.viewModel.needsShellExtension
+                    width: parent.width
+                    wrapMode: Text.WordWrap
+                    text: qsTr("Turn on Korrelang's GNOME Shell extension (in the Extensions app) to use the blacklist")
+                    color: Colors.tertiaryText
+                    font.pixelSize: 10
+                    font.weight: FontWeights.light
                 }
             }
 
@@ -405,8 +416,11 @@ Item {
                     objectName: "autoSwitchToggle"
                     width: parent.width
                     text: qsTr("Auto-switch keyboard")
-                    caption: qsTr("Switch to target language keyboard after converting")
-                    isOn: root.settings.autoSwitchKeyboard
+                    caption: root.viewModel.needsShellExtension
+                             ? qsTr("Turn on Korrelang's GNOME Shell extension (in the Extensions app) to switch keyboards after converting")
+                             : qsTr("Switch to target language keyboard after converting")
+                    enabled: !root.viewModel.needsShellExtension
+                    isOn: root.settings.autoSwitchKeyboard && !root.viewModel.needsShellExtension
                     onToggled: (value) => root.settings.autoSwitchKeyboard = value
                 }
 
@@ -489,6 +503,17 @@ Item {
                     caption: qsTr("Keep text selected after conversion for quick re-conversion")
                     isOn: root.settings.keepSelectionAfterConversion
                     onToggled: (value) => root.settings.keepSelectionAfterConversion = value
+                }
+
+                Text {
+                    objectName: "pasteNeedsExtension"
+                    visible: root.viewModel.needsShellExtension
+                    width: parent.width
+                    wrapMode: Text.WordWrap
+                    text: qsTr("Without Korrelang's GNOME Shell extension, only applications with accessibility support can be converted: turn it on in the Extensions app")
+                    color: Colors.tertiaryText
+                    font.pixelSize: 10
+                    font.weight: FontWeights.light
                 }
 
                 SettingSwitch {

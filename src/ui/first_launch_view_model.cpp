@@ -1,7 +1,11 @@
 #include "first_launch_view_model.h"
 
+#include <QTimer>
+
 #include "analytics/analytics_service.h"
+#include "desktop_limits.h"
 #include "keyboards/keyboard_detector.h"
+#include "platform/log.h"
 #include "platform/workspace.h"
 #include "product_info.h"
 #include "settings/settings.h"
@@ -58,6 +62,24 @@ void FirstLaunchViewModel::openTermsOfUse() {
 
 void FirstLaunchViewModel::openPrivacyPolicy() {
     m_services.workspace.openAddress(ProductInfo::kPrivacyPolicy);
+}
+
+bool FirstLaunchViewModel::offerShellExtension() const {
+    return m_services.desktopLimits && m_services.desktopLimits->needsExtension();
+}
+
+bool FirstLaunchViewModel::noTray() const {
+    return m_services.desktopLimits && m_services.desktopLimits->noTray;
+}
+
+void FirstLaunchViewModel::enableShellExtension() {
+    const DesktopLimits* limits = m_services.desktopLimits;
+    if (limits && limits->enableExtension && !limits->enableExtension()) {
+        platform::logLine("⚠️ The shell did not turn the Korrelang extension on");
+    }
+    // The extension announces itself on the bus a moment after the shell loaded it.
+    QTimer::singleShot(kExtensionSettleMilliseconds, this,
+                       [this] { emit shellExtensionChanged(); });
 }
 
 void FirstLaunchViewModel::continueOnboarding() {

@@ -25,9 +25,14 @@ class FirstLaunchViewModel : public QObject {
                    selectionChanged)
     Q_PROPERTY(bool canContinue READ canContinue NOTIFY selectionChanged)
     Q_PROPERTY(bool canSwitchOff READ canSwitchOff NOTIFY selectionChanged)
+    /// The desktop's shell extension is off: the screen says why it is needed and offers it.
+    Q_PROPERTY(bool offerShellExtension READ offerShellExtension NOTIFY shellExtensionChanged)
+    /// No tray icon on this desktop: the screen says where the dashboard is.
+    Q_PROPERTY(bool noTray READ noTray CONSTANT)
 
 public:
     static constexpr int kMinimumKeyboards = 2;
+    static constexpr int kExtensionSettleMilliseconds = 500;
 
     explicit FirstLaunchViewModel(ScreenServices services, QObject* parent = nullptr);
 
@@ -47,6 +52,10 @@ public:
     Q_INVOKABLE void setKeyboardSelected(const QString& id, bool selected);
     Q_INVOKABLE void openTermsOfUse();
     Q_INVOKABLE void openPrivacyPolicy();
+    bool offerShellExtension() const;
+    bool noTray() const;
+    /// Asks the shell to turn the extension on; the offer goes once it runs.
+    Q_INVOKABLE void enableShellExtension();
     /// Stores the choice and both flags, then asks for the window to close. Does nothing while
     /// the user may not continue.
     Q_INVOKABLE void continueOnboarding();
@@ -56,6 +65,7 @@ public:
 
 signals:
     void selectionChanged();
+    void shellExtensionChanged();
     void finished();
 
 private:

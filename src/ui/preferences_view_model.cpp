@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 
 #include "analytics/analytics_service.h"
+#include "desktop_limits.h"
 #include "keyboards/keyboard_detector.h"
 #include "platform/workspace.h"
 #include "relative_time.h"
@@ -146,7 +147,11 @@ void PreferencesViewModel::refreshFrontmost() {
             name = QString::fromStdString(application->name);
         }
     }
-    if (name != m_currentAppName || id != m_pendingBlacklistID) {
+    const bool needsExtension =
+        m_services.desktopLimits && m_services.desktopLimits->needsExtension();
+    if (name != m_currentAppName || id != m_pendingBlacklistID ||
+        needsExtension != m_needsShellExtension) {
+        m_needsShellExtension = needsExtension;
         m_currentAppName = name;
         m_pendingBlacklistID = id;
         emit frontmostChanged();

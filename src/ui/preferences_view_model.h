@@ -39,6 +39,9 @@ class PreferencesViewModel : public QObject {
         bool automaticUpdates READ automaticUpdates WRITE setAutomaticUpdates NOTIFY updatesChanged)
     Q_PROPERTY(bool canCheckForUpdates READ canCheckForUpdates CONSTANT)
     Q_PROPERTY(QString updateCaption READ updateCaption NOTIFY updatesChanged)
+    /// The desktop's shell extension is off: layout switching, the paste path and the blacklist
+    /// are unavailable, and the screen says how to turn it on.
+    Q_PROPERTY(bool needsShellExtension READ needsShellExtension NOTIFY frontmostChanged)
 
 public:
     static constexpr int kFrontmostPollMilliseconds = 2000;
@@ -66,6 +69,7 @@ public:
     bool canCheckForUpdates() const;
     /// "Last checked: …", the reason checking is off, or empty.
     QString updateCaption() const;
+    bool needsShellExtension() const { return m_needsShellExtension; }
 
     /// The tab appeared (reads everything and starts the 2-second poll) or disappeared.
     Q_INVOKABLE void setShown(bool shown);
@@ -107,6 +111,7 @@ private:
     QString m_pendingBlacklistID;
     bool m_hasAccessibility = true;
     bool m_hasHotkey = false;
+    bool m_needsShellExtension = false;
     QTimer m_pollTimer;
 };
 

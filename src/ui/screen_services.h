@@ -23,6 +23,8 @@ class UpdateChecker;
 
 namespace korrelang::ui {
 
+struct DesktopLimits;
+
 /// What the settings and onboarding screens are built on. The shortcut pieces and the update
 /// checker may be absent: the screens then show the defaults and do nothing with them.
 struct ScreenServices {
@@ -37,6 +39,7 @@ struct ScreenServices {
     /// Whether the desktop lets Korrelang hook key presses (smart capitalization); Wayland
     /// does not.
     bool keyInterception = true;
+    const DesktopLimits* desktopLimits = nullptr;
 };
 
 }  // namespace korrelang::ui

@@ -41,7 +41,8 @@ SettingsTestBench::SettingsTestBench(Options options) {
 
     const ScreenServices services{*m_settings,      m_inputSources, m_workspace,
                                   m_service,        m_analytics,    m_shortcuts.get(),
-                                  m_recorder.get(), m_updates.get()};
+                                  m_recorder.get(), m_updates.get(), true,
+                                  &m_limits};
     m_preferences = std::make_unique<PreferencesViewModel>(services);
     m_about = std::make_unique<AboutViewModel>(m_workspace, false);
     m_feedback = std::make_unique<FeedbackViewModel>(m_analytics, options.feedbackEndpoint,

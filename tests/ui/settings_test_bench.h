@@ -16,6 +16,7 @@
 #include "shortcuts/global_shortcuts.h"
 #include "shortcuts/recorder_control.h"
 #include "ui/about_view_model.h"
+#include "ui/desktop_limits.h"
 #include "ui/feedback_view_model.h"
 #include "ui/first_launch_view_model.h"
 #include "ui/preferences_view_model.h"
@@ -71,12 +72,25 @@ public:
     Q_INVOKABLE QVariant storedValue(const QString& key) const;
     Q_INVOKABLE void setFrontmost(const QString& id, const QString& name);
     Q_INVOKABLE void setTrusted(bool trusted);
+    /// Whether the desktop's shell extension runs (on by default, as on a desktop without one).
+    Q_INVOKABLE void setShellExtension(bool on) { m_extensionMissing = !on; }
+    /// How often the screens asked for the extension to be turned on.
+    Q_INVOKABLE int extensionRequests() const { return m_extensionRequests; }
     /// What the system-shortcut alert answers, and how often it was shown.
     bool forceSystemShortcut = false;
     int systemAlerts = 0;
 
 private:
     QTemporaryDir m_dir;
+    bool m_extensionMissing = false;
+    int m_extensionRequests = 0;
+    DesktopLimits m_limits{[this] { return m_extensionMissing; },
+                           [this] {
+                               ++m_extensionRequests;
+                               m_extensionMissing = false;
+                               return true;
+                           },
+                           false};
     platform::fake::FakeAccessibilityText m_accessibility;
     platform::fake::FakeInputSources m_inputSources;
     platform::fake::FakeWorkspace m_workspace;

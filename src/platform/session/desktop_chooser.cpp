@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "platform/gnome/gnome_desktop.h"
+#include "platform/gnome/gnome_input_sources.h"
 #include "platform/linux/linux_desktop.h"
 #include "platform/sway/sway_desktop.h"
 #include "platform/sway/sway_input_sources.h"
@@ -23,6 +25,7 @@ SessionKind DesktopChooser::served(SessionKind detected) {
     switch (detected) {
         case SessionKind::x11:
         case SessionKind::sway:
+        case SessionKind::gnome:
             return detected;
         case SessionKind::none:
             return SessionKind::none;
@@ -53,6 +56,8 @@ std::unique_ptr<Desktop> DesktopChooser::create(SessionKind served) {
             return std::make_unique<linux_desktop::LinuxDesktop>();
         case SessionKind::sway:
             return std::make_unique<sway::SwayDesktop>(sway::SwayIpc::sessionSocket());
+        case SessionKind::gnome:
+            return std::make_unique<gnome::GnomeDesktop>(gnome::GnomeDesktop::convertCommand());
         default:
             return nullptr;
     }
@@ -64,6 +69,8 @@ std::unique_ptr<InputSources> DesktopChooser::inputSources(SessionKind served) {
             return std::make_unique<x11::XkbInputSources>();
         case SessionKind::sway:
             return std::make_unique<sway::SwayInputSources>(sway::SwayIpc::sessionSocket());
+        case SessionKind::gnome:
+            return std::make_unique<gnome::GnomeInputSources>();
         default:
             return nullptr;
     }

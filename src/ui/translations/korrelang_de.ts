@@ -263,6 +263,18 @@
 <context>
     <name>FirstLaunchView</name>
     <message>
+        <source>GNOME shows no tray icon: start Korrelang again from the applications overview to open its dashboard.</source>
+        <translation>GNOME zeigt kein Symbol im Infobereich: Starten Sie Korrelang erneut aus der Anwendungsübersicht, um sein Dashboard zu öffnen.</translation>
+    </message>
+    <message>
+        <source>Turn On the Extension</source>
+        <translation>Erweiterung einschalten</translation>
+    </message>
+    <message>
+        <source>On GNOME, Korrelang needs its Shell extension to switch keyboards after converting, to paste into applications without accessibility support, and to see which application is in front.</source>
+        <translation>Unter GNOME braucht Korrelang seine Shell-Erweiterung, um nach dem Umwandeln die Tastatur zu wechseln, in Anwendungen ohne Barrierefreiheit einzufügen und die aktive Anwendung zu erkennen.</translation>
+    </message>
+    <message>
         <source>Welcome to Korrelang</source>
         <translation>Willkommen bei Korrelang</translation>
     </message>
@@ -371,6 +383,18 @@
 </context>
 <context>
     <name>PreferencesContentView</name>
+    <message>
+        <source>Without Korrelang&apos;s GNOME Shell extension, only applications with accessibility support can be converted: turn it on in the Extensions app</source>
+        <translation>Ohne die GNOME-Shell-Erweiterung von Korrelang lässt sich nur in Anwendungen mit Barrierefreiheit umwandeln: Schalten Sie sie in der App „Erweiterungen“ ein</translation>
+    </message>
+    <message>
+        <source>Turn on Korrelang&apos;s GNOME Shell extension (in the Extensions app) to use the blacklist</source>
+        <translation>Schalten Sie die GNOME-Shell-Erweiterung von Korrelang (in der App „Erweiterungen“) ein, um die Sperrliste zu nutzen</translation>
+    </message>
+    <message>
+        <source>Turn on Korrelang&apos;s GNOME Shell extension (in the Extensions app) to switch keyboards after converting</source>
+        <translation>Schalten Sie die GNOME-Shell-Erweiterung von Korrelang (in der App „Erweiterungen“) ein, um nach dem Umwandeln die Tastatur zu wechseln</translation>
+    </message>
     <message>
         <source>PREFERENCES</source>
         <translation>EINSTELLUNGEN</translation>

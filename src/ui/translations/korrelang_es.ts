@@ -263,6 +263,18 @@
 <context>
     <name>FirstLaunchView</name>
     <message>
+        <source>GNOME shows no tray icon: start Korrelang again from the applications overview to open its dashboard.</source>
+        <translation>GNOME no muestra icono en la bandeja: vuelva a abrir Korrelang desde la vista de aplicaciones para ver su panel.</translation>
+    </message>
+    <message>
+        <source>Turn On the Extension</source>
+        <translation>Activar la extensión</translation>
+    </message>
+    <message>
+        <source>On GNOME, Korrelang needs its Shell extension to switch keyboards after converting, to paste into applications without accessibility support, and to see which application is in front.</source>
+        <translation>En GNOME, Korrelang necesita su extensión de Shell para cambiar de teclado tras convertir, pegar en aplicaciones sin accesibilidad y saber qué aplicación está al frente.</translation>
+    </message>
+    <message>
         <source>Welcome to Korrelang</source>
         <translation>Te damos la bienvenida a Korrelang</translation>
     </message>
@@ -371,6 +383,18 @@
 </context>
 <context>
     <name>PreferencesContentView</name>
+    <message>
+        <source>Without Korrelang&apos;s GNOME Shell extension, only applications with accessibility support can be converted: turn it on in the Extensions app</source>
+        <translation>Sin la extensión de GNOME Shell de Korrelang, solo se puede convertir en aplicaciones con accesibilidad: actívela en la aplicación Extensiones</translation>
+    </message>
+    <message>
+        <source>Turn on Korrelang&apos;s GNOME Shell extension (in the Extensions app) to use the blacklist</source>
+        <translation>Active la extensión de GNOME Shell de Korrelang (en la aplicación Extensiones) para usar la lista negra</translation>
+    </message>
+    <message>
+        <source>Turn on Korrelang&apos;s GNOME Shell extension (in the Extensions app) to switch keyboards after converting</source>
+        <translation>Active la extensión de GNOME Shell de Korrelang (en la aplicación Extensiones) para cambiar de teclado tras convertir</translation>
+    </message>
     <message>
         <source>PREFERENCES</source>
         <translation>PREFERENCIAS</translation>

@@ -263,6 +263,18 @@
 <context>
     <name>FirstLaunchView</name>
     <message>
+        <source>GNOME shows no tray icon: start Korrelang again from the applications overview to open its dashboard.</source>
+        <translation>GNOME n’affiche pas d’icône dans la zone de notification : relancez Korrelang depuis la vue des applications pour ouvrir son tableau de bord.</translation>
+    </message>
+    <message>
+        <source>Turn On the Extension</source>
+        <translation>Activer l’extension</translation>
+    </message>
+    <message>
+        <source>On GNOME, Korrelang needs its Shell extension to switch keyboards after converting, to paste into applications without accessibility support, and to see which application is in front.</source>
+        <translation>Sous GNOME, Korrelang a besoin de son extension Shell pour changer de clavier après la conversion, coller dans les applications sans accessibilité et savoir quelle application est au premier plan.</translation>
+    </message>
+    <message>
         <source>Welcome to Korrelang</source>
         <translation>Bienvenue dans Korrelang</translation>
     </message>
@@ -371,6 +383,18 @@
 </context>
 <context>
     <name>PreferencesContentView</name>
+    <message>
+        <source>Without Korrelang&apos;s GNOME Shell extension, only applications with accessibility support can be converted: turn it on in the Extensions app</source>
+        <translation>Sans l’extension GNOME Shell de Korrelang, seules les applications accessibles peuvent être converties : activez-la dans l’application Extensions</translation>
+    </message>
+    <message>
+        <source>Turn on Korrelang&apos;s GNOME Shell extension (in the Extensions app) to use the blacklist</source>
+        <translation>Activez l’extension GNOME Shell de Korrelang (dans l’application Extensions) pour utiliser la liste noire</translation>
+    </message>
+    <message>
+        <source>Turn on Korrelang&apos;s GNOME Shell extension (in the Extensions app) to switch keyboards after converting</source>
+        <translation>Activez l’extension GNOME Shell de Korrelang (dans l’application Extensions) pour changer de clavier après la conversion</translation>
+    </message>
     <message>
         <source>PREFERENCES</source>
         <translation>PRÉFÉRENCES</translation>

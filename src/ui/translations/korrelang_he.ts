@@ -263,6 +263,18 @@
 <context>
     <name>FirstLaunchView</name>
     <message>
+        <source>GNOME shows no tray icon: start Korrelang again from the applications overview to open its dashboard.</source>
+        <translation>ב-GNOME אין סמל במגש המערכת: הפעילו את Korrelang שוב מסקירת היישומים כדי לפתוח את לוח הבקרה שלו.</translation>
+    </message>
+    <message>
+        <source>Turn On the Extension</source>
+        <translation>הפעלת ההרחבה</translation>
+    </message>
+    <message>
+        <source>On GNOME, Korrelang needs its Shell extension to switch keyboards after converting, to paste into applications without accessibility support, and to see which application is in front.</source>
+        <translation>ב-GNOME‏ Korrelang צריך את הרחבת המעטפת שלו כדי להחליף מקלדת אחרי ההמרה, להדביק ביישומים ללא תמיכה בנגישות ולדעת איזה יישום פעיל.</translation>
+    </message>
+    <message>
         <source>Welcome to Korrelang</source>
         <translation>ברוכים הבאים ל־Korrelang</translation>
     </message>
@@ -371,6 +383,18 @@
 </context>
 <context>
     <name>PreferencesContentView</name>
+    <message>
+        <source>Without Korrelang&apos;s GNOME Shell extension, only applications with accessibility support can be converted: turn it on in the Extensions app</source>
+        <translation>ללא הרחבת GNOME Shell של Korrelang אפשר להמיר רק ביישומים עם תמיכה בנגישות: הפעילו אותה ביישום ההרחבות</translation>
+    </message>
+    <message>
+        <source>Turn on Korrelang&apos;s GNOME Shell extension (in the Extensions app) to use the blacklist</source>
+        <translation>הפעילו את הרחבת GNOME Shell של Korrelang (ביישום ההרחבות) כדי להשתמש ברשימה השחורה</translation>
+    </message>
+    <message>
+        <source>Turn on Korrelang&apos;s GNOME Shell extension (in the Extensions app) to switch keyboards after converting</source>
+        <translation>הפעילו את הרחבת GNOME Shell של Korrelang (ביישום ההרחבות) כדי להחליף מקלדת אחרי ההמרה</translation>
+    </message>
     <message>
         <source>PREFERENCES</source>
         <translation>העדפות</translation>

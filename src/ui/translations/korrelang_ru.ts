@@ -263,6 +263,18 @@
 <context>
     <name>FirstLaunchView</name>
     <message>
+        <source>GNOME shows no tray icon: start Korrelang again from the applications overview to open its dashboard.</source>
+        <translation>GNOME не показывает значок в трее: чтобы открыть панель Korrelang, запустите его снова из обзора приложений.</translation>
+    </message>
+    <message>
+        <source>Turn On the Extension</source>
+        <translation>Включить расширение</translation>
+    </message>
+    <message>
+        <source>On GNOME, Korrelang needs its Shell extension to switch keyboards after converting, to paste into applications without accessibility support, and to see which application is in front.</source>
+        <translation>В GNOME Korrelang нужно его расширение оболочки, чтобы переключать раскладку после преобразования, вставлять текст в приложения без поддержки специальных возможностей и видеть, какое приложение активно.</translation>
+    </message>
+    <message>
         <source>Welcome to Korrelang</source>
         <translation>Добро пожаловать в Korrelang</translation>
     </message>
@@ -372,6 +384,18 @@
 </context>
 <context>
     <name>PreferencesContentView</name>
+    <message>
+        <source>Without Korrelang&apos;s GNOME Shell extension, only applications with accessibility support can be converted: turn it on in the Extensions app</source>
+        <translation>Без расширения Korrelang для GNOME Shell преобразовать текст можно только в приложениях с поддержкой специальных возможностей: включите его в приложении «Расширения»</translation>
+    </message>
+    <message>
+        <source>Turn on Korrelang&apos;s GNOME Shell extension (in the Extensions app) to use the blacklist</source>
+        <translation>Включите расширение Korrelang для GNOME Shell (в приложении «Расширения»), чтобы пользоваться чёрным списком</translation>
+    </message>
+    <message>
+        <source>Turn on Korrelang&apos;s GNOME Shell extension (in the Extensions app) to switch keyboards after converting</source>
+        <translation>Включите расширение Korrelang для GNOME Shell (в приложении «Расширения»), чтобы переключать раскладку после преобразования</translation>
+    </message>
     <message>
         <source>PREFERENCES</source>
         <translation>НАСТРОЙКИ</translation>

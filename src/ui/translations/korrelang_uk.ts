@@ -263,6 +263,18 @@
 <context>
     <name>FirstLaunchView</name>
     <message>
+        <source>GNOME shows no tray icon: start Korrelang again from the applications overview to open its dashboard.</source>
+        <translation>GNOME не показує значок у треї: щоб відкрити панель Korrelang, запустіть його знову з огляду застосунків.</translation>
+    </message>
+    <message>
+        <source>Turn On the Extension</source>
+        <translation>Увімкнути розширення</translation>
+    </message>
+    <message>
+        <source>On GNOME, Korrelang needs its Shell extension to switch keyboards after converting, to paste into applications without accessibility support, and to see which application is in front.</source>
+        <translation>У GNOME Korrelang потрібне його розширення оболонки, щоб перемикати розкладку після перетворення, вставляти текст у застосунки без підтримки спеціальних можливостей і бачити, який застосунок активний.</translation>
+    </message>
+    <message>
         <source>Welcome to Korrelang</source>
         <translation>Вітаємо в Korrelang</translation>
     </message>
@@ -372,6 +384,18 @@
 </context>
 <context>
     <name>PreferencesContentView</name>
+    <message>
+        <source>Without Korrelang&apos;s GNOME Shell extension, only applications with accessibility support can be converted: turn it on in the Extensions app</source>
+        <translation>Без розширення Korrelang для GNOME Shell перетворити текст можна лише в застосунках з підтримкою спеціальних можливостей: увімкніть його в застосунку «Розширення»</translation>
+    </message>
+    <message>
+        <source>Turn on Korrelang&apos;s GNOME Shell extension (in the Extensions app) to use the blacklist</source>
+        <translation>Увімкніть розширення Korrelang для GNOME Shell (у застосунку «Розширення»), щоб користуватися чорним списком</translation>
+    </message>
+    <message>
+        <source>Turn on Korrelang&apos;s GNOME Shell extension (in the Extensions app) to switch keyboards after converting</source>
+        <translation>Увімкніть розширення Korrelang для GNOME Shell (у застосунку «Розширення»), щоб перемикати розкладку після перетворення</translation>
+    </message>
     <message>
         <source>PREFERENCES</source>
         <translation>НАЛАШТУВАННЯ</translation>

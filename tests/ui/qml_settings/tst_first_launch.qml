@@ -57,6 +57,27 @@ Item {
             verify(toggles[0].enabled)
         }
 
+        function test_offersTheShellExtensionWhereItIsOff() {
+            const bench = testSetup.newSettingsBench(3, "")
+            bench.setShellExtension(false)
+            const view = createTemporaryObject(screen, top, { viewModel: bench.firstLaunch })
+            waitForRendering(view)
+            const note = named(view, "shellExtensionNote")[0]
+            const button = named(view, "enableShellExtension")[0]
+            verify(note.visible && button.visible)
+            // The button sits below the keyboards, where the window scrolls to.
+            bench.firstLaunch.enableShellExtension()
+            compare(bench.extensionRequests(), 1)
+            // The offer goes once the extension has had time to come up.
+            tryVerify(() => !note.visible && !button.visible, 2000)
+        }
+
+        function test_noShellExtensionNoteWhereItRuns() {
+            const s = make(3)
+            verify(!named(s.view, "shellExtensionNote")[0].visible)
+            verify(!named(s.view, "noTrayNote")[0].visible)
+        }
+
         function test_continueNeedsTheTerms() {
             const s = make(3)
             const button = named(s.view, "continueButton")[0]

@@ -50,6 +50,29 @@ Item {
             verify(toggles[0].isOn && !toggles[1].isOn && toggles[2].isOn)
         }
 
+        function test_withoutTheShellExtensionItsFeaturesAreOffAndExplained() {
+            const s = make("")
+            s.bench.setFrontmost("org.gnome.gedit", "gedit")
+            const autoSwitch = named(s.view, "autoSwitchToggle")[0]
+            verify(autoSwitch.isOn && autoSwitch.enabled)
+            compare(named(s.view, "pasteNeedsExtension")[0].visible, false)
+
+            s.bench.setShellExtension(false)
+            s.bench.preferences.refreshFrontmost()
+            verify(!autoSwitch.enabled && !autoSwitch.isOn)
+            verify(autoSwitch.caption.indexOf("Extensions app") >= 0)
+            verify(named(s.view, "pasteNeedsExtension")[0].visible)
+            verify(named(s.view, "blacklistNeedsExtension")[0].visible)
+            verify(!named(s.view, "blacklistButton")[0].buttonEnabled)
+            // The user's choice is kept for when the extension is back.
+            verify(s.bench.settings.autoSwitchKeyboard)
+
+            s.bench.setShellExtension(true)
+            s.bench.preferences.refreshFrontmost()
+            verify(autoSwitch.enabled && autoSwitch.isOn)
+            verify(named(s.view, "blacklistButton")[0].buttonEnabled)
+        }
+
         function test_advancedSwitchesWriteTheSettings() {
             const s = make("")
             const analytics = named(s.view, "analyticsToggle")[0]

@@ -1,0 +1,12 @@
+
+export default class KorrelangExtension extends Extension {
+    enable() {
+        this._service = new KorrelangService();
+        this._service.enable();
+    }
+
+    disable() {
+        this._service.disable();
+        this._service = null;
+    }
+}

@@ -1,0 +1,8 @@
+// GNOME Shell 45 and later: ES modules.
+import Clutter from 'gi://Clutter';
+import Gio from 'gi://Gio';
+import GLib from 'gi://GLib';
+import Shell from 'gi://Shell';
+import St from 'gi://St';
+import * as Keyboard from 'resource:///org/gnome/shell/ui/status/keyboard.js';
+import {Extension} from 'resource:///org/gnome/shell/extensions/extension.js';

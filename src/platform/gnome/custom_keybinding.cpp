@@ -1,0 +1,172 @@
+#include "custom_keybinding.h"
+
+#include <gio/gio.h>
+#include <xkbcommon/xkbcommon.h>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+#include "platform/log.h"
+#include "platform/x11/key_code_table.h"
+
+namespace korrelang::platform::gnome {
+namespace {
+
+struct SettingsDeleter {
+    void operator()(GSettings* settings) const { g_object_unref(settings); }
+};
+using SettingsPtr = std::unique_ptr<GSettings, SettingsDeleter>;
+
+struct StrvDeleter {
+    void operator()(gchar** strv) const { g_strfreev(strv); }
+};
+
+bool hasSchema(const char* id) {
+    GSettingsSchemaSource* source = g_settings_schema_source_get_default();
+    if (!source) {
+        return false;
+    }
+    GSettingsSchema* schema = g_settings_schema_source_lookup(source, id, TRUE);
+    if (!schema) {
+        return false;
+    }
+    g_settings_schema_unref(schema);
+    return true;
+}
+
+std::vector<std::string> listed(GSettings* list) {
+    std::unique_ptr<gchar*, StrvDeleter> paths(g_settings_get_strv(list, "custom-keybindings"));
+    std::vector<std::string> result;
+    for (gchar** path = paths.get(); path && *path; ++path) {
+        result.emplace_back(*path);
+    }
+    return result;
+}
+
+void writeList(GSettings* list, const std::vector<std::string>& paths) {
+    std::vector<const gchar*> raw;
+    for (const std::string& path : paths) {
+        raw.push_back(path.c_str());
+    }
+    raw.push_back(nullptr);
+    g_settings_set_strv(list, "custom-keybindings", raw.data());
+}
+
+std::string readString(GSettings* settings, const char* key) {
+    gchar* value = g_settings_get_string(settings, key);
+    std::string result = value ? value : "";
+    g_free(value);
+    return result;
+}
+
+}  // namespace
+
+bool CustomKeybinding::isSupported() {
+    return hasSchema(kListSchema) && hasSchema(kEntrySchema);
+}
+
+bool CustomKeybinding::install(const Entry& entry) {
+    if (!isSupported()) {
+        logLine("GNOME custom shortcut: the media-keys schemas are not installed");
+        return false;
+    }
+    const SettingsPtr item(g_settings_new_with_path(kEntrySchema, kPath));
+    const SettingsPtr list(g_settings_new(kListSchema));
+    // The entry first, so gsd-media-keys never sees it listed half written.
+    g_settings_set_string(item.get(), "name", entry.name.c_str());
+    g_settings_set_string(item.get(), "command", entry.command.c_str());
+    g_settings_set_string(item.get(), "binding", entry.binding.c_str());
+    auto paths = listed(list.get());
+    if (std::find(paths.begin(), paths.end(), kPath) == paths.end()) {
+        paths.emplace_back(kPath);
+        writeList(list.get(), paths);
+    }
+    g_settings_sync();
+    return true;
+}
+
+bool CustomKeybinding::remove() {
+    if (!isSupported()) {
+        return false;
+    }
+    const SettingsPtr list(g_settings_new(kListSchema));
+    auto paths = listed(list.get());
+    const auto kept = std::erase(paths, std::string(kPath));
+    if (kept > 0) {
+        writeList(list.get(), paths);
+    }
+    const SettingsPtr item(g_settings_new_with_path(kEntrySchema, kPath));
+    for (const char* key : {"name", "command", "binding"}) {
+        g_settings_reset(item.get(), key);
+    }
+    g_settings_sync();
+    return true;
+}
+
+std::optional<CustomKeybinding::Entry> CustomKeybinding::installed() {
+    if (!isSupported()) {
+        return std::nullopt;
+    }
+    const SettingsPtr list(g_settings_new(kListSchema));
+    const auto paths = listed(list.get());
+    if (std::find(paths.begin(), paths.end(), kPath) == paths.end()) {
+        return std::nullopt;
+    }
+    const SettingsPtr item(g_settings_new_with_path(kEntrySchema, kPath));
+    return Entry{readString(item.get(), "name"), readString(item.get(), "command"),
+                 readString(item.get(), "binding")};
+}
+
+std::optional<std::string> CustomKeybinding::accelerator(KeyCode key, std::uint32_t modifiers) {
+    if ((modifiers & HotKeyModifier::function) != 0) {
+        return std::nullopt;
+    }
+    const auto code = x11::KeyCodeTable::toX(key);
+    if (!code) {
+        return std::nullopt;
+    }
+    // Key names are the US layout's keysyms, which is what GNOME's own recorder stores.
+    static const std::shared_ptr<xkb_keymap> keymap = [] {
+        xkb_context* context = xkb_context_new(XKB_CONTEXT_NO_FLAGS);
+        const xkb_rule_names names{"evdev", "pc105", "us", "", ""};
+        xkb_keymap* map =
+            context ? xkb_keymap_new_from_names(context, &names, XKB_KEYMAP_COMPILE_NO_FLAGS)
+                    : nullptr;
+        if (context) {
+            xkb_context_unref(context);
+        }
+        return std::shared_ptr<xkb_keymap>(map, [](xkb_keymap* m) {
+            if (m) {
+                xkb_keymap_unref(m);
+            }
+        });
+    }();
+    if (!keymap) {
+        return std::nullopt;
+    }
+    const xkb_keysym_t* syms = nullptr;
+    if (xkb_keymap_key_get_syms_by_level(keymap.get(), *code, 0, 0, &syms) < 1) {
+        return std::nullopt;
+    }
+    char name[64] = {};
+    if (xkb_keysym_get_name(syms[0], name, sizeof name) <= 0) {
+        return std::nullopt;
+    }
+    std::string result;
+    if ((modifiers & HotKeyModifier::control) != 0) {
+        result += "<Control>";
+    }
+    if ((modifiers & HotKeyModifier::shift) != 0) {
+        result += "<Shift>";
+    }
+    if ((modifiers & HotKeyModifier::option) != 0) {
+        result += "<Alt>";
+    }
+    if ((modifiers & HotKeyModifier::command) != 0) {
+        result += "<Super>";
+    }
+    return result + name;
+}
+
+}  // namespace korrelang::platform::gnome

@@ -1,0 +1,50 @@
+#include "gnome_hot_keys.h"
+
+#include "platform/log.h"
+
+namespace korrelang::platform::gnome {
+
+GnomeHotKeys::GnomeHotKeys(std::string command) : m_command(std::move(command)) {}
+
+GnomeHotKeys::~GnomeHotKeys() {
+    if (m_entry) {
+        CustomKeybinding::remove();
+    }
+}
+
+HotKeys::Registration GnomeHotKeys::registerHotKey(KeyCode key, std::uint32_t modifiers, Callback,
+                                                   Callback) {
+    const auto binding = CustomKeybinding::accelerator(key, modifiers);
+    if (!binding) {
+        return {0, kUnknownKey};
+    }
+    CustomKeybinding::Entry entry{kEntryName, m_command, *binding};
+    if (!m_suspended && !CustomKeybinding::install(entry)) {
+        return {0, kNoDisplay};
+    }
+    logLine("GNOME custom shortcut " + *binding + " runs " + m_command);
+    m_entry = std::move(entry);
+    return {++m_id, 0};
+}
+
+void GnomeHotKeys::unregisterHotKey(int id) {
+    if (id != m_id || !m_entry) {
+        return;
+    }
+    m_entry.reset();
+    CustomKeybinding::remove();
+}
+
+void GnomeHotKeys::suspend() {
+    if (m_entry && !m_suspended) {
+        CustomKeybinding::remove();
+    }
+    m_suspended = true;
+}
+
+bool GnomeHotKeys::resume() {
+    m_suspended = false;
+    return !m_entry || CustomKeybinding::install(*m_entry);
+}
+
+}  // namespace korrelang::platform::gnome

@@ -1,0 +1,44 @@
+#include "gnome_synthetic_keys.h"
+
+#include <string>
+
+#include "gnome_workspace.h"
+#include "platform/log.h"
+#include "platform/x11/key_intent.h"
+#include "shell_extension.h"
+
+namespace korrelang::platform::gnome {
+namespace {
+
+// X keycodes are evdev codes plus 8; the shell's virtual keyboard takes evdev codes.
+constexpr std::uint32_t kEvdevOffset = 8;
+
+}  // namespace
+
+bool GnomeSyntheticKeys::simulateKeyPress(KeyCode key, std::uint32_t flags) {
+    const std::lock_guard lock(m_mutex);
+    const auto application = m_workspace.frontmostApplication();
+    const bool terminal = application && application->terminal;
+    if (terminal && !x11::KeyIntent::isSafeInTerminal(key, flags)) {
+        logLine("🛡️ Not sending key code " + std::to_string(key) + " (flags " +
+                std::to_string(flags) + ") into a terminal: a shell could take it as a command");
+        return false;
+    }
+    const auto stroke = x11::KeyIntent::translate(key, flags, terminal);
+    if (!stroke) {
+        logLine("❌ No key for key code " + std::to_string(key));
+        return false;
+    }
+    std::vector<std::uint32_t> chord;
+    for (const auto modifier : stroke->modifiers) {
+        chord.push_back(modifier - kEvdevOffset);
+    }
+    chord.push_back(stroke->key - kEvdevOffset);
+    if (!m_extension.keyChord(chord)) {
+        logLine("❌ Cannot send a key press: the GNOME Shell extension does not answer");
+        return false;
+    }
+    return true;
+}
+
+}  // namespace korrelang::platform::gnome

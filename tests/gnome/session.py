@@ -1,0 +1,175 @@
+"""Helpers for tests inside scripts/gnome-session: keys injected through Mutter's remote-desktop
+interface (as a person's keyboard), the shell extension, AT-SPI, and Korrelang itself."""
+
+import os
+import subprocess
+import time
+
+import dbus
+import pyatspi
+
+bus = dbus.SessionBus()
+SESSION_DIR = os.environ.get("KORRELANG_SESSION_DIR", "/tmp")
+
+# evdev codes
+ESC, CTRL, SHIFT, SPACE, RETURN, END, A_KEY = 1, 29, 42, 57, 28, 107, 30
+LETTERS = {"g": 34, "h": 35, "b": 48, "d": 32, "t": 20, "n": 49, "v": 47, " ": 57}
+
+
+def wait_until(condition, limit=10.0, step=0.02):
+    deadline = time.monotonic() + limit
+    while time.monotonic() < deadline:
+        try:
+            value = condition()
+            if value:
+                return value
+        except Exception:
+            pass
+        time.sleep(step)
+    return None
+
+
+class Keyboard:
+    """A virtual keyboard of the compositor, as remote-desktop clients get one."""
+
+    def __init__(self):
+        desk = bus.get_object("org.gnome.Mutter.RemoteDesktop", "/org/gnome/Mutter/RemoteDesktop")
+        path = dbus.Interface(desk, "org.gnome.Mutter.RemoteDesktop").CreateSession()
+        self.session = dbus.Interface(bus.get_object("org.gnome.Mutter.RemoteDesktop", path),
+                                      "org.gnome.Mutter.RemoteDesktop.Session")
+        self.session.Start()
+        # The first event only creates the device.
+        self.chord(SHIFT)
+
+    def chord(self, *codes, gap=0.02, settle=0.05):
+        """Presses codes in order and releases them in reverse. With an input method running,
+        events without a gap lose their modifiers."""
+        for code in codes:
+            self.session.NotifyKeyboardKeycode(dbus.UInt32(code), True)
+            time.sleep(gap)
+        for code in reversed(codes):
+            self.session.NotifyKeyboardKeycode(dbus.UInt32(code), False)
+            time.sleep(gap)
+        time.sleep(settle)
+
+    def press(self, code, down):
+        self.session.NotifyKeyboardKeycode(dbus.UInt32(code), down)
+
+    def type(self, text):
+        for char in text:
+            self.chord(LETTERS[char], gap=0.005, settle=0.005)
+
+    def stop(self):
+        self.session.Stop()
+
+
+def extension():
+    return dbus.Interface(bus.get_object("org.gnome.Shell", "/org/korrelang/GnomeShell"),
+                          "org.korrelang.GnomeShell")
+
+
+def gsettings(*args):
+    return subprocess.run(["gsettings", *args], capture_output=True, text=True).stdout.strip()
+
+
+def atspi_application(pid):
+    desktop = pyatspi.Registry.getDesktop(0)
+    for index in range(desktop.childCount):
+        try:
+            app = desktop.getChildAtIndex(index)
+            if app is not None and app.get_process_id() == pid:
+                return app
+        except Exception:
+            continue
+    return None
+
+
+def focused_text(root, limit=6000):
+    stack, visited = [root], 0
+    while stack and visited < limit:
+        node = stack.pop()
+        visited += 1
+        try:
+            if node.getState().contains(pyatspi.STATE_FOCUSED) and node.queryText():
+                return node
+        except Exception:
+            pass
+        try:
+            count = node.childCount
+        except Exception:
+            continue
+        if count > 500:
+            continue
+        stack.extend(c for c in (node.getChildAtIndex(i) for i in reversed(range(count))) if c)
+    return None
+
+
+def text_of(accessible):
+    try:
+        text = accessible.queryText()
+        return text.getText(0, text.characterCount)
+    except Exception:
+        return None
+
+
+class Korrelang:
+    def __init__(self, binary, layouts="xkb.us.English,xkb.ru.Russian"):
+        config = os.path.join(os.environ["XDG_CONFIG_HOME"], "Korrelang")
+        os.makedirs(config, exist_ok=True)
+        with open(os.path.join(config, "Korrelang.conf"), "w") as f:
+            f.write("[General]\nhasCompletedFirstLaunch=true\nstartAtLogin=false\n"
+                    "selectedKeyboards=%s\n" % layouts)
+        self.log_path = os.path.join(SESSION_DIR, "korrelang.log")
+        self.process = subprocess.Popen([binary], stdout=open(self.log_path, "w"),
+                                        stderr=subprocess.STDOUT, start_new_session=True)
+        running = wait_until(lambda: "Korrelang is running" in self.log(), 30, 0.05)
+        if not running:
+            raise RuntimeError("korrelang did not start:\n" + self.log())
+
+    def log(self):
+        with open(self.log_path, errors="replace") as f:
+            return f.read()
+
+    def stop(self):
+        self.process.terminate()
+        try:
+            self.process.wait(10)
+        except subprocess.TimeoutExpired:
+            self.process.kill()
+            self.process.wait()
+
+
+class Editor:
+    """A text editor started on Wayland, its focused text field found through AT-SPI."""
+
+    COMMANDS = {
+        "mousepad": ["mousepad", "--disable-server"],
+        "gedit": ["gedit", "--new-window", "-s"],
+        "gnome-text-editor": ["gnome-text-editor", "--standalone", "--ignore-session"],
+    }
+
+    def __init__(self, name, keyboard):
+        self.name = name
+        self.keyboard = keyboard
+        env = dict(os.environ, GDK_BACKEND="wayland", NO_AT_BRIDGE="0")
+        self.process = subprocess.Popen(self.COMMANDS[name], env=env, stdout=subprocess.DEVNULL,
+                                        stderr=subprocess.DEVNULL, start_new_session=True)
+        self.field = None
+
+    def ready(self, limit=40):
+        def find():
+            app = atspi_application(self.process.pid)
+            return app and focused_text(app)
+        self.field = wait_until(find, limit, 0.2)
+        return self.field is not None
+
+    def text(self):
+        return text_of(self.field)
+
+    def stop(self):
+        self.process.terminate()
+        try:
+            self.process.wait(10)
+        except subprocess.TimeoutExpired:
+            self.process.kill()
+            self.process.wait()
