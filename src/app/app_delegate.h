@@ -52,6 +52,8 @@ struct AppServices {
     /// user leave without finishing?
     std::function<std::function<bool()>(QQmlEngine&, QQuickWindow&)> fillFirstLaunchWindow = {};
     std::function<void()> checkForUpdates = {};
+    /// Brings the login item into line with "start at login".
+    std::function<void()> updateLoginItem = {};
 };
 
 /// The application shell: the launch sequence, the tray icon and its popup, the windows, and the

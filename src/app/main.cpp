@@ -22,12 +22,15 @@
 #include "keyboards/keyboard_detector.h"
 #include "log_writer.h"
 #include "message_box_alerts.h"
+#include "platform/linux/autostart_login_item.h"
 #include "platform/linux/linux_desktop.h"
 #include "platform/x11/key_code_table.h"
 #include "platform/x11/xkb_input_sources.h"
 #include "popup_bus.h"
+#include "press_alerts.h"
+#include "service/accessibility_service.h"
 #include "service/hotkey_service.h"
-#include "settings/autostart_login_item.h"
+#include "setting_effects.h"
 #include "settings/settings.h"
 #include "shortcuts/desktop_shortcuts.h"
 #include "shortcuts/global_shortcuts.h"
@@ -83,10 +86,8 @@ int runService(int argc, char** argv) {
     translations.apply(settings.language());
     QObject::connect(&settings, &settings::Settings::languageChanged, &translations,
                      [&] { translations.apply(settings.language()); });
-    settings::AutostartLoginItem loginItem;
-    settings.setLoginItem(&loginItem);
+    platform::linux_desktop::AutostartLoginItem loginItem;
     analytics::AnalyticsService analytics(settings.analyticsEnabled());
-    settings.setReporter(&analytics);
 
     platform::linux_desktop::LinuxDesktop desktop;
     if (!desktop.hasDisplay()) {
@@ -105,12 +106,15 @@ int runService(int argc, char** argv) {
         }
     }
 
+    service::AccessibilityService accessibility(platform.accessibility, platform.inputSources,
+                                                platform.workspace);
     app::AnalyticsConversionEvents events(analytics);
     app::MessageBoxAlerts alerts;
+    app::PressAlerts pressAlerts(alerts, accessibility);
     service::SystemClock clock;
     // Before the service, which uses it until the service's worker has stopped.
     app::SpellingLoader spelling(settings);
-    service::HotkeyService hotkeys(platform, settings, events, alerts, clock);
+    service::HotkeyService hotkeys(platform, accessibility, settings, events, pressAlerts, clock);
     hotkeys.setWordScorer(&spelling.dictionaries());
 
     shortcuts::GlobalShortcuts shortcuts(settings.path(), platform.hotKeys, platform.inputSources);
@@ -119,7 +123,8 @@ int runService(int argc, char** argv) {
     shortcuts.addKeyUpHandler(toggleConversion, [&hotkeys] { hotkeys.hotkeyEntry(); });
 
     keyboards::KeyCodeMonitor monitor(platform.keyInterceptor, platform.workspace, settings);
-    settings.setCapitalizationMonitor(&monitor);
+    // After every part it connects, so that it is destroyed (and disconnected) before them.
+    app::SettingEffects settingEffects(settings, loginItem, monitor, analytics);
 
     updates::UpdateChecker updateChecker(settings.path(), updates::UpdateChecker::defaultFeed(),
                                          QStringLiteral(KORRELANG_APP_VERSION));
@@ -150,14 +155,13 @@ int runService(int argc, char** argv) {
                 }
                 return platform::x11::KeyCodeTable::fromX(static_cast<std::uint8_t>(scanCode));
             }});
-    const ui::ScreenServices screens{settings,           platform.inputSources,
-                                     platform.workspace, hotkeys.accessibilityService(),
-                                     analytics,          &shortcuts,
-                                     &recorder,          &updateChecker};
+    const ui::ScreenServices screens{
+        settings,  platform.inputSources, platform.workspace, accessibility, analytics, &shortcuts,
+        &recorder, &updateChecker};
 
     app::AppDelegate delegate(app::AppServices{
         settings,
-        hotkeys.accessibilityService(),
+        accessibility,
         platform.inputSources,
         analytics,
         // The hotkey's handler is registered above, before the bus name is taken.
@@ -178,7 +182,8 @@ int runService(int argc, char** argv) {
             }
             return [onboarding] { return onboarding->windowClosed(); };
         },
-        [&updateChecker] { updateChecker.checkForUpdates(); }});
+        [&updateChecker] { updateChecker.checkForUpdates(); },
+        [&settingEffects] { settingEffects.updateLoginItem(); }});
     QObject::connect(&shortcuts, &shortcuts::GlobalShortcuts::shortcutByNameDidChange, &delegate,
                      &app::AppDelegate::refreshShortcutText);
     QObject::connect(&hotkeys, &service::HotkeyService::conversionSucceeded, &delegate,
@@ -209,11 +214,7 @@ int runService(int argc, char** argv) {
     // The dictionaries wait until start-up is over; presses until then use the rules alone.
     QTimer::singleShot(kSpellingLoadDelay, &spelling, [&spelling] { spelling.start(); });
 
-    const int status = application.exec();
-    settings.setCapitalizationMonitor(nullptr);
-    settings.setReporter(nullptr);
-    settings.setLoginItem(nullptr);
-    return status;
+    return application.exec();
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 #include "clipboard_strategies.h"
 
 #include <algorithm>
-#include <array>
 
 #include "service_log.h"
 
@@ -18,28 +17,7 @@ using Outcome = ConversionWay::Outcome;
 constexpr std::uint32_t kCommand = Flag::command;
 constexpr std::uint32_t kShiftCommand = Flag::shift | Flag::command;
 
-constexpr std::array<std::string_view, 3> kSlowAppIDs{"com.figma.Desktop", "com.figma.agent",
-                                                      "com.microsoft.Outlook"};
-constexpr std::array<std::string_view, 3> kSlowAppNames{"Figma", "Antigravity",
-                                                        "Microsoft Outlook"};
-
-bool containsAny(std::string_view text, const std::array<std::string_view, 3>& parts) {
-    if (text.empty()) {
-        return false;
-    }
-    for (const std::string_view part : parts) {
-        if (text.find(part) != std::string_view::npos) {
-            return true;
-        }
-    }
-    return false;
-}
-
 }  // namespace
-
-bool ClipboardStrategies::isSlowApp(std::string_view applicationID, std::string_view name) {
-    return containsAny(applicationID, kSlowAppIDs) || containsAny(name, kSlowAppNames);
-}
 
 void ClipboardStrategies::wait(int milliseconds) {
     m_clock.sleep(std::chrono::milliseconds(milliseconds));
@@ -122,31 +100,32 @@ Outcome ClipboardStrategies::convertViaClipboard(ConversionPress& conversion) {
     const platform::ClipboardSnapshot saved = saveClipboard();
 
     say("📋 Strategy 1: Checking if text is already selected...");
-    if (auto text = copySelection(50, 200, "⚠️ simulateKeyPress failed for Cmd+C (strategy 1)");
+    if (auto text =
+            copySelection(50, 200, "⚠️ simulateKeyPress failed for Control+C (strategy 1)");
         text && isSelected(*text)) {
         sayText("✅ Found pre-selected text via clipboard: '", *text, "'");
         return convertClipboardText(conversion, *text, saved);
     }
 
-    say("📋 Strategy 2: Trying Shift+Cmd+Left to select line...");
+    say("📋 Strategy 2: Trying Shift+Home to select line...");
     if (!press(Key::left, kShiftCommand)) {
-        say("⚠️ simulateKeyPress failed for Shift+Cmd+Left");
+        say("⚠️ simulateKeyPress failed for Shift+Home");
     }
     wait(150);
-    if (auto text =
-            copySelection(50, 200, "⚠️ simulateKeyPress failed for Cmd+C (strategy 2)", 600);
+    if (auto text = copySelection(50, 200,
+                                  "⚠️ simulateKeyPress failed for Control+C (strategy 2)", 600);
         text && isSelected(*text)) {
         sayText("✅ Got text via line selection: '", *text, "'");
         return convertClipboardText(conversion, *text, saved);
     }
 
-    say("📋 Strategy 3: Cmd+A fallback...");
+    say("📋 Strategy 3: Control+A fallback...");
     if (!press(Key::a, kCommand)) {
-        say("⚠️ simulateKeyPress failed for Cmd+A");
+        say("⚠️ simulateKeyPress failed for Control+A");
     }
     wait(150);
-    if (auto text =
-            copySelection(50, 200, "⚠️ simulateKeyPress failed for Cmd+C (strategy 3)", 600);
+    if (auto text = copySelection(50, 200,
+                                  "⚠️ simulateKeyPress failed for Control+C (strategy 3)", 600);
         text && isSelected(*text)) {
         sayText("✅ Got text via select all: '", *text, "'");
         return convertClipboardText(conversion, *text, saved);
@@ -184,7 +163,7 @@ Outcome ClipboardStrategies::convertClipboardText(ConversionPress& conversion,
     }
     say("📋 Pasting converted text...");
     if (!press(Key::v, kCommand)) {
-        say("⚠️ simulateKeyPress failed for Cmd+V");
+        say("⚠️ simulateKeyPress failed for Control+V");
     }
     wait(500);
     if (restoreUnlessReplaced(saved, *toPaste)) {
