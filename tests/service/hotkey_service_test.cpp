@@ -357,6 +357,16 @@ TEST_F(HotkeyServiceTest, FailureEndings) {
     }
 }
 
+// The notice of a text that does not convert names the layouts it was tried in, in order.
+TEST_F(HotkeyServiceTest, TheConversionNoticeNamesTheSelectedKeyboards) {
+    settings.setSelectedKeyboards(kThree);
+    settings.setShowDebugAlerts(true);
+    field("😀😀", 0, 2);
+    press();
+    EXPECT_EQ(notices.shown, (std::vector<std::string>{"detection_failed"}));
+    EXPECT_EQ(notices.keyboardNames, (std::vector<std::string>{"English", "Russian", "Hebrew"}));
+}
+
 TEST_F(HotkeyServiceTest, CyclesThroughThreeLayoutsAndRestores) {
     settings.setSelectedKeyboards(kThree);
     field("ghbdtn", 0, 6);
