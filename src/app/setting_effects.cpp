@@ -11,7 +11,7 @@
 namespace korrelang::app {
 
 SettingEffects::SettingEffects(settings::Settings& settings, platform::LoginItem& loginItem,
-                               settings::CapitalizationMonitor& monitor,
+                               settings::CapitalizationMonitor* monitor,
                                settings::SettingChangeReporter& reporter, QObject* parent)
     : QObject(parent),
       m_settings(settings),
@@ -26,11 +26,11 @@ void SettingEffects::switchAssigned(const QString& eventName, bool value) {
     // On every assignment, not only on a change: setting a switch again repairs what it drives.
     if (eventName == u"startAtLogin") {
         updateLoginItem();
-    } else if (eventName == u"smartCapitalization") {
+    } else if (eventName == u"smartCapitalization" && m_monitor != nullptr) {
         if (value) {
-            m_monitor.start();
+            m_monitor->start();
         } else {
-            m_monitor.stop();
+            m_monitor->stop();
         }
     }
 }

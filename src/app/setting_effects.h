@@ -15,14 +15,15 @@ class SettingChangeReporter;
 namespace korrelang::app {
 
 /// What the user's choices set off outside the settings: every switch's usage event, the login
-/// item for "start at login" and the Shift+letter interceptor for smart capitalization. The
-/// composition root makes one after the parts it connects; destroying it disconnects them.
+/// item for "start at login" and the Shift+letter interceptor for smart capitalization (none on
+/// desktops that cannot intercept keys). The composition root makes one after the parts it
+/// connects; destroying it disconnects them.
 class SettingEffects : public QObject {
     Q_OBJECT
 
 public:
     SettingEffects(settings::Settings& settings, platform::LoginItem& loginItem,
-                   settings::CapitalizationMonitor& monitor,
+                   settings::CapitalizationMonitor* monitor,
                    settings::SettingChangeReporter& reporter, QObject* parent = nullptr);
 
     /// Brings the login item into line with "start at login"; a failure is logged only.
@@ -33,7 +34,7 @@ private:
 
     settings::Settings& m_settings;
     platform::LoginItem& m_loginItem;
-    settings::CapitalizationMonitor& m_monitor;
+    settings::CapitalizationMonitor* m_monitor;
     settings::SettingChangeReporter& m_reporter;
 };
 

@@ -83,7 +83,7 @@ TEST_F(SettingEffectsTest, SwitchesReportTheirEventNamesAndDriveTheMonitor) {
         Settings settings;
         Recorder recorder;
         AutostartLoginItem loginItem(QStringLiteral("/usr/bin/korrelang"));
-        const SettingEffects effects(settings, loginItem, recorder, recorder);
+        const SettingEffects effects(settings, loginItem, &recorder, recorder);
         c.assign(settings);
         EXPECT_EQ(recorder.events, c.events) << c.events.join(u' ').toStdString();
     }
@@ -93,7 +93,7 @@ TEST_F(SettingEffectsTest, StartAtLoginReportsThenWritesTheAutostartEntry) {
     Settings settings;
     Recorder recorder;
     AutostartLoginItem loginItem(QStringLiteral("/opt/My Apps/korrelang"));
-    SettingEffects effects(settings, loginItem, recorder, recorder);
+    SettingEffects effects(settings, loginItem, &recorder, recorder);
     const QString entryPath = m_home.filePath(QStringLiteral("autostart/korrelang.desktop"));
     ASSERT_EQ(AutostartLoginItem::entryPath(), entryPath);
 
@@ -130,7 +130,7 @@ TEST_F(SettingEffectsTest, AFailedLoginItemUpdateIsLoggedAndTheSettingKept) {
     Settings settings;
     Recorder recorder;
     AutostartLoginItem loginItem;
-    const SettingEffects effects(settings, loginItem, recorder, recorder);
+    const SettingEffects effects(settings, loginItem, &recorder, recorder);
     settings.setStartAtLogin(true);
     EXPECT_TRUE(settings.startAtLogin());
     const QStringList lines = log.lines();
@@ -139,11 +139,22 @@ TEST_F(SettingEffectsTest, AFailedLoginItemUpdateIsLoggedAndTheSettingKept) {
         << lines.first().toStdString();
 }
 
+// Where the desktop cannot intercept keys there is no monitor to drive; the switch still reports.
+TEST_F(SettingEffectsTest, WithoutAMonitorTheSwitchOnlyReports) {
+    Settings settings;
+    Recorder recorder;
+    AutostartLoginItem loginItem;
+    const SettingEffects effects(settings, loginItem, nullptr, recorder);
+    settings.setSmartCapitalization(true);
+    settings.setSmartCapitalization(false);
+    EXPECT_EQ(recorder.events, (QStringList{"smartCapitalization=on", "smartCapitalization=off"}));
+}
+
 TEST_F(SettingEffectsTest, NothingIsDrivenOnceTheEffectsAreGone) {
     Settings settings;
     Recorder recorder;
     AutostartLoginItem loginItem;
-    { const SettingEffects effects(settings, loginItem, recorder, recorder); }
+    { const SettingEffects effects(settings, loginItem, &recorder, recorder); }
     settings.setSmartCapitalization(false);
     settings.setStartAtLogin(true);
     EXPECT_TRUE(recorder.events.isEmpty());
