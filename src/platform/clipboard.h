@@ -1,6 +1,8 @@
 #pragma once
 
+#include <chrono>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -49,6 +51,19 @@ public:
     /// Whether another program has fetched the text last put there with `setText` (a paste has
     /// reached the clipboard); true where that cannot be told.
     virtual bool textWasFetched() const { return true; }
+    /// From now on `textWasFetched` tells only of fetches after this call: a clipboard manager
+    /// or a program watching the clipboard fetches each new text at once, long before a paste.
+    virtual void forgetFetches() {}
+
+    /// How many times a program (this one included) has taken the clipboard so far, or the mouse
+    /// selection when `primary`: the mark to pass to `awaitNewText`. Any thread.
+    virtual std::uint64_t claims(bool primary) const = 0;
+    /// Waits, for at most `timeout`, until a program takes the clipboard (the mouse selection
+    /// when `primary`) after `since` was counted, and returns its plain text; nothing when no
+    /// program took it in time or it holds no text. For waiting on a copy made with keys, not
+    /// a fixed time. The background worker only: the main thread may have to serve the text.
+    virtual std::optional<std::string> awaitNewText(bool primary, std::uint64_t since,
+                                                    std::chrono::milliseconds timeout) = 0;
 };
 
 }  // namespace korrelang::platform

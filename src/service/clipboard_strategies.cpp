@@ -1,7 +1,9 @@
 #include "clipboard_strategies.h"
 
 #include <algorithm>
+#include <array>
 
+#include "engine/grapheme_cursor.h"
 #include "service_log.h"
 
 namespace korrelang::service {
@@ -27,17 +29,28 @@ bool ClipboardStrategies::press(platform::KeyCode key, std::uint32_t flags) {
     return m_main.call([&] { return m_platform.syntheticKeys.simulateKeyPress(key, flags); });
 }
 
+bool ClipboardStrategies::pressPaste() {
+    return m_main.call([this] {
+        m_platform.clipboard.forgetFetches();
+        return m_platform.syntheticKeys.simulateKeyPress(Key::v, kCommand);
+    });
+}
+
 bool ClipboardStrategies::textWasFetched() {
     return m_main.call([this] { return m_platform.clipboard.textWasFetched(); });
 }
 
-platform::ClipboardSnapshot ClipboardStrategies::saveClipboard() {
+std::optional<platform::ClipboardSnapshot> ClipboardStrategies::saveClipboard() {
     // On the worker: the owner may take its time, and the main thread must stay free to answer
     // when this program owns the clipboard itself.
     m_main.call([this] { m_putTexts.clear(); });
+    m_copies.clear();
     auto saved = m_platform.clipboard.snapshot(kSnapshotLimit);
     if (saved.truncated) {
-        say("⚠️ Clipboard content too large to keep; some formats will not come back");
+        // Writing over it would lose what could not be saved: the user's clipboard comes first.
+        say("❌ The clipboard could not be saved whole (too large, or its owner did not answer "
+            "in time); not converting through it, the clipboard stays as it is");
+        return std::nullopt;
     }
     return saved;
 }
@@ -63,25 +76,40 @@ bool ClipboardStrategies::restoreUnlessReplaced(const platform::ClipboardSnapsho
     });
 }
 
-std::optional<std::string> ClipboardStrategies::copySelection(int clearWait, int copyWait,
-                                                              const char* failureLine,
-                                                              int lateCopyWait) {
-    m_main.call([this] { m_platform.clipboard.clear(); });
-    wait(clearWait);
+std::optional<std::string> ClipboardStrategies::copySelection(std::chrono::milliseconds timeout,
+                                                              const char* failureLine) {
+    // Waits for the application to take the clipboard, however long that is within `timeout`,
+    // instead of sleeping a fixed time; what it copies is read on this thread.
+    auto& clipboard = m_platform.clipboard;
+    const std::uint64_t since = clipboard.claims(false);
     if (!press(Key::c, kCommand) && failureLine) {
         say(failureLine);
     }
-    wait(copyWait);
-    auto text = m_main.call([this] { return m_platform.clipboard.text(); });
-    // A busy application copies late; worth waiting for where this program made the selection.
-    for (int waited = 0; (!text || text->empty()) && waited < lateCopyWait; waited += 20) {
-        wait(20);
-        text = m_main.call([this] { return m_platform.clipboard.text(); });
+    auto text = clipboard.awaitNewText(false, since, timeout);
+    if (text) {
+        m_copies.push_back(*text);
     }
     if (text && text->empty()) {
         return std::nullopt;
     }
     return text;
+}
+
+std::optional<std::string> ClipboardStrategies::selectWith(platform::KeyCode key,
+                                                           std::uint32_t flags,
+                                                           const char* failureLine) {
+    auto& clipboard = m_platform.clipboard;
+    const std::uint64_t since = clipboard.claims(true);
+    if (!press(key, flags)) {
+        say(failureLine);
+    }
+    // An application takes the mouse selection as soon as it selects something; nothing selected
+    // (the caret at the start of the line, an empty field) leaves it as it was.
+    auto selected = clipboard.awaitNewText(true, since, kSelectTimeout);
+    if (selected && selected->empty()) {
+        return std::nullopt;
+    }
+    return selected;
 }
 
 bool ClipboardStrategies::isSelected(const std::string& copied) {
@@ -97,42 +125,45 @@ bool ClipboardStrategies::isSelected(const std::string& copied) {
 
 Outcome ClipboardStrategies::convertViaClipboard(ConversionPress& conversion) {
     say("📋 Attempting clipboard conversion (Slow mode: false)...");
-    const platform::ClipboardSnapshot saved = saveClipboard();
+    const auto saved = saveClipboard();
+    if (!saved) {
+        return Outcome::declined;
+    }
 
     say("📋 Strategy 1: Checking if text is already selected...");
-    if (auto text =
-            copySelection(50, 200, "⚠️ simulateKeyPress failed for Control+C (strategy 1)");
+    if (auto text = copySelection(kCopyTimeout,
+                                  "⚠️ simulateKeyPress failed for Control+C (strategy 1)");
         text && isSelected(*text)) {
         sayText("✅ Found pre-selected text via clipboard: '", *text, "'");
-        return convertClipboardText(conversion, *text, saved);
+        return convertClipboardText(conversion, *text, *saved);
     }
 
     say("📋 Strategy 2: Trying Shift+Home to select line...");
-    if (!press(Key::left, kShiftCommand)) {
-        say("⚠️ simulateKeyPress failed for Shift+Home");
-    }
-    wait(150);
-    if (auto text = copySelection(50, 200,
-                                  "⚠️ simulateKeyPress failed for Control+C (strategy 2)", 600);
-        text && isSelected(*text)) {
-        sayText("✅ Got text via line selection: '", *text, "'");
-        return convertClipboardText(conversion, *text, saved);
+    if (const auto line =
+            selectWith(Key::left, kShiftCommand, "⚠️ simulateKeyPress failed for Shift+Home")) {
+        // A busy application copies late; worth waiting for where this program made the
+        // selection.
+        if (auto text = copySelection(kLateCopyTimeout,
+                                      "⚠️ simulateKeyPress failed for Control+C (strategy 2)");
+            text && *text == *line) {
+            sayText("✅ Got text via line selection: '", *text, "'");
+            return convertClipboardText(conversion, *text, *saved);
+        }
     }
 
     say("📋 Strategy 3: Control+A fallback...");
-    if (!press(Key::a, kCommand)) {
-        say("⚠️ simulateKeyPress failed for Control+A");
-    }
-    wait(150);
-    if (auto text = copySelection(50, 200,
-                                  "⚠️ simulateKeyPress failed for Control+C (strategy 3)", 600);
-        text && isSelected(*text)) {
-        sayText("✅ Got text via select all: '", *text, "'");
-        return convertClipboardText(conversion, *text, saved);
+    if (const auto all =
+            selectWith(Key::a, kCommand, "⚠️ simulateKeyPress failed for Control+A")) {
+        if (auto text = copySelection(kLateCopyTimeout,
+                                      "⚠️ simulateKeyPress failed for Control+C (strategy 3)");
+            text && *text == *all) {
+            sayText("✅ Got text via select all: '", *text, "'");
+            return convertClipboardText(conversion, *text, *saved);
+        }
     }
 
     say("❌ All strategies failed to get text");
-    restoreClipboard(saved);
+    restoreClipboard(*saved);
     return Outcome::unavailable;
 }
 
@@ -143,6 +174,63 @@ bool ClipboardStrategies::putOnClipboard(const std::string& text, int waitMillis
     });
     wait(waitMilliseconds);
     return m_main.call([this] { return m_platform.clipboard.text(); }) == text;
+}
+
+bool ClipboardStrategies::awaitFetch() {
+    for (int waited = 0; !textWasFetched(); waited += kPollMilliseconds) {
+        if (waited >= kFetchMilliseconds) {
+            return false;
+        }
+        wait(kPollMilliseconds);
+    }
+    // Some toolkits insert what they fetched from their event loop a moment later: keys sent at
+    // once could act on the field before the paste lands.
+    wait(kAfterFetchMilliseconds);
+    return true;
+}
+
+Outcome ClipboardStrategies::verifyPaste(ConversionPress& conversion, const std::string& pasted,
+                                         const std::string& original, std::uint64_t ownClaim) {
+    // Nothing reads the field here but the application's own copy: select what the paste should
+    // have left before the caret and copy it back.
+    const auto characters = static_cast<long>(engine::GraphemeCursor::count(pasted));
+    if (characters > kMaxVerifiedCharacters) {
+        say("⚠️ Pasted, but too long to read back; not counted as converted");
+        return Outcome::writtenUnverified;
+    }
+    if (m_platform.clipboard.claims(false) != ownClaim) {
+        // Copying back would overwrite what the user copied meanwhile.
+        say("⚠️ Pasted, but the clipboard changed meanwhile; not copying over it to check, not "
+            "counted as converted");
+        return Outcome::writtenUnverified;
+    }
+    for (long i = 0; i < characters; ++i) {
+        press(Key::left, Flag::shift);
+    }
+    const auto back = copySelection(kLateCopyTimeout, nullptr);
+    if (back == pasted) {
+        say("✅ The pasted text reads back as intended");
+        if (conversion.shouldDeselectAfterReplace()) {
+            press(Key::right, 0);
+        }
+        return Outcome::written;
+    }
+    if (!back) {
+        press(Key::right, 0);
+        say("⚠️ Pasted, but the application gave nothing back to check; not counted as "
+            "converted");
+        return Outcome::writtenUnverified;
+    }
+    // The application made something else of the paste: its own undo takes back exactly that.
+    say("⚠️ The pasted text does not read back as intended; undoing the paste");
+    press(Key::z, kCommand);
+    const auto undone = copySelection(kLateCopyTimeout, nullptr);
+    if (undone == original) {
+        say("↩️ The application's undo put the original text back");
+        return Outcome::notWritten;
+    }
+    say("❌ Could not confirm that the original text is back");
+    return Outcome::damaged;
 }
 
 Outcome ClipboardStrategies::convertClipboardText(ConversionPress& conversion,
@@ -156,31 +244,46 @@ Outcome ClipboardStrategies::convertClipboardText(ConversionPress& conversion,
         return Outcome::notConverted;
     }
     sayText("✅ Result: '", *toPaste, "'");
-    if (!putOnClipboard(*toPaste, 100)) {
+    if (!putOnClipboard(*toPaste, 0)) {
         say("❌ Clipboard verification failed - text wasn't written correctly");
         restoreClipboard(saved);
         return Outcome::notWritten;
     }
+    const std::uint64_t ownClaim = m_platform.clipboard.claims(false);
     say("📋 Pasting converted text...");
-    if (!press(Key::v, kCommand)) {
+    if (!pressPaste()) {
         say("⚠️ simulateKeyPress failed for Control+V");
     }
-    wait(500);
+    Outcome outcome = Outcome::notWritten;
+    if (awaitFetch()) {
+        outcome = verifyPaste(conversion, *toPaste, text, ownClaim);
+    } else {
+        // Nothing was pasted; the selection is as the strategy left it.
+        say("⚠️ The application did not take the paste");
+    }
+    // The copies made to check are this press's too.
+    m_main.call([this] { m_putTexts.insert(m_putTexts.end(), m_copies.begin(), m_copies.end()); });
     if (restoreUnlessReplaced(saved, *toPaste)) {
         say("✅ Restored original clipboard");
     }
-    say("✅ Clipboard conversion complete!");
-    return Outcome::written;
+    if (outcome == Outcome::written) {
+        say("✅ Clipboard conversion complete!");
+    }
+    return outcome;
 }
 
 Outcome ClipboardStrategies::convertInSlowApp(ConversionPress& conversion) {
-    const platform::ClipboardSnapshot saved = saveClipboard();
+    const auto snapshot = saveClipboard();
+    if (!snapshot) {
+        return Outcome::declined;
+    }
+    const platform::ClipboardSnapshot& saved = *snapshot;
     say("🤖 Slow app: selecting line...");
     press(Key::right, kShiftCommand);
     wait(100);
     press(Key::left, kShiftCommand);
     wait(150);
-    const auto text = copySelection(30, 300, nullptr);
+    const auto text = copySelection(std::chrono::milliseconds(300), nullptr);
     if (!text) {
         say("❌ Slow app: no text found");
         restoreClipboard(saved);

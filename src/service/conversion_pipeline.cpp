@@ -50,6 +50,13 @@ bool ConversionPipeline::runFrom(std::size_t first) {
             case Outcome::written:
                 m_main.call([&] { succeed(way); });
                 return false;
+            case Outcome::writtenUnverified:
+                m_main.call([this] {
+                    m_planner.rollback();
+                    say("⚠️ Written without a read-back: not recorded, the keyboard stays");
+                    m_effects.beep();
+                });
+                return false;
             case Outcome::notConverted:
                 m_main.call([this] {
                     fail("❌ Conversion failed - language not recognized",

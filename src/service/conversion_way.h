@@ -59,8 +59,11 @@ public:
         notConverted,  ///< the text read does not convert; nothing was changed: end the press
         notWritten,  ///< read and converted, but not written: the original is intact, try the next
         written,     ///< the replacement is in place, verified by reading it back
-        declined,    ///< this way owns the target and refuses it (logged why); nothing changed
-        damaged,     ///< a write went wrong and the original could not be put back (logged)
+        /// the replacement was pasted, but nothing could be read back to check it: it is not
+        /// counted as a conversion (no statistics, no usage event, no keyboard switch)
+        writtenUnverified,
+        declined,  ///< this way owns the target and refuses it (logged why); nothing changed
+        damaged,   ///< a write went wrong and the original could not be put back (logged)
     };
 
     virtual ~ConversionWay() = default;

@@ -96,15 +96,21 @@ bool PasteWay::pasteOver(platform::TextElement& element, platform::TextRange ran
                          bool isSelection, const std::string& text, const std::string& intended,
                          std::optional<std::string>& readBack) {
     readBack.reset();
+    const auto selecting = std::chrono::steady_clock::now();
     if (!select(element, range, isSelection)) {
         say("⚠️ Could not select the text to paste over");
         return false;
     }
+    say("📊 Selected in " +
+        std::to_string(std::chrono::duration_cast<std::chrono::milliseconds>(
+                           std::chrono::steady_clock::now() - selecting)
+                           .count()) +
+        " ms");
     if (!m_clipboard.putOnClipboard(text, 0)) {
         say("❌ Clipboard verification failed - text wasn't written correctly");
         return false;
     }
-    if (!m_clipboard.press(Key::v, Flag::command)) {
+    if (!m_clipboard.pressPaste()) {
         say("⚠️ simulateKeyPress failed for Control+V");
     }
     const auto pasted = std::chrono::steady_clock::now();
@@ -122,6 +128,13 @@ bool PasteWay::pasteOver(platform::TextElement& element, platform::TextRange ran
 }
 
 ConversionWay::Outcome PasteWay::attempt(ConversionPress& press) {
+    const auto started = std::chrono::steady_clock::now();
+    const auto elapsed = [&] {
+        return std::to_string(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                  std::chrono::steady_clock::now() - started)
+                                  .count()) +
+               " ms";
+    };
     const auto read = m_main.call([this] { return m_accessibility.readTextToConvert(); });
     if (!read) {
         return Outcome::unavailable;
@@ -137,8 +150,13 @@ ConversionWay::Outcome PasteWay::attempt(ConversionPress& press) {
     }
     const std::string intended =
         VerifiedTextWrite::replaced(*before.value, read->range, *replacement);
-    say("📋 Pasting over the text read through accessibility...");
-    const platform::ClipboardSnapshot saved = m_clipboard.saveClipboard();
+    say("📋 Pasting over the text read through accessibility (read in " + elapsed() + ")...");
+    const auto snapshot = m_clipboard.saveClipboard();
+    if (!snapshot) {
+        return Outcome::declined;
+    }
+    say("📊 Clipboard saved after " + elapsed());
+    const platform::ClipboardSnapshot& saved = *snapshot;
     std::optional<std::string> readBack;
     std::string onClipboard = *replacement;
     const bool written =

@@ -38,6 +38,9 @@ public:
                    const std::vector<std::string>& keyboards);
     void failed(PressFailure reason, const std::vector<std::string>& keyboards);
 
+    /// The user hears that the press ended.
+    void beep() { m_workspace.beep(); }
+
     /// Stores the conversions recorded since the last store.
     void storeStatistics();
 

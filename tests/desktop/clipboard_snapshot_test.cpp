@@ -159,6 +159,36 @@ TEST_F(ClipboardSnapshotTest, FormatsOverTheCapOrLateAreLeftOutAndSaid) {
     }
 }
 
+// Waiting for a copy instead of sleeping: the text of the next program to take the selection,
+// whenever it comes; nothing when none does.
+TEST_F(ClipboardSnapshotTest, AwaitNewTextReturnsWhatTheNextOwnerHolds) {
+    using namespace std::chrono_literals;
+    QTemporaryDir directory;
+    const QString path = directory.filePath("copied.txt");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("copied late");
+    file.close();
+    for (const bool primary : {false, true}) {
+        SCOPED_TRACE(primary ? "PRIMARY" : "CLIPBOARD");
+        const QString selection = primary ? "primary" : "clipboard";
+        {
+            Child owner("xclip", {"-quiet", "-selection", selection, "-i", path});
+            ASSERT_TRUE(waitUntil([&] {
+                return runProgram("xclip", {"-o", "-selection", selection}) == "copied late";
+            }));
+            // What was there before counting is no new copy.
+            EXPECT_EQ(clipboard.awaitNewText(primary, clipboard.claims(primary), 200ms),
+                      std::nullopt);
+        }
+        const std::uint64_t since = clipboard.claims(primary);
+        Child late("sh",
+                   {"-c", "sleep 0.3; exec xclip -quiet -selection " + selection + " -i " + path});
+        EXPECT_EQ(clipboard.awaitNewText(primary, since, 10s), "copied late");
+        EXPECT_GT(clipboard.claims(primary), since);
+    }
+}
+
 TEST_F(ClipboardSnapshotTest, AWorkerThreadReadsWhatThisProcessOwns) {
     const std::string png("\x89PNG\r\n\x1a\n\0\1\2", 11);
     clipboard.restore({{{"text/plain", "ours"}, {"image/png", png}}, {}, false});

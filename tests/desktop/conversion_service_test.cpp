@@ -235,6 +235,45 @@ TEST_F(ConversionServiceTest, ConvertsThroughTheClipboardAndGivesItBack) {
     }
 }
 
+// An owner that does not deliver every format within the snapshot's budget (a browser stuck
+// encoding a photo): the clipboard cannot be saved whole, so nothing writes over it, and the
+// owner keeps it.
+TEST_F(ConversionServiceTest, AClipboardThatCannotBeSavedWholeIsLeftAlone) {
+    configure(kEnglishRussian);
+    Korrelang korrelang;
+    ASSERT_TRUE(korrelang.isReady());
+    Mousepad editor(false);
+    ASSERT_TRUE(editor.isReady());
+    editor.type("ghbdtn");
+    editor.key("ctrl+a");
+    QProcess owner;
+    owner.start(QCoreApplication::applicationDirPath() + "/lazy_selection_owner",
+                {"--text", "the user's copy", "--size", "8x8", "--stall-ms", "3000"});
+    ASSERT_TRUE(waitUntil([&] {
+        owner.waitForReadyRead(10);
+        return owner.readAllStandardOutput().contains("ready");
+    }));
+
+    pressHotkey();
+    ASSERT_TRUE(korrelang.waitForLine("❌ The clipboard could not be saved whole"));
+    EXPECT_TRUE(korrelang.waitForLine("🔊 BEEP"));
+    EXPECT_EQ(korrelang.linesWith("Pasting converted text"), 0);
+    EXPECT_EQ(korrelang.linesWith("Recorded conversion"), 0);
+    // Once the stalled request is over, the owner still serves its text: it never lost the
+    // clipboard (it exits when it does).
+    EXPECT_TRUE(waitUntil([] {
+        return runProgram("xclip", {"-o", "-selection", "clipboard"}) == "the user's copy";
+    }));
+    EXPECT_EQ(owner.state(), QProcess::Running);
+    owner.terminate();
+    owner.waitForFinished(5000);
+
+    editor.key("ctrl+a");
+    editor.key("ctrl+c");
+    EXPECT_TRUE(waitUntil([] { return QApplication::clipboard()->text() == "ghbdtn"; }))
+        << QApplication::clipboard()->text().toStdString();
+}
+
 TEST_F(ConversionServiceTest, SmartCapitalizationTypesLatinCapitalsOnThai) {
     configure({"xkb.us.English", "xkb.th.Thai"}, {}, true);
     Korrelang korrelang;

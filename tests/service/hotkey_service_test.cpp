@@ -457,6 +457,20 @@ TEST_F(HotkeyServiceTest, DeselectsUnlessThreeLayoutsKeepTheSelection) {
 
 // The clipboard paths.
 
+// Six Shift+Left and a copy select the pasted text back to check it; Right leaves the caret after
+// it.
+std::vector<Press> readBackPresses(int characters) {
+    std::vector<Press> presses(static_cast<std::size_t>(characters), Press{Key::left, Flag::shift});
+    presses.push_back({Key::c, Flag::command});
+    presses.push_back({Key::right, 0});
+    return presses;
+}
+
+std::vector<Press> joined(std::vector<Press> first, const std::vector<Press>& second) {
+    first.insert(first.end(), second.begin(), second.end());
+    return first;
+}
+
 TEST_F(HotkeyServiceTest, ClipboardPathUsesTheSelectionAndGivesTheClipboardBack) {
     withoutAccessibleText();
     editor.text = "ghbdtn";
@@ -468,11 +482,101 @@ TEST_F(HotkeyServiceTest, ClipboardPathUsesTheSelectionAndGivesTheClipboardBack)
     press();
     EXPECT_EQ(editor.text, "привет");
     EXPECT_EQ(editor.presses,
-              (std::vector<Press>{{Key::c, Flag::command}, {Key::v, Flag::command}}));
+              joined({{Key::c, Flag::command}, {Key::v, Flag::command}}, readBackPresses(6)));
+    EXPECT_EQ(editor.selectionStart, 6);
+    EXPECT_EQ(editor.selectionEnd, 6);
     EXPECT_EQ(fake.clipboard.content.formats, before);
     EXPECT_EQ(events.events, (std::vector<std::string>{"performed English→Russian 6 clipboard"}));
-    EXPECT_EQ(clock.slept(), 50 + 200 + 100 + 500);
+    EXPECT_EQ(fake.inputSources.selected, (std::vector<std::string>{"xkb.ru.Russian"}));
     EXPECT_FALSE(service.isConversionInProgress());
+}
+
+// What the paste left is copied back before anything is counted: a paste the application changed
+// is undone, and one that cannot be read back converts without a claim of success.
+TEST_F(HotkeyServiceTest, ClipboardPathCountsOnlyAPasteThatReadsBack) {
+    struct Case {
+        const char* name;
+        std::function<void(HotkeyServiceTest&)> arrange;
+        std::string text;
+        std::vector<std::string> events;
+        std::string logLine;
+    };
+    const std::vector<Case> cases = {
+        {"reformatted and undone",
+         [](auto& t) {
+             t.editor.pasteFilter = [](const std::string& s) { return s + " "; };
+             t.editor.undoesPaste = true;
+         },
+         "ghbdtn",
+         {"failed paste_failed"},
+         "↩️ The application's undo put the original text back"},
+        {"reformatted, the undo does nothing",
+         [](auto& t) { t.editor.pasteFilter = [](const std::string& s) { return s + " "; }; },
+         "привет ",
+         {"failed paste_failed"},
+         "❌ Could not confirm that the original text is back"},
+        {"nothing copied back",
+         [](auto& t) { t.editor.afterPaste = [&t] { t.editor.ignoresKeys = true; }; },
+         "привет",
+         {},
+         "⚠️ Written without a read-back: not recorded, the keyboard stays"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        withoutAccessibleText();
+        editor.ignoresKeys = false;
+        editor.pasteFilter = {};
+        editor.afterPaste = {};
+        editor.undoesPaste = false;
+        editor.text = "ghbdtn";
+        editor.selectionStart = 0;
+        editor.selectionEnd = 6;
+        events.events.clear();
+        fake.inputSources.selected.clear();
+        fake.clipboard.content.formats = {{"image/png", "picture"}};
+        c.arrange(*this);
+        press();
+        EXPECT_EQ(editor.text, c.text);
+        EXPECT_EQ(events.events, c.events);
+        EXPECT_TRUE(log.contains(c.logLine));
+        EXPECT_FALSE(log.contains("REPLACE SUCCEEDED"));
+        EXPECT_TRUE(fake.inputSources.selected.empty());
+        EXPECT_TRUE(settings.statistics().conversions().isEmpty());
+        EXPECT_EQ(fake.clipboard.content.formats,
+                  (std::vector<std::pair<std::string, std::string>>{{"image/png", "picture"}}));
+        clock.advance(60s);
+    }
+}
+
+// A clipboard that could not be saved whole is never written over: neither way that pastes
+// presses a key.
+TEST_F(HotkeyServiceTest, AClipboardNotSavedWholeIsNotTouched) {
+    for (const bool readable : {false, true}) {
+        SCOPED_TRACE(readable ? "read through accessibility" : "copied with keys");
+        if (readable) {
+            auto element = std::make_shared<platform::fake::FakeTextElement>();
+            element->text = "ghbdtn";
+            element->selection = {0, 6};
+            element->editable = false;
+            fake.accessibility.element = element;
+            editor.field = element;
+        } else {
+            withoutAccessibleText();
+            editor.text = "ghbdtn";
+            editor.selectionEnd = 6;
+        }
+        editor.presses.clear();
+        events.events.clear();
+        fake.clipboard.content.formats = {{"text/plain", "mine"}};
+        fake.clipboard.content.truncated = true;
+        const int writes = fake.clipboard.writes;
+        press();
+        EXPECT_TRUE(log.contains("❌ The clipboard could not be saved whole"));
+        EXPECT_TRUE(editor.presses.empty());
+        EXPECT_EQ(fake.clipboard.writes, writes);
+        EXPECT_EQ(events.events, (std::vector<std::string>{"failed no_selection"}));
+        EXPECT_TRUE(settings.statistics().conversions().isEmpty());
+    }
 }
 
 TEST_F(HotkeyServiceTest, ClipboardPathSelectsTheLineWhenNothingIsSelected) {
@@ -482,10 +586,11 @@ TEST_F(HotkeyServiceTest, ClipboardPathSelectsTheLineWhenNothingIsSelected) {
     fake.clipboard.setText("the user's copy");
     press();
     EXPECT_EQ(editor.text, "first\nпривет");
-    EXPECT_EQ(editor.presses, (std::vector<Press>{{Key::c, Flag::command},
-                                                  {Key::left, Flag::shift | Flag::command},
-                                                  {Key::c, Flag::command},
-                                                  {Key::v, Flag::command}}));
+    EXPECT_EQ(editor.presses, joined({{Key::c, Flag::command},
+                                      {Key::left, Flag::shift | Flag::command},
+                                      {Key::c, Flag::command},
+                                      {Key::v, Flag::command}},
+                                     readBackPresses(6)));
     EXPECT_EQ(fake.clipboard.text(), "the user's copy");
 }
 

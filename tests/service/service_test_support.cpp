@@ -66,8 +66,19 @@ bool ScriptedEditor::simulateKeyPress(platform::KeyCode key, std::uint32_t flags
     } else if (key == Key::right && flags == (Flag::shift | Flag::command)) {
         const std::size_t lineEnd = text.find('\n', to);
         selectionEnd = length(text.substr(0, lineEnd == std::string::npos ? text.size() : lineEnd));
+    } else if (key == Key::left && flags == Flag::shift) {
+        selectionStart -= selectionStart > 0 ? 1 : 0;
+    } else if (key == Key::z && flags == Flag::command && undoesPaste && m_beforePaste) {
+        text = *m_beforePaste;
+        selectionStart = m_pasteStart;
+        selectionEnd = m_pasteStart + length(*m_pastedOver);
+        m_beforePaste.reset();
     } else if (key == Key::v && flags == Flag::command) {
-        const std::string pasted = m_clipboard.text().value_or("");
+        const std::string clipboard = m_clipboard.text().value_or("");
+        const std::string pasted = pasteFilter ? pasteFilter(clipboard) : clipboard;
+        m_beforePaste = text;
+        m_pastedOver = text.substr(from, to - from);
+        m_pasteStart = selectionStart;
         text.replace(from, to - from, pasted);
         selectionStart = selectionEnd = selectionStart + length(pasted);
         if (afterPaste) {

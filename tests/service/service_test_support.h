@@ -89,7 +89,8 @@ public:
     std::shared_ptr<platform::fake::FakeTextElement> field;
     /// What the field makes of a paste (an application reformatting what arrives).
     std::function<std::string(const std::string&)> pasteFilter;
-    /// Command+Z puts the field back as it was before the last paste.
+    /// Command+Z puts the field (or the text, selecting what the paste replaced) back as it was
+    /// before the last paste.
     bool undoesPaste = false;
 
     bool simulateKeyPress(platform::KeyCode key, std::uint32_t flags) override;
@@ -100,6 +101,8 @@ private:
 
     platform::Clipboard& m_clipboard;
     std::optional<std::string> m_beforePaste;
+    std::optional<std::string> m_pastedOver;
+    std::size_t m_pasteStart = 0;
 };
 
 /// Collects log lines with the user's text shown.

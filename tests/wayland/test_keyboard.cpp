@@ -5,8 +5,9 @@
 //   down CODE / up CODE
 //   combo CODE...   presses the codes in order, releases them in reverse
 //   sync            answers "ok" once the compositor has everything sent before
-// Modifiers follow from the keys (the compositor tracks them), and no layout group is ever sent,
-// so switching layouts over the compositor's IPC changes what the keys type.
+// A virtual keyboard must report its modifiers itself; it does so only when they change, so that
+// a layout switched over the compositor's IPC stays in force for plain keys (a modifier change
+// sends the first layout's group).
 #include <sys/mman.h>
 #include <unistd.h>
 #include <wayland-client.h>
@@ -97,10 +98,17 @@ int main(int argc, char** argv) {
     wl_display_roundtrip(display);
     std::cout << "ready" << std::endl;
 
+    xkb_state* state = xkb_state_new(keymap);
     const auto send = [&](std::uint32_t code, bool down) {
         zwp_virtual_keyboard_v1_key(
             keyboard, now(), code,
             down ? WL_KEYBOARD_KEY_STATE_PRESSED : WL_KEYBOARD_KEY_STATE_RELEASED);
+        const xkb_state_component changed =
+            xkb_state_update_key(state, code + kXkbOffset, down ? XKB_KEY_DOWN : XKB_KEY_UP);
+        if ((changed & XKB_STATE_MODS_DEPRESSED) != 0) {
+            zwp_virtual_keyboard_v1_modifiers(
+                keyboard, xkb_state_serialize_mods(state, XKB_STATE_MODS_DEPRESSED), 0, 0, 0);
+        }
     };
     std::string line;
     while (std::getline(std::cin, line)) {

@@ -25,16 +25,31 @@ std::optional<std::string> FakeClipboard::primaryText() const {
 }
 
 void FakeClipboard::restorePrimary(const ClipboardSnapshot& snapshot) {
+    primaryClaims += snapshot.primary.empty() ? 0 : 1;
     content.primary = snapshot.primary;
 }
 
 void FakeClipboard::setPrimaryText(std::string_view text) {
+    ++primaryClaims;
     content.primary = {{"text/plain", std::string(text)}};
 }
 
 void FakeClipboard::setText(std::string_view text) {
     ++writes;
+    ++clipboardClaims;
     content.formats = {{"text/plain", std::string(text)}};
+}
+
+std::uint64_t FakeClipboard::claims(bool primary) const {
+    return primary ? primaryClaims : clipboardClaims;
+}
+
+std::optional<std::string> FakeClipboard::awaitNewText(bool primary, std::uint64_t since,
+                                                       std::chrono::milliseconds) {
+    if (claims(primary) <= since) {
+        return std::nullopt;
+    }
+    return primary ? primaryText() : text();
 }
 
 void FakeClipboard::clear() {
@@ -54,11 +69,15 @@ ClipboardSnapshot FakeClipboard::snapshot(std::size_t maxBytes) const {
         copy.formats.push_back(format);
     }
     copy.primary = content.primary;
+    // Set by a test: an owner that did not deliver every format in time.
+    copy.truncated = copy.truncated || content.truncated;
     return copy;
 }
 
 void FakeClipboard::restore(const ClipboardSnapshot& snapshot) {
     ++writes;
+    clipboardClaims += snapshot.formats.empty() ? 0 : 1;
+    primaryClaims += snapshot.primary.empty() ? 0 : 1;
     content = snapshot;
     content.truncated = false;
 }

@@ -9,6 +9,9 @@ class FakeClipboard : public Clipboard {
 public:
     ClipboardSnapshot content;
     int writes = 0;
+    /// Claims of the clipboard and of the mouse selection: every write that leaves content.
+    std::uint64_t clipboardClaims = 0;
+    std::uint64_t primaryClaims = 0;
 
     std::optional<std::string> text() const override;
     void setText(std::string_view text) override;
@@ -18,6 +21,10 @@ public:
     void restorePrimary(const ClipboardSnapshot& snapshot) override;
     std::optional<std::string> primaryText() const override;
     void setPrimaryText(std::string_view text) override;
+    std::uint64_t claims(bool primary) const override;
+    /// At once: the text when a claim came after `since`, else nothing (no time passes).
+    std::optional<std::string> awaitNewText(bool primary, std::uint64_t since,
+                                            std::chrono::milliseconds timeout) override;
 };
 
 }  // namespace korrelang::platform::fake

@@ -159,6 +159,29 @@ bool QtClipboard::textWasFetched() const {
     return m_textFetch && m_textFetch->fetched;
 }
 
+void QtClipboard::forgetFetches() {
+    if (m_textFetch) {
+        m_textFetch->fetched = false;
+    }
+}
+
+std::uint64_t QtClipboard::claims(bool primary) const {
+    return m_reader->reader.claims(primary ? "PRIMARY" : "CLIPBOARD");
+}
+
+std::optional<std::string> QtClipboard::awaitNewText(bool primary, std::uint64_t since,
+                                                     std::chrono::milliseconds timeout) {
+    const char* selection = primary ? "PRIMARY" : "CLIPBOARD";
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    if (!m_reader->reader.awaitClaim(selection, since, deadline)) {
+        return std::nullopt;
+    }
+    // The new owner may answer late; still within the same bound.
+    return m_reader->reader.readText(
+        selection,
+        std::max(deadline, std::chrono::steady_clock::now() + std::chrono::milliseconds(200)));
+}
+
 std::optional<std::string> QtClipboard::primaryText() const {
     QClipboard* board = clipboard();
     const QMimeData* data = board != nullptr && board->supportsSelection()

@@ -36,6 +36,10 @@ public:
     std::optional<std::string> primaryText() const override;
     void setPrimaryText(std::string_view text) override;
     bool textWasFetched() const override;
+    void forgetFetches() override;
+    std::uint64_t claims(bool primary) const override;
+    std::optional<std::string> awaitNewText(bool primary, std::uint64_t since,
+                                            std::chrono::milliseconds timeout) override;
 
 private:
     /// Hands out fresh copies of the content, because the clipboard takes each one over.

@@ -127,6 +127,29 @@ public:
         const std::lock_guard lock(m_mutex);
         return !m_lastText || m_lastText->fetched;
     }
+    void forgetFetches() override {
+        const std::lock_guard lock(m_mutex);
+        if (m_lastText) {
+            m_lastText->fetched = false;
+        }
+    }
+
+    std::uint64_t claims(bool primary) const override {
+        // A round trip first, so that every selection announced before this call is counted.
+        m_connection->call([this] { wl_display_roundtrip(m_connection->display()); });
+        return m_claims[primary ? 1 : 0].load();
+    }
+    std::optional<std::string> awaitNewText(bool primary, std::uint64_t since,
+                                            std::chrono::milliseconds timeout) override {
+        const auto deadline = std::chrono::steady_clock::now() + timeout;
+        while (m_claims[primary ? 1 : 0].load() <= since) {
+            if (std::chrono::steady_clock::now() >= deadline) {
+                return std::nullopt;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        }
+        return readText(primary);
+    }
 
 private:
     struct Selection {
@@ -273,6 +296,9 @@ private:
     }
 
     void onSelection(typename P::Offer* offer, bool primary) {
+        if (offer != nullptr) {
+            ++m_claims[primary ? 1 : 0];
+        }
         Selection& held = selection(primary);
         typename P::Offer* previous = held.offer;
         held.offer = offer;
@@ -349,6 +375,8 @@ private:
     // Any thread.
     mutable std::mutex m_mutex;
     std::shared_ptr<OwnContent> m_lastText;
+    /// New selections of the clipboard and of the mouse selection, this program's included.
+    std::atomic<std::uint64_t> m_claims[2] = {0, 0};
 };
 
 template <typename P>

@@ -1,10 +1,12 @@
 #include "selection_reader.h"
 
 #include <poll.h>
+#include <xcb/xfixes.h>
 
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <thread>
 
 #include "platform/log.h"
 
@@ -63,7 +65,108 @@ SelectionReader::SelectionReader() {
     }
     m_connection = connection;
     m_property = atom("_KORRELANG_SELECTION");
+    m_clipboard = atom("CLIPBOARD");
+    m_primary = XCB_ATOM_PRIMARY;
     renewWindow();
+
+    const xcb_query_extension_reply_t* xfixes = xcb_get_extension_data(connection, &xcb_xfixes_id);
+    const auto version = owned(xcb_xfixes_query_version_reply(
+        connection, xcb_xfixes_query_version(connection, 1, 0), nullptr));
+    if (xfixes == nullptr || xfixes->present == 0 || !version) {
+        logLine("⚠️ The X server lacks XFixes: waiting fixed times for the clipboard");
+        return;
+    }
+    m_xfixesEvents = xfixes->first_event;
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    for (const xcb_atom_t selection : {m_clipboard, m_primary}) {
+        xcb_xfixes_select_selection_input(connection, root, selection,
+                                          XCB_XFIXES_SELECTION_EVENT_MASK_SET_SELECTION_OWNER);
+    }
+    xcb_flush(connection);
+}
+
+std::uint64_t* SelectionReader::claimCounter(xcb_atom_t selection) {
+    if (selection == m_clipboard) {
+        return &m_clipboardClaims;
+    }
+    return selection == m_primary ? &m_primaryClaims : nullptr;
+}
+
+void SelectionReader::noteClaim(const xcb_generic_event_t* event) {
+    if (m_xfixesEvents == 0 ||
+        (event->response_type & 0x7F) != m_xfixesEvents + XCB_XFIXES_SELECTION_NOTIFY) {
+        return;
+    }
+    const auto* notify = reinterpret_cast<const xcb_xfixes_selection_notify_event_t*>(event);
+    // A program giving the selection up (the owner None) is no copy.
+    if (notify->owner == XCB_WINDOW_NONE) {
+        return;
+    }
+    if (std::uint64_t* counter = claimCounter(notify->selection)) {
+        ++*counter;
+    }
+}
+
+void SelectionReader::drainEvents() {
+    while (xcb_generic_event_t* event = xcb_poll_for_event(m_connection)) {
+        noteClaim(event);
+        std::free(event);
+    }
+}
+
+std::uint64_t SelectionReader::claims(std::string_view selection) {
+    const std::lock_guard lock(m_mutex);
+    if (m_connection == nullptr || m_xfixesEvents == 0) {
+        return 0;
+    }
+    // A round trip, so that every claim made before this call is counted.
+    free(xcb_get_input_focus_reply(m_connection, xcb_get_input_focus(m_connection), nullptr));
+    drainEvents();
+    const std::uint64_t* counter = claimCounter(atom(std::string(selection)));
+    return counter != nullptr ? *counter : 0;
+}
+
+bool SelectionReader::awaitClaim(std::string_view selection, std::uint64_t since,
+                                 Clock::time_point deadline) {
+    const std::lock_guard lock(m_mutex);
+    if (m_connection == nullptr || m_xfixesEvents == 0) {
+        std::this_thread::sleep_until(deadline);
+        return true;
+    }
+    const std::uint64_t* counter = claimCounter(atom(std::string(selection)));
+    if (counter == nullptr) {
+        return false;
+    }
+    drainEvents();
+    while (*counter <= since) {
+        xcb_generic_event_t* event = nextEvent(deadline);
+        if (event == nullptr) {
+            return false;
+        }
+        std::free(event);  // counted by nextEvent
+    }
+    return true;
+}
+
+std::optional<std::string> SelectionReader::readText(std::string_view selectionName,
+                                                     Clock::time_point deadline) {
+    const std::lock_guard lock(m_mutex);
+    if (m_connection == nullptr) {
+        return std::nullopt;
+    }
+    const xcb_atom_t selection = atom(std::string(selectionName));
+    constexpr std::size_t kTextLimit = 16 * 1024 * 1024;
+    for (const char* target : {"UTF8_STRING", "STRING"}) {
+        const Fetched fetched = fetch(selection, atom(target), kTextLimit, deadline);
+        if (fetched.outcome == Outcome::received) {
+            return std::string_view(target) == "STRING" ? latin1ToUtf8(fetched.bytes)
+                                                        : fetched.bytes;
+        }
+        if (fetched.outcome == Outcome::timedOut) {
+            break;
+        }
+    }
+    return std::nullopt;
 }
 
 SelectionReader::~SelectionReader() {
@@ -144,6 +247,7 @@ xcb_generic_event_t* SelectionReader::nextEvent(Clock::time_point deadline) {
     xcb_flush(m_connection);
     while (true) {
         if (xcb_generic_event_t* event = xcb_poll_for_event(m_connection)) {
+            noteClaim(event);
             return event;
         }
         if (xcb_connection_has_error(m_connection) != 0) {

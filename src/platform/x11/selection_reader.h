@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <cstddef>
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -31,6 +32,9 @@ struct SelectionContent {
 /// made on request, is asked for one. The size of a format is known before its bytes are read
 /// (the property's length, or the lower bound an incremental transfer announces), so a format over
 /// the cap is never transferred. Everything ends by the deadline.
+///
+/// It also counts the claims of CLIPBOARD and PRIMARY (XFixes selection-owner events), so that a
+/// caller can wait for an application to copy instead of sleeping a fixed time.
 class SelectionReader {
 public:
     SelectionReader();
@@ -45,6 +49,18 @@ public:
     /// when the selection has no owner.
     SelectionContent read(std::string_view selection, std::size_t maxBytes,
                           std::chrono::steady_clock::time_point deadline);
+
+    /// How many times any program (this one included) has claimed `selection` since the reader
+    /// started; 0 forever without the XFixes extension.
+    std::uint64_t claims(std::string_view selection);
+    /// Waits until `selection` has been claimed more than `since` times, or for the deadline;
+    /// whether it was. Without the XFixes extension, waits until the deadline and says yes.
+    bool awaitClaim(std::string_view selection, std::uint64_t since,
+                    std::chrono::steady_clock::time_point deadline);
+    /// The plain text of `selection` (UTF-8), or nothing: no owner, no text, or not by the
+    /// deadline.
+    std::optional<std::string> readText(std::string_view selection,
+                                        std::chrono::steady_clock::time_point deadline);
 
     /// The targets to fetch out of an owner's list, in fetching order.
     static std::vector<std::string> choose(const std::vector<std::string>& targets);
@@ -64,7 +80,12 @@ private:
                                           std::chrono::steady_clock::time_point deadline);
     /// Waits for the next chunk of an incremental transfer.
     bool awaitNewValue(std::chrono::steady_clock::time_point deadline);
+    /// The next event by the deadline; every claim event passing through is counted.
     xcb_generic_event_t* nextEvent(std::chrono::steady_clock::time_point deadline);
+    /// Counts it when `event` is a claim of a watched selection.
+    void noteClaim(const xcb_generic_event_t* event);
+    void drainEvents();
+    std::uint64_t* claimCounter(xcb_atom_t selection);
     /// A fresh requestor window: answers to an abandoned request must not land in the next one.
     void renewWindow();
     xcb_atom_t atom(const std::string& name);
@@ -75,6 +96,12 @@ private:
     xcb_window_t m_window = XCB_WINDOW_NONE;
     xcb_atom_t m_property = XCB_ATOM_NONE;
     std::map<std::string, xcb_atom_t> m_atoms;
+    /// The XFixes event base, 0 without the extension.
+    std::uint8_t m_xfixesEvents = 0;
+    xcb_atom_t m_clipboard = XCB_ATOM_NONE;
+    xcb_atom_t m_primary = XCB_ATOM_NONE;
+    std::uint64_t m_clipboardClaims = 0;
+    std::uint64_t m_primaryClaims = 0;
 };
 
 }  // namespace korrelang::platform::x11
