@@ -7,8 +7,8 @@ namespace korrelang::app {
 
 namespace {
 
-// The service's alert texts (titles, lines and buttons), so that lupdate offers them for
-// translation. A test checks that every alert the service builds is covered.
+// The texts of the alerts about a failed press (titles, lines and buttons), so that lupdate
+// offers them for translation. A test checks that every alert PressAlerts words is covered.
 constexpr auto kTexts = std::to_array<const char*>({
     QT_TRANSLATE_NOOP("Alerts", "Accessibility Permission Required"),
     QT_TRANSLATE_NOOP("Alerts",

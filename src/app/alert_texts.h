@@ -5,8 +5,8 @@
 
 namespace korrelang::app {
 
-/// The conversion service words its alerts in English; they are translated here, where they are
-/// shown, so that the service stays free of the user interface's languages.
+/// The alerts about a failed press are worded in English (PressAlerts); they are translated here,
+/// where they are shown.
 class AlertTexts {
 public:
     /// The line in the user's language; a line with no translation stays as it is.

@@ -23,15 +23,15 @@ void AnalyticsConversionEvents::conversionPerformed(const std::string& fromLangu
                                         : Analytics::ConversionMethod::Clipboard);
 }
 
-void AnalyticsConversionEvents::conversionFailed(FailureReason reason) {
+void AnalyticsConversionEvents::conversionFailed(service::PressFailure reason) {
     switch (reason) {
-        case FailureReason::AccessibilityDenied:
+        case service::PressFailure::accessibilityDenied:
             return m_analytics.conversionFailed(Analytics::FailureReason::AccessibilityDenied);
-        case FailureReason::NoSelection:
+        case service::PressFailure::noText:
             return m_analytics.conversionFailed(Analytics::FailureReason::NoSelection);
-        case FailureReason::DetectionFailed:
+        case service::PressFailure::notConverted:
             return m_analytics.conversionFailed(Analytics::FailureReason::DetectionFailed);
-        case FailureReason::PasteFailed:
+        case service::PressFailure::notReplaced:
             return m_analytics.conversionFailed(Analytics::FailureReason::PasteFailed);
     }
 }

@@ -16,7 +16,7 @@ public:
 
     void conversionPerformed(const std::string& fromLanguage, const std::string& toLanguage,
                              int characterCount, Method method) override;
-    void conversionFailed(FailureReason reason) override;
+    void conversionFailed(service::PressFailure reason) override;
     void keyboardCycleUsed(int cyclePosition, const std::string& fromLanguage,
                            const std::string& toLanguage) override;
 

@@ -96,7 +96,9 @@ void AppDelegate::applicationDidFinishLaunching() {
         }
     }
     syncSelectedKeyboards();
-    settings.updateLoginItem();
+    if (m_services.updateLoginItem) {
+        m_services.updateLoginItem();
+    }
 
     analytics::AnalyticsService& analytics = m_services.analytics;
     analytics.appLaunched(static_cast<int>(settings.selectedKeyboards().size()));

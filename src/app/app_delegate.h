@@ -54,6 +54,8 @@ struct AppServices {
     std::function<void()> checkForUpdates = {};
     /// No tray icon to click (a desktop without a tray host): the dashboard opens at launch.
     bool openDashboardAtLaunch = false;
+    /// Brings the login item into line with "start at login".
+    std::function<void()> updateLoginItem = {};
 };
 
 /// The application shell: the launch sequence, the tray icon and its popup, the windows, and the

@@ -27,13 +27,16 @@
 #include "message_box_alerts.h"
 #include "platform/gnome/gnome_desktop.h"
 #include "platform/gnome/shell_extension.h"
+#include "platform/linux/autostart_login_item.h"
 #include "platform/log.h"
 #include "platform/session/desktop_chooser.h"
 #include "platform/session/session_detector.h"
 #include "platform/x11/key_code_table.h"
 #include "popup_bus.h"
+#include "press_alerts.h"
+#include "service/accessibility_service.h"
 #include "service/hotkey_service.h"
-#include "settings/autostart_login_item.h"
+#include "setting_effects.h"
 #include "settings/settings.h"
 #include "shortcuts/desktop_shortcuts.h"
 #include "shortcuts/global_shortcuts.h"
@@ -93,10 +96,8 @@ int runService(int argc, char** argv) {
     translations.apply(settings.language());
     QObject::connect(&settings, &settings::Settings::languageChanged, &translations,
                      [&] { translations.apply(settings.language()); });
-    settings::AutostartLoginItem loginItem;
-    settings.setLoginItem(&loginItem);
+    platform::linux_desktop::AutostartLoginItem loginItem;
     analytics::AnalyticsService analytics(settings.analyticsEnabled());
-    settings.setReporter(&analytics);
 
     platform::logLine(detection.description);
     if (const auto note = platform::session::DesktopChooser::fallbackNote(detection.kind, served);
@@ -123,12 +124,15 @@ int runService(int argc, char** argv) {
         }
     }
 
+    service::AccessibilityService accessibility(platform.accessibility, platform.inputSources,
+                                                platform.workspace);
     app::AnalyticsConversionEvents events(analytics);
     app::MessageBoxAlerts alerts;
+    app::PressAlerts pressAlerts(alerts, accessibility);
     service::SystemClock clock;
     // Before the service, which uses it until the service's worker has stopped.
     app::SpellingLoader spelling(settings);
-    service::HotkeyService hotkeys(platform, settings, events, alerts, clock);
+    service::HotkeyService hotkeys(platform, accessibility, settings, events, pressAlerts, clock);
     hotkeys.setWordScorer(&spelling.dictionaries());
 
     shortcuts::GlobalShortcuts shortcuts(settings.path(), platform.hotKeys, platform.inputSources);
@@ -139,9 +143,9 @@ int runService(int argc, char** argv) {
     keyboards::KeyCodeMonitor monitor(platform.keyInterceptor, platform.workspace, settings);
     // Without a key hook (Wayland) the monitor is never started: its switch shows why.
     const bool keyInterception = desktop->keyInterception();
-    if (keyInterception) {
-        settings.setCapitalizationMonitor(&monitor);
-    }
+    // After every part it connects, so that it is destroyed (and disconnected) before them.
+    app::SettingEffects settingEffects(settings, loginItem, keyInterception ? &monitor : nullptr,
+                                       analytics);
 
     updates::UpdateChecker updateChecker(settings.path(), updates::UpdateChecker::defaultFeed(),
                                          QStringLiteral(KORRELANG_APP_VERSION));
@@ -185,15 +189,13 @@ int runService(int argc, char** argv) {
                 "converting, no paste path, no blacklist");
         }
     }
-    const ui::ScreenServices screens{settings,           platform.inputSources,
-                                     platform.workspace, hotkeys.accessibilityService(),
-                                     analytics,          &shortcuts,
-                                     &recorder,          &updateChecker,
-                                     keyInterception,    &limits};
+    const ui::ScreenServices screens{
+        settings,  platform.inputSources, platform.workspace, accessibility, analytics, &shortcuts,
+        &recorder, &updateChecker,        keyInterception,    &limits};
 
     app::AppDelegate delegate(app::AppServices{
         settings,
-        hotkeys.accessibilityService(),
+        accessibility,
         platform.inputSources,
         analytics,
         // The hotkey's handler is registered above, before the bus name is taken.
@@ -221,7 +223,8 @@ int runService(int argc, char** argv) {
         [&updateChecker] { updateChecker.checkForUpdates(); },
         // Started from the applications overview (not by the session's autostart, which sets
         // DESKTOP_AUTOSTART_ID) with no tray icon to click.
-        limits.noTray&& qEnvironmentVariableIsEmpty("DESKTOP_AUTOSTART_ID")});
+        limits.noTray&& qEnvironmentVariableIsEmpty("DESKTOP_AUTOSTART_ID"),
+        [&settingEffects] { settingEffects.updateLoginItem(); }});
     QObject::connect(&shortcuts, &shortcuts::GlobalShortcuts::shortcutByNameDidChange, &delegate,
                      &app::AppDelegate::refreshShortcutText);
     QObject::connect(&hotkeys, &service::HotkeyService::conversionSucceeded, &delegate,
@@ -252,11 +255,7 @@ int runService(int argc, char** argv) {
     // The dictionaries wait until start-up is over; presses until then use the rules alone.
     QTimer::singleShot(kSpellingLoadDelay, &spelling, [&spelling] { spelling.start(); });
 
-    const int status = application.exec();
-    settings.setCapitalizationMonitor(nullptr);
-    settings.setReporter(nullptr);
-    settings.setLoginItem(nullptr);
-    return status;
+    return application.exec();
 }
 
 }  // namespace

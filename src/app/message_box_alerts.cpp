@@ -8,14 +8,14 @@
 
 namespace korrelang::app {
 
-int MessageBoxAlerts::runModal(const service::Alert& alert) {
+int MessageBoxAlerts::runModal(const Alert& alert) {
     QStringList lines;
     for (const auto& line : alert.lines) {
         lines.append(AlertTexts::translate(line));
     }
-    QMessageBox box(alert.style == service::Alert::Style::Warning ? QMessageBox::Warning
-                                                                  : QMessageBox::Information,
-                    AlertTexts::translate(alert.title), AlertTexts::translate(alert.title));
+    QMessageBox box(
+        alert.style == Alert::Style::Warning ? QMessageBox::Warning : QMessageBox::Information,
+        AlertTexts::translate(alert.title), AlertTexts::translate(alert.title));
     box.setInformativeText(lines.join('\n'));
     std::vector<QPushButton*> buttons;
     for (const auto& title : alert.buttons) {

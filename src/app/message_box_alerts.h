@@ -1,13 +1,13 @@
 #pragma once
 
-#include "service/alerts.h"
+#include "alerts.h"
 
 namespace korrelang::app {
 
 /// Alerts as modal Qt message boxes.
-class MessageBoxAlerts final : public service::Alerts {
+class MessageBoxAlerts final : public Alerts {
 public:
-    int runModal(const service::Alert& alert) override;
+    int runModal(const Alert& alert) override;
 };
 
 }  // namespace korrelang::app

@@ -88,8 +88,8 @@ void KeyCodeMonitor::startMonitor() {
         logLine("✅ Smart Capitalization Monitor active");
         return;
     }
-    m_workspace.systemLog("❌ Korrelang: Failed to create event tap. Polling every 10s...");
-    logLine("❌ Failed to create event tap. Will keep retrying every 10s...");
+    m_workspace.systemLog("❌ Korrelang: Failed to create the key grab. Polling every 10s...");
+    logLine("❌ Failed to create the key grab. Will keep retrying every 10s...");
     logLine("   💡 Grant permission in your desktop's accessibility settings");
     if (!m_retryTimer.isActive()) {
         m_retryTimer.start();
@@ -120,8 +120,8 @@ bool KeyCodeMonitor::createHook() {
 
 void KeyCodeMonitor::retry() {
     if (m_settings.smartCapitalization()) {
-        m_workspace.systemLog("🔄 Korrelang: Retrying event tap creation...");
-        logLine("🔄 Retrying event tap creation...");
+        m_workspace.systemLog("🔄 Korrelang: Retrying key grab creation...");
+        logLine("🔄 Retrying key grab creation...");
         if (!createHook()) {
             return;
         }

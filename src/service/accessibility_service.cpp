@@ -106,23 +106,23 @@ std::optional<std::string> AccessibilityService::getSelectedTextViaAccessibility
         }
         const bool hasText = std::find(names->begin(), names->end(), "Text") != names->end();
         print("   📋 Available attributes: " + joined);
-        print("   🔎 Has AXSelectedText: " + boolText(hasText));
-        print("   🔎 Has AXValue: " + boolText(hasText));
+        print("   🔎 Has AT-SPI Text (selection): " + boolText(hasText));
+        print("   🔎 Has AT-SPI Text (contents): " + boolText(hasText));
     } else {
         print("   ⚠️  Could not get attribute list");
     }
-    print("   🔍 Requesting selected text (AXSelectedText)...");
+    print("   🔍 Requesting selected text (AT-SPI Text selection)...");
     const auto selected = element->selectedText();
     if (selected.code != AccessCode::success || !selected.value) {
         const int code = selected.code != AccessCode::success ? selected.code : AccessCode::noValue;
         print("   ❌ Failed to get selected text. Error code: " + std::to_string(code));
-        print("   🔍 Trying AXValue as fallback...");
+        print("   🔍 Trying the AT-SPI text contents as fallback...");
         const auto value = element->value();
         if (value.code != AccessCode::success || !value.value) {
-            print("   ❌ AXValue also failed: " + std::to_string(value.code));
+            print("   ❌ Text contents also failed: " + std::to_string(value.code));
         } else {
             // Only the size: a field's whole content never goes into a log.
-            print("   ✅ Got AXValue: <" +
+            print("   ✅ Got text contents: <" +
                   std::to_string(engine::GraphemeCursor::count(*value.value)) + " chars>");
         }
         return std::nullopt;

@@ -19,28 +19,7 @@ using Outcome = ConversionWay::Outcome;
 constexpr std::uint32_t kCommand = Flag::command;
 constexpr std::uint32_t kShiftCommand = Flag::shift | Flag::command;
 
-constexpr std::array<std::string_view, 3> kSlowAppIDs{"com.figma.Desktop", "com.figma.agent",
-                                                      "com.microsoft.Outlook"};
-constexpr std::array<std::string_view, 3> kSlowAppNames{"Figma", "Antigravity",
-                                                        "Microsoft Outlook"};
-
-bool containsAny(std::string_view text, const std::array<std::string_view, 3>& parts) {
-    if (text.empty()) {
-        return false;
-    }
-    for (const std::string_view part : parts) {
-        if (text.find(part) != std::string_view::npos) {
-            return true;
-        }
-    }
-    return false;
-}
-
 }  // namespace
-
-bool ClipboardStrategies::isSlowApp(std::string_view applicationID, std::string_view name) {
-    return containsAny(applicationID, kSlowAppIDs) || containsAny(name, kSlowAppNames);
-}
 
 void ClipboardStrategies::wait(int milliseconds) {
     m_clock.sleep(std::chrono::milliseconds(milliseconds));
@@ -152,30 +131,31 @@ Outcome ClipboardStrategies::convertViaClipboard(ConversionPress& conversion) {
     }
 
     say("📋 Strategy 1: Checking if text is already selected...");
-    if (auto text =
-            copySelection(kCopyTimeout, "⚠️ simulateKeyPress failed for Cmd+C (strategy 1)");
+    if (auto text = copySelection(kCopyTimeout,
+                                  "⚠️ simulateKeyPress failed for Control+C (strategy 1)");
         text && isSelected(*text)) {
         sayText("✅ Found pre-selected text via clipboard: '", *text, "'");
         return convertClipboardText(conversion, *text, *saved);
     }
 
-    say("📋 Strategy 2: Trying Shift+Cmd+Left to select line...");
-    if (const auto line = selectWith(Key::left, kShiftCommand,
-                                     "⚠️ simulateKeyPress failed for Shift+Cmd+Left")) {
+    say("📋 Strategy 2: Trying Shift+Home to select line...");
+    if (const auto line =
+            selectWith(Key::left, kShiftCommand, "⚠️ simulateKeyPress failed for Shift+Home")) {
         // A busy application copies late; worth waiting for where this program made the
         // selection.
         if (auto text = copySelection(kLateCopyTimeout,
-                                      "⚠️ simulateKeyPress failed for Cmd+C (strategy 2)");
+                                      "⚠️ simulateKeyPress failed for Control+C (strategy 2)");
             text && *text == *line) {
             sayText("✅ Got text via line selection: '", *text, "'");
             return convertClipboardText(conversion, *text, *saved);
         }
     }
 
-    say("📋 Strategy 3: Cmd+A fallback...");
-    if (const auto all = selectWith(Key::a, kCommand, "⚠️ simulateKeyPress failed for Cmd+A")) {
+    say("📋 Strategy 3: Control+A fallback...");
+    if (const auto all =
+            selectWith(Key::a, kCommand, "⚠️ simulateKeyPress failed for Control+A")) {
         if (auto text = copySelection(kLateCopyTimeout,
-                                      "⚠️ simulateKeyPress failed for Cmd+C (strategy 3)");
+                                      "⚠️ simulateKeyPress failed for Control+C (strategy 3)");
             text && *text == *all) {
             sayText("✅ Got text via select all: '", *text, "'");
             return convertClipboardText(conversion, *text, *saved);
@@ -272,7 +252,7 @@ Outcome ClipboardStrategies::convertClipboardText(ConversionPress& conversion,
     const std::uint64_t ownClaim = m_platform.clipboard.claims(false);
     say("📋 Pasting converted text...");
     if (!pressPaste()) {
-        say("⚠️ simulateKeyPress failed for Cmd+V");
+        say("⚠️ simulateKeyPress failed for Control+V");
     }
     Outcome outcome = Outcome::notWritten;
     if (awaitFetch()) {

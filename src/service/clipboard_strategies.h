@@ -35,10 +35,6 @@ public:
     ClipboardStrategies(const platform::Platform& platform, const MainThread& main, Clock& clock)
         : m_platform(platform), m_main(main), m_clock(clock) {}
 
-    /// Whether the application answers the accessibility interface too slowly to ask it: its
-    /// identifier or name contains one of the known ones (case-sensitive).
-    static bool isSlowApp(std::string_view applicationID, std::string_view name);
-
     /// Selected text, else the line before the caret, else the whole field: copy, convert,
     /// paste.
     ConversionWay::Outcome convertViaClipboard(ConversionPress& conversion);

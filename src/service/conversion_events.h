@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "press_failure.h"
+
 namespace korrelang::service {
 
 /// The usage events of a conversion, as the service reports them. The application forwards
@@ -9,13 +11,12 @@ namespace korrelang::service {
 class ConversionEvents {
 public:
     enum class Method { Accessibility, Clipboard };
-    enum class FailureReason { AccessibilityDenied, NoSelection, DetectionFailed, PasteFailed };
 
     virtual ~ConversionEvents() = default;
 
     virtual void conversionPerformed(const std::string& fromLanguage, const std::string& toLanguage,
                                      int characterCount, Method method) = 0;
-    virtual void conversionFailed(FailureReason reason) = 0;
+    virtual void conversionFailed(PressFailure reason) = 0;
     virtual void keyboardCycleUsed(int cyclePosition, const std::string& fromLanguage,
                                    const std::string& toLanguage) = 0;
 };

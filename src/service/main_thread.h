@@ -16,10 +16,12 @@ class MainThread {
 public:
     explicit MainThread(QObject& context) : m_context(context) {}
 
+    bool isCurrent() const { return QThread::currentThread() == m_context.thread(); }
+
     template <typename F>
     auto call(F&& work) const -> std::invoke_result_t<F> {
         using Result = std::invoke_result_t<F>;
-        if (QThread::currentThread() == m_context.thread()) {
+        if (isCurrent()) {
             return std::forward<F>(work)();
         }
         if constexpr (std::is_void_v<Result>) {

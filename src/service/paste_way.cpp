@@ -111,7 +111,7 @@ bool PasteWay::pasteOver(platform::TextElement& element, platform::TextRange ran
         return false;
     }
     if (!m_clipboard.pressPaste()) {
-        say("⚠️ simulateKeyPress failed for Cmd+V");
+        say("⚠️ simulateKeyPress failed for Control+V");
     }
     const auto pasted = std::chrono::steady_clock::now();
     for (int i = 0; i < kFetchPolls && !m_clipboard.textWasFetched(); ++i) {

@@ -6,11 +6,8 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
-#include "capitalization_monitor.h"
 #include "engine/log_line.h"
 #include "engine/log_sink.h"
-#include "login_item.h"
-#include "setting_change_reporter.h"
 
 namespace korrelang::settings {
 
@@ -155,9 +152,7 @@ void Settings::store(const QString& key, const QVariant& value) {
 }
 
 void Settings::report(const char* eventName, bool value) {
-    if (m_reporter != nullptr) {
-        m_reporter->settingChanged(QString::fromLatin1(eventName), value);
-    }
+    emit switchAssigned(QString::fromLatin1(eventName), value);
 }
 
 template <typename T>
@@ -186,7 +181,6 @@ void Settings::setIsEnabled(bool value) {
 void Settings::setStartAtLogin(bool value) {
     assign(m_startAtLogin, value, "startAtLogin", &Settings::startAtLoginChanged);
     report("startAtLogin", value);
-    updateLoginItem();
 }
 
 void Settings::setShowDebugAlerts(bool value) {
@@ -211,13 +205,6 @@ void Settings::setSmartCapitalization(bool value) {
     assign(m_smartCapitalization, value, "smartCapitalization",
            &Settings::smartCapitalizationChanged);
     report("smartCapitalization", value);
-    if (m_monitor != nullptr) {
-        if (value) {
-            m_monitor->start();
-        } else {
-            m_monitor->stop();
-        }
-    }
 }
 
 void Settings::setKeepSelectionAfterConversion(bool value) {
@@ -333,16 +320,6 @@ void Settings::setStatistics(const ConversionStatistics& statistics) {
     const QFileInfo info(path);
     m_statisticsFile = StatisticsFile{info.lastModified(), info.size(), true, statistics};
     emit statisticsChanged();
-}
-
-void Settings::updateLoginItem() {
-    if (m_loginItem == nullptr) {
-        return;
-    }
-    QString error;
-    if (!m_loginItem->setRegistered(m_startAtLogin, error)) {
-        log(QStringLiteral("Failed to update login item: ") + error);
-    }
 }
 
 }  // namespace korrelang::settings

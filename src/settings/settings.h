@@ -10,13 +10,10 @@
 
 namespace korrelang::settings {
 
-class CapitalizationMonitor;
-class LoginItem;
-class SettingChangeReporter;
-
 /// The user's choices: loaded once from the settings file, published to observers (QML binds
-/// to the properties) and written back on every assignment. The composition root owns the one
-/// instance and lends it out by reference.
+/// to the properties) and written back on every assignment. Only stores and notifies: what a
+/// choice sets off (the login item, the key interceptor, analytics) is connected to its signals
+/// by the composition root, which owns the one instance and lends it out by reference.
 ///
 /// An absent key gives the default; a value of the wrong type gives the default too, so a
 /// damaged file never stops the application. A stored false is kept apart from an absent key.
@@ -59,12 +56,6 @@ public:
     /// $XDG_CONFIG_HOME/Korrelang/Korrelang.conf
     static QString defaultPath();
     QString path() const { return m_store.fileName(); }
-
-    /// Collaborators with side effects; any may be left unset (nothing happens then). The
-    /// objects must outlive this one or be unset first.
-    void setLoginItem(LoginItem* loginItem) { m_loginItem = loginItem; }
-    void setCapitalizationMonitor(CapitalizationMonitor* monitor) { m_monitor = monitor; }
-    void setReporter(SettingChangeReporter* reporter) { m_reporter = reporter; }
 
     bool hasCompletedFirstLaunch() const { return m_hasCompletedFirstLaunch; }
     QStringList selectedKeyboards() const { return m_selectedKeyboards; }
@@ -115,9 +106,6 @@ public:
     void setStatistics(const ConversionStatistics& statistics);
     QString statisticsPath() const;
 
-    /// Brings the login item into line with startAtLogin; failures are logged only.
-    void updateLoginItem();
-
 signals:
     void hasCompletedFirstLaunchChanged();
     void selectedKeyboardsChanged();
@@ -136,6 +124,10 @@ signals:
     void languageChanged();
     /// After every store of the conversion log, so that an open summary refreshes.
     void statisticsChanged();
+    /// A switch with a usage event was assigned, also to the value it had: `eventName` is the
+    /// event's name ("startAtLogin", "autoSwitchKeyboard", "smartCapitalization",
+    /// "steadySelection", "analytics"). After the value is stored and its change signal sent.
+    void switchAssigned(const QString& eventName, bool value);
 
 private:
     struct StatisticsFile {
@@ -154,9 +146,6 @@ private:
 
     QSettings m_store;
     mutable std::optional<StatisticsFile> m_statisticsFile;
-    LoginItem* m_loginItem = nullptr;
-    CapitalizationMonitor* m_monitor = nullptr;
-    SettingChangeReporter* m_reporter = nullptr;
 
     bool m_hasCompletedFirstLaunch = false;
     QStringList m_selectedKeyboards;

@@ -147,14 +147,16 @@ TEST(AnalyticsService, TheAnalyticsSwitchTurnsTheClientOffAndOn) {
         settings::Settings settings;
         ASSERT_TRUE(settings.analyticsEnabled());
         AnalyticsService analytics(settings.analyticsEnabled(), configuration);
-        settings.setReporter(&analytics);
+        QObject::connect(&settings, &settings::Settings::switchAssigned,
+                         [&analytics](const QString& name, bool value) {
+                             analytics.settingChanged(name, value);
+                         });
         // A conversion of "ghbdtn" into "привет": only names and a bucket travel.
         analytics.conversionPerformed(QStringLiteral("English"), QStringLiteral("Russian"), 6,
                                       AnalyticsService::ConversionMethod::Accessibility);
         settings.setAnalyticsEnabled(false);
         EXPECT_FALSE(analytics.isEnabled());
         analytics.appSessionStart();
-        settings.setReporter(nullptr);
     }
     {
         std::lock_guard lock(mutex);
@@ -165,7 +167,9 @@ TEST(AnalyticsService, TheAnalyticsSwitchTurnsTheClientOffAndOn) {
     configuration.sendInterval = std::chrono::milliseconds(20);
     settings::Settings settings;
     AnalyticsService analytics(settings.analyticsEnabled(), configuration);
-    settings.setReporter(&analytics);
+    QObject::connect(
+        &settings, &settings::Settings::switchAssigned,
+        [&analytics](const QString& name, bool value) { analytics.settingChanged(name, value); });
     {
         std::lock_guard lock(mutex);
         EXPECT_TRUE(lines.contains(QStringLiteral("📊 Analytics: Initialized (enabled: false)")));
@@ -177,7 +181,6 @@ TEST(AnalyticsService, TheAnalyticsSwitchTurnsTheClientOffAndOn) {
     ASSERT_EQ(actual.size(), 1);
     EXPECT_EQ(actual[0].first, QStringLiteral("settingChanged"));
     EXPECT_EQ(actual[0].second, (Parameters{{"setting", "analytics"}, {"value", "on"}}));
-    settings.setReporter(nullptr);
     engine::LogSink::install({});
 }
 

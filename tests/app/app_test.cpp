@@ -14,13 +14,13 @@
 #include "app/keyboard_sync.h"
 #include "app/popup_placement.h"
 #include "app/popup_window.h"
+#include "app/press_alerts.h"
 #include "app/status_item.h"
 #include "engine/log_sink.h"
 #include "platform/fake/fake_accessibility_text.h"
 #include "platform/fake/fake_input_sources.h"
 #include "platform/fake/fake_workspace.h"
 #include "service/accessibility_service.h"
-#include "service/hotkey_service.h"
 #include "settings/settings.h"
 #include "ui/menu_popup_view_model.h"
 #include "ui/screen_services.h"
@@ -333,18 +333,19 @@ private slots:
         QTRY_VERIFY(!item.isShowingCheckMark());
     }
 
-    // Every text of every alert the service words reaches the user translated; a new or reworded
-    // alert line without a translation fails here.
+    // Every text of every alert about a failed press reaches the user translated; a new or
+    // reworded alert line without a translation fails here.
     void serviceAlertsAreTranslated() {
-        using service::HotkeyService;
-        const std::vector<service::Alert> alerts{
-            HotkeyService::accessibilityAlert(), HotkeyService::noTextDebugAlert(),
-            HotkeyService::conversionFailedDebugAlert({"English", "Russian"}),
-            HotkeyService::replaceFailedAlert()};
+        using service::PressFailure;
+        const std::vector<Alert> alerts{
+            PressAlerts::alertFor(PressFailure::accessibilityDenied),
+            PressAlerts::alertFor(PressFailure::noText),
+            PressAlerts::alertFor(PressFailure::notConverted, {"English", "Russian"}),
+            PressAlerts::alertFor(PressFailure::notReplaced)};
         ui::Translations translations;
         for (const QString& language : ui::Translations::languages()) {
             QVERIFY(translations.apply(language));
-            for (const service::Alert& alert : alerts) {
+            for (const Alert& alert : alerts) {
                 std::vector<std::string> texts = alert.lines;
                 texts.push_back(alert.title);
                 texts.insert(texts.end(), alert.buttons.begin(), alert.buttons.end());

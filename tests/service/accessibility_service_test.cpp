@@ -84,7 +84,7 @@ TEST_F(AccessibilityServiceTest, SelectionNeedsSelectedTextAndIsNeverTheWholeVal
 
     field.selectedTextCode = AccessCode::unsupported;  // the value is readable, the selection not
     EXPECT_EQ(service.getSelectedText(), std::nullopt);
-    EXPECT_TRUE(logged("   ✅ Got AXValue: <6 chars>"));
+    EXPECT_TRUE(logged("   ✅ Got text contents: <6 chars>"));
 
     field.selectedTextCode = AccessCode::success;
     field.selection = {0, 6};

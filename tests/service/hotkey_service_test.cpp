@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <cstring>
 
+#include "service/slow_app_way.h"
 #include "service_test_support.h"
 #include "settings/settings.h"
 
@@ -18,8 +19,8 @@ using platform::fake::FakeClipboard;
 using platform::fake::FakePlatform;
 using testing::FakeClock;
 using testing::LogCapture;
-using testing::RecordingAlerts;
 using testing::RecordingEvents;
+using testing::RecordingNotices;
 using testing::ScriptedEditor;
 
 namespace Flag = platform::ModifierFlag;
@@ -70,9 +71,10 @@ public:
     FakePlatform fake;
     ScriptedEditor editor{fake.clipboard};
     RecordingEvents events;
-    RecordingAlerts alerts;
+    RecordingNotices notices;
     FakeClock clock;
-    HotkeyService service{bundle(), settings, events, alerts, clock};
+    AccessibilityService accessibility{fake.accessibility, fake.inputSources, fake.workspace};
+    HotkeyService service{bundle(), accessibility, settings, events, notices, clock};
 };
 
 TEST_F(HotkeyServiceTest, ConvertsTheSelectionAndRecordsIt) {
@@ -201,7 +203,7 @@ TEST_F(HotkeyServiceTest, WritesThatDoNotTakeFallBackToPasting) {
         EXPECT_EQ(fake.clipboard.content.formats,
                   (std::vector<std::pair<std::string, std::string>>{{"image/png", "picture"},
                                                                     {"text/plain", "mine"}}));
-        EXPECT_TRUE(alerts.shown.empty());
+        EXPECT_TRUE(notices.shown.empty());
     }
 }
 
@@ -231,7 +233,7 @@ TEST_F(HotkeyServiceTest, AWriteThatCannotBeVerifiedLeavesTheFieldAsItWas) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         events.events.clear();
-        alerts.shown.clear();
+        notices.shown.clear();
         editor.pasteFilter = nullptr;
         auto element = std::make_shared<Element>();
         element->text = "ghbdtn";
@@ -245,8 +247,7 @@ TEST_F(HotkeyServiceTest, AWriteThatCannotBeVerifiedLeavesTheFieldAsItWas) {
         EXPECT_EQ(events.events, (std::vector<std::string>{"failed paste_failed"}));
         EXPECT_TRUE(settings.statistics().conversions().isEmpty());
         EXPECT_TRUE(fake.inputSources.selected.empty());
-        ASSERT_EQ(alerts.shown.size(), 1U);
-        EXPECT_EQ(alerts.shown[0].title, "Could Not Replace Text");
+        EXPECT_EQ(notices.shown, (std::vector<std::string>{"paste_failed"}));
         EXPECT_EQ(fake.clipboard.text(), "mine");
         EXPECT_FALSE(log.contains("REPLACE SUCCEEDED"));
         // Copying blind after a way that read the field could take a late paste for the text.
@@ -275,7 +276,7 @@ TEST_F(HotkeyServiceTest, FailureEndings) {
         std::function<void(HotkeyServiceTest&)> arrange;
         std::vector<std::string> events;
         int beeps;
-        std::vector<std::string> alertTitles;
+        std::vector<std::string> notices;
         bool converted;  // the statistics hold the conversion
     };
     const std::vector<Case> cases = {
@@ -283,7 +284,7 @@ TEST_F(HotkeyServiceTest, FailureEndings) {
          [](auto& t) { t.fake.accessibility.trusted = false; },
          {"failed accessibility_denied"},
          0,
-         {"Accessibility Permission Required"},
+         {"accessibility_denied"},
          false},
         {"blacklisted",
          [](auto& t) { t.settings.setBlacklistedApps({"org.xfce.mousepad"}); },
@@ -304,14 +305,14 @@ TEST_F(HotkeyServiceTest, FailureEndings) {
          },
          {"failed detection_failed"},
          1,
-         {"Debug: Conversion Failed"},
+         {"detection_failed"},
          false},
         // Neither the accessibility write nor the paste takes: nothing is counted or switched.
         {"write refused",
          [](auto& t) { t.fake.accessibility.element->insertCode = platform::AccessCode::failure; },
          {"failed paste_failed"},
          0,
-         {"Could Not Replace Text"},
+         {"paste_failed"},
          false},
         {"no text anywhere",
          [](auto& t) {
@@ -329,7 +330,7 @@ TEST_F(HotkeyServiceTest, FailureEndings) {
          },
          {"failed no_selection"},
          1,
-         {"Debug: No Text Found"},
+         {"no_selection"},
          false},
     };
     for (const Case& c : cases) {
@@ -344,32 +345,26 @@ TEST_F(HotkeyServiceTest, FailureEndings) {
         t.editor.text.clear();
         t.editor.selectionStart = t.editor.selectionEnd = 0;
         t.events.events.clear();
-        t.alerts.shown.clear();
+        t.notices.shown.clear();
         t.fake.workspace.beeps = 0;
         c.arrange(t);
         t.press();
         EXPECT_EQ(t.events.events, c.events);
         EXPECT_EQ(t.fake.workspace.beeps, c.beeps);
-        std::vector<std::string> titles;
-        for (const auto& alert : t.alerts.shown) {
-            titles.push_back(alert.title);
-        }
-        EXPECT_EQ(titles, c.alertTitles);
+        EXPECT_EQ(t.notices.shown, c.notices);
         EXPECT_EQ(t.settings.statistics().conversions().size(), c.converted ? 1 : 0);
         EXPECT_FALSE(t.service.isConversionInProgress());
     }
 }
 
-TEST_F(HotkeyServiceTest, TheAccessibilityAlertOpensTheSettings) {
-    fake.accessibility.trusted = false;
-    alerts.answer = 0;
+// The notice of a text that does not convert names the layouts it was tried in, in order.
+TEST_F(HotkeyServiceTest, TheConversionNoticeNamesTheSelectedKeyboards) {
+    settings.setSelectedKeyboards(kThree);
+    settings.setShowDebugAlerts(true);
+    field("😀😀", 0, 2);
     press();
-    EXPECT_EQ(fake.accessibility.trustRequests, 1);
-    EXPECT_EQ(fake.workspace.openedAddresses,
-              (std::vector<std::string>{"settings://accessibility"}));
-    alerts.answer = 1;
-    press();
-    EXPECT_EQ(fake.accessibility.trustRequests, 1);
+    EXPECT_EQ(notices.shown, (std::vector<std::string>{"detection_failed"}));
+    EXPECT_EQ(notices.keyboardNames, (std::vector<std::string>{"English", "Russian", "Hebrew"}));
 }
 
 TEST_F(HotkeyServiceTest, CyclesThroughThreeLayoutsAndRestores) {
@@ -708,11 +703,12 @@ TEST(HotkeyServiceClipboard, ARefusedWriteIsNotPasted) {
     editor.text = "ghbdtn";
     editor.selectionEnd = 6;
     RecordingEvents events;
-    RecordingAlerts alerts;
+    RecordingNotices notices;
     FakeClock clock;
+    AccessibilityService accessibility(fake.accessibility, fake.inputSources, fake.workspace);
     HotkeyService service({fake.inputSources, fake.accessibility, editor, clipboard, fake.workspace,
                            fake.hotKeys, fake.keyInterceptor},
-                          settings, events, alerts, clock);
+                          accessibility, settings, events, notices, clock);
     clipboard.setText("mine");
     service.handleHotkey();
     service.waitForWorker();
@@ -740,7 +736,7 @@ TEST_F(HotkeyServiceTest, ASecondPressWhileTheWorkerRunsIsIgnored) {
 
 TEST_F(HotkeyServiceTest, SlowApplicationsUseTheClipboardAndRestoreItBeforeTheNextPress) {
     fake.workspace.frontmost =
-        platform::Application{.id = "com.figma.Desktop.beta", .name = "Figma Beta"};
+        platform::Application{.id = "jetbrains-pycharm-ce", .name = "PyCharm Community Edition"};
     editor.text = "ghbdtn";
     editor.selectionStart = editor.selectionEnd = 6;
     fake.clipboard.content.formats = {{"image/png", "picture"}};
@@ -761,7 +757,7 @@ TEST_F(HotkeyServiceTest, ANewerClipboardIsNotOverwritten) {
         withoutAccessibleText();
         if (slow) {
             fake.workspace.frontmost =
-                platform::Application{.id = "", .name = "Microsoft Outlook (PWA)"};
+                platform::Application{.id = "", .name = "Visual Studio Code - Insiders"};
         }
         editor.text = "ghbdtn";
         editor.selectionStart = 0;
@@ -791,20 +787,31 @@ TEST_F(HotkeyServiceTest, ALineCopiedWithoutASelectionIsNotPastedOver) {
               (std::vector<std::pair<std::string, std::string>>{{"image/png", "picture"}}));
 }
 
-TEST(ClipboardStrategies, RecognisesSlowApplications) {
+TEST(SlowAppWay, RecognisesSlowApplications) {
     struct Case {
         const char* id;
         const char* name;
         bool slow;
     };
     const Case cases[] = {
-        {"com.figma.Desktop", "", true},          {"com.figma.Desktop.helper", "Something", true},
-        {"", "Microsoft Outlook Web", true},      {"", "Antigravity", true},
-        {"com.FIGMA.desktop", "figma", false},    {"", "", false},
+        {"Slack", "", true},
+        {"slack", "Something", true},
+        {"com.slack.Slack", "", true},
+        {"com.discordapp.Discord", "", true},
+        {"code-oss", "", true},
+        {"jetbrains-idea", "IntelliJ IDEA", true},
+        {"jetbrains-pycharm-ce", "", true},
+        {"", "Visual Studio Code", true},
+        {"", "Discord Canary", true},
+        // Ids match whole (or by a family's prefix), and in their own case.
+        {"SLACK", "slack", false},
+        {"codeblocks", "Code::Blocks", false},
+        {"org.jetbrains-idea", "", false},
+        {"", "", false},
         {"org.xfce.mousepad", "Mousepad", false},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(ClipboardStrategies::isSlowApp(c.id, c.name), c.slow) << c.id << " " << c.name;
+        EXPECT_EQ(SlowAppWay::isSlowApp(c.id, c.name), c.slow) << c.id << " " << c.name;
     }
 }
 

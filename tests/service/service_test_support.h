@@ -12,9 +12,9 @@
 
 #include "engine/log_sink.h"
 #include "platform/fake/fake_platform.h"
-#include "service/alerts.h"
 #include "service/clock.h"
 #include "service/conversion_events.h"
+#include "service/press_failure.h"
 
 namespace korrelang::service::testing {
 
@@ -34,6 +34,12 @@ private:
     std::atomic<long long> m_slept = 0;
 };
 
+inline const char* reasonName(PressFailure reason) {
+    static const char* const names[] = {"accessibility_denied", "no_selection", "detection_failed",
+                                        "paste_failed"};
+    return names[static_cast<int>(reason)];
+}
+
 class RecordingEvents final : public ConversionEvents {
 public:
     std::vector<std::string> events;
@@ -43,23 +49,22 @@ public:
         events.push_back("performed " + from + "→" + to + " " + std::to_string(count) +
                          (method == Method::Accessibility ? " accessibility" : " clipboard"));
     }
-    void conversionFailed(FailureReason reason) override {
-        static const char* const names[] = {"accessibility_denied", "no_selection",
-                                            "detection_failed", "paste_failed"};
-        events.push_back(std::string("failed ") + names[static_cast<int>(reason)]);
+    void conversionFailed(PressFailure reason) override {
+        events.push_back(std::string("failed ") + reasonName(reason));
     }
     void keyboardCycleUsed(int position, const std::string& from, const std::string& to) override {
         events.push_back("cycle " + std::to_string(position) + " " + from + "→" + to);
     }
 };
 
-class RecordingAlerts final : public Alerts {
+/// The reasons the user was told of, and the keyboard names given with the last.
+class RecordingNotices final : public PressNotices {
 public:
-    std::vector<Alert> shown;
-    int answer = 1;
-    int runModal(const Alert& alert) override {
-        shown.push_back(alert);
-        return answer;
+    std::vector<std::string> shown;
+    std::vector<std::string> keyboardNames;
+    void pressFailed(PressFailure reason, const std::vector<std::string>& names) override {
+        shown.push_back(reasonName(reason));
+        keyboardNames = names;
     }
 };
 

@@ -12,23 +12,9 @@
 #include <mutex>
 
 #include "engine/log_sink.h"
-#include "settings/autostart_login_item.h"
-#include "settings/capitalization_monitor.h"
-#include "settings/setting_change_reporter.h"
 
 namespace korrelang::settings {
 namespace {
-
-class Recorder final : public SettingChangeReporter, public CapitalizationMonitor {
-public:
-    void settingChanged(const QString& eventName, bool value) override {
-        events.append(eventName + (value ? QStringLiteral("=on") : QStringLiteral("=off")));
-    }
-    void start() override { events.append(QStringLiteral("monitor.start")); }
-    void stop() override { events.append(QStringLiteral("monitor.stop")); }
-
-    QStringList events;
-};
 
 class LogCapture {
 public:
@@ -246,78 +232,6 @@ TEST_F(SettingsTest, NotifiesOnChangesButWritesEveryAssignment) {
     EXPECT_EQ(settings.statisticsPeriod(), StatisticsPeriod::Month);
     EXPECT_EQ(period.count(), 1);
     EXPECT_TRUE(readFile().contains("statisticsPeriod=This Month"));
-}
-
-TEST_F(SettingsTest, SwitchesReportTheirEventNamesAndDriveTheMonitor) {
-    struct Case {
-        std::function<void(Settings&)> assign;
-        QStringList events;
-    };
-    const Case cases[] = {
-        {[](Settings& s) { s.setAutoSwitchKeyboard(false); }, {"autoSwitchKeyboard=off"}},
-        {[](Settings& s) { s.setKeepSelectionAfterConversion(true); }, {"steadySelection=on"}},
-        {[](Settings& s) { s.setAnalyticsEnabled(false); }, {"analytics=off"}},
-        {[](Settings& s) { s.setSmartCapitalization(true); },
-         {"smartCapitalization=on", "monitor.start"}},
-        {[](Settings& s) { s.setSmartCapitalization(false); },
-         {"smartCapitalization=off", "monitor.stop"}},
-        {[](Settings& s) { s.setIsEnabled(false); }, {}},
-        {[](Settings& s) { s.setShowDebugAlerts(true); }, {}},
-        {[](Settings& s) { s.setSelectedKeyboards({QStringLiteral("x")}); }, {}},
-        {[](Settings& s) { s.setStatisticsPeriod(StatisticsPeriod::Today); }, {}},
-    };
-    for (const Case& c : cases) {
-        Settings settings;
-        Recorder recorder;
-        settings.setReporter(&recorder);
-        settings.setCapitalizationMonitor(&recorder);
-        c.assign(settings);
-        EXPECT_EQ(recorder.events, c.events) << c.events.join(u' ').toStdString();
-    }
-}
-
-TEST_F(SettingsTest, StartAtLoginReportsThenWritesTheAutostartEntry) {
-    Settings settings;
-    Recorder recorder;
-    AutostartLoginItem loginItem(QStringLiteral("/opt/My Apps/korrelang"));
-    settings.setReporter(&recorder);
-    settings.setLoginItem(&loginItem);
-    const QString entryPath = m_home.filePath(QStringLiteral("autostart/korrelang.desktop"));
-    ASSERT_EQ(AutostartLoginItem::entryPath(), entryPath);
-
-    settings.setStartAtLogin(true);
-    EXPECT_EQ(recorder.events, QStringList{QStringLiteral("startAtLogin=on")});
-    QFile entry(entryPath);
-    ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
-    const QByteArray text = entry.readAll();
-    entry.close();
-    EXPECT_TRUE(text.startsWith("[Desktop Entry]\n"));
-    EXPECT_TRUE(text.contains("\nType=Application\n"));
-    EXPECT_TRUE(text.contains("\nExec=\"/opt/My Apps/korrelang\"\n"));
-    EXPECT_TRUE(text.contains("\nX-GNOME-Autostart-enabled=true\n"));
-
-    settings.setStartAtLogin(false);
-    EXPECT_FALSE(QFile::exists(entryPath));
-    settings.setStartAtLogin(false);  // already gone: still fine
-    EXPECT_FALSE(QFile::exists(entryPath));
-}
-
-TEST_F(SettingsTest, AFailedLoginItemUpdateIsLoggedAndTheSettingKept) {
-    // A file where the autostart directory should be makes the entry impossible to write.
-    QFile blocker(m_home.filePath(QStringLiteral("autostart")));
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-
-    const LogCapture log;
-    Settings settings;
-    AutostartLoginItem loginItem;
-    settings.setLoginItem(&loginItem);
-    settings.setStartAtLogin(true);
-    EXPECT_TRUE(settings.startAtLogin());
-    const QStringList lines = log.lines();
-    ASSERT_EQ(lines.size(), 1);
-    EXPECT_TRUE(lines.first().startsWith(QStringLiteral("Failed to update login item: ")))
-        << lines.first().toStdString();
 }
 
 TEST_F(SettingsTest, StatisticsLiveInTheirOwnOwnerOnlyFile) {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QString>
+#include <string>
 
-namespace korrelang::settings {
+namespace korrelang::platform {
 
 /// Whether the application starts when the user logs in.
 class LoginItem {
@@ -11,7 +11,7 @@ public:
 
     /// Registers or unregisters the item. On failure returns false and sets `error` to a
     /// readable reason; unregistering an item that is not there succeeds.
-    virtual bool setRegistered(bool registered, QString& error) = 0;
+    virtual bool setRegistered(bool registered, std::string& error) = 0;
 };
 
-}  // namespace korrelang::settings
+}  // namespace korrelang::platform

@@ -7,7 +7,7 @@
 #include <QStandardPaths>
 #include <algorithm>
 
-namespace korrelang::settings {
+namespace korrelang::platform::linux_desktop {
 
 namespace {
 
@@ -45,23 +45,23 @@ QString AutostartLoginItem::entryPath() {
            QStringLiteral("/autostart/korrelang.desktop");
 }
 
-bool AutostartLoginItem::setRegistered(bool registered, QString& error) {
+bool AutostartLoginItem::setRegistered(bool registered, std::string& error) {
     const QString path = entryPath();
     if (!registered) {
         QFile entry(path);
         if (entry.exists() && !entry.remove()) {
-            error = path + QStringLiteral(": ") + entry.errorString();
+            error = (path + QStringLiteral(": ") + entry.errorString()).toStdString();
             return false;
         }
         return true;
     }
     if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
-        error = QStringLiteral("cannot create the directory of ") + path;
+        error = (QStringLiteral("cannot create the directory of ") + path).toStdString();
         return false;
     }
     QSaveFile entry(path);
     if (!entry.open(QIODevice::WriteOnly)) {
-        error = path + QStringLiteral(": ") + entry.errorString();
+        error = (path + QStringLiteral(": ") + entry.errorString()).toStdString();
         return false;
     }
     const QString text = QStringLiteral(
@@ -76,10 +76,10 @@ bool AutostartLoginItem::setRegistered(bool registered, QString& error) {
                              .arg(quotedExec(m_executable));
     entry.write(text.toUtf8());
     if (!entry.commit()) {
-        error = path + QStringLiteral(": ") + entry.errorString();
+        error = (path + QStringLiteral(": ") + entry.errorString()).toStdString();
         return false;
     }
     return true;
 }
 
-}  // namespace korrelang::settings
+}  // namespace korrelang::platform::linux_desktop

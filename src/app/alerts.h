@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-namespace korrelang::service {
+namespace korrelang::app {
 
-/// A modal message: what the service wants to tell, not how it looks.
+/// A modal message: what it tells, not how it looks.
 struct Alert {
     enum class Style { Informational, Warning };
 
@@ -27,4 +27,4 @@ public:
     virtual int runModal(const Alert& alert) = 0;
 };
 
-}  // namespace korrelang::service
+}  // namespace korrelang::app

@@ -1,10 +1,11 @@
 #pragma once
 
 #include <QString>
+#include <string>
 
-#include "login_item.h"
+#include "platform/login_item.h"
 
-namespace korrelang::settings {
+namespace korrelang::platform::linux_desktop {
 
 /// The login item as an XDG autostart entry, $XDG_CONFIG_HOME/autostart/korrelang.desktop.
 class AutostartLoginItem final : public LoginItem {
@@ -12,7 +13,7 @@ public:
     /// `executable` is what the entry runs; by default the installed korrelang.
     explicit AutostartLoginItem(QString executable = defaultExecutable());
 
-    bool setRegistered(bool registered, QString& error) override;
+    bool setRegistered(bool registered, std::string& error) override;
 
     static QString defaultExecutable();
     /// Where the entry lives for the current XDG_CONFIG_HOME.
@@ -22,4 +23,4 @@ private:
     QString m_executable;
 };
 
-}  // namespace korrelang::settings
+}  // namespace korrelang::platform::linux_desktop
