@@ -7,8 +7,7 @@
 #include <QStandardPaths>
 
 #include "capitalization_monitor.h"
-#include "engine/log_line.h"
-#include "engine/log_sink.h"
+#include "engine/log.h"
 #include "login_item.h"
 #include "setting_change_reporter.h"
 
@@ -29,7 +28,7 @@ void restrictToOwner(QFile& file) {
 }
 
 void log(const QString& text) {
-    engine::LogSink::write(engine::LogLine(text.toStdString()));
+    engine::Log::write(text.toStdString());
 }
 
 // The file holds the user's choices, the blacklist among them: readable by the user alone.

@@ -8,17 +8,12 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "engine/log_line.h"
-#include "engine/log_sink.h"
+#include "engine/log.h"
 #include "language_tags.h"
 
 namespace korrelang::spelling {
 
 namespace {
-
-void log(const std::string& line) {
-    engine::LogSink::write(engine::LogLine(line));
-}
 
 // Loading parses megabytes of word lists: it must not compete with the desktop or a press.
 constexpr int kBackgroundNiceness = 10;
@@ -81,7 +76,8 @@ void SpellingDictionaries::load(const std::vector<std::string>& mappingIDs) {
         }
         const std::string base = find(id);
         if (base.empty()) {
-            log("📖 Spelling: no dictionary for " + id + " - the usual rules choose it");
+            engine::Log::write("📖 Spelling: no dictionary for " + id +
+                               " - the usual rules choose it");
             const std::unique_lock lock(m_mutex);
             m_missing.insert(id);
             continue;
@@ -103,8 +99,8 @@ void SpellingDictionaries::load(const std::vector<std::string>& mappingIDs) {
             }
             const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
                 std::chrono::steady_clock::now() - started);
-            log("📖 Spelling: loaded " + base + ".dic for " + id + " in " +
-                std::to_string(elapsed.count()) + " ms");
+            engine::Log::write("📖 Spelling: loaded " + base + ".dic for " + id + " in " +
+                               std::to_string(elapsed.count()) + " ms");
         }
         const std::unique_lock lock(m_mutex);
         m_byBase.emplace(base, dictionary);
