@@ -5,7 +5,6 @@
 #include <atomic>
 #include <functional>
 #include <memory>
-#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
@@ -95,19 +94,6 @@ private:
 
     platform::Clipboard& m_clipboard;
     std::optional<std::string> m_beforePaste;
-};
-
-/// Collects log lines with the user's text shown.
-class LogCapture {
-public:
-    LogCapture();
-    ~LogCapture();
-    bool contains(const std::string& fragment) const;
-    std::vector<std::string> lines() const;
-
-private:
-    mutable std::mutex m_mutex;
-    std::vector<std::string> m_lines;
 };
 
 }  // namespace korrelang::service::testing

@@ -9,12 +9,11 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <functional>
-#include <mutex>
 
-#include "engine/log_sink.h"
 #include "settings/autostart_login_item.h"
 #include "settings/capitalization_monitor.h"
 #include "settings/setting_change_reporter.h"
+#include "support/log_capture.h"
 
 namespace korrelang::settings {
 namespace {
@@ -30,24 +29,7 @@ public:
     QStringList events;
 };
 
-class LogCapture {
-public:
-    LogCapture() {
-        engine::LogSink::install([this](const engine::LogLine& line) {
-            const std::lock_guard lock(m_mutex);
-            m_lines.append(QString::fromStdString(line.render(true)));
-        });
-    }
-    ~LogCapture() { engine::LogSink::install({}); }
-    QStringList lines() const {
-        const std::lock_guard lock(m_mutex);
-        return m_lines;
-    }
-
-private:
-    mutable std::mutex m_mutex;
-    QStringList m_lines;
-};
+using korrelang::testing::LogCapture;
 
 class SettingsTest : public ::testing::Test {
 protected:
@@ -314,10 +296,9 @@ TEST_F(SettingsTest, AFailedLoginItemUpdateIsLoggedAndTheSettingKept) {
     settings.setLoginItem(&loginItem);
     settings.setStartAtLogin(true);
     EXPECT_TRUE(settings.startAtLogin());
-    const QStringList lines = log.lines();
-    ASSERT_EQ(lines.size(), 1);
-    EXPECT_TRUE(lines.first().startsWith(QStringLiteral("Failed to update login item: ")))
-        << lines.first().toStdString();
+    const auto lines = log.lines();
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_TRUE(lines.front().starts_with("Failed to update login item: ")) << lines.front();
 }
 
 TEST_F(SettingsTest, StatisticsLiveInTheirOwnOwnerOnlyFile) {
@@ -358,10 +339,9 @@ TEST_F(SettingsTest, AFailedLogWriteIsLoggedAndNotReportedAsStored) {
     settings.setStatistics(statistics);
     EXPECT_EQ(changed.count(), 0);
     EXPECT_TRUE(settings.statistics().conversions().isEmpty());
-    ASSERT_FALSE(log.lines().isEmpty());
-    EXPECT_TRUE(
-        log.lines().last().startsWith(QStringLiteral("❌ Failed to write the conversion log")))
-        << log.lines().last().toStdString();
+    ASSERT_FALSE(log.lines().empty());
+    EXPECT_TRUE(log.lines().back().starts_with("❌ Failed to write the conversion log"))
+        << log.lines().back();
 }
 
 TEST_F(SettingsTest, AnUnreadableLogReadsEmptyAndIsMovedAsideBeforeANewOne) {
@@ -396,13 +376,13 @@ TEST_F(SettingsTest, AnUnreadableLogReadsEmptyAndIsMovedAsideBeforeANewOne) {
         QFile kept(aside);
         ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
         EXPECT_TRUE(kept.readAll() == blob);
-        EXPECT_EQ(log.lines().size(), 1);
+        EXPECT_EQ(log.lines().size(), 1u);
 
         // A readable log is simply replaced.
         settings.setStatistics(ConversionStatistics());
         EXPECT_TRUE(settings.statistics().conversions().isEmpty());
         EXPECT_EQ(QFileInfo(aside).size(), blob.size());
-        EXPECT_EQ(log.lines().size(), 1);
+        EXPECT_EQ(log.lines().size(), 1u);
     }
 }
 
