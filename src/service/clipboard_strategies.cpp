@@ -3,16 +3,13 @@
 #include <algorithm>
 #include <array>
 
-#include "service_log.h"
+#include "way_terms.h"
 
 namespace korrelang::service {
 
 namespace {
 
-using servicelog::say;
-using servicelog::sayText;
-namespace Flag = platform::ModifierFlag;
-namespace Key = platform::Key;
+using namespace wayterms;
 using Outcome = ConversionWay::Outcome;
 
 constexpr std::uint32_t kCommand = Flag::command;
