@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <cstdio>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -22,9 +23,10 @@
 #include "keyboards/keyboard_detector.h"
 #include "log_writer.h"
 #include "message_box_alerts.h"
-#include "platform/linux/linux_desktop.h"
+#include "platform/log.h"
+#include "platform/session/desktop_chooser.h"
+#include "platform/session/session_detector.h"
 #include "platform/x11/key_code_table.h"
-#include "platform/x11/xkb_input_sources.h"
 #include "popup_bus.h"
 #include "service/hotkey_service.h"
 #include "settings/autostart_login_item.h"
@@ -61,11 +63,14 @@ int runService(int argc, char** argv) {
     if (app::PopupBus::isRunning()) {
         return app::PopupBus::requestShow();
     }
-    // Only the X11 back end exists so far; without a display Qt would abort.
-    if (qEnvironmentVariableIsEmpty("DISPLAY")) {
-        std::fprintf(stderr, "korrelang: no X display (DISPLAY is not set)\n");
+    // The back end is chosen before Qt starts: it decides Qt's platform plugin.
+    const auto detection = platform::session::SessionDetector::detect();
+    const auto served = platform::session::DesktopChooser::served(detection.kind);
+    if (served == platform::session::SessionKind::none) {
+        std::fprintf(stderr, "korrelang: no X display and no Wayland compositor to serve\n");
         return 1;
     }
+    qputenv("QT_QPA_PLATFORM", platform::session::DesktopChooser::qtPlatform(served));
     // The screens are small and static: the software renderer starts faster and keeps no GPU
     // context in memory.
     QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
@@ -88,12 +93,20 @@ int runService(int argc, char** argv) {
     analytics::AnalyticsService analytics(settings.analyticsEnabled());
     settings.setReporter(&analytics);
 
-    platform::linux_desktop::LinuxDesktop desktop;
-    if (!desktop.hasDisplay()) {
-        std::fprintf(stderr, "korrelang: cannot open the X display\n");
+    platform::logLine(detection.description);
+    if (const auto note = platform::session::DesktopChooser::fallbackNote(detection.kind, served);
+        !note.empty()) {
+        platform::logLine(note);
+    }
+    const std::unique_ptr<platform::Desktop> desktop =
+        platform::session::DesktopChooser::create(served);
+    if (!desktop || !desktop->isConnected()) {
+        std::fprintf(stderr, "korrelang: cannot connect to the desktop (%s)\n",
+                     std::string(platform::session::kindName(served)).c_str());
         return 1;
     }
-    const platform::Platform platform = desktop.bundle();
+    platform::logLine("Desktop back end: " + desktop->name());
+    const platform::Platform platform = desktop->bundle();
 
     // Until the onboarding exists, a user without a selection converts between the layouts
     // the desktop has (never a fallback list).
@@ -119,7 +132,11 @@ int runService(int argc, char** argv) {
     shortcuts.addKeyUpHandler(toggleConversion, [&hotkeys] { hotkeys.hotkeyEntry(); });
 
     keyboards::KeyCodeMonitor monitor(platform.keyInterceptor, platform.workspace, settings);
-    settings.setCapitalizationMonitor(&monitor);
+    // Without a key hook (Wayland) the monitor is never started: its switch shows why.
+    const bool keyInterception = desktop->keyInterception();
+    if (keyInterception) {
+        settings.setCapitalizationMonitor(&monitor);
+    }
 
     updates::UpdateChecker updateChecker(settings.path(), updates::UpdateChecker::defaultFeed(),
                                          QStringLiteral(KORRELANG_APP_VERSION));
@@ -153,7 +170,8 @@ int runService(int argc, char** argv) {
     const ui::ScreenServices screens{settings,           platform.inputSources,
                                      platform.workspace, hotkeys.accessibilityService(),
                                      analytics,          &shortcuts,
-                                     &recorder,          &updateChecker};
+                                     &recorder,          &updateChecker,
+                                     keyInterception};
 
     app::AppDelegate delegate(app::AppServices{
         settings,
@@ -166,7 +184,11 @@ int runService(int argc, char** argv) {
             const auto shortcut = shortcuts.shortcutFor(toggleConversion);
             return shortcut ? QString::fromStdString(shortcuts.description(*shortcut)) : QString();
         },
-        [&] { monitor.startMonitor(); },
+        [&] {
+            if (keyInterception) {
+                monitor.startMonitor();
+            }
+        },
         [&screens](QQmlEngine& engine, QQuickWindow& window, app::SettingsTab tab) {
             ui::ScreenWindows::fillSettingsWindow(engine, window, screens, static_cast<int>(tab));
         },
@@ -227,11 +249,21 @@ int main(int argc, char** argv) {
         return app::ConversionBus::requestConversion();
     }
     cli::CommandLine::Desktop desktop;
-    desktop.installedKeyboards = [] {
-        // Opened only when a command asks: the other commands work without a display.
-        const platform::x11::XkbInputSources inputSources;
-        return keyboards::KeyboardDetector(inputSources).installedKeyboards();
+    // Looked up only when a command asks: the other commands work without a desktop.
+    const auto served = [] {
+        static const auto kind = platform::session::DesktopChooser::served(
+            platform::session::SessionDetector::detect().kind);
+        return kind;
     };
+    desktop.installedKeyboards = [served] {
+        const auto inputSources = platform::session::DesktopChooser::inputSources(served());
+        if (!inputSources) {
+            return keyboards::DetectedKeyboards{keyboards::KeyboardDetector::fallbackKeyboards(),
+                                                true};
+        }
+        return keyboards::KeyboardDetector(*inputSources).installedKeyboards();
+    };
+    desktop.backEnd = [served] { return std::string(platform::session::kindName(served())); };
     desktop.selectedKeyboards = [] {
         const settings::Settings settings;
         std::vector<std::string> selected;

@@ -166,7 +166,8 @@ private:
 constexpr const char* kKeyboardsHelp =
     "Usage: korrelang keyboards [--json]\n"
     "List the keyboard layouts enabled on this desktop: identifier, name and language, one per\n"
-    "line. The identifiers are what 'korrelang convert --layouts' takes.\n"
+    "line, after a comment naming the desktop back end. The identifiers are what\n"
+    "'korrelang convert --layouts' takes.\n"
     "\n"
     "  -j, --json  print a JSON array of objects with \"id\", \"name\" and \"localizedName\"\n";
 
@@ -188,6 +189,9 @@ int runKeyboards(const std::vector<std::string>& args, std::ostream& out, std::o
         desktop.installedKeyboards
             ? desktop.installedKeyboards()
             : keyboards::DetectedKeyboards{keyboards::KeyboardDetector::fallbackKeyboards(), true};
+    if (!json && desktop.backEnd) {
+        out << "# back end: " << desktop.backEnd() << '\n';
+    }
     out << (json ? keyboards::KeyboardListing::json(detected)
                  : keyboards::KeyboardListing::text(detected));
     return 0;

@@ -17,6 +17,9 @@ public:
         std::function<keyboards::DetectedKeyboards()> installedKeyboards;
         /// The user's selected keyboards; empty when none are selected.
         std::function<std::vector<std::string>()> selectedKeyboards;
+        /// The name of the desktop back end that answers ("X11", "sway"…), shown by
+        /// `keyboards`; empty when unknown.
+        std::function<std::string()> backEnd;
     };
 
     /// Whether `args` (without the program name) ask for a subcommand or for help, rather than

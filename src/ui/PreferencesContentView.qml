@@ -428,13 +428,26 @@ Item {
                         width: parent.width
                         text: qsTr("Smart capitalization")
                         caption: qsTr("Hold Shift while typing in non-cased languages to produce uppercase letters")
-                        isOn: root.settings.smartCapitalization
+                        enabled: root.viewModel.canCapitalize
+                        isOn: root.viewModel.canCapitalize && root.settings.smartCapitalization
                         onToggled: (value) => root.settings.smartCapitalization = value
+                    }
+
+                    Text {
+                        objectName: "capitalizationUnavailable"
+                        visible: !root.viewModel.canCapitalize
+                        width: parent.width - 44
+                        wrapMode: Text.WordWrap
+                        text: qsTr("Unavailable on Wayland: the desktop gives programs no global key hook")
+                        color: Colors.tertiaryText
+                        font.pixelSize: 10
+                        font.weight: FontWeights.light
                     }
 
                     Flow {
                         objectName: "capitalizationWarning"
-                        visible: root.settings.smartCapitalization && !root.viewModel.hasAccessibility
+                        visible: root.viewModel.canCapitalize && root.settings.smartCapitalization
+                                 && !root.viewModel.hasAccessibility
                         width: parent.width
                         spacing: 4
 

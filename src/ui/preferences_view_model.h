@@ -33,6 +33,7 @@ class PreferencesViewModel : public QObject {
     Q_PROPERTY(bool canBlacklist READ canBlacklist NOTIFY frontmostChanged)
     Q_PROPERTY(korrelang::ui::BlacklistModel* blacklist READ blacklist CONSTANT)
     Q_PROPERTY(bool hasAccessibility READ hasAccessibility NOTIFY hasAccessibilityChanged)
+    Q_PROPERTY(bool canCapitalize READ canCapitalize CONSTANT)
     Q_PROPERTY(bool hasHotkey READ hasHotkey NOTIFY hasHotkeyChanged)
     Q_PROPERTY(
         bool automaticUpdates READ automaticUpdates WRITE setAutomaticUpdates NOTIFY updatesChanged)
@@ -55,6 +56,9 @@ public:
     /// In the stored order.
     BlacklistModel* blacklist() { return &m_blacklist; }
     bool hasAccessibility() const { return m_hasAccessibility; }
+    /// Whether smart capitalization can work on this desktop; its switch is off and disabled
+    /// otherwise.
+    bool canCapitalize() const { return m_services.keyInterception; }
     bool hasHotkey() const { return m_hasHotkey; }
     /// True without an update checker; setting it then does nothing.
     bool automaticUpdates() const;

@@ -34,6 +34,9 @@ struct ScreenServices {
     shortcuts::GlobalShortcuts* shortcuts = nullptr;
     shortcuts::RecorderControl* recorder = nullptr;
     updates::UpdateChecker* updates = nullptr;
+    /// Whether the desktop lets Korrelang hook key presses (smart capitalization); Wayland
+    /// does not.
+    bool keyInterception = true;
 };
 
 }  // namespace korrelang::ui

@@ -30,7 +30,7 @@ LinuxDesktop::LinuxDesktop() : m_parts(std::make_unique<Parts>()) {}
 
 LinuxDesktop::~LinuxDesktop() = default;
 
-bool LinuxDesktop::hasDisplay() const {
+bool LinuxDesktop::isConnected() const {
     return m_parts->display != nullptr;
 }
 

@@ -2,23 +2,26 @@
 
 #include <memory>
 
-#include "platform/platform.h"
+#include "platform/desktop.h"
 
 namespace korrelang::platform::linux_desktop {
 
 /// The back end for an X11 session: XKB layouts, AT-SPI text, XTest key presses, the Qt
 /// clipboard, the EWMH workspace, xcb hot keys and the Shift+letter interceptor. Create it once,
 /// on the main thread, after the QApplication; it owns every implementation the bundle points at.
-class LinuxDesktop {
+class LinuxDesktop : public Desktop {
 public:
     LinuxDesktop();
-    ~LinuxDesktop();
+    ~LinuxDesktop() override;
     LinuxDesktop(const LinuxDesktop&) = delete;
     LinuxDesktop& operator=(const LinuxDesktop&) = delete;
 
+    std::string name() const override { return "X11"; }
     /// Whether the X display could be opened; without it every query answers nothing.
-    bool hasDisplay() const;
-    Platform bundle();
+    bool isConnected() const override;
+    bool hasDisplay() const { return isConnected(); }
+    Platform bundle() override;
+    bool keyInterception() const override { return true; }
 
 private:
     struct Parts;

@@ -104,8 +104,8 @@ std::optional<std::vector<XkbLayout>> XkbInputSources::groupLayouts() const {
     return result;
 }
 
-InputSource XkbInputSources::describe(const XkbLayout& layout) const {
-    const auto description = m_registry.description(layout);
+InputSource XkbInputSources::describe(const XkbRegistry& registry, const XkbLayout& layout) {
+    const auto description = registry.description(layout);
     const auto known = LayoutNames::nameFor(layout.layout, layout.variant);
     const std::string name = description.value_or(
         layout.variant.empty() ? layout.layout : layout.layout + "(" + layout.variant + ")");

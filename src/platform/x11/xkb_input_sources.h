@@ -30,7 +30,9 @@ public:
     /// without the rules property.
     std::optional<std::vector<XkbLayout>> groupLayouts() const;
     /// The identifier and name of one group's layout.
-    InputSource describe(const XkbLayout& layout) const;
+    InputSource describe(const XkbLayout& layout) const { return describe(m_registry, layout); }
+    /// The identifier and name of a layout, as every back end builds them.
+    static InputSource describe(const XkbRegistry& registry, const XkbLayout& layout);
 
     static constexpr int kNoDisplay = -1;
     static constexpr int kNotEnabled = -2;

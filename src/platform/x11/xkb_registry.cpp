@@ -44,4 +44,17 @@ std::optional<std::string> XkbRegistry::description(const XkbLayout& layout) con
     return it->second;
 }
 
+std::optional<XkbLayout> XkbRegistry::layoutFor(std::string_view description) const {
+    std::optional<XkbLayout> found;
+    for (const auto& [key, text] : m_descriptions) {
+        if (text != description) {
+            continue;
+        }
+        if (!found || key.second.size() < found->variant.size()) {
+            found = XkbLayout{key.first, key.second};
+        }
+    }
+    return found;
+}
+
 }  // namespace korrelang::platform::x11

@@ -444,6 +444,10 @@
         <translation>Umschalttaste halten, um in Sprachen ohne Groß- und Kleinschreibung Großbuchstaben zu tippen</translation>
     </message>
     <message>
+        <source>Unavailable on Wayland: the desktop gives programs no global key hook</source>
+        <translation>Unter Wayland nicht verfügbar: Der Desktop gibt Programmen keinen globalen Tastenzugriff</translation>
+    </message>
+    <message>
         <source>Waiting for Accessibility permission…</source>
         <translation>Warten auf die Berechtigung für Barrierefreiheit…</translation>
     </message>

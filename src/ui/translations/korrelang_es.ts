@@ -444,6 +444,10 @@
         <translation>Mantén pulsada Mayús al escribir en idiomas sin mayúsculas para obtener letras mayúsculas</translation>
     </message>
     <message>
+        <source>Unavailable on Wayland: the desktop gives programs no global key hook</source>
+        <translation>No disponible en Wayland: el escritorio no da a los programas acceso global al teclado</translation>
+    </message>
+    <message>
         <source>Waiting for Accessibility permission…</source>
         <translation>Esperando el permiso de accesibilidad…</translation>
     </message>

@@ -444,6 +444,10 @@
         <translation>Maintenez Maj enfoncée en tapant dans une langue sans casse pour obtenir des majuscules</translation>
     </message>
     <message>
+        <source>Unavailable on Wayland: the desktop gives programs no global key hook</source>
+        <translation>Indisponible sous Wayland : le bureau ne donne aux programmes aucun accès global au clavier</translation>
+    </message>
+    <message>
         <source>Waiting for Accessibility permission…</source>
         <translation>En attente de l’autorisation d’accessibilité…</translation>
     </message>

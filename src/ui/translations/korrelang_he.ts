@@ -444,6 +444,10 @@
         <translation>החזיקו Shift בזמן הקלדה בשפות ללא אותיות רישיות כדי לקבל אותיות גדולות</translation>
     </message>
     <message>
+        <source>Unavailable on Wayland: the desktop gives programs no global key hook</source>
+        <translation>לא זמין ב-Wayland: שולחן העבודה אינו נותן לתוכניות גישה גלובלית למקשים</translation>
+    </message>
+    <message>
         <source>Waiting for Accessibility permission…</source>
         <translation>ממתין להרשאת נגישות…</translation>
     </message>

@@ -445,6 +445,10 @@
         <translation>Удерживайте Shift при наборе на языках без регистра, чтобы вводить заглавные буквы</translation>
     </message>
     <message>
+        <source>Unavailable on Wayland: the desktop gives programs no global key hook</source>
+        <translation>Недоступно в Wayland: рабочий стол не даёт программам глобального перехвата клавиш</translation>
+    </message>
+    <message>
         <source>Waiting for Accessibility permission…</source>
         <translation>Ожидание доступа к специальным возможностям…</translation>
     </message>

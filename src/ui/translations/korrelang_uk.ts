@@ -445,6 +445,10 @@
         <translation>Утримуйте Shift під час набору мовами без регістру, щоб вводити великі літери</translation>
     </message>
     <message>
+        <source>Unavailable on Wayland: the desktop gives programs no global key hook</source>
+        <translation>Недоступно у Wayland: робочий стіл не дає програмам глобального перехоплення клавіш</translation>
+    </message>
+    <message>
         <source>Waiting for Accessibility permission…</source>
         <translation>Очікування доступу до спеціальних можливостей…</translation>
     </message>

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+
+#include "platform.h"
+
+namespace korrelang::platform {
+
+/// One desktop back end (X11, or a Wayland compositor's), chosen once by the composition root.
+/// It owns every implementation its bundle points at and lives as long as the application.
+class Desktop {
+public:
+    virtual ~Desktop() = default;
+
+    /// The back end's name for the log and `korrelang keyboards`: "X11", "sway", "KWin",
+    /// "GNOME", "Wayland (unknown compositor)".
+    virtual std::string name() const = 0;
+    /// Whether the connection to the desktop could be made; without it every query answers
+    /// nothing and the application should not start.
+    virtual bool isConnected() const = 0;
+    virtual Platform bundle() = 0;
+    /// Whether a global hook on key presses can be installed (smart capitalization). Wayland
+    /// gives an ordinary client none.
+    virtual bool keyInterception() const = 0;
+};
+
+}  // namespace korrelang::platform

@@ -1,0 +1,181 @@
+#include "virtual_keyboard_keys.h"
+
+#include <sys/mman.h>
+#include <unistd.h>
+#include <wayland-client.h>
+#include <xkbcommon/xkbcommon.h>
+
+#include <chrono>
+#include <cstring>
+#include <string>
+
+#include "evdev_code.h"
+#include "platform/log.h"
+#include "platform/process/terminal_process.h"
+#include "platform/x11/key_intent.h"
+#include "virtual-keyboard-unstable-v1-client-protocol.h"
+
+namespace korrelang::platform::wayland {
+
+namespace {
+
+// XKB's keycodes are the evdev codes plus 8.
+constexpr std::uint32_t kXkbOffset = 8;
+
+struct ContextUnref {
+    void operator()(xkb_context* context) const { xkb_context_unref(context); }
+};
+struct KeymapUnref {
+    void operator()(xkb_keymap* keymap) const { xkb_keymap_unref(keymap); }
+};
+struct StateUnref {
+    void operator()(xkb_state* state) const { xkb_state_unref(state); }
+};
+
+std::uint32_t milliseconds() {
+    return static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                          std::chrono::steady_clock::now().time_since_epoch())
+                                          .count());
+}
+
+// The keymap as a file the compositor can map: a sealed-size memfd holding the text and its
+// terminating zero.
+int keymapFile(const std::string& text) {
+    const int fd = memfd_create("korrelang-keymap", MFD_CLOEXEC);
+    if (fd < 0) {
+        return -1;
+    }
+    const std::size_t size = text.size() + 1;
+    std::size_t written = 0;
+    while (written < size) {
+        const ssize_t n = ::write(fd, text.c_str() + written, size - written);
+        if (n <= 0) {
+            ::close(fd);
+            return -1;
+        }
+        written += static_cast<std::size_t>(n);
+    }
+    return fd;
+}
+
+}  // namespace
+
+struct VirtualKeyboardKeys::Keymap {
+    std::unique_ptr<xkb_context, ContextUnref> context{xkb_context_new(XKB_CONTEXT_NO_FLAGS)};
+    std::unique_ptr<xkb_keymap, KeymapUnref> keymap;
+    std::unique_ptr<xkb_state, StateUnref> state;
+    std::string text;
+};
+
+VirtualKeyboardKeys::VirtualKeyboardKeys(std::shared_ptr<DisplayConnection> connection,
+                                         FocusedProcess focusedProcess)
+    : m_connection(std::move(connection)),
+      m_focusedProcess(std::move(focusedProcess)),
+      m_keymap(std::make_unique<Keymap>()) {
+    if (!m_connection || !m_keymap->context) {
+        return;
+    }
+    const xkb_rule_names names{"evdev", "pc105", "us", "", ""};
+    m_keymap->keymap.reset(
+        xkb_keymap_new_from_names(m_keymap->context.get(), &names, XKB_KEYMAP_COMPILE_NO_FLAGS));
+    if (!m_keymap->keymap) {
+        logLine("❌ Virtual keyboard: the US keymap could not be compiled");
+        return;
+    }
+    m_keymap->state.reset(xkb_state_new(m_keymap->keymap.get()));
+    char* text = xkb_keymap_get_as_string(m_keymap->keymap.get(), XKB_KEYMAP_FORMAT_TEXT_V1);
+    m_keymap->text = text != nullptr ? text : "";
+    std::free(text);
+    m_connection->call([this] {
+        auto* manager = static_cast<zwp_virtual_keyboard_manager_v1*>(m_connection->bind(
+            "zwp_virtual_keyboard_manager_v1", &zwp_virtual_keyboard_manager_v1_interface, 1));
+        if (manager == nullptr || m_connection->seat() == nullptr) {
+            logLine("⚠️ Virtual keyboard: the compositor offers none; no synthetic keys");
+            return;
+        }
+        m_keyboard =
+            zwp_virtual_keyboard_manager_v1_create_virtual_keyboard(manager, m_connection->seat());
+        zwp_virtual_keyboard_manager_v1_destroy(manager);
+        const int fd = keymapFile(m_keymap->text);
+        if (fd < 0) {
+            logLine("❌ Virtual keyboard: no memory file for the keymap");
+            zwp_virtual_keyboard_v1_destroy(m_keyboard);
+            m_keyboard = nullptr;
+            return;
+        }
+        zwp_virtual_keyboard_v1_keymap(m_keyboard, WL_KEYBOARD_KEYMAP_FORMAT_XKB_V1, fd,
+                                       static_cast<std::uint32_t>(m_keymap->text.size() + 1));
+        ::close(fd);
+        if (wl_display_roundtrip(m_connection->display()) < 0) {
+            logLine("❌ Virtual keyboard: refused by the compositor");
+        }
+    });
+}
+
+VirtualKeyboardKeys::~VirtualKeyboardKeys() {
+    if (m_keyboard != nullptr) {
+        m_connection->call([this] {
+            zwp_virtual_keyboard_v1_destroy(m_keyboard);
+            wl_display_flush(m_connection->display());
+        });
+    }
+}
+
+void VirtualKeyboardKeys::sendKey(std::uint32_t evdev, bool down) {
+    zwp_virtual_keyboard_v1_key(
+        m_keyboard, milliseconds(), evdev,
+        down ? WL_KEYBOARD_KEY_STATE_PRESSED : WL_KEYBOARD_KEY_STATE_RELEASED);
+    xkb_state* state = m_keymap->state.get();
+    xkb_state_update_key(state, evdev + kXkbOffset, down ? XKB_KEY_DOWN : XKB_KEY_UP);
+    zwp_virtual_keyboard_v1_modifiers(
+        m_keyboard, xkb_state_serialize_mods(state, XKB_STATE_MODS_DEPRESSED),
+        xkb_state_serialize_mods(state, XKB_STATE_MODS_LATCHED),
+        xkb_state_serialize_mods(state, XKB_STATE_MODS_LOCKED),
+        xkb_state_serialize_layout(state, XKB_STATE_LAYOUT_EFFECTIVE));
+}
+
+bool VirtualKeyboardKeys::simulateKeyPress(KeyCode key, std::uint32_t flags) {
+    const std::lock_guard lock(m_mutex);
+    if (m_keyboard == nullptr) {
+        logLine("❌ Cannot send a key press: no virtual keyboard");
+        return false;
+    }
+    const auto pid = m_focusedProcess ? m_focusedProcess() : std::nullopt;
+    const bool terminal = pid && process::TerminalProcess::holdsPseudoTerminalMaster(*pid);
+    if (terminal && !x11::KeyIntent::isSafeInTerminal(key, flags)) {
+        logLine("🛡️ Not sending key code " + std::to_string(key) + " (flags " +
+                std::to_string(flags) + ") into a terminal: a shell could take it as a command");
+        return false;
+    }
+    const auto stroke = x11::KeyIntent::translate(key, flags, terminal);
+    // The intent speaks X keycodes; every key goes back through the one evdev translation.
+    const auto evdev = [](x11::XKeycode x) -> std::optional<std::uint32_t> {
+        const auto code = x11::KeyCodeTable::fromX(x);
+        return code ? evdevCode(*code) : std::nullopt;
+    };
+    std::vector<std::uint32_t> modifiers;
+    const auto main = stroke ? evdev(stroke->key) : std::nullopt;
+    for (const x11::XKeycode modifier : stroke ? stroke->modifiers : std::vector<x11::XKeycode>{}) {
+        if (const auto code = evdev(modifier)) {
+            modifiers.push_back(*code);
+        }
+    }
+    if (!main || (stroke && modifiers.size() != stroke->modifiers.size())) {
+        logLine("❌ No key for key code " + std::to_string(key));
+        return false;
+    }
+    return m_connection->call([&] {
+        for (const std::uint32_t modifier : modifiers) {
+            sendKey(modifier, true);
+        }
+        sendKey(*main, true);
+        sendKey(*main, false);
+        for (auto it = modifiers.rbegin(); it != modifiers.rend(); ++it) {
+            sendKey(*it, false);
+        }
+        // The compositor has the keys once it answers; the application gets them right after.
+        wl_display_roundtrip(m_connection->display());
+    });
+}
+
+}  // namespace korrelang::platform::wayland

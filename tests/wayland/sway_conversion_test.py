@@ -1,0 +1,272 @@
+#!/usr/bin/python3
+"""End-to-end conversions on headless sway (run inside scripts/sway-session): the real korrelang,
+running natively on Wayland, converts in Mousepad and in a Qt 6 window through the hotkey that it
+bound over sway's IPC, through `korrelang --convert`, and through the clipboard path when the
+editor has no accessibility bridge; the user's clipboard comes back byte for byte.
+
+    sway_conversion_test.py KORRELANG QT_TEXT_FIELD
+
+Prints one PASS/FAIL line per check and 'N passed, N failed' at the end."""
+import json
+import os
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+KORRELANG = QT_TEXT_FIELD = None  # from the command line
+SESSION = os.environ["KORRELANG_SWAY_SESSION_DIR"]
+FIFO = os.environ["KORRELANG_KEYBOARD_FIFO"]
+KEYBOARD_OUT = os.environ["KORRELANG_KEYBOARD_OUT"]
+SETTINGS = os.path.join(os.environ["XDG_CONFIG_HOME"], "Korrelang", "Korrelang.conf")
+CTRL, SHIFT, SPACE, RETURN, A, C, LEFT = 29, 42, 57, 28, 30, 46, 105
+results = []
+
+
+def check(name, passed, detail=""):
+    results.append(bool(passed))
+    print(("PASS " if passed else "FAIL ") + name + (f"  [{detail}]" if detail else ""), flush=True)
+    return passed
+
+
+def wait_for(condition, timeout=8.0, step=0.05):
+    end = time.monotonic() + timeout
+    while True:
+        try:
+            value = condition()
+        except Exception:  # an application that is still starting answers with errors
+            value = None
+        if value or time.monotonic() >= end:
+            return value
+        time.sleep(step)
+
+
+def keys(*commands):
+    """Sends commands to the session's virtual keyboard and waits until sway has them."""
+    with open(KEYBOARD_OUT) as out:
+        seen = out.read().count("ok\n")
+    with open(FIFO, "w") as fifo:
+        fifo.write("".join(c + "\n" for c in commands) + "sync\n")
+    wait_for(lambda: open(KEYBOARD_OUT).read().count("ok\n") > seen, 5, 0.01)
+
+
+def hotkey():
+    keys(f"combo {CTRL} {SHIFT} {SPACE}")
+
+
+def swaymsg(*args):
+    return subprocess.run(["swaymsg", *args], capture_output=True, text=True, timeout=5).stdout
+
+
+def active_layout():
+    inputs = json.loads(swaymsg("-t", "get_inputs"))
+    keyboards = [i for i in inputs if i["type"] == "keyboard"]
+    main = max(keyboards, key=lambda i: len(i.get("xkb_layout_names", [])))
+    return main["xkb_layout_names"][main["xkb_active_layout_index"]]
+
+
+def focused_app_id():
+    def walk(node):
+        if node.get("focused") and node.get("pid"):
+            return node.get("app_id") or node.get("window_properties", {}).get("class")
+        for child in node.get("nodes", []) + node.get("floating_nodes", []):
+            found = walk(child)
+            if found:
+                return found
+    return walk(json.loads(swaymsg("-t", "get_tree")))
+
+
+def focused_text(pid):
+    """The text of the focused element of the application with `pid`, through AT-SPI."""
+    desktop = pyatspi.Registry.getDesktop(0)
+    for i in range(desktop.childCount):
+        app = desktop.getChildAtIndex(i)
+        if app is not None and app.get_process_id() == pid:
+            found = find_focused(app, 0)
+            if found is not None:
+                return found.queryText().getText(0, -1)
+    return None
+
+
+def find_focused(node, depth):
+    if node.getState().contains(pyatspi.STATE_FOCUSED) and "Text" in pyatspi.listInterfaces(node):
+        return node
+    if depth > 25:
+        return None
+    for i in range(node.childCount):
+        child = node.getChildAtIndex(i)
+        found = child is not None and find_focused(child, depth + 1)
+        if found:
+            return found
+    return None
+
+
+def shows(pid, expected, timeout=8.0):
+    got = wait_for(lambda: focused_text(pid) == expected and expected, timeout)
+    return got, focused_text(pid)
+
+
+def paste(mime=None, primary=False):
+    command = ["wl-paste", "--no-newline"] + (["--type", mime] if mime else []) + (
+        ["--primary"] if primary else [])
+    return subprocess.run(command, capture_output=True, timeout=5).stdout
+
+
+def copy(data, mime):
+    subprocess.run(["wl-copy", "--type", mime], input=data, timeout=5, check=True)
+
+
+class Korrelang:
+    """The real korrelang, started with the settings given; its log is kept for the checks."""
+
+    def __init__(self, keyboards, blacklist=()):
+        os.makedirs(os.path.dirname(SETTINGS), exist_ok=True)
+        with open(SETTINGS, "w") as f:
+            f.write("[General]\nhasCompletedFirstLaunch=true\nautoSwitchKeyboard=true\n"
+                    "keepSelectionAfterConversion=true\nsmartCapitalization=false\n"
+                    f"selectedKeyboards={', '.join(keyboards)}\n")
+            if blacklist:
+                f.write(f"blacklistedApps={', '.join(blacklist)}\n")
+        self.log_path = os.path.join(SESSION, f"korrelang-{time.monotonic_ns()}.log")
+        self.log = open(self.log_path, "w")
+        self.process = subprocess.Popen([KORRELANG], stdout=self.log, stderr=subprocess.STDOUT)
+        self.ready = wait_for(lambda: "Korrelang is running" in self.text(), 30)
+
+    def text(self):
+        return open(self.log_path).read()
+
+    def lines_with(self, needle):
+        return sum(needle in line for line in self.text().splitlines())
+
+    def wait_line(self, needle, count=1, timeout=8.0):
+        return wait_for(lambda: self.lines_with(needle) >= count, timeout)
+
+    def stop(self):
+        self.process.terminate()
+        self.process.wait(10)
+        self.log.close()
+        # The hotkey's binding goes with it.
+        return "nop korrelang-hotkey" not in swaymsg("-t", "get_config")
+
+
+class Editor:
+    def __init__(self, command, env=None):
+        self.process = subprocess.Popen(command, env=dict(os.environ, **(env or {})),
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.pid = self.process.pid
+
+    def close(self):
+        self.process.terminate()
+        self.process.wait(10)
+
+
+def mousepad(accessible=True):
+    env = {"GDK_BACKEND": "wayland"}
+    if not accessible:
+        env["NO_AT_BRIDGE"] = "1"
+    editor = Editor(["mousepad", "--disable-server"], env)
+    if accessible:
+        wait_for(lambda: focused_text(editor.pid) is not None, 20)
+    else:
+        wait_for(lambda: focused_app_id() == "org.xfce.mousepad", 20)
+    return editor
+
+
+def main():
+    global KORRELANG, QT_TEXT_FIELD
+    KORRELANG, QT_TEXT_FIELD = sys.argv[1], sys.argv[2]
+    korrelang = Korrelang(["xkb.us.English", "xkb.ru.Russian"])
+    log = korrelang.text()
+    check("korrelang starts on its sway back end, Qt on Wayland",
+          korrelang.ready and "Desktop back end: sway" in log, log[:300])
+
+    editor = mousepad()
+    keys("type ghbdtn")
+    check("typed text reads back", shows(editor.pid, "ghbdtn")[0])
+    keys(f"combo {CTRL} {A}")
+    hotkey()
+    ok, text = shows(editor.pid, "привет")
+    check("selection converted through the hotkey bound over IPC", ok, text)
+    check("auto-switch selected the Russian layout", wait_for(lambda: active_layout() == "Russian"),
+          active_layout())
+    swaymsg("input type:keyboard xkb_switch_layout 0")
+
+    keys(f"key {RETURN}", "type ghbdtn vbh")
+    hotkey()
+    ok, text = shows(editor.pid, "привет\nghbdtn мир")
+    check("line before the caret: the last word converted", ok, text)
+    swaymsg("input type:keyboard xkb_switch_layout 0")
+    keys(f"key {RETURN}", "type ntrcn")
+    subprocess.run([KORRELANG, "--convert"], timeout=10)
+    ok, text = shows(editor.pid, "привет\nghbdtn мир\nтекст")
+    check("korrelang --convert", ok, text)
+    swaymsg("input type:keyboard xkb_switch_layout 0")
+    editor.close()
+
+    # The clipboard path: the editor without its accessibility bridge.
+    png = b"\x89PNG\r\n\x1a\n\x00\x00\x00\rIHDR" + bytes(range(256)) * 4
+    conversions = 0
+    for name, mime, data in (("text", "text/plain;charset=utf-8", "the user's copy".encode()),
+                             ("image", "image/png", png)):
+        editor = mousepad(accessible=False)
+        keys("type ghbdtn", f"combo {CTRL} {A}")
+        copy(data, mime)
+        hotkey()
+        conversions += 1
+        converted = korrelang.wait_line("✅ Clipboard conversion succeeded!", conversions, 15)
+        restored = korrelang.wait_line("✅ Restored original clipboard", conversions, 5)
+        back = paste(mime)
+        check(f"clipboard path converts, {name} on the clipboard comes back intact",
+              converted and restored and back == data, f"{len(back)} bytes back of {len(data)}")
+        keys(f"combo {CTRL} {A}", f"combo {CTRL} {C}")
+        got = wait_for(lambda: paste("text/plain;charset=utf-8") == "привет".encode(), 5)
+        check(f"clipboard path: the editor holds the conversion ({name})", got,
+              paste("text/plain;charset=utf-8").decode(errors="replace"))
+        swaymsg("input type:keyboard xkb_switch_layout 0")
+        editor.close()
+
+    # A Qt 6 window running natively on Wayland.
+    qt = Editor([QT_TEXT_FIELD, "ghbdtn"], {"QT_QPA_PLATFORM": "wayland"})
+    wait_for(lambda: focused_text(qt.pid) == "ghbdtn", 20)
+    hotkey()
+    ok, text = shows(qt.pid, "привет")
+    check("Qt 6 on Wayland: the word before the caret converted", ok, text)
+    swaymsg("input type:keyboard xkb_switch_layout 0")
+    qt.close()
+    check("the hotkey's binding is removed on quit", korrelang.stop())
+
+    # The cycle of three layouts.
+    korrelang = Korrelang(["xkb.us.English", "xkb.ru.Russian", "xkb.il.Hebrew"])
+    editor = mousepad()
+    keys("type ghbdtn")
+    shows(editor.pid, "ghbdtn")
+    keys(f"combo {CTRL} {A}")
+    cycle = []
+    for expected in ("привет", "עינגאמ", "ghbdtn"):
+        hotkey()
+        cycle.append(shows(editor.pid, expected)[1])
+    check("the cycle of three", cycle == ["привет", "עינגאמ", "ghbdtn"], str(cycle))
+    swaymsg("input type:keyboard xkb_switch_layout 0")
+    editor.close()
+    korrelang.stop()
+
+    # The blacklist, by the application id sway reports.
+    editor = mousepad()
+    app_id = wait_for(focused_app_id, 10)
+    korrelang = Korrelang(["xkb.us.English", "xkb.ru.Russian"], [app_id or "?"])
+    keys("type ghbdtn", f"combo {CTRL} {A}")
+    hotkey()
+    skipped = korrelang.wait_line("🚫 Current app is blacklisted, skipping conversion")
+    time.sleep(0.3)
+    check("a blacklisted editor is left alone", skipped and focused_text(editor.pid) == "ghbdtn",
+          f"{app_id}: {focused_text(editor.pid)!r}")
+    editor.close()
+    korrelang.stop()
+
+    print(f"{results.count(True)} passed, {results.count(False)} failed")
+    return 0 if all(results) else 1
+
+
+if __name__ == "__main__":
+    sys.exit(main())
