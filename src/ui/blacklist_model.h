@@ -11,7 +11,7 @@ namespace korrelang::ui {
 
 /// The applications in which conversion is off, in the order they were added, each with the
 /// name the desktop gives it.
-class BlacklistModel : public ListModel {
+class BlacklistModel : public korrelang::ui::ListModel {
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("Owned by the preferences' view model")

@@ -10,7 +10,7 @@
 namespace korrelang::ui {
 
 /// The dashboard's cards of conversion directions, each card a direction and its reverse.
-class DirectionGroupModel : public ListModel {
+class DirectionGroupModel : public korrelang::ui::ListModel {
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("Owned by the dashboard's view model")

@@ -10,7 +10,7 @@
 namespace korrelang::ui {
 
 /// The rows of one card of the dashboard: a conversion direction and its reverse.
-class DirectionRowModel : public ListModel {
+class DirectionRowModel : public korrelang::ui::ListModel {
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("Owned by the dashboard's direction groups")

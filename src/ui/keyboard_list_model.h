@@ -12,7 +12,7 @@ namespace korrelang::ui {
 
 /// The installed keyboards in the detector's order, each with whether it takes part in
 /// conversion. The owning view model decides the selection; this list only shows it.
-class KeyboardListModel : public ListModel {
+class KeyboardListModel : public korrelang::ui::ListModel {
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("Owned by a screen's view model")
