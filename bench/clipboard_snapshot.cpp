@@ -15,23 +15,11 @@
 #include <future>
 #include <vector>
 
+#include "bench_support.h"
 #include "platform/qt/qt_clipboard.h"
 
 using namespace korrelang;
-using Clock = std::chrono::steady_clock;
-
-namespace {
-
-double millisecondsSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-}  // namespace
+using namespace korrelang::bench;
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

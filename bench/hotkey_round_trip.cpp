@@ -4,44 +4,22 @@
 //   scripts/desktop-session -- build/bench/bench_hotkey_round_trip [runs]
 #include <QApplication>
 #include <QProcess>
-#include <QThread>
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <vector>
 
 // X11 after Qt.
 #include <X11/Xlib.h>
-#include <X11/extensions/XTest.h>
 
-#include "engine/layout_converter.h"
+#include "bench_support.h"
 #include "platform/linux/linux_desktop.h"
 #include "service/accessibility_service.h"
+#include "support/desktop_harness.h"
+#include "support/selection_conversion.h"
 
 using namespace korrelang;
-using Clock = std::chrono::steady_clock;
-
-namespace {
-
-template <typename Condition>
-bool waitFor(Condition condition, std::chrono::milliseconds limit = std::chrono::seconds(10)) {
-    const auto deadline = Clock::now() + limit;
-    while (!condition()) {
-        if (Clock::now() > deadline) {
-            return false;
-        }
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
-        QThread::usleep(500);
-    }
-    return true;
-}
-
-double percentile(std::vector<double> values, double p) {
-    std::sort(values.begin(), values.end());
-    return values[static_cast<std::size_t>(p * static_cast<double>(values.size() - 1))];
-}
-
-}  // namespace
+using namespace korrelang::bench;
+using korrelang::testing::waitUntil;
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -55,27 +33,14 @@ int main(int argc, char** argv) {
     bool converted = false;
     platform.hotKeys.registerHotKey(
         platform::Key::space, platform::HotKeyModifier::control | platform::HotKeyModifier::shift,
-        {}, [&] {
-            const auto text = service.getSelectedText();
-            const auto element = service.getFocusedElement();
-            if (!text || !element) {
-                return;
-            }
-            const auto range = element->selectedRange();
-            const auto result =
-                engine::LayoutConverter().convert(*text, layouts, std::nullopt, std::nullopt);
-            converted = result && range.succeeded() &&
-                        service.replaceTextInRange(range.value->location, range.value->length,
-                                                   result->convertedText);
-        });
+        {}, [&] { converted = testing::convertSelection(service, layouts, std::nullopt); });
 
-    QProcess editor;
-    editor.start("mousepad", {"--disable-server"});
-    if (!waitFor([&] { return service.getFocusedElement() != nullptr; })) {
+    const testing::Mousepad editor;
+    if (!editor.isReady() || !waitUntil([&] { return service.getFocusedElement() != nullptr; })) {
         std::fprintf(stderr, "the editor never took the focus\n");
         return 1;
     }
-    QProcess::execute("xdotool", {"type", "ghbdtn"});
+    editor.type("ghbdtn");
 
     Display* display = XOpenDisplay(nullptr);
     std::vector<double> milliseconds;
@@ -83,27 +48,19 @@ int main(int argc, char** argv) {
     for (int run = 0; run < runs; ++run) {
         service.getFocusedElement()->setSelectedRange({0, 6});
         converted = false;
-        XTestFakeKeyEvent(display, 37, True, CurrentTime);  // Control
-        XTestFakeKeyEvent(display, 50, True, CurrentTime);  // Shift
-        XTestFakeKeyEvent(display, 65, True, CurrentTime);  // Space
-        XSync(display, False);
-        QThread::msleep(50);
-        XTestFakeKeyEvent(display, 65, False, CurrentTime);
-        XTestFakeKeyEvent(display, 50, False, CurrentTime);
-        XTestFakeKeyEvent(display, 37, False, CurrentTime);
-        const auto released = Clock::now();
-        XSync(display, False);
+        const auto released = pressHotkey(display);
         const std::string expected = texts[run % 2];
-        const bool done = waitFor([&] {
-            const auto element = converted ? service.getFocusedElement() : nullptr;
-            return element && element->value().value == expected;
-        });
+        const bool done = waitUntil(
+            [&] {
+                const auto element = converted ? service.getFocusedElement() : nullptr;
+                return element && element->value().value == expected;
+            },
+            std::chrono::seconds(10), kPoll);
         if (!done) {
             std::fprintf(stderr, "run %d did not convert\n", run);
             return 1;
         }
-        milliseconds.push_back(
-            std::chrono::duration<double, std::milli>(Clock::now() - released).count());
+        milliseconds.push_back(millisecondsSince(released));
     }
     XCloseDisplay(display);
     std::printf(
@@ -111,7 +68,5 @@ int main(int argc, char** argv) {
         "min %.1f ms, p90 %.1f ms, max %.1f ms\n",
         runs, percentile(milliseconds, 0.5), percentile(milliseconds, 0.0),
         percentile(milliseconds, 0.9), percentile(milliseconds, 1.0));
-    editor.terminate();
-    editor.waitForFinished();
     return 0;
 }

@@ -8,8 +8,6 @@
 #include <QNetworkRequest>
 #include <QTimer>
 
-#include "engine/log_line.h"
-#include "engine/log_sink.h"
 #include "session_manager.h"
 #include "signal_cache.h"
 #include "telemetry_error.h"
@@ -63,11 +61,12 @@ void SignalManager::start() {
     m_timer = new QTimer(this);
     connect(m_timer, &QTimer::timeout, this, &SignalManager::tick);
     if (m_enabled) {
-        log(LogLevel::Info,
-            QStringLiteral("Loading Telemetry cache from: ") + m_configuration.cacheFilePath);
+        m_configuration.log(LogLevel::Info, QStringLiteral("Loading Telemetry cache from: ") +
+                                                m_configuration.cacheFilePath);
         if (!m_cache->load(m_configuration.cacheFilePath)) {
-            log(LogLevel::Error, QStringLiteral("⚠️ Ignoring an unreadable Telemetry cache: ") +
-                                     m_configuration.cacheFilePath);
+            m_configuration.log(LogLevel::Error,
+                                QStringLiteral("⚠️ Ignoring an unreadable Telemetry cache: ") +
+                                    m_configuration.cacheFilePath);
         }
         if (m_sessions != nullptr) {
             m_sessions->persist();
@@ -94,9 +93,10 @@ void SignalManager::stop() {
     }
     if (m_enabled) {
         if (m_cache->save(m_configuration.cacheFilePath)) {
-            log(LogLevel::Info, QStringLiteral("Saved Telemetry cache %1").arg(m_cache->count()));
+            m_configuration.log(LogLevel::Info,
+                                QStringLiteral("Saved Telemetry cache %1").arg(m_cache->count()));
         } else {
-            log(LogLevel::Error, QStringLiteral("Error saving Telemetry cache"));
+            m_configuration.log(LogLevel::Error, QStringLiteral("Error saving Telemetry cache"));
         }
         if (m_sessions != nullptr) {
             m_sessions->persist();
@@ -139,21 +139,24 @@ void SignalManager::tick() {
 
 void SignalManager::sendBatch() {
     const int pending = m_cache->count();
-    log(LogLevel::Debug, QStringLiteral("Current signal cache count: %1").arg(pending));
+    m_configuration.log(LogLevel::Debug,
+                        QStringLiteral("Current signal cache count: %1").arg(pending));
     if (pending == 0) {
         return;
     }
     const std::optional<QUrl> url = signalURL(m_configuration);
     if (!url) {
-        log(LogLevel::Error, QStringLiteral("Unable to construct signal API URL for namespace ") +
-                                 m_configuration.namespaceName.value_or(QStringLiteral("nil")));
+        m_configuration.log(LogLevel::Error,
+                            QStringLiteral("Unable to construct signal API URL for namespace ") +
+                                m_configuration.namespaceName.value_or(QStringLiteral("nil")));
         return;
     }
     const QList<SignalPostBody> batch =
         m_cache->pop(m_configuration.maximumNumberOfSignalsToPopAtOnce);
-    log(LogLevel::Debug, QStringLiteral("Sending %1 signals leaving a cache of %2 signals")
-                             .arg(batch.size())
-                             .arg(m_cache->count()));
+    m_configuration.log(LogLevel::Debug,
+                        QStringLiteral("Sending %1 signals leaving a cache of %2 signals")
+                            .arg(batch.size())
+                            .arg(m_cache->count()));
     QJsonArray array;
     for (const SignalPostBody& body : batch) {
         array.append(body.toJson());
@@ -176,16 +179,18 @@ void SignalManager::finishBatch(QNetworkReply* reply, const QList<SignalPostBody
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     bool putBack = false;
     if (!status.isValid()) {
-        log(LogLevel::Error, QStringLiteral("❌ Telemetry: ") + reply->errorString());
+        m_configuration.log(LogLevel::Error,
+                            QStringLiteral("❌ Telemetry: ") + reply->errorString());
         putBack = true;
     } else if (const int code = status.toInt(); code < 200 || code > 299) {
-        log(LogLevel::Error,
+        m_configuration.log(
+            LogLevel::Error,
             QStringLiteral("❌ Telemetry: ") + TelemetryError::fromStatusCode(code).description());
         putBack = code >= 500 || code == 429;
         if (!putBack) {
-            log(LogLevel::Error,
-                QStringLiteral("❌ Telemetry: dropped a refused batch of %1 signals")
-                    .arg(batch.size()));
+            m_configuration.log(LogLevel::Error,
+                                QStringLiteral("❌ Telemetry: dropped a refused batch of %1 signals")
+                                    .arg(batch.size()));
         }
     }
     if (m_enabled) {
@@ -199,18 +204,7 @@ void SignalManager::finishBatch(QNetworkReply* reply, const QList<SignalPostBody
 
 void SignalManager::saveCache() {
     if (!m_cache->save(m_configuration.cacheFilePath)) {
-        log(LogLevel::Error, QStringLiteral("Error saving Telemetry cache"));
-    }
-}
-
-void SignalManager::log(LogLevel level, const QString& text) const {
-    if (level == LogLevel::Debug && !m_configuration.showDebugLogs) {
-        return;
-    }
-    if (m_configuration.logHandler) {
-        m_configuration.logHandler(level, text);
-    } else {
-        engine::LogSink::write(engine::LogLine(text.toStdString()));
+        m_configuration.log(LogLevel::Error, QStringLiteral("Error saving Telemetry cache"));
     }
 }
 

@@ -51,7 +51,6 @@ private:
     void sendBatch();
     void finishBatch(QNetworkReply* reply, const QList<SignalPostBody>& batch);
     void saveCache();
-    void log(TelemetryManagerConfiguration::LogLevel level, const QString& text) const;
 
     const TelemetryManagerConfiguration m_configuration;
     const std::shared_ptr<SignalCache> m_cache;

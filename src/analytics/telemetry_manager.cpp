@@ -9,8 +9,7 @@
 #include <QStandardPaths>
 
 #include "default_parameters.h"
-#include "engine/log_line.h"
-#include "engine/log_sink.h"
+#include "engine/log.h"
 #include "os_release.h"
 #include "session_manager.h"
 #include "signal_cache.h"
@@ -61,7 +60,8 @@ TelemetryManager::TelemetryManager(TelemetryManagerConfiguration configuration, 
                                           QStringLiteral("/telemetrysessions");
     }
     if (m_configuration.apiBaseURL.isEmpty()) {
-        log(LogLevel::Info,
+        m_configuration.log(
+            LogLevel::Info,
             QStringLiteral("📊 Telemetry: this build has no analytics address; nothing is sent"));
         return;
     }
@@ -153,26 +153,30 @@ void TelemetryManager::send(const QString& signalName, const SignalParameters& p
     }
     if (m_configuration.reservedParameterWarningsEnabled) {
         if (type.startsWith(kReservedPrefix)) {
-            log(LogLevel::Error,
+            m_configuration.log(
+                LogLevel::Error,
                 QStringLiteral("Sending signal with reserved prefix 'Telemetry.' will cause "
                                "unexpected behavior. Please use another prefix instead."));
         } else if (isReservedName(type)) {
-            log(LogLevel::Error, QStringLiteral("Sending signal with reserved name '%1' will "
-                                                "cause unexpected behavior. Please use another "
-                                                "name instead.")
-                                     .arg(type));
+            m_configuration.log(LogLevel::Error,
+                                QStringLiteral("Sending signal with reserved name '%1' will "
+                                               "cause unexpected behavior. Please use another "
+                                               "name instead.")
+                                    .arg(type));
         }
         for (auto it = prefixed.cbegin(); it != prefixed.cend(); ++it) {
             if (it.key().startsWith(kReservedPrefix)) {
-                log(LogLevel::Error,
+                m_configuration.log(
+                    LogLevel::Error,
                     QStringLiteral("Sending parameter with reserved key prefix 'Telemetry.' will "
                                    "cause unexpected behavior. Please use another prefix "
                                    "instead."));
             } else if (isReservedName(it.key())) {
-                log(LogLevel::Error, QStringLiteral("Sending parameter with reserved key '%1' "
-                                                    "will cause unexpected behavior. Please use "
-                                                    "another key instead.")
-                                         .arg(it.key()));
+                m_configuration.log(LogLevel::Error,
+                                    QStringLiteral("Sending parameter with reserved key '%1' "
+                                                   "will cause unexpected behavior. Please use "
+                                                   "another key instead.")
+                                        .arg(it.key()));
             }
         }
     }
@@ -204,7 +208,7 @@ void TelemetryManager::enqueue(const QString& type, SignalParameters parameters,
     body.isTestMode = m_configuration.testMode.value_or(
         kIsDebugBuild && !m_configuration.sendSignalsInDebugConfiguration);
     if (m_configuration.showDebugLogs) {
-        log(LogLevel::Debug, QStringLiteral("Process signal: ") + type);
+        m_configuration.log(LogLevel::Debug, QStringLiteral("Process signal: ") + type);
     }
     m_cache->push(std::move(body));
 }
@@ -230,14 +234,14 @@ int TelemetryManager::pendingCount() const {
     return m_cache ? m_cache->count() : 0;
 }
 
-void TelemetryManager::log(LogLevel level, const QString& text) const {
-    if (level == LogLevel::Debug && !m_configuration.showDebugLogs) {
+void TelemetryManagerConfiguration::log(LogLevel level, const QString& text) const {
+    if (level == LogLevel::Debug && !showDebugLogs) {
         return;
     }
-    if (m_configuration.logHandler) {
-        m_configuration.logHandler(level, text);
+    if (logHandler) {
+        logHandler(level, text);
     } else {
-        engine::LogSink::write(engine::LogLine(text.toStdString()));
+        engine::Log::write(text.toStdString());
     }
 }
 

@@ -53,7 +53,6 @@ signals:
 private:
     void enqueue(const QString& type, SignalParameters parameters, std::optional<double> floatValue,
                  const std::optional<QString>& user);
-    void log(TelemetryManagerConfiguration::LogLevel level, const QString& text) const;
     QString makeClientUser() const;
     QString storedUserIdentifier() const;
 

@@ -57,6 +57,10 @@ struct TelemetryManagerConfiguration {
     int maximumCachedSignals = 1000;
 
     static QString defaultCacheDirectory();
+
+    /// Passes a line of the client's log to `logHandler`, else to the process log; debug lines
+    /// only while `showDebugLogs` is on.
+    void log(LogLevel level, const QString& text) const;
 };
 
 }  // namespace korrelang::analytics

@@ -7,12 +7,12 @@
 #include <optional>
 #include <sstream>
 
+#include "engine/json_string.h"
 #include "engine/key_code.h"
 #include "engine/keyboard_mapping_registry.h"
 #include "engine/layout_converter.h"
 #include "engine/log_sink.h"
 #include "engine/unicode.h"
-#include "json_writer.h"
 #include "keyboards/keyboard_listing.h"
 #include "spelling/spelling_dictionaries.h"
 
@@ -20,6 +20,7 @@ namespace korrelang::cli {
 
 namespace {
 
+using engine::JsonString;
 using engine::KeyboardMapping;
 using engine::KeyboardMappingRegistry;
 
@@ -310,11 +311,11 @@ int runConvert(const std::vector<std::string>& args, std::istream& in, std::ostr
         return 1;
     }
     if (json) {
-        out << "{\"convertedText\":" << JsonWriter::quoted(result->convertedText)
-            << ",\"fromLanguage\":" << JsonWriter::quoted(result->fromLanguage)
-            << ",\"toLanguage\":" << JsonWriter::quoted(result->toLanguage)
-            << ",\"fromLayoutID\":" << JsonWriter::quoted(result->fromLayoutID)
-            << ",\"toLayoutID\":" << JsonWriter::quoted(result->toLayoutID) << "}\n";
+        out << "{\"convertedText\":" << JsonString::quoted(result->convertedText)
+            << ",\"fromLanguage\":" << JsonString::quoted(result->fromLanguage)
+            << ",\"toLanguage\":" << JsonString::quoted(result->toLanguage)
+            << ",\"fromLayoutID\":" << JsonString::quoted(result->fromLayoutID)
+            << ",\"toLayoutID\":" << JsonString::quoted(result->toLayoutID) << "}\n";
     } else {
         out << result->convertedText;
     }
@@ -323,11 +324,11 @@ int runConvert(const std::vector<std::string>& args, std::istream& in, std::ostr
 }
 
 void printLayoutJson(std::ostream& out, const KeyboardMapping& mapping) {
-    out << "{\"id\":" << JsonWriter::quoted(mapping.id())
-        << ",\"displayName\":" << JsonWriter::quoted(mapping.displayName())
+    out << "{\"id\":" << JsonString::quoted(mapping.id())
+        << ",\"displayName\":" << JsonString::quoted(mapping.displayName())
         << ",\"layoutPatterns\":[";
     for (std::size_t i = 0; i < mapping.layoutPatterns().size(); ++i) {
-        out << (i > 0 ? "," : "") << JsonWriter::quoted(mapping.layoutPatterns()[i]);
+        out << (i > 0 ? "," : "") << JsonString::quoted(mapping.layoutPatterns()[i]);
     }
     out << "],\"isRTL\":" << (mapping.isRTL() ? "true" : "false")
         << ",\"isCaseSensitive\":" << (mapping.isCaseSensitive() ? "true" : "false")
@@ -335,8 +336,8 @@ void printLayoutJson(std::ostream& out, const KeyboardMapping& mapping) {
     bool first = true;
     for (const auto& entry : mapping.keyMap()) {
         out << (first ? "" : ",") << "\"" << entry.keyCode << "\":["
-            << JsonWriter::quoted(entry.texts.normal) << ","
-            << JsonWriter::quoted(entry.texts.shifted) << "]";
+            << JsonString::quoted(entry.texts.normal) << ","
+            << JsonString::quoted(entry.texts.shifted) << "]";
         first = false;
     }
     out << "}}";

@@ -9,6 +9,7 @@
 #include "character_classifier.h"
 #include "grapheme_cursor.h"
 #include "hangul.h"
+#include "log.h"
 #include "log_format.h"
 #include "log_sink.h"
 #include "unicode.h"
@@ -34,10 +35,6 @@ bool clearlyAhead(double best, double next) {
     const double nextMissed = 1.0 - next;
     return best >= kMinimumWordShare && (best - next >= kClearMargin ||
                                          (nextMissed >= 2 * missed && best - next >= kSmallMargin));
-}
-
-void log(std::string line) {
-    LogSink::write(LogLine(line));
 }
 
 // Calls `visit(character, single)` for the cluster, or, when the cluster is whitespace carrying
@@ -304,12 +301,12 @@ std::optional<KeyboardMapping> LayoutConverter::pickSource(
     const Scores& scores, const std::vector<KeyboardMapping>& candidates) const {
     const bool logging = LogSink::active();
     if (scores.counted == 0) {
-        log("🔍 DetectSource: empty text after filtering");
+        Log::write("🔍 DetectSource: empty text after filtering");
         return std::nullopt;
     }
     if (logging) {
-        log("🔍 DetectSource: scoring " + std::to_string(scores.counted) + " chars against " +
-            std::to_string(candidates.size()) + " candidates:");
+        Log::write("🔍 DetectSource: scoring " + std::to_string(scores.counted) + " chars against " +
+                   std::to_string(candidates.size()) + " candidates:");
     }
     std::optional<std::size_t> best;
     double bestScore = 0.0;
@@ -317,8 +314,9 @@ std::optional<KeyboardMapping> LayoutConverter::pickSource(
         const double value =
             static_cast<double>(scores.matched[i]) / static_cast<double>(scores.counted);
         if (logging) {
-            log("   " + candidates[i].displayName() + ": " + std::to_string(scores.matched[i]) +
-                "/" + std::to_string(scores.counted) + " = " + LogFormat::percent(value));
+            Log::write("   " + candidates[i].displayName() + ": " +
+                       std::to_string(scores.matched[i]) + "/" + std::to_string(scores.counted) +
+                       " = " + LogFormat::percent(value));
         }
         if (bestScore < value) {
             best = i;
@@ -326,13 +324,13 @@ std::optional<KeyboardMapping> LayoutConverter::pickSource(
         }
     }
     if (!best || !(bestScore > 0.5)) {
-        log("🔍 DetectSource: best score " + LogFormat::percent(bestScore) +
-            " < 50% threshold - FAILED");
+        Log::write("🔍 DetectSource: best score " + LogFormat::percent(bestScore) +
+                   " < 50% threshold - FAILED");
         return std::nullopt;
     }
     if (logging) {
-        log("🔍 DetectSource: winner = " + candidates[*best].displayName() + " (" +
-            LogFormat::percent(bestScore) + ")");
+        Log::write("🔍 DetectSource: winner = " + candidates[*best].displayName() + " (" +
+                   LogFormat::percent(bestScore) + ")");
     }
     return candidates[*best];
 }
@@ -340,7 +338,7 @@ std::optional<KeyboardMapping> LayoutConverter::pickSource(
 std::optional<KeyboardMapping> LayoutConverter::detectSource(
     std::string_view text, const std::vector<KeyboardMapping>& candidates) const {
     if (!unicode::isValidUtf8(text)) {
-        log("🔍 DetectSource: text is not valid UTF-8");
+        Log::write("🔍 DetectSource: text is not valid UTF-8");
         return std::nullopt;
     }
     return pickSource(score(text, candidates), candidates);
@@ -357,34 +355,37 @@ std::optional<KeyboardMapping> LayoutConverter::determineTarget(
         }
     }
     if (targets.empty()) {
-        log("🎯 DetermineTarget: no targets after removing source '" + source.displayName() + "'");
+        Log::write("🎯 DetermineTarget: no targets after removing source '" + source.displayName() +
+                   "'");
         return std::nullopt;
     }
-    log("🎯 DetermineTarget: " + std::to_string(targets.size()) + " possible targets: " +
-        LogFormat::displayNames(targets) + ", activeLayout=" + LogFormat::optional(activeLayoutID) +
-        ", preferred=" + LogFormat::optional(preferredTargetID));
+    Log::write("🎯 DetermineTarget: " + std::to_string(targets.size()) +
+               " possible targets: " + LogFormat::displayNames(targets) +
+               ", activeLayout=" + LogFormat::optional(activeLayoutID) +
+               ", preferred=" + LogFormat::optional(preferredTargetID));
 
     if (preferredTargetID) {
         for (const KeyboardMapping& target : targets) {
             if (target.id() == *preferredTargetID) {
-                log("🎯 DetermineTarget: using preferred (cycling) → " + target.displayName());
+                Log::write("🎯 DetermineTarget: using preferred (cycling) → " +
+                           target.displayName());
                 return target;
             }
         }
     }
     if (targets.size() == 1) {
-        log("🎯 DetermineTarget: only one target → " + targets.front().displayName());
+        Log::write("🎯 DetermineTarget: only one target → " + targets.front().displayName());
         return targets.front();
     }
     if (activeLayoutID) {
         const auto active = KeyboardMappingRegistry::firstMatch(
             targets, KeyboardMappingRegistry::splitLayoutID(*activeLayoutID));
         if (active) {
-            log("🎯 DetermineTarget: active keyboard matches → " + active->displayName());
+            Log::write("🎯 DetermineTarget: active keyboard matches → " + active->displayName());
             return active;
         }
     }
-    log("🎯 DetermineTarget: fallback to first target → " + targets.front().displayName());
+    Log::write("🎯 DetermineTarget: fallback to first target → " + targets.front().displayName());
     return targets.front();
 }
 
@@ -433,7 +434,7 @@ std::optional<LayoutConverter::Pick> LayoutConverter::pickBySpelling(
             "📖 " + sources[source].displayName() + " → " + target.displayName() + ": ";
         if (judged.identical) {
             if (logging) {
-                log(direction + "same as the text");
+                Log::write(direction + "same as the text");
             }
             return judged;
         }
@@ -518,7 +519,7 @@ std::optional<LayoutConverter::Pick> LayoutConverter::pickBySpelling(
     }
     if (options.empty()) {
         if (logging) {
-            log("📖 Spelling: no result differs from the text - usual rules");
+            Log::write("📖 Spelling: no result differs from the text - usual rules");
         }
         return std::nullopt;
     }
@@ -547,17 +548,18 @@ std::optional<LayoutConverter::Pick> LayoutConverter::pickBySpelling(
     const bool clear = !contested || clearlyAhead(options[best].value, runnerUp);
     if (clear) {
         if (logging) {
-            log("📖 Spelling: " + sources[top->source].displayName() + " → " +
-                top->target->displayName() +
-                (contested ? " is clearly ahead (" + LogFormat::percent(options[best].value) +
-                                 " vs " + LogFormat::percent(runnerUp) + ")"
-                           : " alone changes the text"));
+            Log::write("📖 Spelling: " + sources[top->source].displayName() + " → " +
+                       top->target->displayName() +
+                       (contested
+                            ? " is clearly ahead (" + LogFormat::percent(options[best].value) +
+                                  " vs " + LogFormat::percent(runnerUp) + ")"
+                            : " alone changes the text"));
         }
         return Pick{sources[top->source], *top->target};
     }
     if (logging) {
-        log("📖 Spelling: no clear winner (" + LogFormat::percent(options[best].value) + " vs " +
-            LogFormat::percent(runnerUp) + ") - usual rules");
+        Log::write("📖 Spelling: no clear winner (" + LogFormat::percent(options[best].value) +
+                   " vs " + LogFormat::percent(runnerUp) + ") - usual rules");
     }
 
     // The usual order of targets, passing over results identical to the text.
@@ -708,32 +710,32 @@ std::optional<ConversionResult> LayoutConverter::convert(
         LogSink::write(line);
     }
     if (!valid) {
-        log("FAIL: Text is not valid UTF-8");
+        Log::write("FAIL: Text is not valid UTF-8");
         return std::nullopt;
     }
 
     const std::vector<KeyboardMapping> candidates = m_registry.mappingsFor(layouts);
     if (candidates.size() < 2) {
-        log("FAIL: Need ≥2 recognized keyboards, got " + std::to_string(candidates.size()) +
-            ". Layouts: " + LogFormat::list(layouts));
+        Log::write("FAIL: Need ≥2 recognized keyboards, got " + std::to_string(candidates.size()) +
+                   ". Layouts: " + LogFormat::list(layouts));
         return std::nullopt;
     }
     if (logging) {
-        log("Candidates: " + LogFormat::displayNames(candidates));
+        Log::write("Candidates: " + LogFormat::displayNames(candidates));
     }
 
     // The scores are computed once and reported twice: as the overview and by detection.
     const Scores scores = score(text, candidates);
     if (logging) {
         for (std::size_t i = 0; i < candidates.size(); ++i) {
-            log("  Score " + candidates[i].displayName() + ": " +
-                std::to_string(scores.matched[i]) + "/" + std::to_string(scores.counted) + " = " +
-                LogFormat::percent(scores.matched[i], scores.counted));
+            Log::write("  Score " + candidates[i].displayName() + ": " +
+                       std::to_string(scores.matched[i]) + "/" + std::to_string(scores.counted) +
+                       " = " + LogFormat::percent(scores.matched[i], scores.counted));
         }
     }
     const auto source = pickSource(scores, candidates);
     if (!source) {
-        log("FAIL: Could not detect source - no candidate scored >50%");
+        Log::write("FAIL: Could not detect source - no candidate scored >50%");
         return std::nullopt;
     }
     auto pick =
@@ -741,13 +743,13 @@ std::optional<ConversionResult> LayoutConverter::convert(
     if (!pick) {
         auto target = determineTarget(*source, candidates, activeLayoutID, preferredTargetID);
         if (!target) {
-            log("FAIL: Could not determine target");
+            Log::write("FAIL: Could not determine target");
             return std::nullopt;
         }
         pick = Pick{*source, std::move(*target)};
     }
     if (logging) {
-        log("OK: " + pick->source.displayName() + " → " + pick->target.displayName());
+        Log::write("OK: " + pick->source.displayName() + " → " + pick->target.displayName());
     }
 
     return ConversionResult{convertValid(text, pick->source, pick->target),

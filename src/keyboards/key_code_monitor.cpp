@@ -2,10 +2,8 @@
 
 #include <array>
 
-#include "engine/grapheme_cursor.h"
 #include "engine/keyboard_mapping_registry.h"
-#include "engine/log_line.h"
-#include "engine/log_sink.h"
+#include "engine/log.h"
 #include "engine/unicode.h"
 #include "platform/key_interceptor.h"
 #include "platform/log.h"
@@ -42,16 +40,6 @@ constexpr std::array<LatinKey, 48> kLatinKeys{{
 
 constexpr std::array<std::string_view, 12> kCaselessFragments{
     "hebrew", "il", "arabic", "ar", "persian", "fa", "thai", "th", "hindi", "hi", "korean", "ko"};
-
-void logTyped(const std::string& before, const std::string& typed, const char* after) {
-    if (!engine::LogSink::active()) {
-        return;
-    }
-    engine::LogLine line(before);
-    line.appendUserText(typed, engine::GraphemeCursor::count(typed));
-    line.append(after);
-    engine::LogSink::write(line);
-}
 
 constexpr std::uint32_t kCommandKeys = Flag::shift | Flag::control | Flag::option | Flag::command;
 
@@ -157,8 +145,8 @@ std::optional<std::string> KeyCodeMonitor::intercept(platform::KeyCode key,
     // What the user types is theirs: never in the system log, and in ours only with debug on.
     const std::string code = std::to_string(key);
     m_workspace.systemLog("⚡️ Korrelang: Smart Capitalization: Intercepted Shift+key");
-    logTyped("⚡️ Smart Capitalization: Intercepted Shift+", code + " -> '" + *character + "'",
-             "");
+    engine::Log::writeUserText("⚡️ Smart Capitalization: Intercepted Shift+",
+                               code + " -> '" + *character + "'", "");
     return character;
 }
 
@@ -184,9 +172,9 @@ std::optional<std::string> KeyCodeMonitor::latinKeyCharacter(platform::KeyCode k
         const bool shift = flags & Flag::shift;
         const bool caps = flags & Flag::capsLock;
         const std::string character = shift != caps ? entry.shifted : entry.plain;
-        logTyped(std::string("⌨️ Key + Shift:") + (shift ? "true" : "false") +
-                     " Caps:" + (caps ? "true" : "false") + " → '",
-                 character, "'");
+        engine::Log::writeUserText(std::string("⌨️ Key + Shift:") + (shift ? "true" : "false") +
+                                       " Caps:" + (caps ? "true" : "false") + " → '",
+                                   character, "'");
         return character;
     }
     logLine("⌨️ Unknown key code: " + std::to_string(key));

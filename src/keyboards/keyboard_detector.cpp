@@ -1,8 +1,7 @@
 #include "keyboard_detector.h"
 
 #include "engine/keyboard_mapping_registry.h"
-#include "engine/log_line.h"
-#include "engine/log_sink.h"
+#include "engine/log.h"
 
 namespace korrelang::keyboards {
 
@@ -31,11 +30,8 @@ DetectedKeyboards KeyboardDetector::installedKeyboards() const {
         }
     }
     if (result.keyboards.empty()) {
-        if (engine::LogSink::active()) {
-            engine::LogSink::write(
-                engine::LogLine("⚠️ No keyboard layouts could be read from the desktop; offering "
-                                "the default list"));
-        }
+        engine::Log::write(
+            "⚠️ No keyboard layouts could be read from the desktop; offering the default list");
         result.keyboards = fallbackKeyboards();
         result.isFallback = true;
     }

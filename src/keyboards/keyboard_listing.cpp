@@ -1,27 +1,14 @@
 #include "keyboard_listing.h"
 
-#include <cstdio>
+#include "engine/json_string.h"
 
 namespace korrelang::keyboards {
 
 namespace {
 
+// Control characters as \u00XX, as the listing has always written them.
 std::string quoted(const std::string& text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (byte < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
-            out += escaped;
-        } else {
-            out += c;
-        }
-    }
-    return out + "\"";
+    return engine::JsonString::quoted(text, engine::JsonString::ControlEscapes::Unicode);
 }
 
 }  // namespace

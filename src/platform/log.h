@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "engine/log.h"
 #include "engine/log_line.h"
 #include "engine/log_sink.h"
 
@@ -9,9 +10,7 @@ namespace korrelang::platform {
 
 /// Writes one diagnostic line without user text through the process's log sink.
 inline void logLine(std::string_view text) {
-    if (engine::LogSink::active()) {
-        engine::LogSink::write(engine::LogLine(text));
-    }
+    engine::Log::write(text);
 }
 
 }  // namespace korrelang::platform

@@ -5,35 +5,18 @@
 
 #include "engine/grapheme_cursor.h"
 #include "engine/keyboard_mapping_registry.h"
-#include "engine/log_line.h"
-#include "engine/log_sink.h"
+#include "service_log.h"
 
 namespace korrelang::service {
 
 namespace {
 
-using engine::LogLine;
 namespace AccessCode = platform::AccessCode;
-
-void print(const LogLine& line) {
-    if (engine::LogSink::active()) {
-        engine::LogSink::write(line);
-    }
-}
+using servicelog::boolText;
+using servicelog::sayText;
 
 void print(std::string_view plain) {
-    print(LogLine(plain));
-}
-
-LogLine withUserText(std::string_view before, std::string_view text, std::string_view after) {
-    LogLine line(before);
-    line.appendUserText(text, engine::GraphemeCursor::count(text));
-    line.append(after);
-    return line;
-}
-
-std::string boolText(bool value) {
-    return value ? "true" : "false";
+    servicelog::say(plain);
 }
 
 }  // namespace
@@ -127,9 +110,8 @@ std::optional<std::string> AccessibilityService::getSelectedTextViaAccessibility
         }
         return std::nullopt;
     }
-    print(withUserText(
-        "   ✅ Got selected text: '", *selected.value,
-        "' (length: " + std::to_string(engine::GraphemeCursor::count(*selected.value)) + ")"));
+    sayText("   ✅ Got selected text: '", *selected.value,
+            "' (length: " + std::to_string(engine::GraphemeCursor::count(*selected.value)) + ")");
     return selected.value;
 }
 
@@ -144,7 +126,7 @@ std::optional<std::string> AccessibilityService::getSelectedText() const {
         print("📥 Selected text is empty string");
         return std::nullopt;
     }
-    print(withUserText("📥 Returning selected text: '", *text, "'"));
+    sayText("📥 Returning selected text: '", *text, "'");
     return text;
 }
 
@@ -219,8 +201,8 @@ std::optional<AccessibleText> AccessibilityService::readTextToConvert() const {
         if (holdsEmbeddedObject(read.text)) {
             return std::nullopt;
         }
-        print(withUserText("🔍 getSelectedText() returned: '", read.text, "'"));
-        print(withUserText("📝 Selected text found: '", read.text, "'"));
+        sayText("🔍 getSelectedText() returned: '", read.text, "'");
+        sayText("📝 Selected text found: '", read.text, "'");
         return read;
     }
     print("🔍 getSelectedText() returned: nil");
@@ -231,7 +213,7 @@ std::optional<AccessibleText> AccessibilityService::readTextToConvert() const {
     if (holdsEmbeddedObject(read.text)) {
         return std::nullopt;
     }
-    print(withUserText("📝 Found cursor-to-line text: '", read.text, "'"));
+    sayText("📝 Found cursor-to-line text: '", read.text, "'");
     return read;
 }
 

@@ -5,15 +5,13 @@
 
 #include "engine/grapheme_cursor.h"
 #include "service_log.h"
+#include "way_terms.h"
 
 namespace korrelang::service {
 
 namespace {
 
-using servicelog::say;
-using servicelog::sayText;
-namespace Flag = platform::ModifierFlag;
-namespace Key = platform::Key;
+using namespace wayterms;
 using Outcome = ConversionWay::Outcome;
 
 constexpr std::uint32_t kCommand = Flag::command;

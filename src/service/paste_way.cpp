@@ -1,17 +1,14 @@
 #include "paste_way.h"
 
 #include "engine/grapheme_cursor.h"
-#include "service_log.h"
 #include "verified_text_write.h"
+#include "way_terms.h"
 
 namespace korrelang::service {
 
 namespace {
 
-using servicelog::say;
-using servicelog::sayText;
-namespace Flag = platform::ModifierFlag;
-namespace Key = platform::Key;
+using namespace wayterms;
 namespace AccessCode = platform::AccessCode;
 
 constexpr int kPollMilliseconds = 5;

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "engine/grapheme_cursor.h"
+#include "engine/log.h"
 #include "engine/log_line.h"
 #include "engine/log_sink.h"
 
@@ -11,21 +12,13 @@ namespace korrelang::service::servicelog {
 
 /// A line without the user's text.
 inline void say(std::string_view text) {
-    if (engine::LogSink::active()) {
-        engine::LogSink::write(engine::LogLine(text));
-    }
+    engine::Log::write(text);
 }
 
 /// A line with the user's text between two plain parts; the sink decides whether the text
 /// itself is shown.
 inline void sayText(std::string_view before, std::string_view text, std::string_view after) {
-    if (!engine::LogSink::active()) {
-        return;
-    }
-    engine::LogLine line(before);
-    line.appendUserText(text, engine::GraphemeCursor::count(text));
-    line.append(after);
-    engine::LogSink::write(line);
+    engine::Log::writeUserText(before, text, after);
 }
 
 inline std::string boolText(bool value) {

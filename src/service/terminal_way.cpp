@@ -4,16 +4,13 @@
 
 #include "accessibility_service.h"
 #include "engine/grapheme_cursor.h"
-#include "service_log.h"
+#include "way_terms.h"
 
 namespace korrelang::service {
 
 namespace {
 
-using servicelog::say;
-using servicelog::sayText;
-namespace Flag = platform::ModifierFlag;
-namespace Key = platform::Key;
+using namespace wayterms;
 
 // Clipboard formats larger than this in total are not saved; the paste then goes through the
 // mouse selection alone and the clipboard is left alone.

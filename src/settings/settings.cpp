@@ -6,8 +6,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
-#include "engine/log_line.h"
-#include "engine/log_sink.h"
+#include "engine/log.h"
 
 namespace korrelang::settings {
 
@@ -26,7 +25,7 @@ void restrictToOwner(QFile& file) {
 }
 
 void log(const QString& text) {
-    engine::LogSink::write(engine::LogLine(text.toStdString()));
+    engine::Log::write(text.toStdString());
 }
 
 // The file holds the user's choices, the blacklist among them: readable by the user alone.

@@ -8,36 +8,13 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/json_string.h"
+
 namespace korrelang::settings {
 
 namespace {
 
 constexpr int kMaximumDepth = 32;
-
-void appendEscaped(std::string& out, const QString& text) {
-    const QByteArray utf8 = text.toUtf8();
-    out += '"';
-    for (const char c : utf8) {
-        switch (c) {
-            case '"':
-                out += "\\\"";
-                break;
-            case '\\':
-                out += "\\\\";
-                break;
-            default:
-                if (static_cast<unsigned char>(c) < 0x20) {
-                    static constexpr char kHex[] = "0123456789abcdef";
-                    out += "\\u00";
-                    out += kHex[(c >> 4) & 0xf];
-                    out += kHex[c & 0xf];
-                } else {
-                    out += c;
-                }
-        }
-    }
-    out += '"';
-}
 
 class Reader {
 public:
@@ -434,7 +411,9 @@ QByteArray StatisticsJson::encode(const ConversionStatistics& statistics) {
             }
         }
         std::string json;
-        appendEscaped(json, name);
+        const QByteArray utf8 = name.toUtf8();
+        engine::JsonString::appendQuoted(json, std::string_view(utf8.data(), utf8.size()),
+                                         engine::JsonString::ControlEscapes::Unicode);
         return names.emplace_back(name, std::move(json)).second;
     };
     std::array<char, 64> number{};

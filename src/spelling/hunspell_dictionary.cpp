@@ -8,16 +8,11 @@
 #include <fstream>
 #include <hunspell/hunspell.hxx>
 
-#include "engine/log_line.h"
-#include "engine/log_sink.h"
+#include "engine/log.h"
 
 namespace korrelang::spelling {
 
 namespace {
-
-void log(const std::string& line) {
-    engine::LogSink::write(engine::LogLine(line));
-}
 
 bool readable(const std::string& path) {
     std::error_code error;
@@ -47,7 +42,7 @@ std::unique_ptr<HunspellDictionary> HunspellDictionary::load(const std::string& 
     const std::string aff = base + ".aff";
     const std::string dic = base + ".dic";
     if (!readable(aff) || !readable(dic)) {
-        log("❌ Spelling: cannot read " + aff + " and " + dic);
+        engine::Log::write("❌ Spelling: cannot read " + aff + " and " + dic);
         return nullptr;
     }
     auto hunspell = std::make_unique<Hunspell>(aff.c_str(), dic.c_str());
@@ -57,7 +52,8 @@ std::unique_ptr<HunspellDictionary> HunspellDictionary::load(const std::string& 
         UErrorCode status = U_ZERO_ERROR;
         converter.reset(ucnv_open(encoding.c_str(), &status));
         if (U_FAILURE(status) || !converter) {
-            log("❌ Spelling: " + dic + " uses the unknown character set " + encoding);
+            engine::Log::write("❌ Spelling: " + dic + " uses the unknown character set " +
+                               encoding);
             return nullptr;
         }
         // A character the dictionary cannot hold fails the conversion instead of becoming "?".

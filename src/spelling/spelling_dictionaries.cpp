@@ -8,17 +8,12 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "engine/log_line.h"
-#include "engine/log_sink.h"
+#include "engine/log.h"
 #include "language_tags.h"
 
 namespace korrelang::spelling {
 
 namespace {
-
-void log(const std::string& line) {
-    engine::LogSink::write(engine::LogLine(line));
-}
 
 // Loading parses megabytes of word lists: it must not compete with the desktop or a press.
 constexpr int kBackgroundNiceness = 10;
@@ -82,7 +77,8 @@ void SpellingDictionaries::load(const std::vector<std::string>& mappingIDs) {
         }
         const std::string base = find(id);
         if (base.empty()) {
-            log("📖 Spelling: no dictionary for " + id + " - the usual rules choose it");
+            engine::Log::write("📖 Spelling: no dictionary for " + id +
+                               " - the usual rules choose it");
             const std::unique_lock lock(m_mutex);
             m_missing.insert(id);
             continue;
@@ -104,7 +100,7 @@ void SpellingDictionaries::load(const std::vector<std::string>& mappingIDs) {
             }
             const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
                 std::chrono::steady_clock::now() - started);
-            log("📖 Spelling: loaded " + base + ".dic for " + id + " in " +
+            engine::Log::write("📖 Spelling: loaded " + base + ".dic for " + id + " in " +
                 std::to_string(elapsed.count()) + " ms" +
                 (dictionary->store ? ", " + std::to_string(dictionary->store->mappedBytes() >> 10) +
                                          " KB of word forms"
@@ -169,9 +165,9 @@ std::shared_ptr<const SpellingDictionaries::Dictionary> SpellingDictionaries::lo
     dictionary->store = m_buildStores ? m_cache.open(base) : m_cache.openCached(base);
     if (dictionary->store && dictionary->store->isTooLarge()) {
         dictionary->store.reset();
-        log("📖 Spelling: " + base + ".dic has too many word forms to store - Hunspell checks it");
+        engine::Log::write("📖 Spelling: " + base + ".dic has too many word forms to store - Hunspell checks it");
     } else if (!dictionary->store) {
-        log("📖 Spelling: no word store for " + base + ".dic - Hunspell checks it");
+        engine::Log::write("📖 Spelling: no word store for " + base + ".dic - Hunspell checks it");
     }
     if (!dictionary->store) {
         dictionary->hunspell = HunspellDictionary::load(base);

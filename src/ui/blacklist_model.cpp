@@ -2,17 +2,10 @@
 
 namespace korrelang::ui {
 
-BlacklistModel::BlacklistModel(QObject* parent) : QAbstractListModel(parent) {}
+BlacklistModel::BlacklistModel(QObject* parent) : ListModel(parent) {}
 
-int BlacklistModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(m_apps.size());
-}
-
-QVariant BlacklistModel::data(const QModelIndex& index, int role) const {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
-        return {};
-    }
-    const App& app = m_apps.at(index.row());
+QVariant BlacklistModel::rowData(int row, int role) const {
+    const App& app = m_apps.at(row);
     switch (role) {
         case AppIdRole:
             return app.id;
@@ -32,13 +25,7 @@ void BlacklistModel::setApps(const QList<App>& apps) {
     if (apps == m_apps) {
         return;
     }
-    const qsizetype before = m_apps.size();
-    beginResetModel();
-    m_apps = apps;
-    endResetModel();
-    if (m_apps.size() != before) {
-        emit countChanged();
-    }
+    resetRows([&] { m_apps = apps; });
 }
 
 }  // namespace korrelang::ui

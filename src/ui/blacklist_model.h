@@ -2,19 +2,19 @@
 
 #include <QtQml/qqmlregistration.h>
 
-#include <QAbstractListModel>
 #include <QList>
 #include <QString>
+
+#include "list_model.h"
 
 namespace korrelang::ui {
 
 /// The applications in which conversion is off, in the order they were added, each with the
 /// name the desktop gives it.
-class BlacklistModel : public QAbstractListModel {
+class BlacklistModel : public korrelang::ui::ListModel {
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("Owned by the preferences' view model")
-    Q_PROPERTY(int count READ count NOTIFY countChanged)
 
 public:
     enum Role { AppIdRole = Qt::UserRole + 1, NameRole };
@@ -29,19 +29,16 @@ public:
 
     explicit BlacklistModel(QObject* parent = nullptr);
 
-    int rowCount(const QModelIndex& parent = {}) const override;
-    QVariant data(const QModelIndex& index, int role) const override;
     QHash<int, QByteArray> roleNames() const override;
 
-    int count() const { return static_cast<int>(m_apps.size()); }
     const QList<App>& apps() const { return m_apps; }
     /// Replaces the list; an unchanged list announces nothing.
     void setApps(const QList<App>& apps);
 
-signals:
-    void countChanged();
-
 private:
+    int size() const override { return static_cast<int>(m_apps.size()); }
+    QVariant rowData(int row, int role) const override;
+
     QList<App> m_apps;
 };
 

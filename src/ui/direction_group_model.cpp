@@ -2,20 +2,12 @@
 
 namespace korrelang::ui {
 
-DirectionGroupModel::DirectionGroupModel(QObject* parent) : QAbstractListModel(parent) {}
+DirectionGroupModel::DirectionGroupModel(QObject* parent) : ListModel(parent) {}
 
 DirectionGroupModel::~DirectionGroupModel() = default;
 
-int DirectionGroupModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(m_groups.size());
-}
-
-QVariant DirectionGroupModel::data(const QModelIndex& index, int role) const {
-    if (role != RowsRole ||
-        !checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
-        return {};
-    }
-    return QVariant::fromValue(m_groups.at(index.row()));
+QVariant DirectionGroupModel::rowData(int row, int role) const {
+    return role == RowsRole ? QVariant::fromValue(m_groups.at(row)) : QVariant();
 }
 
 QHash<int, QByteArray> DirectionGroupModel::roleNames() const {
@@ -36,21 +28,17 @@ void DirectionGroupModel::setGroups(const QList<QList<DirectionRowModel::Row>>& 
             return;
         }
     }
-    const qsizetype before = m_groups.size();
-    beginResetModel();
-    // The old cards' delegates may still be finishing their bindings: the row lists go once the
-    // event loop runs, not under them.
-    for (DirectionRowModel* old : m_groups) {
-        old->deleteLater();
-    }
-    m_groups.clear();
-    for (const QList<DirectionRowModel::Row>& rows : groups) {
-        m_groups.append(new DirectionRowModel(rows, this));
-    }
-    endResetModel();
-    if (m_groups.size() != before) {
-        emit countChanged();
-    }
+    resetRows([&] {
+        // The old cards' delegates may still be finishing their bindings: the row lists go once
+        // the event loop runs, not under them.
+        for (DirectionRowModel* old : m_groups) {
+            old->deleteLater();
+        }
+        m_groups.clear();
+        for (const QList<DirectionRowModel::Row>& rows : groups) {
+            m_groups.append(new DirectionRowModel(rows, this));
+        }
+    });
 }
 
 }  // namespace korrelang::ui

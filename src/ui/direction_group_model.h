@@ -2,19 +2,18 @@
 
 #include <QtQml/qqmlregistration.h>
 
-#include <QAbstractListModel>
 #include <QList>
 
 #include "direction_row_model.h"
+#include "list_model.h"
 
 namespace korrelang::ui {
 
 /// The dashboard's cards of conversion directions, each card a direction and its reverse.
-class DirectionGroupModel : public QAbstractListModel {
+class DirectionGroupModel : public korrelang::ui::ListModel {
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("Owned by the dashboard's view model")
-    Q_PROPERTY(int count READ count NOTIFY countChanged)
 
 public:
     enum Role { RowsRole = Qt::UserRole + 1 };
@@ -23,20 +22,17 @@ public:
     explicit DirectionGroupModel(QObject* parent = nullptr);
     ~DirectionGroupModel() override;
 
-    int rowCount(const QModelIndex& parent = {}) const override;
-    QVariant data(const QModelIndex& index, int role) const override;
     QHash<int, QByteArray> roleNames() const override;
 
-    int count() const { return static_cast<int>(m_groups.size()); }
     /// The card at `index`, or null past the end.
     DirectionRowModel* group(int index) const;
     /// Replaces every card; the same cards again announce nothing.
     void setGroups(const QList<QList<DirectionRowModel::Row>>& groups);
 
-signals:
-    void countChanged();
-
 private:
+    int size() const override { return static_cast<int>(m_groups.size()); }
+    QVariant rowData(int row, int role) const override;
+
     QList<DirectionRowModel*> m_groups;
 };
 

@@ -3,17 +3,10 @@
 namespace korrelang::ui {
 
 DirectionRowModel::DirectionRowModel(QList<Row> rows, QObject* parent)
-    : QAbstractListModel(parent), m_rows(std::move(rows)) {}
+    : ListModel(parent), m_rows(std::move(rows)) {}
 
-int DirectionRowModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
-}
-
-QVariant DirectionRowModel::data(const QModelIndex& index, int role) const {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
-        return {};
-    }
-    const Row& row = m_rows.at(index.row());
+QVariant DirectionRowModel::rowData(int position, int role) const {
+    const Row& row = m_rows.at(position);
     switch (role) {
         case LabelRole:
         case Qt::DisplayRole:

@@ -2,18 +2,18 @@
 
 #include <QtQml/qqmlregistration.h>
 
-#include <QAbstractListModel>
 #include <QList>
 #include <QString>
+
+#include "list_model.h"
 
 namespace korrelang::ui {
 
 /// The rows of one card of the dashboard: a conversion direction and its reverse.
-class DirectionRowModel : public QAbstractListModel {
+class DirectionRowModel : public korrelang::ui::ListModel {
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("Owned by the dashboard's direction groups")
-    Q_PROPERTY(int count READ count CONSTANT)
 
 public:
     enum Role {
@@ -40,14 +40,14 @@ public:
 
     explicit DirectionRowModel(QList<Row> rows, QObject* parent = nullptr);
 
-    int rowCount(const QModelIndex& parent = {}) const override;
-    QVariant data(const QModelIndex& index, int role) const override;
     QHash<int, QByteArray> roleNames() const override;
 
-    int count() const { return static_cast<int>(m_rows.size()); }
     const QList<Row>& rows() const { return m_rows; }
 
 private:
+    int size() const override { return static_cast<int>(m_rows.size()); }
+    QVariant rowData(int row, int role) const override;
+
     const QList<Row> m_rows;
 };
 

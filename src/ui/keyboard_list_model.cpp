@@ -2,17 +2,10 @@
 
 namespace korrelang::ui {
 
-KeyboardListModel::KeyboardListModel(QObject* parent) : QAbstractListModel(parent) {}
+KeyboardListModel::KeyboardListModel(QObject* parent) : ListModel(parent) {}
 
-int KeyboardListModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
-}
-
-QVariant KeyboardListModel::data(const QModelIndex& index, int role) const {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
-        return {};
-    }
-    const Row& row = m_rows.at(index.row());
+QVariant KeyboardListModel::rowData(int position, int role) const {
+    const Row& row = m_rows.at(position);
     switch (role) {
         case KeyboardIdRole:
             return row.keyboard.id;
@@ -41,17 +34,13 @@ QStringList KeyboardListModel::ids() const {
 
 void KeyboardListModel::setKeyboards(const QList<Keyboard>& keyboards,
                                      const QStringList& selected) {
-    const qsizetype before = m_rows.size();
-    beginResetModel();
-    m_rows.clear();
-    m_rows.reserve(keyboards.size());
-    for (const Keyboard& keyboard : keyboards) {
-        m_rows.append(Row{keyboard, selected.contains(keyboard.id)});
-    }
-    endResetModel();
-    if (m_rows.size() != before) {
-        emit countChanged();
-    }
+    resetRows([&] {
+        m_rows.clear();
+        m_rows.reserve(keyboards.size());
+        for (const Keyboard& keyboard : keyboards) {
+            m_rows.append(Row{keyboard, selected.contains(keyboard.id)});
+        }
+    });
 }
 
 void KeyboardListModel::setSelection(const QStringList& selected) {

@@ -2,20 +2,20 @@
 
 #include <QtQml/qqmlregistration.h>
 
-#include <QAbstractListModel>
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+#include "list_model.h"
 
 namespace korrelang::ui {
 
 /// The installed keyboards in the detector's order, each with whether it takes part in
 /// conversion. The owning view model decides the selection; this list only shows it.
-class KeyboardListModel : public QAbstractListModel {
+class KeyboardListModel : public korrelang::ui::ListModel {
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("Owned by a screen's view model")
-    Q_PROPERTY(int count READ count NOTIFY countChanged)
 
 public:
     enum Role { KeyboardIdRole = Qt::UserRole + 1, NameRole, SelectedRole };
@@ -28,11 +28,8 @@ public:
 
     explicit KeyboardListModel(QObject* parent = nullptr);
 
-    int rowCount(const QModelIndex& parent = {}) const override;
-    QVariant data(const QModelIndex& index, int role) const override;
     QHash<int, QByteArray> roleNames() const override;
 
-    int count() const { return static_cast<int>(m_rows.size()); }
     /// The identifiers in list order.
     QStringList ids() const;
     /// Replaces the whole list (a different set of keyboards is a different list).
@@ -41,10 +38,10 @@ public:
     /// changed are announced.
     void setSelection(const QStringList& selected);
 
-signals:
-    void countChanged();
-
 private:
+    int size() const override { return static_cast<int>(m_rows.size()); }
+    QVariant rowData(int row, int role) const override;
+
     struct Row {
         Keyboard keyboard;
         bool selected = false;

@@ -5,12 +5,11 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonObject>
-#include <mutex>
 
 #include "analytics/os_release.h"
-#include "engine/log_sink.h"
 #include "settings/settings.h"
 #include "support/http_test_server.h"
+#include "support/log_capture.h"
 #include "telemetry_test_support.h"
 
 namespace korrelang::analytics {
@@ -134,12 +133,7 @@ TEST(AnalyticsService, EverySignalWithItsParameters) {
 
 TEST(AnalyticsService, TheAnalyticsSwitchTurnsTheClientOffAndOn) {
     const PrivateHome home;
-    std::mutex mutex;
-    QStringList lines;
-    engine::LogSink::install([&](const engine::LogLine& line) {
-        const std::lock_guard lock(mutex);
-        lines.append(QString::fromStdString(line.render(false)));
-    });
+    const korrelang::testing::LogCapture log;
     HttpTestServer server;
     TelemetryManagerConfiguration configuration = testConfiguration(server.baseURL());
     configuration.sendInterval = std::chrono::hours(1);
@@ -158,10 +152,7 @@ TEST(AnalyticsService, TheAnalyticsSwitchTurnsTheClientOffAndOn) {
         EXPECT_FALSE(analytics.isEnabled());
         analytics.appSessionStart();
     }
-    {
-        std::lock_guard lock(mutex);
-        EXPECT_TRUE(lines.contains(QStringLiteral("📊 Analytics: Initialized (enabled: true)")));
-    }
+    EXPECT_TRUE(log.contains("📊 Analytics: Initialized (enabled: true)", false));
     EXPECT_FALSE(QFile::exists(home.cacheFile()));
 
     configuration.sendInterval = std::chrono::milliseconds(20);
@@ -170,10 +161,7 @@ TEST(AnalyticsService, TheAnalyticsSwitchTurnsTheClientOffAndOn) {
     QObject::connect(
         &settings, &settings::Settings::switchAssigned,
         [&analytics](const QString& name, bool value) { analytics.settingChanged(name, value); });
-    {
-        std::lock_guard lock(mutex);
-        EXPECT_TRUE(lines.contains(QStringLiteral("📊 Analytics: Initialized (enabled: false)")));
-    }
+    EXPECT_TRUE(log.contains("📊 Analytics: Initialized (enabled: false)", false));
     analytics.appSessionStart();
     settings.setAnalyticsEnabled(true);
     ASSERT_TRUE(waitUntil([&] { return !received(server).isEmpty(); }));
@@ -181,7 +169,6 @@ TEST(AnalyticsService, TheAnalyticsSwitchTurnsTheClientOffAndOn) {
     ASSERT_EQ(actual.size(), 1);
     EXPECT_EQ(actual[0].first, QStringLiteral("settingChanged"));
     EXPECT_EQ(actual[0].second, (Parameters{{"setting", "analytics"}, {"value", "on"}}));
-    engine::LogSink::install({});
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 #include <QWindow>
 #include <QtTest>
-#include <mutex>
+#include <algorithm>
 
 #include "analytics/analytics_service.h"
 #include "app/alert_texts.h"
@@ -16,12 +16,12 @@
 #include "app/popup_window.h"
 #include "app/press_alerts.h"
 #include "app/status_item.h"
-#include "engine/log_sink.h"
 #include "platform/fake/fake_accessibility_text.h"
 #include "platform/fake/fake_input_sources.h"
 #include "platform/fake/fake_workspace.h"
 #include "service/accessibility_service.h"
 #include "settings/settings.h"
+#include "support/log_capture.h"
 #include "ui/menu_popup_view_model.h"
 #include "ui/screen_services.h"
 #include "ui/screen_windows.h"
@@ -40,25 +40,7 @@ keyboards::DetectedKeyboards installed(const QStringList& ids) {
     return detected;
 }
 
-/// Log lines of the application, collected for assertions.
-class LogCapture {
-public:
-    LogCapture() {
-        engine::LogSink::install([this](const engine::LogLine& line) {
-            const std::lock_guard lock(m_mutex);
-            m_lines.append(QString::fromStdString(line.render(true)));
-        });
-    }
-    ~LogCapture() { engine::LogSink::install({}); }
-    QStringList lines() const {
-        const std::lock_guard lock(m_mutex);
-        return m_lines;
-    }
-
-private:
-    mutable std::mutex m_mutex;
-    QStringList m_lines;
-};
+using korrelang::testing::LogCapture;
 
 /// A shell over real settings in a temporary directory and the desktop faked behind the
 /// platform interfaces; with `screens`, its windows get their real screens.
@@ -225,11 +207,14 @@ private slots:
                  (QStringList{"xkb.us.English", "xkb.ru.Russian"}));
         QCOMPARE(shell.delegate.viewModel().shortcutText(), QStringLiteral("Ctrl+Shift+Space"));
 
-        QTRY_VERIFY(log.lines().contains(QStringLiteral("✅ Accessibility confirmed")));
+        QTRY_VERIFY(log.contains("✅ Accessibility confirmed"));
         QTRY_COMPARE(shell.monitorStarts, 1);
-        const QStringList lines = log.lines();
-        QVERIFY(lines.indexOf(QStringLiteral("👂 HotkeyService: Started listening for hotkey")) <
-                lines.indexOf(QStringLiteral("⌨️ All 2 keyboards in sync")));
+        const auto lines = log.lines();
+        const auto position = [&lines](const std::string& line) {
+            return std::find(lines.begin(), lines.end(), line) - lines.begin();
+        };
+        QVERIFY(position("👂 HotkeyService: Started listening for hotkey") <
+                position("⌨️ All 2 keyboards in sync"));
     }
 
     void untrustedLaunchPrompts() {
@@ -240,8 +225,7 @@ private slots:
         shell.accessibility.trusted = false;
         shell.delegate.applicationDidFinishLaunching();
         QTRY_COMPARE(shell.accessibility.trustRequests, 1);
-        QVERIFY(
-            log.lines().contains(QStringLiteral("⚠️ Accessibility missing - prompting user")));
+        QVERIFY(log.contains("⚠️ Accessibility missing - prompting user"));
         QCOMPARE(shell.monitorStarts, 0);
     }
 

@@ -2,12 +2,11 @@
 
 #include <csignal>
 
-#include "desktop_harness.h"
-#include "platform/atspi/atspi_accessibility.h"
-#include "platform/x11/active_window.h"
 #include "platform/x11/x11_workspace.h"
 #include "platform/x11/xkb_input_sources.h"
 #include "service/accessibility_service.h"
+#include "support/accessible_desktop.h"
+#include "support/desktop_harness.h"
 
 namespace korrelang::platform {
 namespace {
@@ -15,33 +14,11 @@ namespace {
 using testing::Mousepad;
 using testing::waitUntil;
 
-class AtspiTextTest : public ::testing::Test {
+class AtspiTextTest : public ::testing::Test, protected testing::AccessibleDesktop {
 protected:
-    std::shared_ptr<x11::DisplayConnection> display = x11::DisplayConnection::open();
-    x11::ActiveWindow activeWindow{display};
-    atspi::AtspiAccessibility accessibility{[this]() -> std::optional<long> {
-        const auto window = activeWindow.query();
-        return window ? window->pid : std::nullopt;
-    }};
     x11::XkbInputSources inputSources{display};
     x11::X11Workspace workspace{display};
     service::AccessibilityService service{accessibility, inputSources, workspace};
-
-    // The focused field's text once it equals `expected`, as AT-SPI reports it.
-    bool fieldShows(const std::string& expected) {
-        std::optional<std::string> seen;
-        const bool shown = waitUntil([&] {
-            const auto lookup = accessibility.focusedElement();
-            seen = lookup.element ? lookup.element->value().value : std::nullopt;
-            return seen == expected;
-        });
-        if (!shown) {
-            std::printf("the field shows \"%s\"\n", seen ? seen->c_str() : "(nothing)");
-        }
-        return shown;
-    }
-
-    std::shared_ptr<TextElement> field() { return accessibility.focusedElement().element; }
 };
 
 TEST_F(AtspiTextTest, TrustFollowsTheSessionSwitch) {

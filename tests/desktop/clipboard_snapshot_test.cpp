@@ -7,8 +7,8 @@
 #include <QTemporaryDir>
 #include <future>
 
-#include "desktop_harness.h"
 #include "platform/qt/qt_clipboard.h"
+#include "support/desktop_harness.h"
 
 namespace korrelang::platform {
 namespace {

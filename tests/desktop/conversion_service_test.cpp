@@ -5,17 +5,15 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QDBusConnection>
-#include <QDBusConnectionInterface>
 #include <QMimeData>
 #include <QProcess>
 
-#include "desktop_harness.h"
-#include "platform/atspi/atspi_accessibility.h"
-#include "platform/x11/active_window.h"
 #include "platform/x11/x11_workspace.h"
 #include "platform/x11/xkb_input_sources.h"
 #include "settings/settings.h"
+#include "support/accessible_desktop.h"
+#include "support/desktop_harness.h"
+#include "support/korrelang_process.h"
 
 namespace korrelang {
 namespace {
@@ -29,56 +27,13 @@ constexpr unsigned kShift = 50;  // X keycodes
 constexpr unsigned kKeyA = 38;
 constexpr unsigned kBackSpace = 22;
 
-/// The korrelang service, its standard output collected line by line.
-class Korrelang {
+/// The korrelang built beside this test.
+class Korrelang : public testing::KorrelangProcess {
 public:
-    Korrelang() {
-        m_process.setProcessChannelMode(QProcess::MergedChannels);
-        m_process.start(KORRELANG_BINARY, {});
-        m_process.waitForStarted(5000);
-        // The bus name is taken last, after the hotkey grab: owning it means ready.
-        m_ready = waitUntil([] {
-            return QDBusConnection::sessionBus().interface()->isServiceRegistered(
-                "org.korrelang.Korrelang");
-        });
-    }
-    ~Korrelang() {
-        m_process.terminate();
-        if (!m_process.waitForFinished(5000)) {
-            m_process.kill();
-            m_process.waitForFinished(3000);
-        }
-    }
-    Korrelang(const Korrelang&) = delete;
-    Korrelang& operator=(const Korrelang&) = delete;
-
-    bool isReady() const { return m_ready; }
-
-    /// Waits for the `count`-th line containing `fragment` since the start.
-    bool waitForLine(const std::string& fragment, int count = 1) {
-        const bool seen = waitUntil([&] { return linesWith(fragment) >= count; });
-        if (!seen) {
-            std::printf("korrelang printed:\n%s\n", m_output.c_str());
-        }
-        return seen;
-    }
-    int linesWith(const std::string& fragment) {
-        m_output += m_process.readAllStandardOutput().toStdString();
-        int found = 0;
-        for (std::size_t at = m_output.find(fragment); at != std::string::npos;
-             at = m_output.find(fragment, at + 1)) {
-            ++found;
-        }
-        return found;
-    }
-
-private:
-    QProcess m_process;
-    std::string m_output;
-    bool m_ready = false;
+    Korrelang() : KorrelangProcess(KORRELANG_BINARY) {}
 };
 
-class ConversionServiceTest : public ::testing::Test {
+class ConversionServiceTest : public ::testing::Test, protected testing::AccessibleDesktop {
 protected:
     void TearDown() override { layouts.selectSource("xkb.us.English"); }
 
@@ -94,30 +49,10 @@ protected:
         settings.setKeepSelectionAfterConversion(true);
     }
 
-    bool fieldShows(const std::string& expected) {
-        std::optional<std::string> value;
-        const bool shown = waitUntil([&] {
-            const auto lookup = accessibility.focusedElement();
-            value = lookup.element ? lookup.element->value().value : std::nullopt;
-            return value == expected;
-        });
-        if (!shown) {
-            std::printf("the field shows \"%s\"\n", value ? value->c_str() : "(nothing)");
-        }
-        return shown;
-    }
-
     static void pressHotkey() {
         runProgram("xdotool", {"key", "--clearmodifiers", "ctrl+shift+space"});
     }
 
-    std::shared_ptr<platform::x11::DisplayConnection> display =
-        platform::x11::DisplayConnection::open();
-    platform::x11::ActiveWindow activeWindow{display};
-    platform::atspi::AtspiAccessibility accessibility{[this]() -> std::optional<long> {
-        const auto window = activeWindow.query();
-        return window ? window->pid : std::nullopt;
-    }};
     platform::x11::XkbInputSources layouts{display};
     platform::x11::X11Workspace workspace{display};
 };

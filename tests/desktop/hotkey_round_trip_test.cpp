@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "desktop_harness.h"
-#include "engine/layout_converter.h"
 #include "platform/linux/linux_desktop.h"
 #include "service/accessibility_service.h"
+#include "support/desktop_harness.h"
+#include "support/selection_conversion.h"
 
 namespace korrelang::platform {
 namespace {
@@ -27,24 +27,14 @@ TEST(HotkeyRoundTrip, ConvertsTheSelectionOnRelease) {
     ASSERT_TRUE(service.checkAccessibilityPermission());
 
     int conversions = 0;
-    const auto convertSelection = [&] {
-        const auto text = service.getSelectedText();
-        const auto element = service.getFocusedElement();
-        if (!text || !element) {
-            return;
-        }
-        const auto range = element->selectedRange();
-        const auto result =
-            engine::LayoutConverter().convert(*text, {"xkb.us.English", "xkb.ru.Russian"},
-                                              service.getCurrentKeyboardID(), std::nullopt);
-        if (result && range.succeeded() &&
-            service.replaceTextInRange(range.value->location, range.value->length,
-                                       result->convertedText)) {
+    const auto convert = [&] {
+        if (testing::convertSelection(service, {"xkb.us.English", "xkb.ru.Russian"},
+                                      service.getCurrentKeyboardID())) {
             ++conversions;
         }
     };
     const auto registration = platform.hotKeys.registerHotKey(
-        Key::space, HotKeyModifier::control | HotKeyModifier::shift, {}, convertSelection);
+        Key::space, HotKeyModifier::control | HotKeyModifier::shift, {}, convert);
     ASSERT_TRUE(registration.succeeded());
 
     Mousepad editor;

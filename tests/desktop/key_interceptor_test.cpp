@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "desktop_harness.h"
-#include "platform/atspi/atspi_accessibility.h"
-#include "platform/x11/active_window.h"
 #include "platform/x11/x11_key_interceptor.h"
 #include "platform/x11/xkb_input_sources.h"
+#include "support/accessible_desktop.h"
+#include "support/desktop_harness.h"
 
 namespace korrelang::platform {
 namespace {
@@ -17,16 +16,10 @@ constexpr unsigned kShift = 50;  // X keycodes
 constexpr unsigned kKeyA = 38;
 constexpr unsigned kKeyQ = 24;
 
-class KeyInterceptorTest : public ::testing::Test {
+class KeyInterceptorTest : public ::testing::Test, protected testing::AccessibleDesktop {
 protected:
     void TearDown() override { layouts.selectSource("xkb.us.English"); }
 
-    std::shared_ptr<x11::DisplayConnection> display = x11::DisplayConnection::open();
-    x11::ActiveWindow activeWindow{display};
-    atspi::AtspiAccessibility accessibility{[this]() -> std::optional<long> {
-        const auto window = activeWindow.query();
-        return window ? window->pid : std::nullopt;
-    }};
     x11::XkbInputSources layouts{display};
     x11::X11KeyInterceptor interceptor;
     std::vector<std::pair<KeyCode, std::uint32_t>> seen;
@@ -39,19 +32,6 @@ protected:
                 seen.emplace_back(key, flags);
                 return key == 0 ? std::optional<std::string>("A") : std::nullopt;
             });
-    }
-
-    bool fieldShows(const std::string& expected) {
-        std::optional<std::string> value;
-        const bool shown = waitUntil([&] {
-            const auto lookup = accessibility.focusedElement();
-            value = lookup.element ? lookup.element->value().value : std::nullopt;
-            return value == expected;
-        });
-        if (!shown) {
-            std::printf("the field shows \"%s\"\n", value ? value->c_str() : "(nothing)");
-        }
-        return shown;
     }
 };
 

@@ -5,11 +5,10 @@
 #include <QTemporaryDir>
 #include <QThread>
 
-#include "desktop_harness.h"
-#include "platform/atspi/atspi_accessibility.h"
 #include "platform/qt/qt_clipboard.h"
-#include "platform/x11/active_window.h"
 #include "platform/x11/xtest_synthetic_keys.h"
+#include "support/accessible_desktop.h"
+#include "support/desktop_harness.h"
 
 namespace korrelang::platform {
 namespace {
@@ -19,23 +18,10 @@ using testing::Mousepad;
 using testing::runProgram;
 using testing::waitUntil;
 
-class KeysAndClipboardTest : public ::testing::Test {
+class KeysAndClipboardTest : public ::testing::Test, protected testing::AccessibleDesktop {
 protected:
-    std::shared_ptr<x11::DisplayConnection> display = x11::DisplayConnection::open();
-    x11::ActiveWindow activeWindow{display};
-    atspi::AtspiAccessibility accessibility{[this]() -> std::optional<long> {
-        const auto window = activeWindow.query();
-        return window ? window->pid : std::nullopt;
-    }};
     x11::XTestSyntheticKeys keys;
     qt::QtClipboard clipboard;
-
-    bool fieldShows(const std::string& expected) {
-        return waitUntil([&] {
-            const auto lookup = accessibility.focusedElement();
-            return lookup.element && lookup.element->value().value == expected;
-        });
-    }
 };
 
 TEST_F(KeysAndClipboardTest, CopiesAndPastesThroughTheClipboard) {

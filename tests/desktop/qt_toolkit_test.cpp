@@ -2,10 +2,9 @@
 
 #include <QCoreApplication>
 
-#include "desktop_harness.h"
-#include "platform/atspi/atspi_accessibility.h"
-#include "platform/x11/active_window.h"
 #include "service/verified_text_write.h"
+#include "support/accessible_desktop.h"
+#include "support/desktop_harness.h"
 
 namespace korrelang::platform {
 namespace {
@@ -19,15 +18,8 @@ QString fieldProgram() {
     return QCoreApplication::applicationDirPath() + "/qt_text_field";
 }
 
-class QtToolkitTest : public ::testing::Test {
+class QtToolkitTest : public ::testing::Test, protected testing::AccessibleDesktop {
 protected:
-    std::shared_ptr<x11::DisplayConnection> display = x11::DisplayConnection::open();
-    x11::ActiveWindow activeWindow{display};
-    atspi::AtspiAccessibility accessibility{[this]() -> std::optional<long> {
-        const auto window = activeWindow.query();
-        return window ? window->pid : std::nullopt;
-    }};
-
     // Starts the Qt field and waits until AT-SPI reports it focused with `text`.
     std::unique_ptr<Child> startField(const std::string& text, int maxLength = 0) {
         QStringList arguments{QString::fromStdString(text)};
@@ -44,14 +36,9 @@ protected:
                 return false;
             }
             runProgram("xdotool", {"windowactivate", "--sync", QString::fromStdString(window)});
-            return fieldShows(text);
+            return fieldIs(text);
         });
         return child;
-    }
-
-    bool fieldShows(const std::string& expected) {
-        const auto lookup = accessibility.focusedElement();
-        return lookup.element && lookup.element->value().value == expected;
     }
 };
 
@@ -65,13 +52,13 @@ TEST_F(QtToolkitTest, OffsetsAreConvertedFromUtf16Units) {
     ASSERT_EQ(element->setSelectedRange({2, 6}), AccessCode::success);
     EXPECT_EQ(element->selectedText().value, "ghbdtn");
     ASSERT_EQ(element->setSelectedText("привет"), AccessCode::success);
-    EXPECT_TRUE(waitUntil([&] { return fieldShows("😀 привет 👍🏽 end"); }));
+    EXPECT_TRUE(waitUntil([&] { return fieldIs("😀 привет 👍🏽 end"); }));
     EXPECT_EQ(element->selectedRange().value, (TextRange{8, 0}));
 
     // After the two-code-point emoji, whose UTF-16 length differs from its code points.
     ASSERT_EQ(element->setSelectedRange({11, 3}), AccessCode::success);
     ASSERT_EQ(element->setSelectedText("конец"), AccessCode::success);
-    EXPECT_TRUE(waitUntil([&] { return fieldShows("😀 привет 👍🏽 конец"); }));
+    EXPECT_TRUE(waitUntil([&] { return fieldIs("😀 привет 👍🏽 конец"); }));
 }
 
 // A field at its length limit: inserting before deleting would be truncated; the write finds
@@ -83,12 +70,12 @@ TEST_F(QtToolkitTest, ALengthLimitedFieldIsWrittenWithoutLosingText) {
     ASSERT_NE(element, nullptr);
     EXPECT_EQ(service::VerifiedTextWrite::replace(*element, {2, 6}, "ghbdtn", "привет"),
               service::VerifiedTextWrite::Result::written);
-    EXPECT_TRUE(waitUntil([&] { return fieldShows("😀 привет world"); }))
+    EXPECT_TRUE(waitUntil([&] { return fieldIs("😀 привет world"); }))
         << element->value().value.value_or("(nothing)");
     // A range that no longer holds the text read is left alone.
     EXPECT_EQ(service::VerifiedTextWrite::replace(*element, {2, 6}, "ghbdtn", "привет"),
               service::VerifiedTextWrite::Result::notWritten);
-    EXPECT_TRUE(fieldShows("😀 привет world"));
+    EXPECT_TRUE(fieldIs("😀 привет world"));
 }
 
 }  // namespace

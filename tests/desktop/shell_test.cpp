@@ -1,112 +1,29 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
 #include <QProcess>
-#include <QStandardPaths>
 #include <algorithm>
 #include <optional>
 
-#include "desktop_harness.h"
+#include "support/desktop_windows.h"
 
 namespace korrelang::testing {
 namespace {
 
-struct Window {
-    std::string id;
-    int x = 0;
-    int y = 0;
-    int width = 0;
-    int height = 0;
-};
-
-/// The mapped windows of a process, with their places on the screen.
-std::vector<Window> visibleWindows(qint64 pid) {
-    std::vector<Window> windows;
-    const QString ids = QString::fromStdString(runProgram(
-        QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                    QStringLiteral("--pid"), QString::number(pid)}));
-    for (const QString& id : ids.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
-        Window window{id.toStdString()};
-        const QString shell = QString::fromStdString(
-            runProgram(QStringLiteral("xdotool"),
-                       {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), id}));
-        for (const QString& line : shell.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
-            const QString value = line.section(QLatin1Char('='), 1);
-            if (line.startsWith(QLatin1String("X=")))
-                window.x = value.toInt();
-            if (line.startsWith(QLatin1String("Y=")))
-                window.y = value.toInt();
-            if (line.startsWith(QLatin1String("WIDTH=")))
-                window.width = value.toInt();
-            if (line.startsWith(QLatin1String("HEIGHT=")))
-                window.height = value.toInt();
-        }
-        windows.push_back(window);
-    }
-    return windows;
-}
-
-std::optional<Window> windowOfSize(qint64 pid, int width, int height) {
-    for (const Window& window : visibleWindows(pid)) {
-        if (window.width == width && window.height == height) {
-            return window;
-        }
-    }
-    return std::nullopt;
-}
-
-/// The tray icon: the small window of the process docked in the tray host.
-std::optional<Window> trayIcon(qint64 pid) {
-    for (const Window& window : visibleWindows(pid)) {
-        if (window.width > 0 && window.width <= 48 && window.height <= 48) {
-            return window;
-        }
-    }
-    return std::nullopt;
-}
-
-void click(int x, int y, int button = 1) {
-    runProgram(QStringLiteral("xdotool"),
-               {QStringLiteral("mousemove"), QString::number(x), QString::number(y),
-                QStringLiteral("click"), QString::number(button)});
-}
-
-void screenshot(const QString& path) {
-    runProgram(QStringLiteral("/usr/bin/python3"),
-               {QStringLiteral("-c"),
-                QStringLiteral("import sys, gi; gi.require_version('Gdk', '3.0')\n"
-                               "from gi.repository import Gdk\n"
-                               "r = Gdk.get_default_root_window()\n"
-                               "Gdk.pixbuf_get_from_window(r, 0, 0, r.get_width(), r.get_height())"
-                               ".savev(sys.argv[1], 'png', [], [])\n"),
-                path});
-}
-
 TEST(ShellTest, TrayIconOpensThePopupAndASecondLaunchReopensIt) {
-    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-                           QStringLiteral("/Korrelang");
-    ASSERT_TRUE(QDir().mkpath(config));
-    QFile settings(config + QStringLiteral("/Korrelang.conf"));
-    ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
-    settings.write(
-        "[General]\nhasCompletedFirstLaunch=true\nsmartCapitalization=false\n"
-        "startAtLogin=false\n");
-    settings.close();
+    ASSERT_FALSE(
+        writeSettingsFile("[General]\nhasCompletedFirstLaunch=true\nsmartCapitalization=false\n"
+                          "startAtLogin=false\n")
+            .isEmpty());
 
-    const Child trayer(
-        QStringLiteral("trayer"),
-        {QStringLiteral("--edge"), QStringLiteral("top"), QStringLiteral("--align"),
-         QStringLiteral("right"), QStringLiteral("--widthtype"), QStringLiteral("request"),
-         QStringLiteral("--height"), QStringLiteral("24")});
-    ASSERT_TRUE(waitUntil([&] { return !visibleWindows(trayer.pid()).empty(); }));
+    const auto trayer = startTrayHost();
+    ASSERT_TRUE(trayer);
 
     const Child korrelang(QStringLiteral(KORRELANG_BINARY), {});
     std::optional<Window> icon;
     ASSERT_TRUE(waitUntil([&] { return (icon = trayIcon(korrelang.pid())).has_value(); }))
         << "no tray icon appeared";
     // Docked: the icon lies inside the tray host's panel.
-    const std::vector<Window> panels = visibleWindows(trayer.pid());
+    const std::vector<Window> panels = visibleWindows(trayer->pid());
     ASSERT_FALSE(panels.empty());
     EXPECT_TRUE(std::any_of(panels.begin(), panels.end(), [&](const Window& panel) {
         return icon->x >= panel.x && icon->y >= panel.y &&

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "desktop_harness.h"
 #include "platform/x11/x11_workspace.h"
+#include "support/desktop_harness.h"
 
 namespace korrelang::platform::x11 {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "desktop_harness.h"
+#include "support/desktop_harness.h"
 
 namespace korrelang::platform::x11 {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <QCoreApplication>
 
-#include "desktop_harness.h"
+#include "support/desktop_harness.h"
 
 namespace korrelang::platform::x11 {
 namespace {

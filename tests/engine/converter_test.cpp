@@ -2,7 +2,7 @@
 
 #include "engine/keyboard_mapping_registry.h"
 #include "engine/layout_converter.h"
-#include "log_capture.h"
+#include "support/log_capture.h"
 
 namespace korrelang::engine {
 namespace {
@@ -468,15 +468,12 @@ TEST(Convert, LogsFailures) {
 
 // The user's text is marked in the log so that the application can withhold it.
 TEST(Convert, MarksTheUsersTextInItsLog) {
-    std::vector<LogLine> lines;
-    LogSink::install([&lines](const LogLine& line) { lines.push_back(line); });
+    const LogCapture log;
     const std::string text(60, 'a');
     LayoutConverter().convert(text, {kEnglish, kRussian}, {}, {});
-    LogSink::install(nullptr);
-    ASSERT_FALSE(lines.empty());
-    EXPECT_EQ(lines.front().render(false).substr(0, 42),
-              "convert() called - text='<50 chars>' (60 c");
-    EXPECT_NE(lines.front().render(true).find(std::string(50, 'a') + "'"), std::string::npos);
+    ASSERT_FALSE(log.lines().empty());
+    EXPECT_EQ(log.lines(false).front().substr(0, 42), "convert() called - text='<50 chars>' (60 c");
+    EXPECT_NE(log.lines(true).front().find(std::string(50, 'a') + "'"), std::string::npos);
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <thread>
 
 #include "engine/keyboard_mapping_registry.h"
-#include "log_capture.h"
+#include "support/log_capture.h"
 
 namespace korrelang::engine {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/log_sink.h"
 #include "platform/fake/fake_platform.h"
+#include "support/log_capture.h"
 
 namespace korrelang::service {
 
@@ -18,23 +18,13 @@ using platform::TextRange;
 
 class AccessibilityServiceTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        engine::LogSink::install([this](const engine::LogLine& line) {
-            lines.push_back(line.render(false));
-            userTextLines.push_back(line.render(true));
-        });
-    }
-    void TearDown() override { engine::LogSink::install({}); }
+    bool logged(const std::string& text) const { return log.contains(text, false); }
 
-    bool logged(const std::string& text) const {
-        return std::find(lines.begin(), lines.end(), text) != lines.end();
-    }
+    const korrelang::testing::LogCapture log;
 
     platform::fake::FakePlatform fakes;
     platform::fake::FakeTextElement& field = *fakes.accessibility.element;
     AccessibilityService service{fakes.accessibility, fakes.inputSources, fakes.workspace};
-    std::vector<std::string> lines;
-    std::vector<std::string> userTextLines;
 };
 
 TEST_F(AccessibilityServiceTest, LineBeforeCursor) {
@@ -96,10 +86,8 @@ TEST_F(AccessibilityServiceTest, UserTextIsMarkedInLogLinesAndNeverReachesTheSys
     field.selection = {0, 6};
     ASSERT_EQ(service.getSelectedText(), "secret");
     EXPECT_TRUE(logged("📥 Returning selected text: '<6 chars>'"));
-    EXPECT_NE(std::find(userTextLines.begin(), userTextLines.end(),
-                        "📥 Returning selected text: 'secret'"),
-              userTextLines.end());
-    for (const auto& line : lines) {
+    EXPECT_TRUE(log.contains("📥 Returning selected text: 'secret'"));
+    for (const auto& line : log.lines(false)) {
         EXPECT_EQ(line.find("secret"), std::string::npos) << line;
     }
     for (const auto& line : fakes.workspace.systemLogLines) {

@@ -10,15 +10,16 @@
 #include "service/slow_app_way.h"
 #include "service_test_support.h"
 #include "settings/settings.h"
+#include "support/log_capture.h"
 
 namespace korrelang::service {
 namespace {
 
 using namespace std::chrono_literals;
+using korrelang::testing::LogCapture;
 using platform::fake::FakeClipboard;
 using platform::fake::FakePlatform;
 using testing::FakeClock;
-using testing::LogCapture;
 using testing::RecordingEvents;
 using testing::RecordingNotices;
 using testing::ScriptedEditor;
@@ -90,7 +91,7 @@ TEST_F(HotkeyServiceTest, ConvertsTheSelectionAndRecordsIt) {
     EXPECT_EQ(succeeded.count(), 1);
     EXPECT_TRUE(editor.presses.empty());
     // The user's text stays out of the log unless the sink shows it; the marker is there.
-    EXPECT_TRUE(log.contains("✅ REPLACE SUCCEEDED via accessibility"));
+    EXPECT_TRUE(log.mentions("✅ REPLACE SUCCEEDED via accessibility"));
 }
 
 TEST_F(HotkeyServiceTest, PressesBeforeTheStatisticsAreStoredAreAllRecorded) {
@@ -121,7 +122,7 @@ TEST_F(HotkeyServiceTest, EmbeddedObjectsAreNotConverted) {
         field("one\nghbdtn vbh\xEF\xBF\xBC", selected ? 4 : 15, 15);
         press();
         EXPECT_EQ(fieldText(), "one\nghbdtn vbh\xEF\xBF\xBC");
-        EXPECT_TRUE(log.contains("⚠️ The text holds embedded objects (U+FFFC)"));
+        EXPECT_TRUE(log.mentions("⚠️ The text holds embedded objects (U+FFFC)"));
         EXPECT_TRUE(settings.statistics().conversions().isEmpty());
     }
 }
@@ -139,8 +140,8 @@ TEST_F(HotkeyServiceTest, DisabledDoesNothing) {
     field("ghbdtn", 0, 6);
     service.hotkeyEntry();
     EXPECT_EQ(fieldText(), "ghbdtn");
-    EXPECT_TRUE(log.contains("⏸️ Hotkey pressed but app is disabled"));
-    EXPECT_FALSE(log.contains("HOTKEY PRESSED"));
+    EXPECT_TRUE(log.mentions("⏸️ Hotkey pressed but app is disabled"));
+    EXPECT_FALSE(log.mentions("HOTKEY PRESSED"));
     EXPECT_EQ(fake.workspace.beeps, 0);
 }
 
@@ -249,7 +250,7 @@ TEST_F(HotkeyServiceTest, AWriteThatCannotBeVerifiedLeavesTheFieldAsItWas) {
         EXPECT_TRUE(fake.inputSources.selected.empty());
         EXPECT_EQ(notices.shown, (std::vector<std::string>{"paste_failed"}));
         EXPECT_EQ(fake.clipboard.text(), "mine");
-        EXPECT_FALSE(log.contains("REPLACE SUCCEEDED"));
+        EXPECT_FALSE(log.mentions("REPLACE SUCCEEDED"));
         // Copying blind after a way that read the field could take a late paste for the text.
         EXPECT_EQ(
             std::count(editor.presses.begin(), editor.presses.end(), Press{Key::c, Flag::command}),
@@ -663,8 +664,8 @@ TEST_F(HotkeyServiceTest, TheClipboardComesBackWhenTheUndoCannotPaste) {
     editor.pasteFilter = [](const std::string&) { return std::string(); };
     fake.clipboard.content.formats = {{"image/png", "picture"}};
     press();
-    EXPECT_TRUE(log.contains("⚠️ Could not select the text to paste over"));
-    EXPECT_FALSE(log.contains("Clipboard changed meanwhile"));
+    EXPECT_TRUE(log.mentions("⚠️ Could not select the text to paste over"));
+    EXPECT_FALSE(log.mentions("Clipboard changed meanwhile"));
     EXPECT_EQ(fake.clipboard.content.formats,
               (std::vector<std::pair<std::string, std::string>>{{"image/png", "picture"}}));
     EXPECT_TRUE(settings.statistics().conversions().isEmpty());
@@ -683,8 +684,8 @@ TEST_F(HotkeyServiceTest, TheApplicationsUndoTakesBackAWrongPaste) {
     fake.clipboard.content.formats = {{"image/png", "picture"}};
     press();
     EXPECT_EQ(element->text, "one\nghbdtn");
-    EXPECT_TRUE(log.contains("↩️ The application's undo put the original text back"));
-    EXPECT_FALSE(log.contains("could not be put back"));
+    EXPECT_TRUE(log.mentions("↩️ The application's undo put the original text back"));
+    EXPECT_FALSE(log.mentions("could not be put back"));
     EXPECT_EQ(fake.clipboard.content.formats,
               (std::vector<std::pair<std::string, std::string>>{{"image/png", "picture"}}));
     EXPECT_TRUE(settings.statistics().conversions().isEmpty());
@@ -714,7 +715,7 @@ TEST(HotkeyServiceClipboard, ARefusedWriteIsNotPasted) {
     service.waitForWorker();
     EXPECT_EQ(editor.text, "ghbdtn");
     EXPECT_EQ(clipboard.text(), "mine");
-    EXPECT_TRUE(log.contains("❌ Clipboard verification failed - text wasn't written correctly"));
+    EXPECT_TRUE(log.mentions("❌ Clipboard verification failed - text wasn't written correctly"));
     EXPECT_EQ(events.events, (std::vector<std::string>{"failed paste_failed"}));
     EXPECT_TRUE(settings.statistics().conversions().isEmpty());
 }
@@ -727,7 +728,7 @@ TEST_F(HotkeyServiceTest, ASecondPressWhileTheWorkerRunsIsIgnored) {
     // The worker cannot reach the clipboard until this thread serves it: still in progress.
     ASSERT_TRUE(service.isConversionInProgress());
     service.handleHotkey();
-    EXPECT_TRUE(log.contains("⚠️ Conversion already in progress, ignoring hotkey press"));
+    EXPECT_TRUE(log.mentions("⚠️ Conversion already in progress, ignoring hotkey press"));
     service.waitForWorker();
     EXPECT_EQ(editor.text, "привет");
     EXPECT_EQ(

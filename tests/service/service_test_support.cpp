@@ -98,30 +98,4 @@ void ScriptedEditor::syncPrimary() {
     }
 }
 
-LogCapture::LogCapture() {
-    engine::LogSink::install([this](const engine::LogLine& line) {
-        const std::lock_guard lock(m_mutex);
-        m_lines.push_back(line.render(true));
-    });
-}
-
-LogCapture::~LogCapture() {
-    engine::LogSink::install({});
-}
-
-bool LogCapture::contains(const std::string& fragment) const {
-    const std::lock_guard lock(m_mutex);
-    for (const auto& line : m_lines) {
-        if (line.find(fragment) != std::string::npos) {
-            return true;
-        }
-    }
-    return false;
-}
-
-std::vector<std::string> LogCapture::lines() const {
-    const std::lock_guard lock(m_mutex);
-    return m_lines;
-}
-
 }  // namespace korrelang::service::testing

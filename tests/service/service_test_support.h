@@ -5,7 +5,6 @@
 #include <atomic>
 #include <functional>
 #include <memory>
-#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
@@ -103,19 +102,6 @@ private:
     std::optional<std::string> m_beforePaste;
     std::optional<std::string> m_pastedOver;
     std::size_t m_pasteStart = 0;
-};
-
-/// Collects log lines with the user's text shown.
-class LogCapture {
-public:
-    LogCapture();
-    ~LogCapture();
-    bool contains(const std::string& fragment) const;
-    std::vector<std::string> lines() const;
-
-private:
-    mutable std::mutex m_mutex;
-    std::vector<std::string> m_lines;
 };
 
 }  // namespace korrelang::service::testing

@@ -9,31 +9,13 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <functional>
-#include <mutex>
 
-#include "engine/log_sink.h"
+#include "support/log_capture.h"
 
 namespace korrelang::settings {
 namespace {
 
-class LogCapture {
-public:
-    LogCapture() {
-        engine::LogSink::install([this](const engine::LogLine& line) {
-            const std::lock_guard lock(m_mutex);
-            m_lines.append(QString::fromStdString(line.render(true)));
-        });
-    }
-    ~LogCapture() { engine::LogSink::install({}); }
-    QStringList lines() const {
-        const std::lock_guard lock(m_mutex);
-        return m_lines;
-    }
-
-private:
-    mutable std::mutex m_mutex;
-    QStringList m_lines;
-};
+using korrelang::testing::LogCapture;
 
 class SettingsTest : public ::testing::Test {
 protected:
@@ -272,10 +254,9 @@ TEST_F(SettingsTest, AFailedLogWriteIsLoggedAndNotReportedAsStored) {
     settings.setStatistics(statistics);
     EXPECT_EQ(changed.count(), 0);
     EXPECT_TRUE(settings.statistics().conversions().isEmpty());
-    ASSERT_FALSE(log.lines().isEmpty());
-    EXPECT_TRUE(
-        log.lines().last().startsWith(QStringLiteral("❌ Failed to write the conversion log")))
-        << log.lines().last().toStdString();
+    ASSERT_FALSE(log.lines().empty());
+    EXPECT_TRUE(log.lines().back().starts_with("❌ Failed to write the conversion log"))
+        << log.lines().back();
 }
 
 TEST_F(SettingsTest, AnUnreadableLogReadsEmptyAndIsMovedAsideBeforeANewOne) {
@@ -310,13 +291,13 @@ TEST_F(SettingsTest, AnUnreadableLogReadsEmptyAndIsMovedAsideBeforeANewOne) {
         QFile kept(aside);
         ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
         EXPECT_TRUE(kept.readAll() == blob);
-        EXPECT_EQ(log.lines().size(), 1);
+        EXPECT_EQ(log.lines().size(), 1u);
 
         // A readable log is simply replaced.
         settings.setStatistics(ConversionStatistics());
         EXPECT_TRUE(settings.statistics().conversions().isEmpty());
         EXPECT_EQ(QFileInfo(aside).size(), blob.size());
-        EXPECT_EQ(log.lines().size(), 1);
+        EXPECT_EQ(log.lines().size(), 1u);
     }
 }
 

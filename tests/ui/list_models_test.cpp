@@ -7,21 +7,13 @@
 #include <QPointer>
 #include <QSignalSpy>
 
+#include "model_column.h"
 #include "ui/blacklist_model.h"
 #include "ui/direction_group_model.h"
 #include "ui/keyboard_list_model.h"
 
 namespace korrelang::ui {
 namespace {
-
-QVariantList column(const QAbstractItemModel& model, const QByteArray& role) {
-    const int key = model.roleNames().key(role, -1);
-    QVariantList values;
-    for (int row = 0; row < model.rowCount(); ++row) {
-        values.append(model.data(model.index(row, 0), key));
-    }
-    return values;
-}
 
 const QList<KeyboardListModel::Keyboard> kKeyboards{
     {QStringLiteral("xkb.us.English"), QStringLiteral("English (US)")},

@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include "popup_test_bench.h"
+#include "quick_items.h"
 
 Q_IMPORT_QML_PLUGIN(Korrelang_UiPlugin)
 Q_IMPORT_QML_PLUGIN(Korrelang_ComponentsPlugin)
@@ -30,43 +31,15 @@ private:
         if (prepare) {
             prepare(screen->bench);
         }
-        screen->view.engine()->addImportPath(QStringLiteral("qrc:/"));
-        screen->view.setInitialProperties(
-            {{QStringLiteral("viewModel"), QVariant::fromValue(screen->bench.viewModelObject())}});
-        screen->view.setSource(QUrl(QStringLiteral("qrc:/Korrelang/Ui/MenuPopupView.qml")));
-        if (screen->view.status() != QQuickView::Ready) {
-            qWarning() << screen->view.errors();
-            return nullptr;
-        }
-        screen->root = screen->view.rootObject();
-        screen->view.show();
-        if (!QTest::qWaitForWindowExposed(&screen->view)) {
-            return nullptr;
-        }
-        return screen;
+        screen->root =
+            QuickItems::show(screen->view, QStringLiteral("MenuPopupView.qml"),
+                             QStringLiteral("viewModel"), screen->bench.viewModelObject());
+        return screen->root != nullptr ? std::move(screen) : nullptr;
     }
 
+    /// Saved under the test function's name.
     static QImage grab(Screen& screen) {
-        QImage image = screen.view.grabWindow();
-        const QString dir = qEnvironmentVariable("KORRELANG_SCREENSHOT_DIR");
-        if (!dir.isEmpty()) {
-            image.save(dir + QLatin1Char('/') + QString::fromUtf8(QTest::currentTestFunction()) +
-                       QStringLiteral(".png"));
-        }
-        return image;
-    }
-
-    /// Visual descendants with the object name, in order (Repeater items have no QObject parent
-    /// under the view, so findChildren misses them).
-    static QList<QQuickItem*> itemsNamed(QQuickItem* under, const QString& name) {
-        QList<QQuickItem*> found;
-        for (QQuickItem* child : under->childItems()) {
-            if (child->objectName() == name) {
-                found.append(child);
-            }
-            found.append(itemsNamed(child, name));
-        }
-        return found;
+        return QuickItems::grab(screen.view, QString::fromUtf8(QTest::currentTestFunction()));
     }
 
     template <typename T = QQuickItem>
@@ -159,9 +132,10 @@ private slots:
         QVERIFY(item(*screen, "changeColumn")->isVisible());
         QVERIFY(!item(*screen, "hint")->isVisible());
 
-        const QList<QQuickItem*> cards = itemsNamed(screen->root, QStringLiteral("directionCard"));
+        const QList<QQuickItem*> cards =
+            QuickItems::all(screen->root, QStringLiteral("directionCard"));
         QCOMPARE(cards.size(), 1);
-        const QList<QQuickItem*> rows = itemsNamed(cards[0], QStringLiteral("directionRow"));
+        const QList<QQuickItem*> rows = QuickItems::all(cards[0], QStringLiteral("directionRow"));
         QCOMPARE(rows.size(), 2);
         QCOMPARE(rows[0]->property("label").toString(), QStringLiteral("En→Ru"));
         QCOMPARE(rows[1]->property("label").toString(), QStringLiteral("Ru→En"));

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "popup_test_bench.h"
+#include "quick_items.h"
 #include "settings_test_bench.h"
 #include "text_layout_check.h"
 #include "ui/translations.h"
@@ -43,28 +44,11 @@ private:
     };
 
     static QQuickItem* find(QQuickItem* under, const QString& name) {
-        for (QQuickItem* child : under->childItems()) {
-            if (child->objectName() == name) {
-                return child;
-            }
-            if (QQuickItem* found = find(child, name)) {
-                return found;
-            }
-        }
-        return nullptr;
+        return QuickItems::find(under, name);
     }
 
     static bool load(Screen& screen, const QString& file, const char* property, QObject* model) {
-        screen.view.engine()->addImportPath(QStringLiteral("qrc:/"));
-        screen.view.setInitialProperties(
-            {{QString::fromUtf8(property), QVariant::fromValue(model)}});
-        screen.view.setSource(QUrl(QStringLiteral("qrc:/Korrelang/Ui/") + file));
-        if (screen.view.status() != QQuickView::Ready) {
-            qWarning() << screen.view.errors();
-            return false;
-        }
-        screen.view.show();
-        return QTest::qWaitForWindowExposed(&screen.view);
+        return QuickItems::show(screen.view, file, QString::fromUtf8(property), model) != nullptr;
     }
 
     static std::unique_ptr<Screen> build(Kind kind) {

@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QUrlQuery>
 
+#include "model_column.h"
 #include "settings_test_bench.h"
 #include "support/http_test_server.h"
 
@@ -14,16 +15,6 @@ namespace korrelang::ui {
 namespace {
 
 using testing::HttpTestServer;
-
-/// One role of every row of a list model, as the screens' delegates see it.
-QVariantList column(const QAbstractItemModel& model, const QByteArray& role) {
-    const int key = model.roleNames().key(role, -1);
-    QVariantList values;
-    for (int row = 0; row < model.rowCount(); ++row) {
-        values.append(model.data(model.index(row, 0), key));
-    }
-    return values;
-}
 
 QUrl endpoint(const HttpTestServer& server, const char* path) {
     return QUrl(server.baseURL() + QLatin1String(path));

@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+#include "quick_items.h"
 #include "settings_test_bench.h"
 
 Q_IMPORT_QML_PLUGIN(Korrelang_UiPlugin)
@@ -34,20 +35,9 @@ private:
                                         const std::function<QObject*(SettingsTestBench&)>& model,
                                         SettingsTestBench::Options options = {}) {
         auto screen = std::make_unique<Screen>(options);
-        screen->view.engine()->addImportPath(QStringLiteral("qrc:/"));
-        screen->view.setInitialProperties(
-            {{QString::fromUtf8(property), QVariant::fromValue(model(screen->bench))}});
-        screen->view.setSource(QUrl(QStringLiteral("qrc:/Korrelang/Ui/") + file));
-        if (screen->view.status() != QQuickView::Ready) {
-            qWarning() << screen->view.errors();
-            return nullptr;
-        }
-        screen->root = screen->view.rootObject();
-        screen->view.show();
-        if (!QTest::qWaitForWindowExposed(&screen->view)) {
-            return nullptr;
-        }
-        return screen;
+        screen->root =
+            QuickItems::show(screen->view, file, QString::fromUtf8(property), model(screen->bench));
+        return screen->root != nullptr ? std::move(screen) : nullptr;
     }
 
     static std::unique_ptr<Screen> settingsWindow(int tab,
@@ -62,35 +52,13 @@ private:
     }
 
     static QImage grab(Screen& screen, const QString& name) {
-        QImage image = screen.view.grabWindow();
-        const QString dir = qEnvironmentVariable("KORRELANG_SCREENSHOT_DIR");
-        if (!dir.isEmpty()) {
-            image.save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
-        }
-        return image;
+        return QuickItems::grab(screen.view, name);
     }
-
     static QQuickItem* find(QQuickItem* under, const QString& name) {
-        for (QQuickItem* child : under->childItems()) {
-            if (child->objectName() == name) {
-                return child;
-            }
-            if (QQuickItem* found = find(child, name)) {
-                return found;
-            }
-        }
-        return nullptr;
+        return QuickItems::find(under, name);
     }
-
     static QList<QQuickItem*> all(QQuickItem* under, const QString& name) {
-        QList<QQuickItem*> found;
-        for (QQuickItem* child : under->childItems()) {
-            if (child->objectName() == name) {
-                found.append(child);
-            }
-            found.append(all(child, name));
-        }
-        return found;
+        return QuickItems::all(under, name);
     }
 
     static QColor colourAt(const QImage& image, QQuickItem* item, QPointF offset) {

@@ -255,20 +255,29 @@ int AtspiTextElement::setSelectedRange(TextRange range) {
     return finish(started, error.get(), done != FALSE);
 }
 
-int AtspiTextElement::insertText(long position, std::string_view newText) {
+AccessResult<AtspiTextElement::EditTarget> AtspiTextElement::editTarget() const {
     if (m_hung->isHung(m_pid)) {
-        return AccessCode::timedOut;
+        return AccessResult<EditTarget>::error(AccessCode::timedOut);
     }
-    const auto iface = GObjectRef<AtspiEditableText>::adopt(
+    auto iface = GObjectRef<AtspiEditableText>::adopt(
         atspi_accessible_get_editable_text_iface(m_object.get()));
     if (!iface) {
-        return AccessCode::unsupported;
+        return AccessResult<EditTarget>::error(AccessCode::unsupported);
     }
     const auto content = readContent();
     if (!content.succeeded()) {
-        return content.code;
+        return AccessResult<EditTarget>::error(content.code);
     }
-    const TextOffsets offsets(content.value->text, content.value->unit);
+    return AccessResult<EditTarget>::ok(
+        {std::move(iface), TextOffsets(content.value->text, content.value->unit)});
+}
+
+int AtspiTextElement::insertText(long position, std::string_view newText) {
+    const auto target = editTarget();
+    if (!target.succeeded()) {
+        return target.code;
+    }
+    const auto& [iface, offsets] = *target.value;
     if (position < 0 || position > offsets.characterCount()) {
         return AccessCode::outOfRange;
     }
@@ -289,19 +298,11 @@ int AtspiTextElement::insertText(long position, std::string_view newText) {
 }
 
 int AtspiTextElement::deleteText(TextRange range) {
-    if (m_hung->isHung(m_pid)) {
-        return AccessCode::timedOut;
+    const auto target = editTarget();
+    if (!target.succeeded()) {
+        return target.code;
     }
-    const auto iface = GObjectRef<AtspiEditableText>::adopt(
-        atspi_accessible_get_editable_text_iface(m_object.get()));
-    if (!iface) {
-        return AccessCode::unsupported;
-    }
-    const auto content = readContent();
-    if (!content.succeeded()) {
-        return content.code;
-    }
-    const TextOffsets offsets(content.value->text, content.value->unit);
+    const auto& [iface, offsets] = *target.value;
     if (range.location < 0 || range.length < 0 ||
         range.location + range.length > offsets.characterCount()) {
         return AccessCode::outOfRange;

@@ -63,8 +63,17 @@ private:
     /// the whole time limit (marking the application hung), else failure or success.
     int finish(HungApplications::Clock::time_point started, const GError* error,
                bool answered) const;
+    /// What an edit works on: the editable interface and the offsets of the text as it is now.
+    struct EditTarget {
+        GObjectRef<AtspiEditableText> iface;
+        TextOffsets offsets;
+    };
+
     /// The element's text, read now.
     AccessResult<Content> readContent() const;
+    /// The edit target, or the code that says why there is none (a hung application, a text
+    /// that cannot be edited or read).
+    AccessResult<EditTarget> editTarget() const;
     AccessResult<Selection> readSelection() const;
 
     GObjectRef<AtspiAccessible> m_object;

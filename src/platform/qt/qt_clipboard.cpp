@@ -126,17 +126,35 @@ void QtClipboard::write(const ContentFactory& content, bool primary) {
             " could not be written: another program keeps it");
 }
 
-std::optional<std::string> QtClipboard::text() const {
+std::optional<std::string> QtClipboard::readText(bool primary) const {
     QClipboard* board = clipboard();
-    const QMimeData* data = board != nullptr ? board->mimeData(QClipboard::Clipboard) : nullptr;
+    const bool available = board != nullptr && (!primary || board->supportsSelection());
+    const QMimeData* data =
+        available ? board->mimeData(primary ? QClipboard::Selection : QClipboard::Clipboard)
+                  : nullptr;
     if (data == nullptr || !data->hasText()) {
         return std::nullopt;
     }
+    return data->text().toStdString();
+}
+
+void QtClipboard::writeText(std::string_view text, const ContentFactory& empty, bool primary) {
+    const QString content = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    write(
+        [&] {
+            QMimeData* data = empty();
+            data->setText(content);
+            return data;
+        },
+        primary);
+}
+
+std::optional<std::string> QtClipboard::text() const {
     // Reading our own content is no paste.
     if (m_textFetch) {
         m_textFetch->ownRead = true;
     }
-    std::string result = data->text().toStdString();
+    std::optional<std::string> result = readText(false);
     if (m_textFetch) {
         m_textFetch->ownRead = false;
     }
@@ -144,15 +162,9 @@ std::optional<std::string> QtClipboard::text() const {
 }
 
 void QtClipboard::setText(std::string_view text) {
-    const QString content = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     m_textFetch = std::make_shared<TextFetchState>();
-    write(
-        [&] {
-            auto* data = new FetchNotingMimeData(m_textFetch);
-            data->setText(content);
-            return data;
-        },
-        false);
+    writeText(
+        text, [fetch = m_textFetch] { return new FetchNotingMimeData(fetch); }, false);
 }
 
 bool QtClipboard::textWasFetched() const {
@@ -183,25 +195,12 @@ std::optional<std::string> QtClipboard::awaitNewText(bool primary, std::uint64_t
 }
 
 std::optional<std::string> QtClipboard::primaryText() const {
-    QClipboard* board = clipboard();
-    const QMimeData* data = board != nullptr && board->supportsSelection()
-                                ? board->mimeData(QClipboard::Selection)
-                                : nullptr;
-    if (data == nullptr || !data->hasText()) {
-        return std::nullopt;
-    }
-    return data->text().toStdString();
+    return readText(true);
 }
 
 void QtClipboard::setPrimaryText(std::string_view text) {
-    const QString content = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    write(
-        [&] {
-            auto* data = new QMimeData;
-            data->setText(content);
-            return data;
-        },
-        true);
+    writeText(
+        text, [] { return new QMimeData; }, true);
 }
 
 void QtClipboard::clear() {

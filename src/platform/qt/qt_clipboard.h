@@ -46,6 +46,10 @@ private:
     using ContentFactory = std::function<QMimeData*()>;
     /// Writes the clipboard, or the mouse selection when `primary`.
     void write(const ContentFactory& content, bool primary);
+    /// Writes `text` in fresh content made by `empty`.
+    void writeText(std::string_view text, const ContentFactory& empty, bool primary);
+    /// The text of the clipboard, or of the mouse selection when `primary`.
+    std::optional<std::string> readText(bool primary) const;
     void restoreSelection(const std::vector<std::pair<std::string, std::string>>& formats,
                           bool primary);
 

@@ -13,6 +13,7 @@
 #include "key_code_table.h"
 #include "layout_names.h"
 #include "platform/log.h"
+#include "window_property.h"
 #include "xkb_input_sources.h"
 
 namespace korrelang::platform::x11 {
@@ -37,31 +38,17 @@ std::vector<std::string> splitCommas(std::string_view text) {
 
 // The five strings of _XKB_RULES_NAMES: rules, model, layout, variant, options.
 std::optional<std::array<std::string, 5>> readRulesNames(Display* display, Window root) {
-    const Atom atom = XInternAtom(display, "_XKB_RULES_NAMES", True);
-    if (atom == None) {
-        return std::nullopt;
-    }
-    Atom type = None;
-    int format = 0;
-    unsigned long count = 0;
-    unsigned long after = 0;
-    unsigned char* data = nullptr;
-    if (XGetWindowProperty(display, root, atom, 0, 1024, False, XA_STRING, &type, &format, &count,
-                           &after, &data) != Success ||
-        data == nullptr) {
-        return std::nullopt;
-    }
-    std::unique_ptr<unsigned char, int (*)(void*)> owned(data, XFree);
-    if (type != XA_STRING || format != 8) {
+    const auto data = WindowProperty::read(display, root, "_XKB_RULES_NAMES", XA_STRING, 8);
+    if (!data) {
         return std::nullopt;
     }
     std::array<std::string, 5> names;
     std::size_t field = 0;
-    for (unsigned long i = 0; i < count && field < names.size(); ++i) {
-        if (data[i] == '\0') {
+    for (auto byte = data->begin(); byte != data->end() && field < names.size(); ++byte) {
+        if (*byte == '\0') {
             ++field;
         } else {
-            names[field] += static_cast<char>(data[i]);
+            names[field] += static_cast<char>(*byte);
         }
     }
     return names;

@@ -11,10 +11,12 @@
 
 namespace korrelang::testing {
 
-/// Runs the event loop until `condition` holds or `limit` passes; returns whether it held.
-/// The limit only bounds a failing test: passing tests never wait for it.
+/// Runs the event loop until `condition` holds or `limit` passes, checking every `poll`; returns
+/// whether it held. The limit only bounds a failing test: passing tests never wait for it.
+/// Benchmarks poll more often, so that the poll does not blur what they time.
 bool waitUntil(const std::function<bool()>& condition,
-               std::chrono::milliseconds limit = std::chrono::seconds(10));
+               std::chrono::milliseconds limit = std::chrono::seconds(10),
+               std::chrono::microseconds poll = std::chrono::milliseconds(2));
 
 /// Runs a program to its end and returns its standard output; an empty string on failure.
 std::string runProgram(const QString& program, const QStringList& arguments,

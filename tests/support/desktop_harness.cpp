@@ -16,7 +16,8 @@
 
 namespace korrelang::testing {
 
-bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds limit) {
+bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds limit,
+               std::chrono::microseconds poll) {
     const auto deadline = std::chrono::steady_clock::now() + limit;
     while (true) {
         if (condition()) {
@@ -26,7 +27,7 @@ bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
             return false;
         }
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        QThread::msleep(2);
+        QThread::usleep(static_cast<unsigned long>(poll.count()));
     }
 }
 

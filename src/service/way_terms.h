@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/key_codes.h"
+#include "service_log.h"
+
+namespace korrelang::service::wayterms {
+
+// The short names the ways that press keys and use the clipboard are written in.
+using servicelog::say;
+using servicelog::sayText;
+namespace Flag = platform::ModifierFlag;
+namespace Key = platform::Key;
+
+}  // namespace korrelang::service::wayterms
