@@ -2,6 +2,8 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
+#include <string>
 
 #include "key_codes.h"
 
@@ -36,6 +38,13 @@ public:
     /// whether every grab succeeded.
     virtual void suspend() = 0;
     virtual bool resume() = 0;
+
+    /// Where the desktop owns the keys (a shortcuts portal), the trigger it reports for a
+    /// registration, which the user may have changed in the desktop's settings; nothing where the
+    /// program grabs the keys itself or before the desktop answered.
+    virtual std::optional<std::string> boundTrigger(int /*id*/) const { return std::nullopt; }
+    /// `callback` runs on the main thread whenever the desktop reports other triggers.
+    virtual void setTriggerCallback(Callback /*callback*/) {}
 };
 
 }  // namespace korrelang::platform

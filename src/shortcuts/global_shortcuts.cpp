@@ -16,9 +16,20 @@ GlobalShortcuts::GlobalShortcuts(const QString& storePath, platform::HotKeys& ho
       m_inputSources(inputSources) {
     m_retryTimer.setInterval(kRetryIntervalMs);
     connect(&m_retryTimer, &QTimer::timeout, this, &GlobalShortcuts::updateEventHandling);
+    // A desktop that owns the keys may bind another trigger: every name shows what it reports.
+    QPointer<GlobalShortcuts> self(this);
+    m_hotKeys.setTriggerCallback([self] {
+        if (!self) {
+            return;
+        }
+        for (const auto& [rawValue, name] : self->m_names) {
+            self->changed(name);
+        }
+    });
 }
 
 GlobalShortcuts::~GlobalShortcuts() {
+    m_hotKeys.setTriggerCallback({});
     // The callbacks point at this object: no grab may outlive it.
     for (const auto& [id, hotKey] : m_hotKeyTable) {
         m_hotKeys.unregisterHotKey(hotKey.systemId);
@@ -141,6 +152,13 @@ void GlobalShortcuts::updateEventHandling() {
 }
 
 std::string GlobalShortcuts::description(const Shortcut& shortcut) const {
+    for (const auto& [id, hotKey] : m_hotKeyTable) {
+        if (hotKey.shortcut == shortcut) {
+            if (auto trigger = m_hotKeys.boundTrigger(hotKey.systemId)) {
+                return *trigger;
+            }
+        }
+    }
     return shortcut.description(m_inputSources);
 }
 

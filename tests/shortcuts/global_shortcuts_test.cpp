@@ -108,6 +108,30 @@ TEST_F(GlobalShortcutsTest, StoringMovesTheGrabAndNotifies) {
     EXPECT_EQ(changed.last().at(0).toString(), "toggleConversion");
 }
 
+TEST_F(GlobalShortcutsTest, TheDesktopsTriggerIsWhatTheUserReads) {
+    auto shortcuts = make();
+    shortcuts->addName(name);
+    shortcuts->addKeyUpHandler(name, [] {});
+    const auto shortcut = shortcuts->shortcutFor(name);
+    ASSERT_TRUE(shortcut);
+    const std::string ours = shortcuts->description(*shortcut);
+    QSignalSpy changed(shortcuts.get(), &GlobalShortcuts::shortcutByNameDidChange);
+
+    // The desktop reports the trigger the user gave the shortcut in its settings.
+    ASSERT_EQ(hotKeys.registered.size(), 1u);
+    hotKeys.triggers[hotKeys.registered.begin()->first] = "Meta+K";
+    ASSERT_TRUE(hotKeys.triggerCallback);
+    hotKeys.triggerCallback();
+    EXPECT_EQ(shortcuts->description(*shortcut), "Meta+K");
+    EXPECT_EQ(changed.count(), 1);
+
+    // Without a report, or for a shortcut that is not registered, it is our own description.
+    hotKeys.triggers.clear();
+    EXPECT_EQ(shortcuts->description(*shortcut), ours);
+    shortcuts.reset();
+    EXPECT_FALSE(hotKeys.triggerCallback) << "no callback outlives the object";
+}
+
 TEST_F(GlobalShortcutsTest, ANameWithoutDefaultIsRemovedWhenCleared) {
     const Name custom{"custom", std::nullopt};
     GlobalShortcuts shortcuts(path(), hotKeys, inputSources);

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <map>
+#include <optional>
+#include <string>
 
 #include "platform/hot_keys.h"
 
@@ -18,6 +20,9 @@ public:
     std::map<int, Entry> registered;
     std::vector<std::pair<KeyCode, std::uint32_t>> taken;
     bool suspended = false;
+    /// Triggers "the desktop" reports, by registration id; `triggerCallback` announces changes.
+    std::map<int, std::string> triggers;
+    Callback triggerCallback;
     int registrations = 0;
 
     Registration registerHotKey(KeyCode key, std::uint32_t modifiers, Callback onPress,
@@ -28,6 +33,12 @@ public:
         suspended = false;
         return true;
     }
+
+    std::optional<std::string> boundTrigger(int id) const override {
+        const auto it = triggers.find(id);
+        return it == triggers.end() ? std::nullopt : std::optional(it->second);
+    }
+    void setTriggerCallback(Callback callback) override { triggerCallback = std::move(callback); }
 
     /// Presses and releases the registered key; returns false when nothing is registered for it.
     bool press(KeyCode key, std::uint32_t modifiers);

@@ -4,6 +4,8 @@
 
 #include "platform/gnome/gnome_desktop.h"
 #include "platform/gnome/gnome_input_sources.h"
+#include "platform/kwin/kde_keyboard_layouts.h"
+#include "platform/kwin/kwin_desktop.h"
 #include "platform/linux/linux_desktop.h"
 #include "platform/sway/sway_desktop.h"
 #include "platform/sway/sway_input_sources.h"
@@ -26,6 +28,7 @@ SessionKind DesktopChooser::served(SessionKind detected) {
         case SessionKind::x11:
         case SessionKind::sway:
         case SessionKind::gnome:
+        case SessionKind::kwin:
             return detected;
         case SessionKind::none:
             return SessionKind::none;
@@ -58,6 +61,8 @@ std::unique_ptr<Desktop> DesktopChooser::create(SessionKind served) {
             return std::make_unique<sway::SwayDesktop>(sway::SwayIpc::sessionSocket());
         case SessionKind::gnome:
             return std::make_unique<gnome::GnomeDesktop>(gnome::GnomeDesktop::convertCommand());
+        case SessionKind::kwin:
+            return std::make_unique<kwin::KwinDesktop>();
         default:
             return nullptr;
     }
@@ -71,6 +76,8 @@ std::unique_ptr<InputSources> DesktopChooser::inputSources(SessionKind served) {
             return std::make_unique<sway::SwayInputSources>(sway::SwayIpc::sessionSocket());
         case SessionKind::gnome:
             return std::make_unique<gnome::GnomeInputSources>();
+        case SessionKind::kwin:
+            return std::make_unique<kwin::KdeKeyboardLayouts>();
         default:
             return nullptr;
     }

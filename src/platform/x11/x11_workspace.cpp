@@ -9,6 +9,7 @@
 #include <X11/Xlib.h>
 #include <syslog.h>
 
+#include <algorithm>
 #include <map>
 
 #include "platform/process/terminal_process.h"
@@ -46,6 +47,19 @@ std::optional<std::string> entryName(const std::map<QString, QString>& keys) {
         return std::nullopt;
     }
     return name->second.toStdString();
+}
+
+// Wayland application ids of programs without an id of their own are the program's name: the
+// entry that starts just that program (with file arguments at most) names it.
+bool startsOnlyProgram(const std::map<QString, QString>& keys, const QString& program) {
+    const auto exec = keys.find("Exec");
+    if (exec == keys.end()) {
+        return false;
+    }
+    const QStringList words = exec->second.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    return !words.isEmpty() && words.first().section(QLatin1Char('/'), -1) == program &&
+           std::all_of(words.begin() + 1, words.end(),
+                       [](const QString& word) { return word.startsWith(QLatin1Char('%')); });
 }
 
 }  // namespace
@@ -102,8 +116,9 @@ std::optional<std::string> X11Workspace::applicationName(std::string_view id) co
         for (const QString& file : dir.entryList({"*.desktop"}, QDir::Files)) {
             const auto keys = entryKeys(dir.filePath(file));
             const auto wmClass = keys.find("StartupWMClass");
-            if (wmClass != keys.end() &&
-                wmClass->second.compare(wanted, Qt::CaseInsensitive) == 0) {
+            if ((wmClass != keys.end() &&
+                 wmClass->second.compare(wanted, Qt::CaseInsensitive) == 0) ||
+                startsOnlyProgram(keys, wanted)) {
                 if (auto name = entryName(keys)) {
                     return name;
                 }

@@ -1,0 +1,222 @@
+#include "kde_keyboard_layouts.h"
+
+#include <xkbcommon/xkbcommon.h>
+
+#include <QDBusArgument>
+#include <QDBusMessage>
+#include <QDir>
+#include <QSettings>
+#include <QStandardPaths>
+
+#include "platform/log.h"
+#include "platform/x11/key_code_table.h"
+#include "platform/x11/layout_names.h"
+
+namespace korrelang::platform::kwin {
+
+namespace {
+
+const QString kService = QStringLiteral("org.kde.keyboard");
+const QString kPath = QStringLiteral("/Layouts");
+const QString kInterface = QStringLiteral("org.kde.KeyboardLayouts");
+constexpr int kTimeoutMs = 2000;
+
+struct ContextDeleter {
+    void operator()(xkb_context* context) const { xkb_context_unref(context); }
+};
+struct KeymapDeleter {
+    void operator()(xkb_keymap* keymap) const { xkb_keymap_unref(keymap); }
+};
+
+bool isLatinLetter(xkb_keysym_t sym) {
+    return sym >= XKB_KEY_a && sym <= XKB_KEY_z;
+}
+
+xkb_keysym_t firstSym(xkb_keymap* keymap, xkb_keycode_t key, xkb_layout_index_t group) {
+    const xkb_keysym_t* syms = nullptr;
+    return xkb_keymap_key_get_syms_by_level(keymap, key, group, 0, &syms) > 0 ? syms[0]
+                                                                              : XKB_KEY_NoSymbol;
+}
+
+}  // namespace
+
+KdeKeyboardLayouts::KdeKeyboardLayouts(QDBusConnection connection, QString settingsFile)
+    : m_connection(std::move(connection)), m_settingsFile(std::move(settingsFile)) {
+    if (m_settingsFile.isEmpty()) {
+        m_settingsFile =
+            QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+                .filePath(QStringLiteral("kxkbrc"));
+    }
+}
+
+KdeKeyboardLayouts::~KdeKeyboardLayouts() = default;
+
+QStringList KdeKeyboardLayouts::variants() const {
+    const QSettings settings(m_settingsFile, QSettings::IniFormat);
+    // A list with commas reads back as a list, one item as a string.
+    return settings.value(QStringLiteral("Layout/VariantList")).toStringList();
+}
+
+std::optional<std::vector<x11::XkbLayout>> KdeKeyboardLayouts::layouts() const {
+    const QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kInterface,
+                                                             QStringLiteral("getLayoutsList"));
+    const QDBusMessage reply = m_connection.call(call, QDBus::Block, kTimeoutMs);
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty() ||
+        !reply.arguments().first().canConvert<QDBusArgument>()) {
+        return std::nullopt;
+    }
+    const auto argument = reply.arguments().first().value<QDBusArgument>();
+    if (!argument.currentSignature().startsWith(QLatin1String("a(s"))) {
+        logLine("❌ The keyboard service answered the layout list in an unknown form: " +
+                argument.currentSignature().toStdString());
+        return std::nullopt;
+    }
+    const QStringList variantList = variants();
+    std::vector<x11::XkbLayout> result;
+    argument.beginArray();
+    while (!argument.atEnd()) {
+        QString shortName;
+        QString displayName;
+        QString longName;
+        argument.beginStructure();
+        argument >> shortName >> displayName >> longName;
+        argument.endStructure();
+        x11::XkbLayout layout{shortName.toStdString(), {}};
+        const auto index = static_cast<qsizetype>(result.size());
+        if (index < variantList.size()) {
+            layout.variant = variantList[index].trimmed().toStdString();
+        }
+        result.push_back(std::move(layout));
+    }
+    argument.endArray();
+    return result;
+}
+
+std::optional<std::vector<InputSource>> KdeKeyboardLayouts::enabledSources() const {
+    const auto list = layouts();
+    if (!list) {
+        return std::nullopt;
+    }
+    std::vector<InputSource> sources;
+    for (const x11::XkbLayout& layout : *list) {
+        const auto description = m_registry.description(layout);
+        const auto known = x11::LayoutNames::nameFor(layout.layout, layout.variant);
+        const std::string name = description.value_or(
+            layout.variant.empty() ? layout.layout : layout.layout + "(" + layout.variant + ")");
+        sources.push_back(
+            {x11::LayoutIdentifier::build(layout, known ? std::string(*known) : name), name});
+    }
+    return sources;
+}
+
+std::optional<unsigned> KdeKeyboardLayouts::activeIndex() const {
+    const QDBusMessage call =
+        QDBusMessage::createMethodCall(kService, kPath, kInterface, QStringLiteral("getLayout"));
+    const QDBusMessage reply = m_connection.call(call, QDBus::Block, kTimeoutMs);
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
+        return std::nullopt;
+    }
+    bool ok = false;
+    const unsigned index = reply.arguments().first().toUInt(&ok);
+    return ok ? std::optional(index) : std::nullopt;
+}
+
+std::optional<std::string> KdeKeyboardLayouts::currentSourceID() const {
+    const auto index = activeIndex();
+    const auto sources = enabledSources();
+    if (!index || !sources || *index >= sources->size()) {
+        return std::nullopt;
+    }
+    return (*sources)[*index].id;
+}
+
+int KdeKeyboardLayouts::selectSource(std::string_view id) {
+    const auto sources = enabledSources();
+    if (!sources) {
+        return kNoService;
+    }
+    for (std::size_t index = 0; index < sources->size(); ++index) {
+        if ((*sources)[index].id != id) {
+            continue;
+        }
+        QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kInterface,
+                                                           QStringLiteral("setLayout"));
+        call << static_cast<uint>(index);
+        const QDBusMessage reply = m_connection.call(call, QDBus::Block, kTimeoutMs);
+        if (reply.type() != QDBusMessage::ReplyMessage ||
+            (!reply.arguments().isEmpty() && !reply.arguments().first().toBool())) {
+            return kRefused;
+        }
+        return activeIndex() == index ? 0 : kNotApplied;
+    }
+    return kNotEnabled;
+}
+
+std::optional<std::string> KdeKeyboardLayouts::keyText(KeyCode key) const {
+    const auto xKey = x11::KeyCodeTable::toX(key);
+    const auto letterA = x11::KeyCodeTable::toX(Key::a);
+    const auto list = layouts();
+    const auto active = activeIndex();
+    if (!xKey || !letterA || !list || list->empty() || !active) {
+        return std::nullopt;
+    }
+    // The compositor's keymap is not ours to read; the same rules build the same one.
+    std::string layoutNames;
+    std::string variantNames;
+    for (std::size_t i = 0; i < list->size(); ++i) {
+        if (i > 0) {
+            layoutNames += ',';
+            variantNames += ',';
+        }
+        layoutNames += (*list)[i].layout;
+        variantNames += (*list)[i].variant;
+    }
+    const std::unique_ptr<xkb_context, ContextDeleter> context(
+        xkb_context_new(XKB_CONTEXT_NO_ENVIRONMENT_NAMES));
+    const xkb_rule_names names{"evdev", "pc105", layoutNames.c_str(), variantNames.c_str(), ""};
+    const std::unique_ptr<xkb_keymap, KeymapDeleter> keymap(
+        context ? xkb_keymap_new_from_names(context.get(), &names, XKB_KEYMAP_COMPILE_NO_FLAGS)
+                : nullptr);
+    if (!keymap) {
+        return std::nullopt;
+    }
+    std::vector<xkb_layout_index_t> order{*active};
+    for (xkb_layout_index_t group = 0; group < list->size(); ++group) {
+        if (group != *active) {
+            order.push_back(group);
+        }
+    }
+    for (const xkb_layout_index_t group : order) {
+        if (!isLatinLetter(firstSym(keymap.get(), *letterA, group))) {
+            continue;
+        }
+        char text[8] = {};
+        const int length =
+            xkb_keysym_to_utf8(firstSym(keymap.get(), *xKey, group), text, sizeof text);
+        if (length <= 1) {
+            return std::nullopt;
+        }
+        return std::string(text);
+    }
+    return std::nullopt;
+}
+
+void KdeKeyboardLayouts::setChangeCallback(std::function<void()> callback) {
+    m_changeCallback = std::move(callback);
+    if (m_listening || !m_changeCallback) {
+        return;
+    }
+    m_listening = true;
+    m_connection.connect(kService, kPath, kInterface, QStringLiteral("layoutChanged"), this,
+                         SLOT(onChanged()));
+    m_connection.connect(kService, kPath, kInterface, QStringLiteral("layoutListChanged"), this,
+                         SLOT(onChanged()));
+}
+
+void KdeKeyboardLayouts::onChanged() {
+    if (m_changeCallback) {
+        m_changeCallback();
+    }
+}
+
+}  // namespace korrelang::platform::kwin

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "platform/key_codes.h"
+
+namespace korrelang::platform::portal {
+
+/// The trigger text of the desktop's shortcut description format ("CTRL+SHIFT+space"): the
+/// modifiers in a fixed order, then the key's XKB keysym name on a US keyboard.
+class TriggerText {
+public:
+    /// `modifiers` are HotKeyModifier bits; Command is the LOGO (Super) key. Nothing when the key
+    /// has no keysym.
+    static std::optional<std::string> build(KeyCode key, std::uint32_t modifiers);
+};
+
+}  // namespace korrelang::platform::portal

@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <memory>
+
+#include "../support/desktop_harness.h"
+#include "platform/atspi/atspi_accessibility.h"
+#include "platform/key_codes.h"
+#include "platform/kwin/fake_input_keys.h"
+#include "platform/kwin/kde_keyboard_layouts.h"
+#include "platform/kwin/kwin_active_window.h"
+#include "platform/portal/global_shortcuts_portal.h"
+#include "platform/wayland/wayland_workspace.h"
+
+namespace korrelang::platform::kwin {
+namespace {
+
+using testing::Child;
+using testing::waitUntil;
+
+// Key codes of the letters g h b d t n, which type "привет" on the Russian layout.
+const std::vector<KeyCode> kGhbdtn = {5, 4, 11, 2, 17, 45};
+
+class KwinPlatformTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        s_window = new KwinActiveWindow();
+        s_mousepad = new Child(QStringLiteral("mousepad"), {QStringLiteral("--disable-server")});
+        s_keys = new FakeInputKeys([] {
+            const auto window = s_window->current();
+            return window ? window->processId : std::nullopt;
+        });
+    }
+    static void TearDownTestSuite() {
+        delete s_keys;
+        delete s_mousepad;
+        delete s_window;
+    }
+
+    static bool mousepadActive() {
+        return waitUntil([] {
+            const auto window = s_window->current();
+            return window && window->processId == s_mousepad->pid();
+        });
+    }
+
+    std::shared_ptr<TextElement> focusedText() {
+        std::shared_ptr<TextElement> element;
+        waitUntil([&] {
+            element = m_accessibility.focusedElement().element;
+            return element != nullptr;
+        });
+        return element;
+    }
+
+    static std::string text(const std::shared_ptr<TextElement>& element) {
+        return element->value().value.value_or("<unreadable>");
+    }
+
+    static inline KwinActiveWindow* s_window = nullptr;
+    static inline Child* s_mousepad = nullptr;
+    static inline FakeInputKeys* s_keys = nullptr;
+    atspi::AtspiAccessibility m_accessibility{[] {
+        const auto window = s_window->current();
+        return window ? window->processId : std::nullopt;
+    }};
+    KdeKeyboardLayouts m_layouts;
+};
+
+TEST_F(KwinPlatformTest, LayoutsListSelectAndReportChanges) {
+    const auto sources = m_layouts.enabledSources();
+    ASSERT_TRUE(sources);
+    EXPECT_EQ(*sources, (std::vector<InputSource>{{"xkb.us.English", "English (US)"},
+                                                  {"xkb.ru.Russian", "Russian"}}));
+    int changes = 0;
+    m_layouts.setChangeCallback([&] { ++changes; });
+
+    EXPECT_EQ(m_layouts.selectSource("xkb.ru.Russian"), 0);
+    EXPECT_EQ(m_layouts.currentSourceID(), "xkb.ru.Russian");
+    EXPECT_TRUE(waitUntil([&] { return changes > 0; }));
+    // The key's Latin letter, although the active layout types Cyrillic.
+    EXPECT_EQ(m_layouts.keyText(Key::z), "z");
+    EXPECT_EQ(m_layouts.keyText(12), "q");
+
+    EXPECT_EQ(m_layouts.selectSource("xkb.de.German"), KdeKeyboardLayouts::kNotEnabled);
+    EXPECT_EQ(m_layouts.selectSource("xkb.us.English"), 0);
+    EXPECT_EQ(m_layouts.currentSourceID(), "xkb.us.English");
+}
+
+TEST_F(KwinPlatformTest, TheScriptReportsTheActiveWindow) {
+    ASSERT_TRUE(s_window->isRunning());
+    ASSERT_TRUE(mousepadActive());
+    const wayland::WaylandWorkspace workspace([] {
+        const auto window = s_window->current();
+        return std::optional(wayland::WaylandWorkspace::FocusedWindow{
+            window->desktopFile.empty() ? window->resourceClass : window->desktopFile,
+            window->resourceClass, window->processId});
+    });
+    const auto application = workspace.frontmostApplication();
+    ASSERT_TRUE(application);
+    // KWin knows GTK 3 programs by their program name (X11 by the GTK application id).
+    EXPECT_EQ(application->id, "mousepad");
+    EXPECT_EQ(application->name, "Mousepad");
+    EXPECT_EQ(application->processId, s_mousepad->pid());
+    EXPECT_FALSE(application->terminal);
+}
+
+TEST_F(KwinPlatformTest, KeysAreTheLayoutsKeysAndIntentsMapToTheDesktopsKeys) {
+    ASSERT_TRUE(s_keys->isAvailable());
+    ASSERT_TRUE(mousepadActive());
+    const auto element = focusedText();
+    ASSERT_TRUE(element);
+    ASSERT_EQ(element->setSelectedRange({0, 0}), AccessCode::success);
+
+    // Physical keys: on the Russian layout they type Cyrillic.
+    ASSERT_EQ(m_layouts.selectSource("xkb.ru.Russian"), 0);
+    for (const KeyCode key : kGhbdtn) {
+        ASSERT_TRUE(s_keys->simulateKeyPress(key, 0));
+    }
+    EXPECT_TRUE(waitUntil([&] { return text(element) == "привет"; })) << text(element);
+    ASSERT_EQ(m_layouts.selectSource("xkb.us.English"), 0);
+
+    // Shift+Command+Left selects to the start of the line, Command+A selects everything: the
+    // intents, not the keys (Command would be the Super key).
+    ASSERT_TRUE(s_keys->simulateKeyPress(Key::left, ModifierFlag::command | ModifierFlag::shift));
+    EXPECT_TRUE(waitUntil([&] { return element->selectedRange().value == TextRange{0, 6}; }));
+    ASSERT_TRUE(s_keys->simulateKeyPress(Key::right, 0));
+    ASSERT_TRUE(s_keys->simulateKeyPress(Key::a, ModifierFlag::command));
+    EXPECT_TRUE(waitUntil([&] { return element->selectedRange().value == TextRange{0, 6}; }));
+
+    // Command+V pastes what another program put on the clipboard.
+    ASSERT_EQ(QProcess::execute(QStringLiteral("wl-copy"), {QStringLiteral("мир")}), 0);
+    ASSERT_TRUE(s_keys->simulateKeyPress(Key::v, ModifierFlag::command));
+    EXPECT_TRUE(waitUntil([&] { return text(element) == "мир"; })) << text(element);
+}
+
+TEST_F(KwinPlatformTest, ThePortalBindsTheChordAndReportsPressAndRelease) {
+    portal::GlobalShortcutsPortal portal;
+    ASSERT_TRUE(portal.isAvailable());
+    int presses = 0;
+    int releases = 0;
+    const auto registration = portal.registerHotKey(
+        Key::space, HotKeyModifier::control | HotKeyModifier::shift, [&] { ++presses; },
+        [&] { ++releases; });
+    ASSERT_TRUE(registration.succeeded());
+    ASSERT_TRUE(
+        waitUntil([&] { return portal.state() == portal::GlobalShortcutsPortal::State::bound; }));
+    EXPECT_TRUE(portal.trigger(registration.id)) << "no trigger reported";
+    // The chord, injected: Control+Shift+Space.
+    ASSERT_TRUE(s_keys->simulateKeyPress(Key::space, ModifierFlag::control | ModifierFlag::shift));
+    EXPECT_TRUE(waitUntil([&] { return presses == 1 && releases == 1; }))
+        << presses << " presses, " << releases << " releases";
+}
+
+}  // namespace
+}  // namespace korrelang::platform::kwin
