@@ -572,7 +572,7 @@ TEST_F(HotkeyServiceTest, AClipboardNotSavedWholeIsNotTouched) {
         fake.clipboard.content.truncated = true;
         const int writes = fake.clipboard.writes;
         press();
-        EXPECT_TRUE(log.contains("❌ The clipboard could not be saved whole"));
+        EXPECT_TRUE(log.mentions("❌ The clipboard could not be saved whole"));
         EXPECT_TRUE(editor.presses.empty());
         EXPECT_EQ(fake.clipboard.writes, writes);
         EXPECT_EQ(events.events, (std::vector<std::string>{"failed no_selection"}));
