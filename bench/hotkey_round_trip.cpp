@@ -32,8 +32,8 @@ int main(int argc, char** argv) {
     const std::vector<std::string> layouts = {"xkb.us.English", "xkb.ru.Russian"};
     bool converted = false;
     platform.hotKeys.registerHotKey(
-        platform::Key::space, platform::HotKeyModifier::control | platform::HotKeyModifier::shift,
-        {}, [&] { converted = testing::convertSelection(service, layouts, std::nullopt); });
+        KEY_SPACE, platform::HotKeyModifier::control | platform::HotKeyModifier::shift, {},
+        [&] { converted = testing::convertSelection(service, layouts, std::nullopt); });
 
     const testing::Mousepad editor;
     if (!editor.isReady() || !waitUntil([&] { return service.getFocusedElement() != nullptr; })) {

@@ -115,7 +115,7 @@ int main(int argc, char** argv) {
         element->setSelectedRange({0, 6});
         QThread::msleep(150);
         const auto start = Clock::now();
-        keys.simulateKeyPress(platform::Key::space,
+        keys.simulateKeyPress(KEY_SPACE,
                               platform::ModifierFlag::control | platform::ModifierFlag::shift);
         if (!waitFor([&] { return text(*element) == "привет"; }, std::chrono::seconds(3))) {
             std::fprintf(stderr, "bench: run %d did not convert (text %s)\n", run,
@@ -131,7 +131,7 @@ int main(int argc, char** argv) {
 
     platform::portal::GlobalShortcutsPortal portal;
     int released = 0;
-    portal.registerHotKey(platform::Key::z,
+    portal.registerHotKey(KEY_Z,
                           platform::HotKeyModifier::control | platform::HotKeyModifier::option, {},
                           [&] { ++released; });
     waitFor(
@@ -140,7 +140,7 @@ int main(int argc, char** argv) {
     for (int run = 0; run < runs; ++run) {
         const int before = released;
         const auto start = Clock::now();
-        keys.simulateKeyPress(platform::Key::z,
+        keys.simulateKeyPress(KEY_Z,
                               platform::ModifierFlag::control | platform::ModifierFlag::option);
         if (waitFor([&] { return released > before; }, std::chrono::seconds(3))) {
             portalTimes.push_back(

@@ -31,7 +31,7 @@
 #include "platform/log.h"
 #include "platform/session/desktop_chooser.h"
 #include "platform/session/session_detector.h"
-#include "platform/x11/key_code_table.h"
+#include "platform/x11/x_keycode.h"
 #include "popup_bus.h"
 #include "press_alerts.h"
 #include "service/accessibility_service.h"
@@ -171,10 +171,7 @@ int runService(int argc, char** argv) {
                 return box.clickedButton() == force;
             },
             [](std::uint32_t scanCode) -> std::optional<std::uint16_t> {
-                if (scanCode > 255) {
-                    return std::nullopt;
-                }
-                return platform::x11::KeyCodeTable::fromX(static_cast<std::uint8_t>(scanCode));
+                return platform::x11::fromXKeycode(scanCode);
             }});
     // On GNOME the shell extension gives what the shell alone can; the screens explain it.
     ui::DesktopLimits limits;

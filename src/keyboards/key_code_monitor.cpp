@@ -1,5 +1,6 @@
 #include "key_code_monitor.h"
 
+#include <algorithm>
 #include <array>
 
 #include "engine/keyboard_mapping_registry.h"
@@ -26,17 +27,27 @@ struct LatinKey {
 // The US (ANSI) keyboard: letters, digits, the punctuation keys that every catalogue layout
 // has, and the keys that type white space or nothing.
 constexpr std::array<LatinKey, 48> kLatinKeys{{
-    {0, "a", "A"},    {1, "s", "S"},  {2, "d", "D"},  {3, "f", "F"},   {4, "h", "H"},
-    {5, "g", "G"},    {6, "z", "Z"},  {7, "x", "X"},  {8, "c", "C"},   {9, "v", "V"},
-    {11, "b", "B"},   {12, "q", "Q"}, {13, "w", "W"}, {14, "e", "E"},  {15, "r", "R"},
-    {16, "y", "Y"},   {17, "t", "T"}, {31, "o", "O"}, {32, "u", "U"},  {34, "i", "I"},
-    {35, "p", "P"},   {37, "l", "L"}, {38, "j", "J"}, {40, "k", "K"},  {45, "n", "N"},
-    {46, "m", "M"},   {18, "1", "!"}, {19, "2", "@"}, {20, "3", "#"},  {21, "4", "$"},
-    {23, "5", "%"},   {22, "6", "^"}, {26, "7", "&"}, {28, "8", "*"},  {25, "9", "("},
-    {29, "0", ")"},   {24, "=", "+"}, {27, "-", "_"}, {39, "'", "\""}, {41, ";", ":"},
-    {43, ",", "<"},   {44, "/", "?"}, {47, ".", ">"}, {49, " ", " "},  {36, "\n", "\n"},
-    {48, "\t", "\t"}, {51, "", ""},   {53, "", ""},
+    {KEY_A, "a", "A"},         {KEY_S, "s", "S"},       {KEY_D, "d", "D"},
+    {KEY_F, "f", "F"},         {KEY_H, "h", "H"},       {KEY_G, "g", "G"},
+    {KEY_Z, "z", "Z"},         {KEY_X, "x", "X"},       {KEY_C, "c", "C"},
+    {KEY_V, "v", "V"},         {KEY_B, "b", "B"},       {KEY_Q, "q", "Q"},
+    {KEY_W, "w", "W"},         {KEY_E, "e", "E"},       {KEY_R, "r", "R"},
+    {KEY_Y, "y", "Y"},         {KEY_T, "t", "T"},       {KEY_O, "o", "O"},
+    {KEY_U, "u", "U"},         {KEY_I, "i", "I"},       {KEY_P, "p", "P"},
+    {KEY_L, "l", "L"},         {KEY_J, "j", "J"},       {KEY_K, "k", "K"},
+    {KEY_N, "n", "N"},         {KEY_M, "m", "M"},       {KEY_1, "1", "!"},
+    {KEY_2, "2", "@"},         {KEY_3, "3", "#"},       {KEY_4, "4", "$"},
+    {KEY_5, "5", "%"},         {KEY_6, "6", "^"},       {KEY_7, "7", "&"},
+    {KEY_8, "8", "*"},         {KEY_9, "9", "("},       {KEY_0, "0", ")"},
+    {KEY_EQUAL, "=", "+"},     {KEY_MINUS, "-", "_"},   {KEY_APOSTROPHE, "'", "\""},
+    {KEY_SEMICOLON, ";", ":"}, {KEY_COMMA, ",", "<"},   {KEY_SLASH, "/", "?"},
+    {KEY_DOT, ".", ">"},       {KEY_SPACE, " ", " "},   {KEY_ENTER, "\n", "\n"},
+    {KEY_TAB, "\t", "\t"},     {KEY_BACKSPACE, "", ""}, {KEY_ESC, "", ""},
 }};
+
+constexpr std::array<platform::KeyCode, 9> kModifierKeys{
+    KEY_LEFTSHIFT, KEY_RIGHTSHIFT, KEY_LEFTCTRL,  KEY_RIGHTCTRL, KEY_LEFTALT,
+    KEY_RIGHTALT,  KEY_LEFTMETA,   KEY_RIGHTMETA, KEY_CAPSLOCK};
 
 constexpr std::array<std::string_view, 12> kCaselessFragments{
     "hebrew", "il", "arabic", "ar", "persian", "fa", "thai", "th", "hindi", "hi", "korean", "ko"};
@@ -131,7 +142,7 @@ std::optional<std::string> KeyCodeMonitor::intercept(platform::KeyCode key,
     if (!m_settings.isEnabled() || (flags & kCommandKeys) != Flag::shift) {
         return std::nullopt;
     }
-    if (key >= platform::Key::rightCommand && key <= platform::Key::function) {
+    if (std::find(kModifierKeys.begin(), kModifierKeys.end(), key) != kModifierKeys.end()) {
         return std::nullopt;
     }
     const auto character = latinKeyCharacter(key, Flag::shift);

@@ -30,7 +30,7 @@ bool ClipboardStrategies::press(platform::KeyCode key, std::uint32_t flags) {
 bool ClipboardStrategies::pressPaste() {
     return m_main.call([this] {
         m_platform.clipboard.forgetFetches();
-        return m_platform.syntheticKeys.simulateKeyPress(Key::v, kCommand);
+        return m_platform.syntheticKeys.simulateKeyPress(KEY_V, kCommand);
     });
 }
 
@@ -80,7 +80,7 @@ std::optional<std::string> ClipboardStrategies::copySelection(std::chrono::milli
     // instead of sleeping a fixed time; what it copies is read on this thread.
     auto& clipboard = m_platform.clipboard;
     const std::uint64_t since = clipboard.claims(false);
-    if (!press(Key::c, kCommand) && failureLine) {
+    if (!press(KEY_C, kCommand) && failureLine) {
         say(failureLine);
     }
     auto text = clipboard.awaitNewText(false, since, timeout);
@@ -138,7 +138,7 @@ Outcome ClipboardStrategies::convertViaClipboard(ConversionPress& conversion) {
 
     say("📋 Strategy 2: Trying Shift+Home to select line...");
     if (const auto line =
-            selectWith(Key::left, kShiftCommand, "⚠️ simulateKeyPress failed for Shift+Home")) {
+            selectWith(KEY_LEFT, kShiftCommand, "⚠️ simulateKeyPress failed for Shift+Home")) {
         // A busy application copies late; worth waiting for where this program made the
         // selection.
         if (auto text = copySelection(kLateCopyTimeout,
@@ -151,7 +151,7 @@ Outcome ClipboardStrategies::convertViaClipboard(ConversionPress& conversion) {
 
     say("📋 Strategy 3: Control+A fallback...");
     if (const auto all =
-            selectWith(Key::a, kCommand, "⚠️ simulateKeyPress failed for Control+A")) {
+            selectWith(KEY_A, kCommand, "⚠️ simulateKeyPress failed for Control+A")) {
         if (auto text = copySelection(kLateCopyTimeout,
                                       "⚠️ simulateKeyPress failed for Control+C (strategy 3)");
             text && *text == *all) {
@@ -203,25 +203,25 @@ Outcome ClipboardStrategies::verifyPaste(ConversionPress& conversion, const std:
         return Outcome::writtenUnverified;
     }
     for (long i = 0; i < characters; ++i) {
-        press(Key::left, Flag::shift);
+        press(KEY_LEFT, Flag::shift);
     }
     const auto back = copySelection(kLateCopyTimeout, nullptr);
     if (back == pasted) {
         say("✅ The pasted text reads back as intended");
         if (conversion.shouldDeselectAfterReplace()) {
-            press(Key::right, 0);
+            press(KEY_RIGHT, 0);
         }
         return Outcome::written;
     }
     if (!back) {
-        press(Key::right, 0);
+        press(KEY_RIGHT, 0);
         say("⚠️ Pasted, but the application gave nothing back to check; not counted as "
             "converted");
         return Outcome::writtenUnverified;
     }
     // The application made something else of the paste: its own undo takes back exactly that.
     say("⚠️ The pasted text does not read back as intended; undoing the paste");
-    press(Key::z, kCommand);
+    press(KEY_Z, kCommand);
     const auto undone = copySelection(kLateCopyTimeout, nullptr);
     if (undone == original) {
         say("↩️ The application's undo put the original text back");
@@ -277,9 +277,9 @@ Outcome ClipboardStrategies::convertInSlowApp(ConversionPress& conversion) {
     }
     const platform::ClipboardSnapshot& saved = *snapshot;
     say("🤖 Slow app: selecting line...");
-    press(Key::right, kShiftCommand);
+    press(KEY_RIGHT, kShiftCommand);
     wait(100);
-    press(Key::left, kShiftCommand);
+    press(KEY_LEFT, kShiftCommand);
     wait(150);
     const auto text = copySelection(std::chrono::milliseconds(300), nullptr);
     if (!text) {
@@ -293,7 +293,7 @@ Outcome ClipboardStrategies::convertInSlowApp(ConversionPress& conversion) {
     const auto toPaste = conversion.replacementFor(*text);
     if (!toPaste) {
         say("❌ Conversion failed");
-        press(Key::right, 0);
+        press(KEY_RIGHT, 0);
         restoreClipboard(saved);
         return Outcome::notConverted;
     }
@@ -303,7 +303,7 @@ Outcome ClipboardStrategies::convertInSlowApp(ConversionPress& conversion) {
         m_platform.clipboard.setText(*toPaste);
     });
     wait(50);
-    press(Key::v, kCommand);
+    press(KEY_V, kCommand);
     wait(400);
     // The delayed restore runs before the press ends, so the next press can never take the
     // restored clipboard for its text.

@@ -125,7 +125,7 @@ std::optional<std::string> TerminalWay::settledLine() const {
 bool TerminalWay::paste(const std::string& expectedLine, bool useClipboard) {
     const std::string before = readLine().value_or("");
     if (useClipboard) {
-        sendKey(Key::v, Flag::command);  // Control+Shift+V
+        sendKey(KEY_V, Flag::command);  // Control+Shift+V
         if (lineBecomes(expectedLine)) {
             return true;
         }
@@ -134,7 +134,7 @@ bool TerminalWay::paste(const std::string& expectedLine, bool useClipboard) {
         }
         say("📋 Control+Shift+V pasted nothing; trying Shift+Insert");
     }
-    sendKey(Key::insert, Flag::shift);
+    sendKey(KEY_INSERT, Flag::shift);
     return lineBecomes(expectedLine);
 }
 
@@ -227,7 +227,7 @@ ConversionWay::Outcome TerminalWay::attempt(ConversionPress& press) {
 
     const long characters = static_cast<long>(engine::GraphemeCursor::count(target));
     for (long i = 0; i < characters; ++i) {
-        sendKey(Key::deleteKey, 0);
+        sendKey(KEY_BACKSPACE, 0);
     }
     const bool erased = lineBecomes(prefix);
     say("🖥️ Erased after " + elapsed());

@@ -9,6 +9,5 @@ namespace korrelang::service::wayterms {
 using servicelog::say;
 using servicelog::sayText;
 namespace Flag = platform::ModifierFlag;
-namespace Key = platform::Key;
 
 }  // namespace korrelang::service::wayterms

@@ -14,12 +14,10 @@ namespace {
 namespace Flag = platform::ModifierFlag;
 
 constexpr std::uint32_t kModifierFlags = Flag::shift | Flag::control | Flag::option | Flag::command;
-constexpr std::uint16_t kF12 = 111;
-constexpr std::uint16_t kForwardDelete = 117;
 
-// Virtual key codes of F1 … F20.
 constexpr std::array<std::uint16_t, 20> kFunctionKeys{
-    122, 120, 99, 118, 96, 97, 98, 100, 101, 109, 103, 111, 105, 107, 113, 106, 64, 79, 80, 90};
+    KEY_F1,  KEY_F2,  KEY_F3,  KEY_F4,  KEY_F5,  KEY_F6,  KEY_F7,  KEY_F8,  KEY_F9,  KEY_F10,
+    KEY_F11, KEY_F12, KEY_F13, KEY_F14, KEY_F15, KEY_F16, KEY_F17, KEY_F18, KEY_F19, KEY_F20};
 
 }  // namespace
 
@@ -97,16 +95,16 @@ RecorderControl::Outcome RecorderControl::handleKeyDown(std::uint16_t keyCode,
     }
     const std::uint32_t modifiers = flags & kModifierFlags;
     if (modifiers == 0) {
-        if (keyCode == platform::Key::tab) {
+        if (keyCode == KEY_TAB) {
             endRecording();
             return Outcome::PassedOn;
         }
-        if (keyCode == platform::Key::escape) {
+        if (keyCode == KEY_ESC) {
             endRecording();
             emit focusReleaseRequested();
             return Outcome::Consumed;
         }
-        if (keyCode == platform::Key::deleteKey || keyCode == kForwardDelete) {
+        if (keyCode == KEY_BACKSPACE || keyCode == KEY_DELETE) {
             clear();
             return Outcome::Consumed;
         }
@@ -121,7 +119,7 @@ RecorderControl::Outcome RecorderControl::handleKeyDown(std::uint16_t keyCode,
     }
     const Shortcut candidate = Shortcut::fromFlags(keyCode, modifiers);
 
-    const bool bareF12 = keyCode == kF12 && modifiers == 0;
+    const bool bareF12 = keyCode == KEY_F12 && modifiers == 0;
     if (!bareF12 && isTakenElsewhere(candidate)) {
         endRecording();
         const bool useAnyway = m_host.confirmSystemShortcut &&

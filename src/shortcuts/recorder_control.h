@@ -19,7 +19,7 @@ class GlobalShortcuts;
 
 /// The recorder's state, independent of any toolkit: idle, showing the stored shortcut, or
 /// recording, taking the next key combination. The view in front of it forwards focus changes
-/// and key presses as virtual key codes with modifier flags (platform::ModifierFlag bits).
+/// and key presses as evdev key codes with modifier flags (platform::ModifierFlag bits).
 ///
 /// While recording, the global hot keys are released, so that the stored shortcut reaches the
 /// recorder instead of starting a conversion, and `recorderActive` is set.
@@ -38,7 +38,7 @@ public:
         /// Shows the system-shortcut alert; true when the user chose to use the shortcut anyway.
         std::function<bool(const QString& message, const QString& informative)>
             confirmSystemShortcut;
-        /// The virtual key code of a native scan code (an X keycode); unset where there is none.
+        /// The evdev code of a native scan code (an X keycode); unset where there is none.
         std::function<std::optional<std::uint16_t>(std::uint32_t)> keyFromScanCode;
     };
 
@@ -65,7 +65,7 @@ public:
     /// (Tab moves the focus) or swallow it.
     Outcome handleKeyDown(std::uint16_t keyCode, std::uint32_t flags);
 
-    /// F1 … F20 (the function keys that have a virtual key code).
+    /// F1 … F20.
     static bool isFunctionKey(std::uint16_t keyCode);
 
 signals:

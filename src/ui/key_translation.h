@@ -7,7 +7,7 @@
 
 namespace korrelang::ui {
 
-/// Turns a Qt key event into the program's virtual key code and modifier flags.
+/// Turns a Qt key event into the program's key code (evdev) and modifier flags.
 class KeyTranslation {
 public:
     /// Translates the X keycode of a key event (the event's native scan code); empty when the

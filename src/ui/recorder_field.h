@@ -11,7 +11,7 @@
 namespace korrelang::ui {
 
 /// The focusable part of the shortcut recorder: taking the focus starts recording, losing it
-/// ends recording, and key presses go to the RecorderControl as virtual key codes.
+/// ends recording, and key presses go to the RecorderControl as evdev key codes.
 class RecorderField : public QQuickItem {
     Q_OBJECT
     QML_ELEMENT

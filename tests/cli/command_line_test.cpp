@@ -126,7 +126,7 @@ TEST(CommandLine, ListsLayouts) {
     EXPECT_EQ(json.out.substr(0, 2), "[\n");
     EXPECT_NE(json.out.find("{\"id\":\"hebrew\",\"displayName\":\"Hebrew\",\"layoutPatterns\":"
                             "[\"hebrew\",\"he-\",\".he\"],\"isRTL\":true,\"isCaseSensitive\":false,"
-                            "\"keyMap\":{\"50\":[\";\",\"~\"],\"18\":[\"1\",\"!\"]"),
+                            "\"keyMap\":{\"41\":[\";\",\"~\"],\"2\":[\"1\",\"!\"]"),
               std::string::npos);
 }
 

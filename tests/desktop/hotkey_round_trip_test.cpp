@@ -34,7 +34,7 @@ TEST(HotkeyRoundTrip, ConvertsTheSelectionOnRelease) {
         }
     };
     const auto registration = platform.hotKeys.registerHotKey(
-        Key::space, HotKeyModifier::control | HotKeyModifier::shift, {}, convert);
+        KEY_SPACE, HotKeyModifier::control | HotKeyModifier::shift, {}, convert);
     ASSERT_TRUE(registration.succeeded());
 
     Mousepad editor;

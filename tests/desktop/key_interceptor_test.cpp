@@ -30,7 +30,7 @@ protected:
             [](const std::string& id) { return id.find(".th.") != std::string::npos; },
             [this](KeyCode key, std::uint32_t flags) -> std::optional<std::string> {
                 seen.emplace_back(key, flags);
-                return key == 0 ? std::optional<std::string>("A") : std::nullopt;
+                return key == KEY_A ? std::optional<std::string>("A") : std::nullopt;
             });
     }
 };
@@ -48,8 +48,8 @@ TEST_F(KeyInterceptorTest, TypesTheLatinCapitalForShiftLetterOnThai) {
     EXPECT_TRUE(fieldShows("Aฟ"));
     tapKey(kKeyQ, {kShift});  // the handler lets this one through unchanged
     EXPECT_TRUE(fieldShows("Aฟ๐"));
-    EXPECT_EQ(seen, (std::vector<std::pair<KeyCode, std::uint32_t>>{{0, ModifierFlag::shift},
-                                                                    {12, ModifierFlag::shift}}));
+    EXPECT_EQ(seen, (std::vector<std::pair<KeyCode, std::uint32_t>>{{KEY_A, ModifierFlag::shift},
+                                                                    {KEY_Q, ModifierFlag::shift}}));
 }
 
 TEST_F(KeyInterceptorTest, LeavesOtherLayoutsAlone) {

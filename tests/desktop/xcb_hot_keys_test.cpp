@@ -19,7 +19,7 @@ struct Counts {
 
 HotKeys::Registration registerCounting(XcbHotKeys& hotKeys, Counts& counts) {
     return hotKeys.registerHotKey(
-        Key::space, kControlShift, [&] { ++counts.presses; }, [&] { ++counts.releases; });
+        KEY_SPACE, kControlShift, [&] { ++counts.presses; }, [&] { ++counts.releases; });
 }
 
 TEST(XcbHotKeys, SeesPressAndReleaseWhateverTheLocks) {
@@ -87,8 +87,8 @@ TEST(XcbHotKeys, KeepsWorkingAfterTheKeymapChanges) {
 
 TEST(XcbHotKeys, RefusesKeysItCannotGrab) {
     XcbHotKeys hotKeys;
-    EXPECT_EQ(hotKeys.registerHotKey(52, kControlShift, {}, {}).status, HotKeys::kUnknownKey);
-    EXPECT_EQ(hotKeys.registerHotKey(Key::space, HotKeyModifier::function, {}, {}).status,
+    EXPECT_EQ(hotKeys.registerHotKey(KEY_FN, kControlShift, {}, {}).status, HotKeys::kUnknownKey);
+    EXPECT_EQ(hotKeys.registerHotKey(KEY_SPACE, HotKeyModifier::function, {}, {}).status,
               HotKeys::kUnknownKey);
 }
 

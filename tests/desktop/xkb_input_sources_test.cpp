@@ -45,9 +45,9 @@ TEST_F(XkbInputSourcesTest, RefusesALayoutThatIsNotEnabled) {
 
 TEST_F(XkbInputSourcesTest, KeyTextComesFromTheLatinLayoutWhateverIsActive) {
     ASSERT_EQ(sources.selectSource("xkb.ru.Russian"), 0);
-    EXPECT_EQ(sources.keyText(0), "a");
-    EXPECT_EQ(sources.keyText(41), ";");
-    EXPECT_EQ(sources.keyText(Key::left), std::nullopt);  // types no character
+    EXPECT_EQ(sources.keyText(KEY_A), "a");
+    EXPECT_EQ(sources.keyText(KEY_SEMICOLON), ";");
+    EXPECT_EQ(sources.keyText(KEY_LEFT), std::nullopt);  // types no character
 }
 
 TEST_F(XkbInputSourcesTest, ReportsGroupChangesMadeByOthers) {

@@ -91,7 +91,7 @@ TEST(Catalogue, EveryTableCoversTheSameFortySevenKeysInRowOrder) {
             EXPECT_EQ(mapping.keyMap()[i].keyCode, kCharacterKeys[i]);
             EXPECT_NE(mapping.keyTexts(kCharacterKeys[i]), nullptr);
         }
-        EXPECT_EQ(mapping.keyTexts(49), nullptr) << "the space bar is in no table";
+        EXPECT_EQ(mapping.keyTexts(KEY_SPACE), nullptr) << "the space bar is in no table";
     }
 }
 
@@ -102,22 +102,22 @@ TEST(Catalogue, SpotChecksOfTheTables) {
         std::string normal, shifted;
     };
     const std::vector<Key> keys = {
-        {"english", 50, "`", "~"},
-        {"english", 42, "\\", "|"},
-        {"russian", 12, "й", "Й"},
-        {"russian", 50, "]", "["},
-        {"hebrew", 25, "9", ")"},  // shifted 9 and 0 are reversed
-        {"hebrew", 29, "0", "("},
-        {"arabic", 11, "لا", "لآ"},      // a key that types two
-                                         // characters
-        {"arabic", 50, "ذ", "\u0651"},   // a combining mark alone
-        {"uyghur", 44, "ئ\u200D", "؟"},  // a letter with a zero-width joiner
-        {"uyghur", 12, "چ", "ﭺ"},
-        {"uyghur", 13, "ۋ", ""},    // the key types nothing with
-                                    // Shift
-        {"tibetan", 39, " ", " "},  // a key that types a space
-        {"korean", 15, "ㄱ", "ㄲ"},
-        {"bengali", 6, "", ""},
+        {"english", KEY_GRAVE, "`", "~"},
+        {"english", KEY_BACKSLASH, "\\", "|"},
+        {"russian", KEY_Q, "й", "Й"},
+        {"russian", KEY_GRAVE, "]", "["},
+        {"hebrew", KEY_9, "9", ")"},  // shifted 9 and 0 are reversed
+        {"hebrew", KEY_0, "0", "("},
+        {"arabic", KEY_B, "لا", "لآ"},          // a key that types two
+                                                // characters
+        {"arabic", KEY_GRAVE, "ذ", "\u0651"},   // a combining mark alone
+        {"uyghur", KEY_SLASH, "ئ\u200D", "؟"},  // a letter with a zero-width joiner
+        {"uyghur", KEY_Q, "چ", "ﭺ"},
+        {"uyghur", KEY_W, "ۋ", ""},             // the key types nothing with
+                                                // Shift
+        {"tibetan", KEY_APOSTROPHE, " ", " "},  // a key that types a space
+        {"korean", KEY_R, "ㄱ", "ㄲ"},
+        {"bengali", KEY_Z, "", ""},
     };
     for (const Key& key : keys) {
         SCOPED_TRACE(key.layout + " key " + std::to_string(key.keyCode));
@@ -178,13 +178,13 @@ TEST(Catalogue, CharactersTypedByTwoKeysKeepTheFirstClaim) {
         KeyPosition position;
     };
     const std::vector<Claim> claims = {
-        {"tibetan", "\u0F84", {3, false}},      // also on key 41
-        {"arabic", "\\", {42, false}},          // also shifted on key 0
-        {"arabic", "ل", {5, false}},            // also in the lam-alef keys 5 and 11
-        {"arabic", "ا", {4, false}},            // also on lam-alef key 11
-        {"hebrew", "ש", {0, false}},            // same character with and without Shift
-        {"icelandic", "'", {30, false}},        // also shifted on key 39
-        {"kurdish-kurmanji", "*", {28, true}},  // key 28 comes before key 27 in row 1
+        {"tibetan", "\u0F84", {KEY_F, false}},        // also on KEY_SEMICOLON
+        {"arabic", "\\", {KEY_BACKSLASH, false}},     // also shifted on KEY_A
+        {"arabic", "ل", {KEY_G, false}},              // also in the lam-alef keys KEY_G and KEY_B
+        {"arabic", "ا", {KEY_H, false}},              // also on lam-alef key KEY_B
+        {"hebrew", "ש", {KEY_A, false}},              // same character with and without Shift
+        {"icelandic", "'", {KEY_RIGHTBRACE, false}},  // also shifted on KEY_APOSTROPHE
+        {"kurdish-kurmanji", "*", {KEY_8, true}},     // KEY_8 comes before KEY_MINUS in row 1
     };
     for (const Claim& claim : claims) {
         SCOPED_TRACE(claim.layout + " " + claim.character);

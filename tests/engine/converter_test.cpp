@@ -227,7 +227,7 @@ TEST(Detection, WhitespaceIsNotCountedAndQuotesAreNotFolded) {
 // together with catalogue mappings must not mix the numbers up.
 TEST(Detection, MappingsWithTheirOwnIndexScoreCorrectly) {
     const auto custom = KeyboardMapping::create("custom", "Custom", {"custom"}, false, true,
-                                                {{12, {"ж", "Ж"}}, {13, {"q", "Q"}}});
+                                                {{KEY_Q, {"ж", "Ж"}}, {KEY_W, {"q", "Q"}}});
     ASSERT_TRUE(custom);
     const LogCapture log;
     const auto source =

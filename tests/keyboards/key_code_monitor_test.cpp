@@ -42,18 +42,18 @@ TEST_F(KeyCodeMonitorTest, TypesLatinCapitalsOnlyForShiftAndALetterInCaselessLay
         const char* typed;  // nullptr: the key passes through
     };
     const Case cases[] = {
-        {"xkb.th.Thai", 0, Flag::shift, "A"},
-        {"xkb.il.Hebrew", 12, Flag::shift, "Q"},
-        {"xkb.th.Thai", 0, Flag::shift | Flag::capsLock, "A"},
-        {"xkb.th.Thai", 0, Flag::shift | Flag::function, "A"},
-        {"xkb.th.Thai", 0, 0, nullptr},
-        {"xkb.th.Thai", 0, Flag::shift | Flag::control, nullptr},
-        {"xkb.th.Thai", 0, Flag::shift | Flag::command, nullptr},
-        {"xkb.th.Thai", 18, Flag::shift, nullptr},  // "!" is no letter
-        {"xkb.th.Thai", 56, Flag::shift, nullptr},  // a modifier key
-        {"xkb.th.Thai", 30, Flag::shift, nullptr},  // not in the table
-        {"xkb.ru.Russian", 0, Flag::shift, nullptr},
-        {"xkb.us.English", 0, Flag::shift, nullptr},
+        {"xkb.th.Thai", KEY_A, Flag::shift, "A"},
+        {"xkb.il.Hebrew", KEY_Q, Flag::shift, "Q"},
+        {"xkb.th.Thai", KEY_A, Flag::shift | Flag::capsLock, "A"},
+        {"xkb.th.Thai", KEY_A, Flag::shift | Flag::function, "A"},
+        {"xkb.th.Thai", KEY_A, 0, nullptr},
+        {"xkb.th.Thai", KEY_A, Flag::shift | Flag::control, nullptr},
+        {"xkb.th.Thai", KEY_A, Flag::shift | Flag::command, nullptr},
+        {"xkb.th.Thai", KEY_1, Flag::shift, nullptr},           // "!" is no letter
+        {"xkb.th.Thai", KEY_LEFTALT, Flag::shift, nullptr},     // a modifier key
+        {"xkb.th.Thai", KEY_RIGHTBRACE, Flag::shift, nullptr},  // not in the table
+        {"xkb.ru.Russian", KEY_A, Flag::shift, nullptr},
+        {"xkb.us.English", KEY_A, Flag::shift, nullptr},
     };
     monitor.startMonitor();
     ASSERT_TRUE(monitor.isRunning());
@@ -69,7 +69,7 @@ TEST_F(KeyCodeMonitorTest, TypesLatinCapitalsOnlyForShiftAndALetterInCaselessLay
     }
     settings.setIsEnabled(false);
     interceptor.activeLayout = "xkb.th.Thai";
-    EXPECT_EQ(interceptor.press(0, Flag::shift), std::nullopt);
+    EXPECT_EQ(interceptor.press(KEY_A, Flag::shift), std::nullopt);
 }
 
 TEST_F(KeyCodeMonitorTest, CaselessLayouts) {
@@ -88,13 +88,13 @@ TEST_F(KeyCodeMonitorTest, CaselessLayouts) {
 }
 
 TEST_F(KeyCodeMonitorTest, LatinKeyTable) {
-    EXPECT_EQ(KeyCodeMonitor::latinKeyCharacter(6, 0), "z");
-    EXPECT_EQ(KeyCodeMonitor::latinKeyCharacter(6, Flag::capsLock), "Z");
-    EXPECT_EQ(KeyCodeMonitor::latinKeyCharacter(6, Flag::shift | Flag::capsLock), "z");
-    EXPECT_EQ(KeyCodeMonitor::latinKeyCharacter(29, Flag::shift), ")");
-    EXPECT_EQ(KeyCodeMonitor::latinKeyCharacter(39, Flag::shift), "\"");
-    EXPECT_EQ(KeyCodeMonitor::latinKeyCharacter(36, Flag::shift), "\n");
-    EXPECT_EQ(KeyCodeMonitor::latinKeyCharacter(53, 0), "");
+    EXPECT_EQ(KeyCodeMonitor::latinKeyCharacter(KEY_Z, 0), "z");
+    EXPECT_EQ(KeyCodeMonitor::latinKeyCharacter(KEY_Z, Flag::capsLock), "Z");
+    EXPECT_EQ(KeyCodeMonitor::latinKeyCharacter(KEY_Z, Flag::shift | Flag::capsLock), "z");
+    EXPECT_EQ(KeyCodeMonitor::latinKeyCharacter(KEY_0, Flag::shift), ")");
+    EXPECT_EQ(KeyCodeMonitor::latinKeyCharacter(KEY_APOSTROPHE, Flag::shift), "\"");
+    EXPECT_EQ(KeyCodeMonitor::latinKeyCharacter(KEY_ENTER, Flag::shift), "\n");
+    EXPECT_EQ(KeyCodeMonitor::latinKeyCharacter(KEY_ESC, 0), "");
     int known = 0;
     for (platform::KeyCode key = 0; key < 128; ++key) {
         known += KeyCodeMonitor::latinKeyCharacter(key, 0).has_value() ? 1 : 0;

@@ -13,13 +13,14 @@ Only the standard library and PyICU are used; every Unicode property comes from 
 
 import icu
 
-# Key codes, row by row, left to right: the order of the tokens on each data-file row and
-# the order in which the registry visits the keys (first key to claim a character keeps it).
+# Key codes (Linux input codes), row by row, left to right: the order of the tokens on each
+# data-file row and the order in which the registry visits the keys (first key to claim a
+# character keeps it).
 ROW_KEY_CODES = (
-    (50, 18, 19, 20, 21, 23, 22, 26, 28, 25, 29, 27, 24),
-    (12, 13, 14, 15, 17, 16, 32, 34, 31, 35, 33, 30, 42),
-    (0, 1, 2, 3, 5, 4, 38, 40, 37, 41, 39),
-    (6, 7, 8, 9, 11, 45, 46, 43, 47, 44),
+    (41, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13),
+    (16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 43),
+    (30, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40),
+    (44, 45, 46, 47, 48, 49, 50, 51, 52, 53),
 )
 KEY_ORDER = tuple(code for row in ROW_KEY_CODES for code in row)
 

@@ -84,11 +84,11 @@ TEST(CustomKeybinding, NamesKeysTheWayGnomeStoresThem) {
         std::optional<std::string> expected;
     };
     const Case cases[] = {
-        {Key::space, HotKeyModifier::control | HotKeyModifier::shift, "<Control><Shift>space"},
-        {Key::a, HotKeyModifier::option, "<Alt>a"},
-        {Key::escape, HotKeyModifier::command, "<Super>Escape"},
-        {Key::returnKey, 0, "Return"},
-        {Key::space, HotKeyModifier::function | HotKeyModifier::control, std::nullopt},
+        {KEY_SPACE, HotKeyModifier::control | HotKeyModifier::shift, "<Control><Shift>space"},
+        {KEY_A, HotKeyModifier::option, "<Alt>a"},
+        {KEY_ESC, HotKeyModifier::command, "<Super>Escape"},
+        {KEY_ENTER, 0, "Return"},
+        {KEY_SPACE, HotKeyModifier::function | HotKeyModifier::control, std::nullopt},
         {0xFFFF, HotKeyModifier::control, std::nullopt},
     };
     for (const Case& c : cases) {
@@ -161,8 +161,8 @@ TEST_F(InputSourcesWithoutExtension, KeyTextComesFromALatinLayout) {
     GnomeInputSources sources(extension);
     // Russian is active but types no Latin letters: the German layout answers, with its Z and Y
     // swapped.
-    EXPECT_EQ(sources.keyText(Key::z), "y");
-    EXPECT_EQ(sources.keyText(Key::a), "a");
+    EXPECT_EQ(sources.keyText(KEY_Z), "y");
+    EXPECT_EQ(sources.keyText(KEY_A), "a");
 }
 
 TEST(GnomeInputSources, ParsesSourceIdentifiers) {

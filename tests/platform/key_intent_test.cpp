@@ -8,9 +8,9 @@
 namespace korrelang::platform::x11 {
 namespace {
 
-constexpr XKeycode kShift = 50;
-constexpr XKeycode kControl = 37;
-constexpr XKeycode kAlt = 64;
+constexpr KeyCode kShift = KEY_LEFTSHIFT;
+constexpr KeyCode kControl = KEY_LEFTCTRL;
+constexpr KeyCode kAlt = KEY_LEFTALT;
 
 TEST(KeyIntent, TranslatesIntentsPerTarget) {
     struct Case {
@@ -23,28 +23,27 @@ TEST(KeyIntent, TranslatesIntentsPerTarget) {
     const std::uint32_t cmd = ModifierFlag::command;
     const std::uint32_t shift = ModifierFlag::shift;
     const Case cases[] = {
-        {"copy", Key::c, cmd, false, {{kControl}, 54}},
-        {"paste", Key::v, cmd, false, {{kControl}, 55}},
-        {"select all", Key::a, cmd, false, {{kControl}, 38}},
-        {"select to line start", Key::left, cmd | shift, false, {{kShift}, 110}},
-        {"select to line end", Key::right, cmd | shift, false, {{kShift}, 115}},
-        {"right arrow", Key::right, 0, false, {{}, 114}},
-        {"plain letter", 0, 0, false, {{}, 38}},
+        {"copy", KEY_C, cmd, false, {{kControl}, KEY_C}},
+        {"paste", KEY_V, cmd, false, {{kControl}, KEY_V}},
+        {"select all", KEY_A, cmd, false, {{kControl}, KEY_A}},
+        {"select to line start", KEY_LEFT, cmd | shift, false, {{kShift}, KEY_HOME}},
+        {"select to line end", KEY_RIGHT, cmd | shift, false, {{kShift}, KEY_END}},
+        {"right arrow", KEY_RIGHT, 0, false, {{}, KEY_RIGHT}},
+        {"plain letter", KEY_A, 0, false, {{}, KEY_A}},
         {"shift and option pass through",
-         0,
+         KEY_A,
          shift | ModifierFlag::option,
          false,
-         {{kShift, kAlt}, 38}},
+         {{kShift, kAlt}, KEY_A}},
         {"caps lock and function are not keys to hold",
-         0,
+         KEY_A,
          ModifierFlag::capsLock | ModifierFlag::function,
          false,
-         {{}, 38}},
+         {{}, KEY_A}},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(KeyIntent::translate(c.key, c.flags, c.terminal), c.expected) << c.name;
     }
-    EXPECT_EQ(KeyIntent::translate(52, cmd, false), std::nullopt);
 }
 
 TEST(KeyIntent, TerminalsGetOnlyBackSpaceAndPasteKeys) {
@@ -58,20 +57,21 @@ TEST(KeyIntent, TerminalsGetOnlyBackSpaceAndPasteKeys) {
         std::optional<KeyStroke> expected;
     };
     const Case cases[] = {
-        {"backspace", Key::deleteKey, 0, KeyStroke{{}, 22}},
-        {"paste", Key::v, cmd, KeyStroke{{kControl, kShift}, 55}},
-        {"shift+insert pastes the mouse selection", Key::insert, shift, KeyStroke{{kShift}, 118}},
+        {"backspace", KEY_BACKSPACE, 0, KeyStroke{{}, KEY_BACKSPACE}},
+        {"paste", KEY_V, cmd, KeyStroke{{kControl, kShift}, KEY_V}},
+        {"shift+insert pastes the mouse selection", KEY_INSERT, shift,
+         KeyStroke{{kShift}, KEY_INSERT}},
         // Each of these reaches the shell as a signal or an editing command.
-        {"copy (^C, or a copy key the terminal may not bind)", Key::c, cmd, std::nullopt},
-        {"control+c", Key::c, control, std::nullopt},
-        {"control+shift+c", Key::c, control | shift, std::nullopt},
-        {"select all", Key::a, cmd, std::nullopt},
-        {"select to line start", Key::left, cmd | shift, std::nullopt},
-        {"right arrow", Key::right, 0, std::nullopt},
-        {"a letter", 0, 0, std::nullopt},
-        {"backspace with control", Key::deleteKey, control, std::nullopt},
-        {"paste with control as well", Key::v, cmd | control, std::nullopt},
-        {"insert without shift", Key::insert, 0, std::nullopt},
+        {"copy (^C, or a copy key the terminal may not bind)", KEY_C, cmd, std::nullopt},
+        {"control+c", KEY_C, control, std::nullopt},
+        {"control+shift+c", KEY_C, control | shift, std::nullopt},
+        {"select all", KEY_A, cmd, std::nullopt},
+        {"select to line start", KEY_LEFT, cmd | shift, std::nullopt},
+        {"right arrow", KEY_RIGHT, 0, std::nullopt},
+        {"a letter", KEY_A, 0, std::nullopt},
+        {"backspace with control", KEY_BACKSPACE, control, std::nullopt},
+        {"paste with control as well", KEY_V, cmd | control, std::nullopt},
+        {"insert without shift", KEY_INSERT, 0, std::nullopt},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(KeyIntent::isSafeInTerminal(c.key, c.flags), c.expected.has_value()) << c.name;

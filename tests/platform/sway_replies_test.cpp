@@ -76,10 +76,10 @@ TEST(SwayHotKeys, BindsKeyCodesWithSwaysModifierNames) {
         std::optional<std::string> expected;
     };
     const Case cases[] = {
-        {Key::space, HotKeyModifier::control | HotKeyModifier::shift, "Ctrl+Shift+65"},
-        {Key::a, HotKeyModifier::command | HotKeyModifier::option, "Mod4+Mod1+38"},
-        {Key::returnKey, 0, "36"},
-        {Key::space, HotKeyModifier::function, std::nullopt},
+        {KEY_SPACE, HotKeyModifier::control | HotKeyModifier::shift, "Ctrl+Shift+65"},
+        {KEY_A, HotKeyModifier::command | HotKeyModifier::option, "Mod4+Mod1+38"},
+        {KEY_ENTER, 0, "36"},
+        {KEY_SPACE, HotKeyModifier::function, std::nullopt},
         {0xFFFF, HotKeyModifier::control, std::nullopt},
     };
     for (const Case& c : cases) {

@@ -25,7 +25,6 @@ using testing::RecordingNotices;
 using testing::ScriptedEditor;
 
 namespace Flag = platform::ModifierFlag;
-namespace Key = platform::Key;
 using Press = platform::fake::FakeSyntheticKeys::Press;
 
 const QStringList kTwo{"xkb.us.English", "xkb.ru.Russian"};
@@ -253,7 +252,7 @@ TEST_F(HotkeyServiceTest, AWriteThatCannotBeVerifiedLeavesTheFieldAsItWas) {
         EXPECT_FALSE(log.mentions("REPLACE SUCCEEDED"));
         // Copying blind after a way that read the field could take a late paste for the text.
         EXPECT_EQ(
-            std::count(editor.presses.begin(), editor.presses.end(), Press{Key::c, Flag::command}),
+            std::count(editor.presses.begin(), editor.presses.end(), Press{KEY_C, Flag::command}),
             0);
         editor.presses.clear();
     }
@@ -461,9 +460,9 @@ TEST_F(HotkeyServiceTest, DeselectsUnlessThreeLayoutsKeepTheSelection) {
 // Six Shift+Left and a copy select the pasted text back to check it; Right leaves the caret after
 // it.
 std::vector<Press> readBackPresses(int characters) {
-    std::vector<Press> presses(static_cast<std::size_t>(characters), Press{Key::left, Flag::shift});
-    presses.push_back({Key::c, Flag::command});
-    presses.push_back({Key::right, 0});
+    std::vector<Press> presses(static_cast<std::size_t>(characters), Press{KEY_LEFT, Flag::shift});
+    presses.push_back({KEY_C, Flag::command});
+    presses.push_back({KEY_RIGHT, 0});
     return presses;
 }
 
@@ -483,7 +482,7 @@ TEST_F(HotkeyServiceTest, ClipboardPathUsesTheSelectionAndGivesTheClipboardBack)
     press();
     EXPECT_EQ(editor.text, "привет");
     EXPECT_EQ(editor.presses,
-              joined({{Key::c, Flag::command}, {Key::v, Flag::command}}, readBackPresses(6)));
+              joined({{KEY_C, Flag::command}, {KEY_V, Flag::command}}, readBackPresses(6)));
     EXPECT_EQ(editor.selectionStart, 6);
     EXPECT_EQ(editor.selectionEnd, 6);
     EXPECT_EQ(fake.clipboard.content.formats, before);
@@ -587,10 +586,10 @@ TEST_F(HotkeyServiceTest, ClipboardPathSelectsTheLineWhenNothingIsSelected) {
     fake.clipboard.setText("the user's copy");
     press();
     EXPECT_EQ(editor.text, "first\nпривет");
-    EXPECT_EQ(editor.presses, joined({{Key::c, Flag::command},
-                                      {Key::left, Flag::shift | Flag::command},
-                                      {Key::c, Flag::command},
-                                      {Key::v, Flag::command}},
+    EXPECT_EQ(editor.presses, joined({{KEY_C, Flag::command},
+                                      {KEY_LEFT, Flag::shift | Flag::command},
+                                      {KEY_C, Flag::command},
+                                      {KEY_V, Flag::command}},
                                      readBackPresses(6)));
     EXPECT_EQ(fake.clipboard.text(), "the user's copy");
 }
@@ -636,7 +635,7 @@ TEST_F(HotkeyServiceTest, ClipboardPathFailuresGiveTheClipboardBack) {
                   (std::vector<std::pair<std::string, std::string>>{{"image/png", "picture"}}));
         EXPECT_EQ(!editor.presses.empty(), c.pressedAnyKey);
         EXPECT_EQ(
-            std::count(editor.presses.begin(), editor.presses.end(), Press{Key::v, Flag::command}),
+            std::count(editor.presses.begin(), editor.presses.end(), Press{KEY_V, Flag::command}),
             0);
     }
 }
@@ -731,8 +730,8 @@ TEST_F(HotkeyServiceTest, ASecondPressWhileTheWorkerRunsIsIgnored) {
     EXPECT_TRUE(log.mentions("⚠️ Conversion already in progress, ignoring hotkey press"));
     service.waitForWorker();
     EXPECT_EQ(editor.text, "привет");
-    EXPECT_EQ(
-        std::count(editor.presses.begin(), editor.presses.end(), Press{Key::v, Flag::command}), 1);
+    EXPECT_EQ(std::count(editor.presses.begin(), editor.presses.end(), Press{KEY_V, Flag::command}),
+              1);
 }
 
 TEST_F(HotkeyServiceTest, SlowApplicationsUseTheClipboardAndRestoreItBeforeTheNextPress) {
@@ -743,10 +742,10 @@ TEST_F(HotkeyServiceTest, SlowApplicationsUseTheClipboardAndRestoreItBeforeTheNe
     fake.clipboard.content.formats = {{"image/png", "picture"}};
     press();
     EXPECT_EQ(editor.text, "привет");
-    EXPECT_EQ(editor.presses, (std::vector<Press>{{Key::right, Flag::shift | Flag::command},
-                                                  {Key::left, Flag::shift | Flag::command},
-                                                  {Key::c, Flag::command},
-                                                  {Key::v, Flag::command}}));
+    EXPECT_EQ(editor.presses, (std::vector<Press>{{KEY_RIGHT, Flag::shift | Flag::command},
+                                                  {KEY_LEFT, Flag::shift | Flag::command},
+                                                  {KEY_C, Flag::command},
+                                                  {KEY_V, Flag::command}}));
     EXPECT_EQ(fake.clipboard.content.formats,
               (std::vector<std::pair<std::string, std::string>>{{"image/png", "picture"}}));
     EXPECT_TRUE(fake.accessibility.focusLookups == 0) << "slow applications are not asked";
@@ -782,8 +781,8 @@ TEST_F(HotkeyServiceTest, ALineCopiedWithoutASelectionIsNotPastedOver) {
     fake.clipboard.content.formats = {{"image/png", "picture"}};
     press();
     EXPECT_EQ(editor.text, "привет мир\nпривет мир");
-    EXPECT_EQ(
-        std::count(editor.presses.begin(), editor.presses.end(), Press{Key::v, Flag::command}), 1);
+    EXPECT_EQ(std::count(editor.presses.begin(), editor.presses.end(), Press{KEY_V, Flag::command}),
+              1);
     EXPECT_EQ(fake.clipboard.content.formats,
               (std::vector<std::pair<std::string, std::string>>{{"image/png", "picture"}}));
 }

@@ -11,7 +11,6 @@
 namespace korrelang::service {
 namespace {
 
-namespace Key = platform::Key;
 namespace Flag = platform::ModifierFlag;
 using Press = platform::fake::FakeSyntheticKeys::Press;
 using Outcome = ConversionWay::Outcome;
@@ -33,15 +32,15 @@ public:
 
     bool simulateKeyPress(platform::KeyCode key, std::uint32_t flags) override {
         presses.push_back({key, flags});
-        if (key == Key::deleteKey && flags == 0 && erases && m_line.text.size() > prompt) {
+        if (key == KEY_BACKSPACE && flags == 0 && erases && m_line.text.size() > prompt) {
             std::size_t end = m_line.text.size() - 1;
             while (end > 0 && (static_cast<unsigned char>(m_line.text[end]) & 0xC0) == 0x80) {
                 --end;
             }
             m_line.text.erase(end);
-        } else if (key == Key::v && flags == Flag::command && controlShiftVPastes) {
+        } else if (key == KEY_V && flags == Flag::command && controlShiftVPastes) {
             m_line.text += m_clipboard.text().value_or("");
-        } else if (key == Key::insert && flags == Flag::shift && shiftInsertPastes) {
+        } else if (key == KEY_INSERT && flags == Flag::shift && shiftInsertPastes) {
             m_line.text += m_clipboard.primaryText().value_or("");
         }
         m_line.selection = {codePoints(m_line.text), 0};
@@ -85,9 +84,9 @@ struct Case {
     bool terminal = true;
 };
 
-const Press backSpace{Key::deleteKey, 0};
-const Press controlShiftV{Key::v, Flag::command};
-const Press shiftInsert{Key::insert, Flag::shift};
+const Press backSpace{KEY_BACKSPACE, 0};
+const Press controlShiftV{KEY_V, Flag::command};
+const Press shiftInsert{KEY_INSERT, Flag::shift};
 
 std::vector<Press> erase(int count, std::vector<Press> then) {
     std::vector<Press> keys(static_cast<std::size_t>(count), backSpace);

@@ -22,15 +22,15 @@ TEST(DesktopShortcuts, ReadsGtkAccelerators) {
         std::optional<Shortcut> expected;
     };
     const Case cases[] = {
-        {"<Super>space", Shortcut{49, Modifier::command}},
-        {"<Primary><Shift>space", Shortcut{49, Modifier::control | Modifier::shift}},
-        {"<Control><Alt>t", Shortcut{17, Modifier::control | Modifier::option}},
-        {"<Alt>F4", Shortcut{118, Modifier::option}},
-        {"<Super>Page_Down", Shortcut{121, Modifier::command}},
-        {"<Shift><Super>Left", Shortcut{123, Modifier::shift | Modifier::command}},
-        {"<Mod4>grave", Shortcut{50, Modifier::command}},
-        {"<Ctrl>bracketleft", Shortcut{33, Modifier::control}},
-        {"<Super>1", Shortcut{18, Modifier::command}},
+        {"<Super>space", Shortcut{KEY_SPACE, Modifier::command}},
+        {"<Primary><Shift>space", Shortcut{KEY_SPACE, Modifier::control | Modifier::shift}},
+        {"<Control><Alt>t", Shortcut{KEY_T, Modifier::control | Modifier::option}},
+        {"<Alt>F4", Shortcut{KEY_F4, Modifier::option}},
+        {"<Super>Page_Down", Shortcut{KEY_PAGEDOWN, Modifier::command}},
+        {"<Shift><Super>Left", Shortcut{KEY_LEFT, Modifier::shift | Modifier::command}},
+        {"<Mod4>grave", Shortcut{KEY_GRAVE, Modifier::command}},
+        {"<Ctrl>bracketleft", Shortcut{KEY_LEFTBRACE, Modifier::control}},
+        {"<Super>1", Shortcut{KEY_1, Modifier::command}},
         {"Print", std::nullopt},         // no virtual key code for it
         {"XF86Keyboard", std::nullopt},  // a media key
         {"<Hyper>a", std::nullopt},      // a modifier hot keys cannot hold
@@ -43,10 +43,11 @@ TEST(DesktopShortcuts, ReadsGtkAccelerators) {
 }
 
 TEST(DesktopShortcuts, ReadsKdeShortcuts) {
-    EXPECT_EQ(DesktopShortcuts::fromKdeShortcut("Meta+Space"), (Shortcut{49, Modifier::command}));
+    EXPECT_EQ(DesktopShortcuts::fromKdeShortcut("Meta+Space"),
+              (Shortcut{KEY_SPACE, Modifier::command}));
     EXPECT_EQ(DesktopShortcuts::fromKdeShortcut("Ctrl+Alt+T"),
-              (Shortcut{17, Modifier::control | Modifier::option}));
-    EXPECT_EQ(DesktopShortcuts::fromKdeShortcut("Alt+F2"), (Shortcut{120, Modifier::option}));
+              (Shortcut{KEY_T, Modifier::control | Modifier::option}));
+    EXPECT_EQ(DesktopShortcuts::fromKdeShortcut("Alt+F2"), (Shortcut{KEY_F2, Modifier::option}));
     EXPECT_EQ(DesktopShortcuts::fromKdeShortcut("none"), std::nullopt);
     EXPECT_EQ(DesktopShortcuts::fromKdeShortcut("Launch (A)"), std::nullopt);
 }
@@ -58,9 +59,9 @@ TEST(DesktopShortcuts, ReadsListingsAndConfigFiles) {
         "org.gnome.desktop.wm.keybindings close ['<Alt>F4']\n"
         "org.gnome.settings-daemon.plugins.media-keys terminal '<Primary><Alt>t'\n");
     EXPECT_EQ(DesktopShortcuts::fromGsettingsListing(listing),
-              (std::vector<Shortcut>{{49, Modifier::command},
-                                     {118, Modifier::option},
-                                     {17, Modifier::control | Modifier::option}}));
+              (std::vector<Shortcut>{{KEY_SPACE, Modifier::command},
+                                     {KEY_F4, Modifier::option},
+                                     {KEY_T, Modifier::control | Modifier::option}}));
 
     const QString kde = QStringLiteral(
         "[kwin]\n"
@@ -69,9 +70,9 @@ TEST(DesktopShortcuts, ReadsListingsAndConfigFiles) {
         "Switch Layout=Meta+Space\tCtrl+Shift+Space,Meta+Alt+K,Switch to Next Layout\n"
         "Unused=none,Meta+U,Something\n");
     EXPECT_EQ(DesktopShortcuts::fromKdeConfig(kde),
-              (std::vector<Shortcut>{{118, Modifier::option},
-                                     {49, Modifier::command},
-                                     {49, Modifier::control | Modifier::shift}}));
+              (std::vector<Shortcut>{{KEY_F4, Modifier::option},
+                                     {KEY_SPACE, Modifier::command},
+                                     {KEY_SPACE, Modifier::control | Modifier::shift}}));
 }
 
 // Real gsettings with the in-memory back end answers with the schemas' defaults, among them
@@ -98,10 +99,11 @@ TEST(DesktopShortcuts, ReadsTheDesktopsOwnSettings) {
     const auto has = [&shortcuts](const Shortcut& shortcut) {
         return std::find(shortcuts.begin(), shortcuts.end(), shortcut) != shortcuts.end();
     };
-    EXPECT_TRUE(has(Shortcut{49, Modifier::command}));                     // <Super>space
-    EXPECT_TRUE(has(Shortcut{16, Modifier::control | Modifier::option}));  // Ctrl+Alt+Y
-    EXPECT_TRUE(DesktopShortcuts::contains(Shortcut{16, Modifier::control | Modifier::option}));
-    EXPECT_FALSE(DesktopShortcuts::contains(Shortcut{49, Modifier::control | Modifier::shift}));
+    EXPECT_TRUE(has(Shortcut{KEY_SPACE, Modifier::command}));                 // <Super>space
+    EXPECT_TRUE(has(Shortcut{KEY_Y, Modifier::control | Modifier::option}));  // Ctrl+Alt+Y
+    EXPECT_TRUE(DesktopShortcuts::contains(Shortcut{KEY_Y, Modifier::control | Modifier::option}));
+    EXPECT_FALSE(
+        DesktopShortcuts::contains(Shortcut{KEY_SPACE, Modifier::control | Modifier::shift}));
 }
 
 }  // namespace

@@ -16,10 +16,9 @@ namespace {
 
 namespace Mask = platform::HotKeyModifier;
 namespace Flag = platform::ModifierFlag;
-namespace Key = platform::Key;
 
-const Shortcut kDefault{Key::space, Mask::control | Mask::shift};
-const Shortcut kOther{Key::c, Mask::command | Mask::option};
+const Shortcut kDefault{KEY_SPACE, Mask::control | Mask::shift};
+const Shortcut kOther{KEY_C, Mask::command | Mask::option};
 
 class GlobalShortcutsTest : public ::testing::Test {
 public:
@@ -57,9 +56,9 @@ public:
 TEST_F(GlobalShortcutsTest, AFreshStoreGetsTheDefaultAndDispatchesIt) {
     auto shortcuts = make();
     shortcuts->addName(name);
-    EXPECT_EQ(stored().toString(), R"({"carbonKeyCode":49,"carbonModifiers":4608})");
-    EXPECT_EQ(grabs(), (decltype(grabs()){{Key::space, 0x1200}}));
-    ASSERT_TRUE(hotKeys.press(Key::space, 0x1200));
+    EXPECT_EQ(stored().toString(), R"({"carbonKeyCode":57,"carbonModifiers":4608})");
+    EXPECT_EQ(grabs(), (decltype(grabs()){{KEY_SPACE, 0x1200}}));
+    ASSERT_TRUE(hotKeys.press(KEY_SPACE, 0x1200));
     EXPECT_EQ(keyDowns, 1);
     EXPECT_EQ(keyUps, 1);
 }
@@ -95,7 +94,7 @@ TEST_F(GlobalShortcutsTest, StoringMovesTheGrabAndNotifies) {
     EXPECT_EQ(grabs().size(), 1u) << "the same shortcut is grabbed once";
 
     shortcuts->storeShortcut(kOther, name);
-    EXPECT_EQ(grabs(), (decltype(grabs()){{Key::c, kOther.carbonModifiers}}));
+    EXPECT_EQ(grabs(), (decltype(grabs()){{KEY_C, kOther.carbonModifiers}}));
 
     // Clearing releases the grab of the shortcut that was stored.
     shortcuts->storeShortcut(std::nullopt, name);
@@ -103,7 +102,7 @@ TEST_F(GlobalShortcutsTest, StoringMovesTheGrabAndNotifies) {
     EXPECT_EQ(stored().toString(), "false");
 
     shortcuts->resetToDefaults({name});
-    EXPECT_EQ(grabs(), (decltype(grabs()){{Key::space, 0x1200}}));
+    EXPECT_EQ(grabs(), (decltype(grabs()){{KEY_SPACE, 0x1200}}));
     EXPECT_EQ(changed.count(), 5);
     EXPECT_EQ(changed.last().at(0).toString(), "toggleConversion");
 }
@@ -144,7 +143,7 @@ TEST_F(GlobalShortcutsTest, ANameWithoutDefaultIsRemovedWhenCleared) {
 }
 
 TEST_F(GlobalShortcutsTest, ARefusedGrabIsNotCountedAndIsRetried) {
-    hotKeys.taken = {{Key::space, 0x1200}};
+    hotKeys.taken = {{KEY_SPACE, 0x1200}};
     auto shortcuts = make();
     shortcuts->addName(name);
     EXPECT_FALSE(shortcuts->isRegistered(kDefault));
@@ -157,7 +156,7 @@ TEST_F(GlobalShortcutsTest, ARefusedGrabIsNotCountedAndIsRetried) {
         QThread::msleep(1);
     }
     EXPECT_TRUE(shortcuts->isRegistered(kDefault));
-    ASSERT_TRUE(hotKeys.press(Key::space, 0x1200));
+    ASSERT_TRUE(hotKeys.press(KEY_SPACE, 0x1200));
     EXPECT_EQ(keyUps, 1);
 }
 
@@ -166,10 +165,10 @@ TEST_F(GlobalShortcutsTest, TheRecorderSilencesDispatch) {
     shortcuts->addName(name);
     QSignalSpy recorder(shortcuts.get(), &GlobalShortcuts::recorderActiveStatusDidChange);
     shortcuts->setRecorderActive(true);
-    hotKeys.press(Key::space, 0x1200);
+    hotKeys.press(KEY_SPACE, 0x1200);
     EXPECT_EQ(keyUps, 0);
     shortcuts->setRecorderActive(false);
-    hotKeys.press(Key::space, 0x1200);
+    hotKeys.press(KEY_SPACE, 0x1200);
     EXPECT_EQ(keyUps, 1);
     EXPECT_EQ(recorder.count(), 2);
 }
@@ -181,20 +180,20 @@ TEST_F(GlobalShortcutsTest, NoGrabOutlivesTheObject) {
 
 TEST(Shortcut, DescriptionsAndFlags) {
     platform::fake::FakeInputSources sources;
-    sources.keyTexts = {{Key::c, "c"}, {Key::a, "ab"}, {12, "ß"}};
+    sources.keyTexts = {{KEY_C, "c"}, {KEY_A, "ab"}, {KEY_Q, "ß"}};
     struct Case {
         Shortcut shortcut;
         const char* text;
     };
     const Case cases[] = {
         {kDefault, "⌃⇧Space"},
-        {Shortcut::fromFlags(Key::c, Flag::command | Flag::option | Flag::capsLock), "⌥⌘C"},
-        {Shortcut::fromFlags(Key::right, Flag::function | Flag::control), "⌃🌐︎→"},
-        {{Key::a, Mask::shift}, "⇧\uFFFD"},    // more than one character
-        {{12, 0}, "SS"},                       // full case mapping
-        {{Key::v, Mask::command}, "⌘\uFFFD"},  // the layout types nothing
-        {{122, 0}, "F1"},
-        {{82, 0}, "0\u20E3"},
+        {Shortcut::fromFlags(KEY_C, Flag::command | Flag::option | Flag::capsLock), "⌥⌘C"},
+        {Shortcut::fromFlags(KEY_RIGHT, Flag::function | Flag::control), "⌃🌐︎→"},
+        {{KEY_A, Mask::shift}, "⇧\uFFFD"},    // more than one character
+        {{KEY_Q, 0}, "SS"},                   // full case mapping
+        {{KEY_V, Mask::command}, "⌘\uFFFD"},  // the layout types nothing
+        {{KEY_F1, 0}, "F1"},
+        {{KEY_KP0, 0}, "0\u20E3"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(c.shortcut.description(sources), c.text);

@@ -17,14 +17,14 @@ namespace Mask = platform::HotKeyModifier;
 namespace Flag = platform::ModifierFlag;
 using Outcome = RecorderControl::Outcome;
 
-constexpr std::uint16_t kF5 = 96;
-constexpr std::uint16_t kA = 0;
-constexpr std::uint16_t kQ = 12;
+constexpr std::uint16_t kF5 = KEY_F5;
+constexpr std::uint16_t kA = KEY_A;
+constexpr std::uint16_t kQ = KEY_Q;
 
 class RecorderControlTest : public ::testing::Test {
 public:
     RecorderControlTest() {
-        inputSources.keyTexts = {{49, " "}, {kA, "a"}, {kQ, "q"}};
+        inputSources.keyTexts = {{KEY_SPACE, " "}, {kA, "a"}, {kQ, "q"}};
         shortcuts =
             std::make_unique<GlobalShortcuts>(dir.filePath("k.conf"), hotKeys, inputSources);
         shortcuts->addName(name);
@@ -92,17 +92,17 @@ TEST_F(RecorderControlTest, KeysWithoutCommandModifiersAreRefusedExceptFunctionK
 TEST_F(RecorderControlTest, TabPassesOnEscapeKeepsDeleteClears) {
     QSignalSpy changed(recorder.get(), &RecorderControl::shortcutChanged);
     recorder->startRecording();
-    EXPECT_EQ(recorder->handleKeyDown(platform::Key::tab, 0), Outcome::PassedOn);
+    EXPECT_EQ(recorder->handleKeyDown(KEY_TAB, 0), Outcome::PassedOn);
     EXPECT_FALSE(recorder->isRecording());
 
     recorder->startRecording();
-    EXPECT_EQ(recorder->handleKeyDown(platform::Key::escape, 0), Outcome::Consumed);
+    EXPECT_EQ(recorder->handleKeyDown(KEY_ESC, 0), Outcome::Consumed);
     EXPECT_FALSE(recorder->isRecording());
     EXPECT_TRUE(shortcuts->shortcutFor(name).has_value());
     EXPECT_EQ(changed.size(), 0);
 
     recorder->startRecording();
-    EXPECT_EQ(recorder->handleKeyDown(platform::Key::deleteKey, 0), Outcome::Consumed);
+    EXPECT_EQ(recorder->handleKeyDown(KEY_BACKSPACE, 0), Outcome::Consumed);
     EXPECT_FALSE(shortcuts->shortcutFor(name).has_value());
     EXPECT_TRUE(recorder->text().isEmpty());
     EXPECT_TRUE(recorder->isRecording());  // clearing keeps listening
@@ -116,15 +116,15 @@ TEST_F(RecorderControlTest, RecordingTheStoredShortcutStoresItAgainWithoutConver
     QSignalSpy told(recorder.get(), &RecorderControl::shortcutChanged);
     recorder->startRecording();
     // While recording no grab is live: a press cannot reach the conversion.
-    EXPECT_FALSE(hotKeys.press(49, Mask::control | Mask::shift));
-    EXPECT_EQ(recorder->handleKeyDown(49, Flag::control | Flag::shift), Outcome::Consumed);
+    EXPECT_FALSE(hotKeys.press(KEY_SPACE, Mask::control | Mask::shift));
+    EXPECT_EQ(recorder->handleKeyDown(KEY_SPACE, Flag::control | Flag::shift), Outcome::Consumed);
     EXPECT_EQ(alerts, 0);  // our own grab is no conflict
     EXPECT_EQ(conversions, 0);
     EXPECT_EQ(changed.size(), 1);
     EXPECT_EQ(told.size(), 1);
     EXPECT_FALSE(hotKeys.suspended);
     ASSERT_EQ(hotKeys.registered.size(), 1u);
-    EXPECT_EQ(hotKeys.registered.begin()->second.key, 49);
+    EXPECT_EQ(hotKeys.registered.begin()->second.key, KEY_SPACE);
 }
 
 TEST_F(RecorderControlTest, AShortcutTakenByAnotherProgramNeedsConfirmation) {
@@ -134,7 +134,7 @@ TEST_F(RecorderControlTest, AShortcutTakenByAnotherProgramNeedsConfirmation) {
     EXPECT_EQ(alerts, 1);
     EXPECT_TRUE(recorder->isRecording());  // recording restarts after the alert
     EXPECT_TRUE(hotKeys.suspended);
-    EXPECT_EQ(shortcuts->shortcutFor(name), (Shortcut{49, Mask::control | Mask::shift}));
+    EXPECT_EQ(shortcuts->shortcutFor(name), (Shortcut{KEY_SPACE, Mask::control | Mask::shift}));
 
     forceUse = true;
     EXPECT_EQ(recorder->handleKeyDown(kQ, Flag::control | Flag::option), Outcome::Consumed);

@@ -18,7 +18,7 @@ const std::vector<platform::InputSource> kKeyboards{
 SettingsTestBench::SettingsTestBench(Options options) {
     m_inputSources.sources = std::vector<platform::InputSource>(
         kKeyboards.begin(), kKeyboards.begin() + options.keyboardCount);
-    m_inputSources.keyTexts = {{49, " "}, {0, "a"}, {12, "q"}};
+    m_inputSources.keyTexts = {{KEY_SPACE, " "}, {KEY_A, "a"}, {KEY_Q, "q"}};
     m_settings = std::make_unique<settings::Settings>(m_dir.filePath(QStringLiteral("k.conf")));
     m_shortcuts =
         std::make_unique<shortcuts::GlobalShortcuts>(m_settings->path(), m_hotKeys, m_inputSources);
@@ -39,10 +39,9 @@ SettingsTestBench::SettingsTestBench(Options options) {
     m_updates = std::make_unique<updates::UpdateChecker>(m_settings->path(), options.updateFeed,
                                                          QStringLiteral("1.6.0"));
 
-    const ScreenServices services{*m_settings,      m_inputSources, m_workspace,
-                                  m_service,        m_analytics,    m_shortcuts.get(),
-                                  m_recorder.get(), m_updates.get(), true,
-                                  &m_limits};
+    const ScreenServices services{*m_settings, m_inputSources,    m_workspace,      m_service,
+                                  m_analytics, m_shortcuts.get(), m_recorder.get(), m_updates.get(),
+                                  true,        &m_limits};
     m_preferences = std::make_unique<PreferencesViewModel>(services);
     m_about = std::make_unique<AboutViewModel>(m_workspace, false);
     m_feedback = std::make_unique<FeedbackViewModel>(m_analytics, options.feedbackEndpoint,

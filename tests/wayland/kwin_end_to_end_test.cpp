@@ -136,7 +136,7 @@ protected:
 
     static void chord() {
         ASSERT_TRUE(
-            s_keys->simulateKeyPress(Key::space, ModifierFlag::control | ModifierFlag::shift));
+            s_keys->simulateKeyPress(KEY_SPACE, ModifierFlag::control | ModifierFlag::shift));
     }
 
     // Gives the element `content` with the caret at its end.

@@ -80,8 +80,8 @@ TEST_F(KwinPlatformTest, LayoutsListSelectAndReportChanges) {
     EXPECT_EQ(m_layouts.currentSourceID(), "xkb.ru.Russian");
     EXPECT_TRUE(waitUntil([&] { return changes > 0; }));
     // The key's Latin letter, although the active layout types Cyrillic.
-    EXPECT_EQ(m_layouts.keyText(Key::z), "z");
-    EXPECT_EQ(m_layouts.keyText(12), "q");
+    EXPECT_EQ(m_layouts.keyText(KEY_Z), "z");
+    EXPECT_EQ(m_layouts.keyText(KEY_Q), "q");
 
     EXPECT_EQ(m_layouts.selectSource("xkb.de.German"), KdeKeyboardLayouts::kNotEnabled);
     EXPECT_EQ(m_layouts.selectSource("xkb.us.English"), 0);
@@ -123,15 +123,15 @@ TEST_F(KwinPlatformTest, KeysAreTheLayoutsKeysAndIntentsMapToTheDesktopsKeys) {
 
     // Shift+Command+Left selects to the start of the line, Command+A selects everything: the
     // intents, not the keys (Command would be the Super key).
-    ASSERT_TRUE(s_keys->simulateKeyPress(Key::left, ModifierFlag::command | ModifierFlag::shift));
+    ASSERT_TRUE(s_keys->simulateKeyPress(KEY_LEFT, ModifierFlag::command | ModifierFlag::shift));
     EXPECT_TRUE(waitUntil([&] { return element->selectedRange().value == TextRange{0, 6}; }));
-    ASSERT_TRUE(s_keys->simulateKeyPress(Key::right, 0));
-    ASSERT_TRUE(s_keys->simulateKeyPress(Key::a, ModifierFlag::command));
+    ASSERT_TRUE(s_keys->simulateKeyPress(KEY_RIGHT, 0));
+    ASSERT_TRUE(s_keys->simulateKeyPress(KEY_A, ModifierFlag::command));
     EXPECT_TRUE(waitUntil([&] { return element->selectedRange().value == TextRange{0, 6}; }));
 
     // Command+V pastes what another program put on the clipboard.
     ASSERT_EQ(QProcess::execute(QStringLiteral("wl-copy"), {QStringLiteral("мир")}), 0);
-    ASSERT_TRUE(s_keys->simulateKeyPress(Key::v, ModifierFlag::command));
+    ASSERT_TRUE(s_keys->simulateKeyPress(KEY_V, ModifierFlag::command));
     EXPECT_TRUE(waitUntil([&] { return text(element) == "мир"; })) << text(element);
 }
 
@@ -141,14 +141,14 @@ TEST_F(KwinPlatformTest, ThePortalBindsTheChordAndReportsPressAndRelease) {
     int presses = 0;
     int releases = 0;
     const auto registration = portal.registerHotKey(
-        Key::space, HotKeyModifier::control | HotKeyModifier::shift, [&] { ++presses; },
+        KEY_SPACE, HotKeyModifier::control | HotKeyModifier::shift, [&] { ++presses; },
         [&] { ++releases; });
     ASSERT_TRUE(registration.succeeded());
     ASSERT_TRUE(
         waitUntil([&] { return portal.state() == portal::GlobalShortcutsPortal::State::bound; }));
     EXPECT_TRUE(portal.trigger(registration.id)) << "no trigger reported";
     // The chord, injected: Control+Shift+Space.
-    ASSERT_TRUE(s_keys->simulateKeyPress(Key::space, ModifierFlag::control | ModifierFlag::shift));
+    ASSERT_TRUE(s_keys->simulateKeyPress(KEY_SPACE, ModifierFlag::control | ModifierFlag::shift));
     EXPECT_TRUE(waitUntil([&] { return presses == 1 && releases == 1; }))
         << presses << " presses, " << releases << " releases";
 }

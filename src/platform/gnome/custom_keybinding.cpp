@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/log.h"
-#include "platform/x11/key_code_table.h"
+#include "platform/x11/x_keycode.h"
 
 namespace korrelang::platform::gnome {
 namespace {
@@ -122,7 +122,7 @@ std::optional<std::string> CustomKeybinding::accelerator(KeyCode key, std::uint3
     if ((modifiers & HotKeyModifier::function) != 0) {
         return std::nullopt;
     }
-    const auto code = x11::KeyCodeTable::toX(key);
+    const auto code = x11::toXKeycode(key);
     if (!code) {
         return std::nullopt;
     }

@@ -4,8 +4,8 @@
 #include <xkbcommon/xkbcommon.h>
 
 #include "platform/log.h"
-#include "platform/x11/key_code_table.h"
 #include "platform/x11/layout_names.h"
+#include "platform/x11/x_keycode.h"
 #include "shell_extension.h"
 
 namespace korrelang::platform::gnome {
@@ -150,8 +150,8 @@ int GnomeInputSources::selectSource(std::string_view id) {
 }
 
 std::optional<std::string> GnomeInputSources::keyText(KeyCode key) const {
-    const auto code = x11::KeyCodeTable::toX(key);
-    const auto letterA = x11::KeyCodeTable::toX(0);
+    const auto code = x11::toXKeycode(key);
+    const auto letterA = x11::toXKeycode(KEY_A);
     int current = -1;
     const auto all = layoutSlots(&current);
     if (!code || !letterA || all.empty()) {

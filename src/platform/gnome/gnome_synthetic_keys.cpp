@@ -8,12 +8,6 @@
 #include "shell_extension.h"
 
 namespace korrelang::platform::gnome {
-namespace {
-
-// X keycodes are evdev codes plus 8; the shell's virtual keyboard takes evdev codes.
-constexpr std::uint32_t kEvdevOffset = 8;
-
-}  // namespace
 
 bool GnomeSyntheticKeys::simulateKeyPress(KeyCode key, std::uint32_t flags) {
     const std::lock_guard lock(m_mutex);
@@ -31,9 +25,9 @@ bool GnomeSyntheticKeys::simulateKeyPress(KeyCode key, std::uint32_t flags) {
     }
     std::vector<std::uint32_t> chord;
     for (const auto modifier : stroke->modifiers) {
-        chord.push_back(modifier - kEvdevOffset);
+        chord.push_back(modifier);
     }
-    chord.push_back(stroke->key - kEvdevOffset);
+    chord.push_back(stroke->key);
     if (!m_extension.keyChord(chord)) {
         logLine("❌ Cannot send a key press: the GNOME Shell extension does not answer");
         return false;

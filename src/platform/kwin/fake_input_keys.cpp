@@ -15,10 +15,10 @@ namespace korrelang::platform::kwin {
 
 namespace {
 
-// Shift, Control, Alt, Super and AltGr, left and right (evdev).
-constexpr std::array<std::uint32_t, 7> kModifierKeys = {42, 54, 29, 97, 56, 125, 100};
-// X keycodes are evdev codes plus 8.
-constexpr std::uint32_t kXOffset = 8;
+// Shift and Control, left and right, left Alt, left Super, and AltGr.
+constexpr std::array<std::uint32_t, 7> kModifierKeys = {KEY_LEFTSHIFT, KEY_RIGHTSHIFT, KEY_LEFTCTRL,
+                                                        KEY_RIGHTCTRL, KEY_LEFTALT,    KEY_LEFTMETA,
+                                                        KEY_RIGHTALT};
 constexpr std::uint32_t kVersion = 4;  // keyboard_key arrived in version 4
 
 void global(void* data, wl_registry* registry, std::uint32_t name, const char* interface,
@@ -100,12 +100,12 @@ bool FakeInputKeys::simulateKeyPress(KeyCode key, std::uint32_t flags) {
         send(modifier, false);
     }
     for (const auto modifier : stroke->modifiers) {
-        send(modifier - kXOffset, true);
+        send(modifier, true);
     }
-    send(stroke->key - kXOffset, true);
-    send(stroke->key - kXOffset, false);
+    send(stroke->key, true);
+    send(stroke->key, false);
     for (auto it = stroke->modifiers.rbegin(); it != stroke->modifiers.rend(); ++it) {
-        send(*it - kXOffset, false);
+        send(*it, false);
     }
     // The round trip makes sure the compositor has handled the keys before the caller goes on.
     return wl_display_roundtrip(m_display.get()) >= 0;

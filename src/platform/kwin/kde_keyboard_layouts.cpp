@@ -9,8 +9,8 @@
 #include <QStandardPaths>
 
 #include "platform/log.h"
-#include "platform/x11/key_code_table.h"
 #include "platform/x11/layout_names.h"
+#include "platform/x11/x_keycode.h"
 
 namespace korrelang::platform::kwin {
 
@@ -153,8 +153,8 @@ int KdeKeyboardLayouts::selectSource(std::string_view id) {
 }
 
 std::optional<std::string> KdeKeyboardLayouts::keyText(KeyCode key) const {
-    const auto xKey = x11::KeyCodeTable::toX(key);
-    const auto letterA = x11::KeyCodeTable::toX(Key::a);
+    const auto xKey = x11::toXKeycode(key);
+    const auto letterA = x11::toXKeycode(KEY_A);
     const auto list = layouts();
     const auto active = activeIndex();
     if (!xKey || !letterA || !list || list->empty() || !active) {

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "platform/x11/key_code_table.h"
+#include "platform/x11/x_keycode.h"
 
 namespace korrelang::platform::portal {
 
@@ -20,7 +20,7 @@ struct KeymapDeleter {
 // The keysym names are those of the US layout, which the shortcut text is written in whatever
 // layout is active, the way the desktop's own shortcut settings write them.
 std::optional<std::string> keysymName(KeyCode key) {
-    const auto xKey = x11::KeyCodeTable::toX(key);
+    const auto xKey = x11::toXKeycode(key);
     if (!xKey) {
         return std::nullopt;
     }

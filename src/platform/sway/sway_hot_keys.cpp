@@ -1,7 +1,6 @@
 #include "sway_hot_keys.h"
 
 #include "platform/log.h"
-#include "platform/wayland/evdev_code.h"
 #include "sway_replies.h"
 
 namespace korrelang::platform::sway {
@@ -26,8 +25,7 @@ SwayHotKeys::~SwayHotKeys() {
 }
 
 std::optional<std::string> SwayHotKeys::combination(KeyCode key, std::uint32_t modifiers) {
-    const auto evdev = wayland::evdevCode(key);
-    if (!evdev || (modifiers & HotKeyModifier::function) != 0) {
+    if (key > KEY_MAX || (modifiers & HotKeyModifier::function) != 0) {
         return std::nullopt;
     }
     std::string keys;
@@ -43,7 +41,7 @@ std::optional<std::string> SwayHotKeys::combination(KeyCode key, std::uint32_t m
     if ((modifiers & HotKeyModifier::shift) != 0) {
         keys += "Shift+";
     }
-    return keys + std::to_string(*evdev + kXkbOffset);
+    return keys + std::to_string(key + kXkbOffset);
 }
 
 std::string SwayHotKeys::marker(int id) {

@@ -5,7 +5,6 @@
 #include <algorithm>
 
 #include "platform/log.h"
-#include "platform/wayland/evdev_code.h"
 #include "platform/x11/xkb_input_sources.h"
 
 namespace korrelang::platform::sway {
@@ -106,10 +105,8 @@ int SwayInputSources::selectSource(std::string_view id) {
 }
 
 std::optional<std::string> SwayInputSources::keyText(KeyCode key) const {
-    const auto evdev = wayland::evdevCode(key);
-    const auto letterA = wayland::evdevCode(0);
     const auto found = layouts();
-    if (!evdev || !letterA || !found || found->layouts.empty()) {
+    if (!found || found->layouts.empty()) {
         return std::nullopt;
     }
     const std::unique_ptr<xkb_context, ContextUnref> context(xkb_context_new(XKB_CONTEXT_NO_FLAGS));
@@ -136,11 +133,11 @@ std::optional<std::string> SwayInputSources::keyText(KeyCode key) const {
         return count > 0 ? syms[0] : XKB_KEY_NoSymbol;
     };
     for (const int group : order) {
-        if (!isLatinLetter(keysymOf(*letterA, group))) {
+        if (!isLatinLetter(keysymOf(KEY_A, group))) {
             continue;
         }
         char text[8] = {};
-        const int length = xkb_keysym_to_utf8(keysymOf(*evdev, group), text, sizeof text);
+        const int length = xkb_keysym_to_utf8(keysymOf(key, group), text, sizeof text);
         if (length <= 1) {
             return std::nullopt;
         }

@@ -9,7 +9,6 @@
 #include <cstring>
 #include <string>
 
-#include "evdev_code.h"
 #include "platform/log.h"
 #include "platform/process/terminal_process.h"
 #include "platform/x11/key_intent.h"
@@ -148,29 +147,17 @@ bool VirtualKeyboardKeys::simulateKeyPress(KeyCode key, std::uint32_t flags) {
         return false;
     }
     const auto stroke = x11::KeyIntent::translate(key, flags, terminal);
-    // The intent speaks X keycodes; every key goes back through the one evdev translation.
-    const auto evdev = [](x11::XKeycode x) -> std::optional<std::uint32_t> {
-        const auto code = x11::KeyCodeTable::fromX(x);
-        return code ? evdevCode(*code) : std::nullopt;
-    };
-    std::vector<std::uint32_t> modifiers;
-    const auto main = stroke ? evdev(stroke->key) : std::nullopt;
-    for (const x11::XKeycode modifier : stroke ? stroke->modifiers : std::vector<x11::XKeycode>{}) {
-        if (const auto code = evdev(modifier)) {
-            modifiers.push_back(*code);
-        }
-    }
-    if (!main || (stroke && modifiers.size() != stroke->modifiers.size())) {
+    if (!stroke) {
         logLine("❌ No key for key code " + std::to_string(key));
         return false;
     }
     return m_connection->call([&] {
-        for (const std::uint32_t modifier : modifiers) {
+        for (const KeyCode modifier : stroke->modifiers) {
             sendKey(modifier, true);
         }
-        sendKey(*main, true);
-        sendKey(*main, false);
-        for (auto it = modifiers.rbegin(); it != modifiers.rend(); ++it) {
+        sendKey(stroke->key, true);
+        sendKey(stroke->key, false);
+        for (auto it = stroke->modifiers.rbegin(); it != stroke->modifiers.rend(); ++it) {
             sendKey(*it, false);
         }
         // The compositor has the keys once it answers; the application gets them right after.

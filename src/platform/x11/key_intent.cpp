@@ -6,10 +6,9 @@ namespace korrelang::platform::x11 {
 
 namespace {
 
-// X keycodes of the left modifier keys (evdev).
-constexpr XKeycode kShift = 50;
-constexpr XKeycode kControl = 37;
-constexpr XKeycode kAlt = 64;
+constexpr KeyCode kShift = KEY_LEFTSHIFT;
+constexpr KeyCode kControl = KEY_LEFTCTRL;
+constexpr KeyCode kAlt = KEY_LEFTALT;
 
 }  // namespace
 
@@ -19,9 +18,9 @@ bool KeyIntent::isSafeInTerminal(KeyCode key, std::uint32_t flags) {
     const std::uint32_t modifiers = flags & held;
     // BackSpace erases; Command+V becomes Control+Shift+V and Shift+Insert pastes PRIMARY. A shell
     // or a program reads nothing else from these as a signal or a command.
-    return (key == Key::deleteKey && modifiers == 0) ||
-           (key == Key::v && modifiers == ModifierFlag::command) ||
-           (key == Key::insert && modifiers == ModifierFlag::shift);
+    return (key == KEY_BACKSPACE && modifiers == 0) ||
+           (key == KEY_V && modifiers == ModifierFlag::command) ||
+           (key == KEY_INSERT && modifiers == ModifierFlag::shift);
 }
 
 std::optional<KeyStroke> KeyIntent::translate(KeyCode key, std::uint32_t flags, bool inTerminal) {
@@ -34,19 +33,15 @@ std::optional<KeyStroke> KeyIntent::translate(KeyCode key, std::uint32_t flags, 
         return std::nullopt;
     }
     KeyCode target = key;
-    if (command && shift && (key == Key::left || key == Key::right)) {
+    if (command && shift && (key == KEY_LEFT || key == KEY_RIGHT)) {
         // Select to the start or end of the line.
-        target = key == Key::left ? Key::home : Key::end;
+        target = key == KEY_LEFT ? KEY_HOME : KEY_END;
         control = (flags & ModifierFlag::control) != 0;
-    } else if (command && inTerminal && key == Key::v) {
+    } else if (command && inTerminal && key == KEY_V) {
         shift = true;
     }
-    const auto xKey = KeyCodeTable::toX(target);
-    if (!xKey) {
-        return std::nullopt;
-    }
     KeyStroke stroke;
-    stroke.key = *xKey;
+    stroke.key = target;
     if (control) {
         stroke.modifiers.push_back(kControl);
     }

@@ -4,18 +4,18 @@
 #include <optional>
 #include <vector>
 
-#include "key_code_table.h"
+#include "platform/key_codes.h"
 
 namespace korrelang::platform::x11 {
 
-/// The X key strokes that carry out one requested key press.
+/// The key strokes (evdev codes) that carry out one requested key press.
 struct KeyStroke {
-    std::vector<XKeycode> modifiers;  ///< pressed in order before the key, released after it
-    XKeycode key = 0;
+    std::vector<KeyCode> modifiers;  ///< pressed in order before the key, released after it
+    KeyCode key = 0;
     bool operator==(const KeyStroke&) const = default;
 };
 
-/// Translates the program's key presses (virtual key code + ModifierFlag bits) into what means
+/// Translates the program's key presses (evdev key code + ModifierFlag bits) into what means
 /// the same on a Linux desktop: Command+C/V/A become Control+C/V/A, Shift+Command+Left/Right
 /// become Shift+Home/End, and any other Command becomes Control.
 ///
@@ -24,7 +24,7 @@ struct KeyStroke {
 /// (Command+V, sent as Control+Shift+V) and Shift+Insert go; every other press is refused.
 class KeyIntent {
 public:
-    /// Nothing when the key has no X keycode, or when `inTerminal` and the press is not safe there.
+    /// Nothing when `inTerminal` and the press is not safe there.
     static std::optional<KeyStroke> translate(KeyCode key, std::uint32_t flags, bool inTerminal);
 
     /// Whether a press may be sent into a terminal emulator.

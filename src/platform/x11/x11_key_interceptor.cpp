@@ -13,18 +13,18 @@
 
 #include "engine/unicode.h"
 #include "error_trap.h"
-#include "key_code_table.h"
 #include "modifier_masks.h"
 #include "platform/log.h"
 #include "x11_key_interceptor.h"
+#include "x_keycode.h"
 
 namespace korrelang::platform::x11 {
 
 namespace {
 
-// The virtual key codes of the 26 letter keys.
 constexpr std::array<KeyCode, 26> kLetterKeys = {
-    0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12, 13, 14, 15, 16, 17, 31, 32, 34, 35, 37, 38, 40, 45, 46};
+    KEY_A, KEY_B, KEY_C, KEY_D, KEY_E, KEY_F, KEY_G, KEY_H, KEY_I, KEY_J, KEY_K, KEY_L, KEY_M,
+    KEY_N, KEY_O, KEY_P, KEY_Q, KEY_R, KEY_S, KEY_T, KEY_U, KEY_V, KEY_W, KEY_X, KEY_Y, KEY_Z};
 
 // The highest keycode without any keysym: typing through it disturbs no real key.
 int findSpareKeycode(Display* display) {
@@ -68,7 +68,7 @@ bool X11KeyInterceptor::setGrabbed(bool grabbed) {
     const Window root = m_connection->root();
     ErrorTrap trap(display);
     for (const KeyCode key : kLetterKeys) {
-        const auto xKey = KeyCodeTable::toX(key);
+        const auto xKey = toXKeycode(key);
         for (const auto mask : ModifierMasks::lockVariants(ModifierMasks::shift)) {
             if (grabbed) {
                 // The keyboard freezes on a press until we replay or swallow it.
@@ -81,7 +81,7 @@ bool X11KeyInterceptor::setGrabbed(bool grabbed) {
     if (grabbed && trap.errorCode() != 0) {
         for (const KeyCode key : kLetterKeys) {
             for (const auto mask : ModifierMasks::lockVariants(ModifierMasks::shift)) {
-                XUngrabKey(display, *KeyCodeTable::toX(key), mask, root);
+                XUngrabKey(display, *toXKeycode(key), mask, root);
             }
         }
         logLine("❌ Shift+letter keys are taken by another program");
@@ -189,7 +189,7 @@ void X11KeyInterceptor::readEvents() {
             XFlush(display);
             continue;
         }
-        const auto key = KeyCodeTable::fromX(static_cast<XKeycode>(press.keycode));
+        const auto key = fromXKeycode(static_cast<XKeycode>(press.keycode));
         std::uint32_t flags = ModifierFlag::shift;
         if ((press.state & LockMask) != 0) {
             flags |= ModifierFlag::capsLock;

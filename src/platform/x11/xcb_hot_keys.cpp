@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "key_code_table.h"
 #include "modifier_masks.h"
 #include "platform/log.h"
+#include "x_keycode.h"
 #include "xcb_hot_keys.h"
 
 namespace korrelang::platform::x11 {
@@ -100,7 +100,7 @@ HotKeys::Registration XcbHotKeys::registerHotKey(KeyCode key, std::uint32_t modi
     if (m_connection == nullptr) {
         return {0, kNoDisplay};
     }
-    const auto keycode = KeyCodeTable::toX(key);
+    const auto keycode = toXKeycode(key);
     const auto mask = ModifierMasks::fromHotKeyModifiers(modifiers);
     if (!keycode || !mask) {
         return {0, kUnknownKey};

@@ -10,10 +10,10 @@
 
 #include <array>
 
-#include "key_code_table.h"
 #include "layout_names.h"
 #include "platform/log.h"
 #include "window_property.h"
+#include "x_keycode.h"
 #include "xkb_input_sources.h"
 
 namespace korrelang::platform::x11 {
@@ -168,14 +168,14 @@ int XkbInputSources::selectSource(std::string_view id) {
 }
 
 std::optional<std::string> XkbInputSources::keyText(KeyCode key) const {
-    const auto xKey = KeyCodeTable::toX(key);
+    const auto xKey = toXKeycode(key);
     const auto locked = lockedGroup();
     const auto layouts = groupLayouts();
     if (!xKey || !locked || !layouts || layouts->empty()) {
         return std::nullopt;
     }
     Display* display = m_connection->get();
-    const auto letterA = KeyCodeTable::toX(0);
+    const auto letterA = toXKeycode(KEY_A);
     // Prefer the active group when it types Latin letters, else the first group that does.
     std::vector<int> order{*locked};
     for (int g = 0; g < static_cast<int>(layouts->size()); ++g) {

@@ -11,13 +11,22 @@
 #include "key_intent.h"
 #include "platform/log.h"
 #include "platform/process/terminal_process.h"
+#include "x_keycode.h"
 
 namespace korrelang::platform::x11 {
 
 namespace {
 
-// Shift, Control, Alt, Super and AltGr, left and right (evdev).
-constexpr std::array<XKeycode, 9> kModifierKeys = {50, 62, 37, 105, 64, 108, 133, 134, 92};
+constexpr XKeycode x(KeyCode key) {
+    return static_cast<XKeycode>(key + kXKeycodeOffset);
+}
+
+// Shift, Control, Alt and Super, left and right, and the AltGr key of the evdev keymap (<LVL3>,
+// which has no input code of its own).
+constexpr std::array<XKeycode, 9> kModifierKeys = {
+    x(KEY_LEFTSHIFT), x(KEY_RIGHTSHIFT), x(KEY_LEFTCTRL),
+    x(KEY_RIGHTCTRL), x(KEY_LEFTALT),    x(KEY_RIGHTALT),
+    x(KEY_LEFTMETA),  x(KEY_RIGHTMETA),  92};
 
 bool isDown(const char (&keymap)[32], XKeycode key) {
     return (keymap[key / 8] & (1 << (key % 8))) != 0;
@@ -69,19 +78,24 @@ bool XTestSyntheticKeys::simulateKeyPress(KeyCode key, std::uint32_t flags) {
         return false;
     }
     const auto stroke = KeyIntent::translate(key, flags, terminal);
-    if (!stroke) {
+    const auto xKey = stroke ? toXKeycode(stroke->key) : std::nullopt;
+    if (!xKey) {
         logLine("❌ No key for key code " + std::to_string(key));
         return false;
+    }
+    std::vector<XKeycode> modifiers;
+    for (const KeyCode modifier : stroke->modifiers) {
+        modifiers.push_back(x(modifier));  // the left modifier keys
     }
     releaseHeldModifiers();
     Display* display = m_connection->get();
     bool sent = true;
-    for (const XKeycode modifier : stroke->modifiers) {
+    for (const XKeycode modifier : modifiers) {
         sent = XTestFakeKeyEvent(display, modifier, True, CurrentTime) != 0 && sent;
     }
-    sent = XTestFakeKeyEvent(display, stroke->key, True, CurrentTime) != 0 && sent;
-    sent = XTestFakeKeyEvent(display, stroke->key, False, CurrentTime) != 0 && sent;
-    for (auto it = stroke->modifiers.rbegin(); it != stroke->modifiers.rend(); ++it) {
+    sent = XTestFakeKeyEvent(display, *xKey, True, CurrentTime) != 0 && sent;
+    sent = XTestFakeKeyEvent(display, *xKey, False, CurrentTime) != 0 && sent;
+    for (auto it = modifiers.rbegin(); it != modifiers.rend(); ++it) {
         sent = XTestFakeKeyEvent(display, *it, False, CurrentTime) != 0 && sent;
     }
     XSync(display, False);

@@ -114,11 +114,11 @@ TEST(TriggerTextTest, ModifiersInOrderThenTheUsKeysym) {
         std::optional<std::string> text;
     };
     const std::vector<Case> cases = {
-        {Key::space, kControlShift, "CTRL+SHIFT+space"},
-        {Key::z, HotKeyModifier::option | HotKeyModifier::control, "CTRL+ALT+z"},
-        {Key::a, HotKeyModifier::command, "LOGO+a"},
-        {Key::left, 0, "Left"},
-        {Key::function, kControlShift, std::nullopt},  // no such key on a PC keyboard
+        {KEY_SPACE, kControlShift, "CTRL+SHIFT+space"},
+        {KEY_Z, HotKeyModifier::option | HotKeyModifier::control, "CTRL+ALT+z"},
+        {KEY_A, HotKeyModifier::command, "LOGO+a"},
+        {KEY_LEFT, 0, "Left"},
+        {KEY_RESERVED, kControlShift, std::nullopt},  // no key has this code
     };
     for (const Case& c : cases) {
         EXPECT_EQ(TriggerText::build(c.key, c.modifiers), c.text) << c.key;
@@ -128,7 +128,7 @@ TEST(TriggerTextTest, ModifiersInOrderThenTheUsKeysym) {
 TEST(GlobalShortcutsPortalTest, WithoutAPortalTheRegistrationFails) {
     GlobalShortcutsPortal portal;
     EXPECT_FALSE(portal.isAvailable());
-    const auto registration = portal.registerHotKey(Key::space, kControlShift, {}, {});
+    const auto registration = portal.registerHotKey(KEY_SPACE, kControlShift, {}, {});
     EXPECT_FALSE(registration.succeeded());
     EXPECT_EQ(registration.status, HotKeys::kNoDisplay);
 }
@@ -139,7 +139,7 @@ TEST(GlobalShortcutsPortalTest, SessionThatBindsItsOptionsThenARecorderChange) {
     GlobalShortcutsPortal portal;
     Presses presses;
     const auto first = portal.registerHotKey(
-        Key::space, kControlShift, [&] { ++presses.down; }, [&] { ++presses.up; });
+        KEY_SPACE, kControlShift, [&] { ++presses.down; }, [&] { ++presses.up; });
     ASSERT_TRUE(first.succeeded());
     ASSERT_TRUE(waitFor([&] { return portal.state() == GlobalShortcutsPortal::State::bound; }));
     EXPECT_EQ(portal.trigger(first.id), "Ctrl+Shift+Space");
@@ -161,7 +161,7 @@ TEST(GlobalShortcutsPortalTest, SessionThatBindsItsOptionsThenARecorderChange) {
     // desktop cannot bind within one.
     portal.unregisterHotKey(first.id);
     const auto second = portal.registerHotKey(
-        Key::z, HotKeyModifier::control | HotKeyModifier::option, [&] { ++presses.down; }, {});
+        KEY_Z, HotKeyModifier::control | HotKeyModifier::option, [&] { ++presses.down; }, {});
     ASSERT_TRUE(waitFor([&] {
         return portal.state() == GlobalShortcutsPortal::State::bound && portal.trigger(second.id);
     }));
@@ -189,7 +189,7 @@ TEST(GlobalShortcutsPortalTest, BindAfterTheSessionAndFollowTheDesktopsChange) {
     QSignalSpy changed(&portal, &GlobalShortcutsPortal::triggersChanged);
     Presses presses;
     const auto registration =
-        portal.registerHotKey(Key::space, kControlShift, [&] { ++presses.down; }, {});
+        portal.registerHotKey(KEY_SPACE, kControlShift, [&] { ++presses.down; }, {});
     ASSERT_TRUE(waitFor([&] { return portal.state() == GlobalShortcutsPortal::State::bound; }));
     EXPECT_EQ(portal.trigger(registration.id), "Ctrl+Shift+Space");
     const QString id = portal.shortcutId(registration.id);
@@ -197,7 +197,7 @@ TEST(GlobalShortcutsPortalTest, BindAfterTheSessionAndFollowTheDesktopsChange) {
                                             QStringLiteral("BindShortcuts:") + id}));
 
     // The recorder's probe of another key registers and unregisters it: nothing is bound again.
-    const auto probe = portal.registerHotKey(Key::c, kControlShift, {}, {});
+    const auto probe = portal.registerHotKey(KEY_C, kControlShift, {}, {});
     portal.unregisterHotKey(probe.id);
     QCoreApplication::processEvents(QEventLoop::AllEvents, 100);
     EXPECT_EQ(standIn.calls().size(), 2);
@@ -221,7 +221,7 @@ TEST(GlobalShortcutsPortalTest, ACancelledDialogBindsNothing) {
     StandIn standIn(QStringLiteral("cancel"));
     ASSERT_TRUE(standIn.ready());
     GlobalShortcutsPortal portal;
-    const auto registration = portal.registerHotKey(Key::space, kControlShift, {}, {});
+    const auto registration = portal.registerHotKey(KEY_SPACE, kControlShift, {}, {});
     ASSERT_TRUE(registration.succeeded());
     ASSERT_TRUE(waitFor([&] { return portal.state() == GlobalShortcutsPortal::State::cancelled; }));
     EXPECT_FALSE(portal.trigger(registration.id));
