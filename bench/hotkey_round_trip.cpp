@@ -18,6 +18,7 @@
 #include "support/selection_conversion.h"
 
 using namespace korrelang;
+using korrelang::platform::Modifier;
 using namespace korrelang::bench;
 using korrelang::testing::waitUntil;
 
@@ -31,9 +32,9 @@ int main(int argc, char** argv) {
                                           platform.workspace);
     const std::vector<std::string> layouts = {"xkb.us.English", "xkb.ru.Russian"};
     bool converted = false;
-    platform.hotKeys.registerHotKey(
-        KEY_SPACE, platform::HotKeyModifier::control | platform::HotKeyModifier::shift, {},
-        [&] { converted = testing::convertSelection(service, layouts, std::nullopt); });
+    platform.hotKeys.registerHotKey(KEY_SPACE, Modifier::Control | Modifier::Shift, {}, [&] {
+        converted = testing::convertSelection(service, layouts, std::nullopt);
+    });
 
     const testing::Mousepad editor;
     if (!editor.isReady() || !waitUntil([&] { return service.getFocusedElement() != nullptr; })) {

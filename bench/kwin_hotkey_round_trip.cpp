@@ -26,6 +26,7 @@
 #include "platform/portal/global_shortcuts_portal.h"
 
 using namespace korrelang;
+using korrelang::platform::Modifier;
 using Clock = std::chrono::steady_clock;
 
 namespace {
@@ -115,8 +116,7 @@ int main(int argc, char** argv) {
         element->setSelectedRange({0, 6});
         QThread::msleep(150);
         const auto start = Clock::now();
-        keys.simulateKeyPress(KEY_SPACE,
-                              platform::ModifierFlag::control | platform::ModifierFlag::shift);
+        keys.simulateKeyPress(KEY_SPACE, Modifier::Control | Modifier::Shift);
         if (!waitFor([&] { return text(*element) == "привет"; }, std::chrono::seconds(3))) {
             std::fprintf(stderr, "bench: run %d did not convert (text %s)\n", run,
                          text(*element).c_str());
@@ -131,17 +131,14 @@ int main(int argc, char** argv) {
 
     platform::portal::GlobalShortcutsPortal portal;
     int released = 0;
-    portal.registerHotKey(KEY_Z,
-                          platform::HotKeyModifier::control | platform::HotKeyModifier::option, {},
-                          [&] { ++released; });
+    portal.registerHotKey(KEY_Z, Modifier::Control | Modifier::Alt, {}, [&] { ++released; });
     waitFor(
         [&] { return portal.state() == platform::portal::GlobalShortcutsPortal::State::bound; });
     std::vector<double> portalTimes;
     for (int run = 0; run < runs; ++run) {
         const int before = released;
         const auto start = Clock::now();
-        keys.simulateKeyPress(KEY_Z,
-                              platform::ModifierFlag::control | platform::ModifierFlag::option);
+        keys.simulateKeyPress(KEY_Z, Modifier::Control | Modifier::Alt);
         if (waitFor([&] { return released > before; }, std::chrono::seconds(3))) {
             portalTimes.push_back(
                 std::chrono::duration<double, std::milli>(Clock::now() - start).count());

@@ -16,7 +16,7 @@ namespace korrelang::keyboards {
 namespace {
 
 using platform::logLine;
-namespace Flag = platform::ModifierFlag;
+using platform::Modifier;
 
 struct LatinKey {
     platform::KeyCode key;
@@ -51,8 +51,6 @@ constexpr std::array<platform::KeyCode, 9> kModifierKeys{
 
 constexpr std::array<std::string_view, 12> kCaselessFragments{
     "hebrew", "il", "arabic", "ar", "persian", "fa", "thai", "th", "hindi", "hi", "korean", "ko"};
-
-constexpr std::uint32_t kCommandKeys = Flag::shift | Flag::control | Flag::option | Flag::command;
 
 }  // namespace
 
@@ -110,7 +108,7 @@ bool KeyCodeMonitor::createHook() {
     }
     const bool started = m_interceptor.start(
         [](const std::string& layoutID) { return isCaselessLayout(layoutID); },
-        [this](platform::KeyCode key, std::uint32_t flags) { return intercept(key, flags); });
+        [this](platform::KeyCode key, platform::Modifiers flags) { return intercept(key, flags); });
     if (started) {
         setActive(true);
     }
@@ -138,14 +136,14 @@ void KeyCodeMonitor::setActive(bool active) {
 }
 
 std::optional<std::string> KeyCodeMonitor::intercept(platform::KeyCode key,
-                                                     std::uint32_t flags) const {
-    if (!m_settings.isEnabled() || (flags & kCommandKeys) != Flag::shift) {
+                                                     platform::Modifiers flags) const {
+    if (!m_settings.isEnabled() || flags.held() != Modifier::Shift) {
         return std::nullopt;
     }
     if (std::find(kModifierKeys.begin(), kModifierKeys.end(), key) != kModifierKeys.end()) {
         return std::nullopt;
     }
-    const auto character = latinKeyCharacter(key, Flag::shift);
+    const auto character = latinKeyCharacter(key, Modifier::Shift);
     if (!character) {
         return std::nullopt;
     }
@@ -175,13 +173,13 @@ bool KeyCodeMonitor::isCaselessLayout(std::string_view layoutID) {
 }
 
 std::optional<std::string> KeyCodeMonitor::latinKeyCharacter(platform::KeyCode key,
-                                                             std::uint32_t flags) {
+                                                             platform::Modifiers flags) {
     for (const LatinKey& entry : kLatinKeys) {
         if (entry.key != key) {
             continue;
         }
-        const bool shift = flags & Flag::shift;
-        const bool caps = flags & Flag::capsLock;
+        const bool shift = flags.has(Modifier::Shift);
+        const bool caps = flags.has(Modifier::CapsLock);
         const std::string character = shift != caps ? entry.shifted : entry.plain;
         engine::Log::writeUserText(std::string("⌨️ Key + Shift:") + (shift ? "true" : "false") +
                                        " Caps:" + (caps ? "true" : "false") + " → '",

@@ -47,16 +47,17 @@ public:
     bool isRunning() const { return m_isActive; }
     bool isRetrying() const { return m_retryTimer.isActive(); }
 
-    /// What to type instead of the key press (key code, ModifierFlag bits), or nothing to let
+    /// What to type instead of the key press (key code, modifiers), or nothing to let
     /// it through. The active layout was already found caseless.
-    std::optional<std::string> intercept(platform::KeyCode key, std::uint32_t flags) const;
+    std::optional<std::string> intercept(platform::KeyCode key, platform::Modifiers flags) const;
 
     /// Whether the layout has no letter case: the catalogue says so, or, for a layout it does
     /// not know, the identifier names one of the caseless scripts.
     static bool isCaselessLayout(std::string_view layoutID);
     /// The character of `key` on a US keyboard, shifted when exactly one of Shift and Caps Lock
     /// is in `flags`; nothing for keys outside the table.
-    static std::optional<std::string> latinKeyCharacter(platform::KeyCode key, std::uint32_t flags);
+    static std::optional<std::string> latinKeyCharacter(platform::KeyCode key,
+                                                        platform::Modifiers flags);
 
 signals:
     void isRunningChanged();

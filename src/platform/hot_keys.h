@@ -14,24 +14,44 @@ class HotKeys {
 public:
     using Callback = std::function<void()>;
 
+    enum class RegistrationStatus {
+        ok,
+        taken,       ///< another program holds the key
+        noDisplay,   ///< no connection to the desktop
+        unknownKey,  ///< the key or a modifier cannot be bound on this desktop
+        refused,     ///< the desktop refused for another reason (logged where it happened)
+    };
+
     /// The outcome of a registration: an id above 0 on success, or a failure status.
     struct Registration {
         int id = 0;
-        int status = 0;  ///< 0 on success; otherwise the desktop's error (e.g. the key is taken)
-        bool succeeded() const { return id > 0 && status == 0; }
+        RegistrationStatus status = RegistrationStatus::ok;
+        bool succeeded() const { return id > 0 && status == RegistrationStatus::ok; }
     };
 
-    /// Status values of a failed registration.
-    static constexpr int kTaken = -9878;     ///< another program holds the key
-    static constexpr int kNoDisplay = -1;    ///< no connection to the desktop
-    static constexpr int kUnknownKey = -50;  ///< the key code has no key on this keyboard
+    /// The status as a log line names it ("taken").
+    static const char* statusName(RegistrationStatus status) {
+        switch (status) {
+            case RegistrationStatus::ok:
+                return "ok";
+            case RegistrationStatus::taken:
+                return "taken";
+            case RegistrationStatus::noDisplay:
+                return "no display";
+            case RegistrationStatus::unknownKey:
+                return "unknown key";
+            case RegistrationStatus::refused:
+                return "refused";
+        }
+        return "?";
+    }
 
     virtual ~HotKeys() = default;
 
-    /// Registers `key` with `modifiers` (HotKeyModifier bits) whatever the state of Caps Lock and
+    /// Registers `key` with `modifiers` (lock states ignored) whatever the state of Caps Lock and
     /// Num Lock. `onPress` runs once per press (auto-repeat is not reported), `onRelease` when the
     /// key is let go, even if the modifiers were let go first. Both run on the main thread.
-    virtual Registration registerHotKey(KeyCode key, std::uint32_t modifiers, Callback onPress,
+    virtual Registration registerHotKey(KeyCode key, Modifiers modifiers, Callback onPress,
                                         Callback onRelease) = 0;
     virtual void unregisterHotKey(int id) = 0;
     /// Suspending releases every grab without forgetting it; resuming grabs again and reports

@@ -12,9 +12,9 @@ namespace korrelang::platform {
 /// A global hook on Shift+letter key presses, for typing a different character in their place.
 class KeyInterceptor {
 public:
-    /// Decides for one key press (key code, ModifierFlag bits): the text to type instead, or
-    /// nothing to let the key through unchanged.
-    using Handler = std::function<std::optional<std::string>(KeyCode key, std::uint32_t flags)>;
+    /// Decides for one key press (key code, modifiers with the lock states): the text to type
+    /// instead, or nothing to let the key through unchanged.
+    using Handler = std::function<std::optional<std::string>(KeyCode key, Modifiers flags)>;
     /// Whether keys should be intercepted while the layout with this identifier is active.
     using LayoutFilter = std::function<bool(const std::string& layoutID)>;
 

@@ -14,8 +14,7 @@ namespace {
 using namespace wayterms;
 using Outcome = ConversionWay::Outcome;
 
-constexpr std::uint32_t kCommand = Flag::command;
-constexpr std::uint32_t kShiftCommand = Flag::shift | Flag::command;
+constexpr platform::Modifiers kControl = Modifier::Control;
 
 }  // namespace
 
@@ -23,14 +22,14 @@ void ClipboardStrategies::wait(int milliseconds) {
     m_clock.sleep(std::chrono::milliseconds(milliseconds));
 }
 
-bool ClipboardStrategies::press(platform::KeyCode key, std::uint32_t flags) {
+bool ClipboardStrategies::press(platform::KeyCode key, platform::Modifiers flags) {
     return m_main.call([&] { return m_platform.syntheticKeys.simulateKeyPress(key, flags); });
 }
 
 bool ClipboardStrategies::pressPaste() {
     return m_main.call([this] {
         m_platform.clipboard.forgetFetches();
-        return m_platform.syntheticKeys.simulateKeyPress(KEY_V, kCommand);
+        return m_platform.syntheticKeys.simulateKeyPress(KEY_V, kControl);
     });
 }
 
@@ -80,7 +79,7 @@ std::optional<std::string> ClipboardStrategies::copySelection(std::chrono::milli
     // instead of sleeping a fixed time; what it copies is read on this thread.
     auto& clipboard = m_platform.clipboard;
     const std::uint64_t since = clipboard.claims(false);
-    if (!press(KEY_C, kCommand) && failureLine) {
+    if (!press(KEY_C, kControl) && failureLine) {
         say(failureLine);
     }
     auto text = clipboard.awaitNewText(false, since, timeout);
@@ -94,7 +93,7 @@ std::optional<std::string> ClipboardStrategies::copySelection(std::chrono::milli
 }
 
 std::optional<std::string> ClipboardStrategies::selectWith(platform::KeyCode key,
-                                                           std::uint32_t flags,
+                                                           platform::Modifiers flags,
                                                            const char* failureLine) {
     auto& clipboard = m_platform.clipboard;
     const std::uint64_t since = clipboard.claims(true);
@@ -137,8 +136,8 @@ Outcome ClipboardStrategies::convertViaClipboard(ConversionPress& conversion) {
     }
 
     say("📋 Strategy 2: Trying Shift+Home to select line...");
-    if (const auto line =
-            selectWith(KEY_LEFT, kShiftCommand, "⚠️ simulateKeyPress failed for Shift+Home")) {
+    if (const auto line = selectWith(KEY_HOME, Modifier::Shift,
+                                     "⚠️ simulateKeyPress failed for Shift+Home")) {
         // A busy application copies late; worth waiting for where this program made the
         // selection.
         if (auto text = copySelection(kLateCopyTimeout,
@@ -151,7 +150,7 @@ Outcome ClipboardStrategies::convertViaClipboard(ConversionPress& conversion) {
 
     say("📋 Strategy 3: Control+A fallback...");
     if (const auto all =
-            selectWith(KEY_A, kCommand, "⚠️ simulateKeyPress failed for Control+A")) {
+            selectWith(KEY_A, kControl, "⚠️ simulateKeyPress failed for Control+A")) {
         if (auto text = copySelection(kLateCopyTimeout,
                                       "⚠️ simulateKeyPress failed for Control+C (strategy 3)");
             text && *text == *all) {
@@ -203,25 +202,25 @@ Outcome ClipboardStrategies::verifyPaste(ConversionPress& conversion, const std:
         return Outcome::writtenUnverified;
     }
     for (long i = 0; i < characters; ++i) {
-        press(KEY_LEFT, Flag::shift);
+        press(KEY_LEFT, Modifier::Shift);
     }
     const auto back = copySelection(kLateCopyTimeout, nullptr);
     if (back == pasted) {
         say("✅ The pasted text reads back as intended");
         if (conversion.shouldDeselectAfterReplace()) {
-            press(KEY_RIGHT, 0);
+            press(KEY_RIGHT, {});
         }
         return Outcome::written;
     }
     if (!back) {
-        press(KEY_RIGHT, 0);
+        press(KEY_RIGHT, {});
         say("⚠️ Pasted, but the application gave nothing back to check; not counted as "
             "converted");
         return Outcome::writtenUnverified;
     }
     // The application made something else of the paste: its own undo takes back exactly that.
     say("⚠️ The pasted text does not read back as intended; undoing the paste");
-    press(KEY_Z, kCommand);
+    press(KEY_Z, kControl);
     const auto undone = copySelection(kLateCopyTimeout, nullptr);
     if (undone == original) {
         say("↩️ The application's undo put the original text back");
@@ -277,9 +276,9 @@ Outcome ClipboardStrategies::convertInSlowApp(ConversionPress& conversion) {
     }
     const platform::ClipboardSnapshot& saved = *snapshot;
     say("🤖 Slow app: selecting line...");
-    press(KEY_RIGHT, kShiftCommand);
+    press(KEY_END, Modifier::Shift);
     wait(100);
-    press(KEY_LEFT, kShiftCommand);
+    press(KEY_HOME, Modifier::Shift);
     wait(150);
     const auto text = copySelection(std::chrono::milliseconds(300), nullptr);
     if (!text) {
@@ -293,7 +292,7 @@ Outcome ClipboardStrategies::convertInSlowApp(ConversionPress& conversion) {
     const auto toPaste = conversion.replacementFor(*text);
     if (!toPaste) {
         say("❌ Conversion failed");
-        press(KEY_RIGHT, 0);
+        press(KEY_RIGHT, {});
         restoreClipboard(saved);
         return Outcome::notConverted;
     }
@@ -303,7 +302,7 @@ Outcome ClipboardStrategies::convertInSlowApp(ConversionPress& conversion) {
         m_platform.clipboard.setText(*toPaste);
     });
     wait(50);
-    press(KEY_V, kCommand);
+    press(KEY_V, kControl);
     wait(400);
     // The delayed restore runs before the press ends, so the next press can never take the
     // restored clipboard for its text.

@@ -56,7 +56,7 @@ public:
     /// Presses the application's paste key; fetches of the clipboard made before it no longer
     /// count.
     bool pressPaste();
-    bool press(platform::KeyCode key, std::uint32_t flags);
+    bool press(platform::KeyCode key, platform::Modifiers flags);
     void wait(int milliseconds);
 
 private:
@@ -70,7 +70,7 @@ private:
     std::optional<std::string> copySelection(std::chrono::milliseconds timeout,
                                              const char* failureLine);
     /// Presses a selecting key and returns what the application then makes its selection.
-    std::optional<std::string> selectWith(platform::KeyCode key, std::uint32_t flags,
+    std::optional<std::string> selectWith(platform::KeyCode key, platform::Modifiers flags,
                                           const char* failureLine);
     /// Waits until the application fetched the text put there to paste; false when it never did.
     bool awaitFetch();

@@ -58,7 +58,7 @@ bool PasteWay::select(platform::TextElement& element, platform::TextRange range,
     }
     if (caretAtEnd && range.length <= kMaxKeyedSelection) {
         for (long i = 0; i < range.length; ++i) {
-            m_clipboard.press(KEY_LEFT, Flag::shift);
+            m_clipboard.press(KEY_LEFT, Modifier::Shift);
         }
         if (selectionBecomes(element, range)) {
             return true;
@@ -181,7 +181,7 @@ ConversionWay::Outcome PasteWay::attempt(ConversionPress& press) {
         });
         if (!restored) {
             // The application's own undo takes back exactly its paste, wherever that landed.
-            m_clipboard.press(KEY_Z, Flag::command);
+            m_clipboard.press(KEY_Z, Modifier::Control);
             restored = waitForText(element, *before.value) == *before.value;
             if (restored) {
                 say("↩️ The application's undo put the original text back");

@@ -94,7 +94,7 @@ bool TerminalWay::lineBecomes(const std::string& expected) {
     }
 }
 
-bool TerminalWay::sendKey(platform::KeyCode key, std::uint32_t flags) {
+bool TerminalWay::sendKey(platform::KeyCode key, platform::Modifiers flags) {
     return m_main.call([&] { return m_platform.syntheticKeys.simulateKeyPress(key, flags); });
 }
 
@@ -125,7 +125,7 @@ std::optional<std::string> TerminalWay::settledLine() const {
 bool TerminalWay::paste(const std::string& expectedLine, bool useClipboard) {
     const std::string before = readLine().value_or("");
     if (useClipboard) {
-        sendKey(KEY_V, Flag::command);  // Control+Shift+V
+        sendKey(KEY_V, Modifier::Control | Modifier::Shift);
         if (lineBecomes(expectedLine)) {
             return true;
         }
@@ -134,7 +134,7 @@ bool TerminalWay::paste(const std::string& expectedLine, bool useClipboard) {
         }
         say("📋 Control+Shift+V pasted nothing; trying Shift+Insert");
     }
-    sendKey(KEY_INSERT, Flag::shift);
+    sendKey(KEY_INSERT, Modifier::Shift);
     return lineBecomes(expectedLine);
 }
 
@@ -227,7 +227,7 @@ ConversionWay::Outcome TerminalWay::attempt(ConversionPress& press) {
 
     const long characters = static_cast<long>(engine::GraphemeCursor::count(target));
     for (long i = 0; i < characters; ++i) {
-        sendKey(KEY_BACKSPACE, 0);
+        sendKey(KEY_BACKSPACE, {});
     }
     const bool erased = lineBecomes(prefix);
     say("🖥️ Erased after " + elapsed());

@@ -56,7 +56,7 @@ private:
     /// After an incomplete erase that left `now` of the line `original`: pastes the erased part
     /// back. True when the line is the original again.
     bool putBack(const std::string& original, const std::string& now, bool useClipboard);
-    bool sendKey(platform::KeyCode key, std::uint32_t flags);
+    bool sendKey(platform::KeyCode key, platform::Modifiers flags);
     /// Puts the mouse selection back, and the clipboard when it was used.
     void restore(const platform::ClipboardSnapshot& saved, bool clipboardToo);
 

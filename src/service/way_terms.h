@@ -6,8 +6,8 @@
 namespace korrelang::service::wayterms {
 
 // The short names the ways that press keys and use the clipboard are written in.
+using platform::Modifier;
 using servicelog::say;
 using servicelog::sayText;
-namespace Flag = platform::ModifierFlag;
 
 }  // namespace korrelang::service::wayterms

@@ -18,7 +18,7 @@ namespace korrelang::shortcuts {
 
 namespace {
 
-namespace Modifier = platform::HotKeyModifier;
+using platform::Modifier;
 
 // Schemas that hold GNOME's own key bindings.
 constexpr std::array<const char*, 5> kGnomeSchemas = {
@@ -108,19 +108,19 @@ std::optional<platform::KeyCode> keyFor(std::string_view name) {
     return position->keyCode;
 }
 
-std::optional<std::uint32_t> modifierFor(std::string_view name) {
+std::optional<platform::Modifier> modifierFor(std::string_view name) {
     const std::string lowered = lower(name);
     if (lowered == "primary" || lowered == "control" || lowered == "ctrl") {
-        return Modifier::control;
+        return Modifier::Control;
     }
     if (lowered == "shift") {
-        return Modifier::shift;
+        return Modifier::Shift;
     }
     if (lowered == "alt" || lowered == "mod1") {
-        return Modifier::option;
+        return Modifier::Alt;
     }
     if (lowered == "super" || lowered == "mod4" || lowered == "meta" || lowered == "win") {
-        return Modifier::command;
+        return Modifier::Super;
     }
     return std::nullopt;
 }
@@ -128,7 +128,7 @@ std::optional<std::uint32_t> modifierFor(std::string_view name) {
 }  // namespace
 
 std::optional<Shortcut> DesktopShortcuts::fromGtkAccelerator(std::string_view accelerator) {
-    std::uint32_t modifiers = 0;
+    platform::Modifiers modifiers;
     while (!accelerator.empty() && accelerator.front() == '<') {
         const auto close = accelerator.find('>');
         if (close == std::string_view::npos) {
@@ -149,7 +149,7 @@ std::optional<Shortcut> DesktopShortcuts::fromGtkAccelerator(std::string_view ac
 }
 
 std::optional<Shortcut> DesktopShortcuts::fromKdeShortcut(std::string_view text) {
-    std::uint32_t modifiers = 0;
+    platform::Modifiers modifiers;
     // The key is the last part; a "+" key is written "Ctrl++".
     while (true) {
         const auto plus = text.find('+');

@@ -168,7 +168,7 @@ bool GlobalShortcuts::registerShortcut(const Shortcut& shortcut) {
     // turns such a call into nothing.
     QPointer<GlobalShortcuts> self(this);
     const auto registration = m_hotKeys.registerHotKey(
-        shortcut.carbonKeyCode, shortcut.carbonModifiers,
+        shortcut.key, shortcut.modifiers,
         [self, shortcut] {
             if (self) {
                 self->dispatch(EventType::KeyDown, shortcut);
@@ -181,7 +181,7 @@ bool GlobalShortcuts::registerShortcut(const Shortcut& shortcut) {
         });
     if (!registration.succeeded()) {
         platform::logLine("Error registering hotkey " + description(shortcut) + ": " +
-                          std::to_string(registration.status));
+                          platform::HotKeys::statusName(registration.status));
         // Another program may let go of the key later.
         if (!m_retryTimer.isActive()) {
             m_retryTimer.start();

@@ -6,12 +6,12 @@ namespace korrelang::shortcuts {
 
 bool HotKeyProbe::isTaken(platform::HotKeys& hotKeys, const Shortcut& shortcut) {
     const platform::HotKeys::Registration registration =
-        hotKeys.registerHotKey(shortcut.carbonKeyCode, shortcut.carbonModifiers, {}, {});
+        hotKeys.registerHotKey(shortcut.key, shortcut.modifiers, {}, {});
     if (registration.succeeded()) {
         hotKeys.unregisterHotKey(registration.id);
         return false;
     }
-    return registration.status == platform::HotKeys::kTaken;
+    return registration.status == platform::HotKeys::RegistrationStatus::taken;
 }
 
 }  // namespace korrelang::shortcuts

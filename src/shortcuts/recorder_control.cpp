@@ -11,9 +11,7 @@ namespace korrelang::shortcuts {
 
 namespace {
 
-namespace Flag = platform::ModifierFlag;
-
-constexpr std::uint32_t kModifierFlags = Flag::shift | Flag::control | Flag::option | Flag::command;
+using platform::Modifier;
 
 constexpr std::array<std::uint16_t, 20> kFunctionKeys{
     KEY_F1,  KEY_F2,  KEY_F3,  KEY_F4,  KEY_F5,  KEY_F6,  KEY_F7,  KEY_F8,  KEY_F9,  KEY_F10,
@@ -89,12 +87,12 @@ void RecorderControl::clear() {
 }
 
 RecorderControl::Outcome RecorderControl::handleKeyDown(std::uint16_t keyCode,
-                                                        std::uint32_t flags) {
+                                                        platform::Modifiers flags) {
     if (!m_recording) {
         return Outcome::PassedOn;
     }
-    const std::uint32_t modifiers = flags & kModifierFlags;
-    if (modifiers == 0) {
+    const platform::Modifiers modifiers = flags.held();
+    if (modifiers.empty()) {
         if (keyCode == KEY_TAB) {
             endRecording();
             return Outcome::PassedOn;
@@ -109,7 +107,7 @@ RecorderControl::Outcome RecorderControl::handleKeyDown(std::uint16_t keyCode,
             return Outcome::Consumed;
         }
     }
-    if ((modifiers & (Flag::control | Flag::option | Flag::command)) == 0 &&
+    if (!(modifiers & (Modifier::Control | Modifier::Alt | Modifier::Super)) &&
         !isFunctionKey(keyCode)) {
         // A plain letter (or Shift with one) would take the key from every text field.
         if (m_host.beep) {
@@ -117,9 +115,9 @@ RecorderControl::Outcome RecorderControl::handleKeyDown(std::uint16_t keyCode,
         }
         return Outcome::Consumed;
     }
-    const Shortcut candidate = Shortcut::fromFlags(keyCode, modifiers);
+    const Shortcut candidate = Shortcut::of(keyCode, modifiers);
 
-    const bool bareF12 = keyCode == KEY_F12 && modifiers == 0;
+    const bool bareF12 = keyCode == KEY_F12 && modifiers.empty();
     if (!bareF12 && isTakenElsewhere(candidate)) {
         endRecording();
         const bool useAnyway = m_host.confirmSystemShortcut &&

@@ -19,7 +19,7 @@ class GlobalShortcuts;
 
 /// The recorder's state, independent of any toolkit: idle, showing the stored shortcut, or
 /// recording, taking the next key combination. The view in front of it forwards focus changes
-/// and key presses as evdev key codes with modifier flags (platform::ModifierFlag bits).
+/// and key presses as evdev key codes with their modifiers.
 ///
 /// While recording, the global hot keys are released, so that the stored shortcut reaches the
 /// recorder instead of starting a conversion, and `recorderActive` is set.
@@ -63,7 +63,7 @@ public:
     Q_INVOKABLE void clear();
     /// A key went down while recording. Returns whether the view should let the key go on
     /// (Tab moves the focus) or swallow it.
-    Outcome handleKeyDown(std::uint16_t keyCode, std::uint32_t flags);
+    Outcome handleKeyDown(std::uint16_t keyCode, platform::Modifiers flags);
 
     /// F1 … F20.
     static bool isFunctionKey(std::uint16_t keyCode);

@@ -16,22 +16,20 @@ namespace korrelang::shortcuts {
 
 namespace {
 
-namespace Flag = platform::ModifierFlag;
-namespace Mask = platform::HotKeyModifier;
+using platform::Modifier;
 
-struct Modifier {
-    std::uint32_t flag;
-    std::uint32_t mask;
+struct Symbol {
+    Modifier modifier;
+    std::uint32_t mask;  // in the stored form
     const char* symbol;
 };
 
 // In the order their symbols are shown.
-constexpr std::array<Modifier, 5> kModifiers{{
-    {Flag::control, Mask::control, "⌃"},
-    {Flag::option, Mask::option, "⌥"},
-    {Flag::shift, Mask::shift, "⇧"},
-    {Flag::command, Mask::command, "⌘"},
-    {Flag::function, Mask::function, "🌐︎"},
+constexpr std::array<Symbol, 4> kModifiers{{
+    {Modifier::Control, 0x1000, "⌃"},
+    {Modifier::Alt, 0x800, "⌥"},
+    {Modifier::Shift, 0x200, "⇧"},
+    {Modifier::Super, 0x100, "⌘"},
 }};
 
 bool fitsInt(double value, double max) {
@@ -41,19 +39,13 @@ bool fitsInt(double value, double max) {
 
 }  // namespace
 
-Shortcut Shortcut::fromFlags(platform::KeyCode key, std::uint32_t flags) {
-    std::uint32_t mask = 0;
-    for (const Modifier& modifier : kModifiers) {
-        if (flags & modifier.flag) {
-            mask |= modifier.mask;
-        }
-    }
-    return {key, mask};
-}
-
 std::string Shortcut::toJson() const {
-    const QJsonObject object{{"carbonKeyCode", static_cast<int>(carbonKeyCode)},
-                             {"carbonModifiers", static_cast<qint64>(carbonModifiers)}};
+    std::uint32_t mask = 0;
+    for (const Symbol& symbol : kModifiers) {
+        mask |= modifiers.has(symbol.modifier) ? symbol.mask : 0;
+    }
+    const QJsonObject object{{"carbonKeyCode", static_cast<int>(key)},
+                             {"carbonModifiers", static_cast<qint64>(mask)}};
     return QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString();
 }
 
@@ -64,27 +56,32 @@ std::optional<Shortcut> Shortcut::fromJson(std::string_view json) {
         return std::nullopt;
     }
     const QJsonValue key = document.object().value("carbonKeyCode");
-    const QJsonValue modifiers = document.object().value("carbonModifiers");
-    if (!key.isDouble() || !modifiers.isDouble() ||
+    const QJsonValue mask = document.object().value("carbonModifiers");
+    if (!key.isDouble() || !mask.isDouble() ||
         !fitsInt(key.toDouble(), std::numeric_limits<platform::KeyCode>::max()) ||
-        !fitsInt(modifiers.toDouble(), std::numeric_limits<std::uint32_t>::max())) {
+        !fitsInt(mask.toDouble(), std::numeric_limits<std::uint32_t>::max())) {
         return std::nullopt;
     }
-    return Shortcut{static_cast<platform::KeyCode>(key.toDouble()),
-                    static_cast<std::uint32_t>(modifiers.toDouble())};
+    platform::Modifiers modifiers;
+    for (const Symbol& symbol : kModifiers) {
+        if ((static_cast<std::uint32_t>(mask.toDouble()) & symbol.mask) != 0) {
+            modifiers |= symbol.modifier;
+        }
+    }
+    return Shortcut{static_cast<platform::KeyCode>(key.toDouble()), modifiers};
 }
 
 std::string Shortcut::description(const platform::InputSources& inputSources) const {
     std::string text;
-    for (const Modifier& modifier : kModifiers) {
-        if (carbonModifiers & modifier.mask) {
-            text += modifier.symbol;
+    for (const Symbol& symbol : kModifiers) {
+        if (modifiers.has(symbol.modifier)) {
+            text += symbol.symbol;
         }
     }
-    if (const auto symbol = SpecialKey::symbol(carbonKeyCode)) {
+    if (const auto symbol = SpecialKey::symbol(key)) {
         return text + *symbol;
     }
-    const auto typed = inputSources.keyText(carbonKeyCode);
+    const auto typed = inputSources.keyText(key);
     if (typed && engine::unicode::isValidUtf8(*typed) &&
         engine::GraphemeCursor::count(*typed) == 1) {
         return text + engine::unicode::toUpper(*typed);

@@ -13,24 +13,24 @@ class InputSources;
 
 namespace korrelang::shortcuts {
 
-/// A global shortcut: a key position and the modifiers held with it, as a hot-key mask
-/// (platform::HotKeyModifier bits).
+/// A global shortcut: a key position and the modifiers held with it.
 struct Shortcut {
-    platform::KeyCode carbonKeyCode = 0;
-    std::uint32_t carbonModifiers = 0;
+    platform::KeyCode key = 0;
+    platform::Modifiers modifiers;
 
-    /// From a key and event flags (platform::ModifierFlag bits); flags other than Control,
-    /// Option, Shift, Command and Function are dropped.
-    static Shortcut fromFlags(platform::KeyCode key, std::uint32_t flags);
+    /// From a key and the modifiers of a key press; lock states are dropped.
+    static Shortcut of(platform::KeyCode key, platform::Modifiers modifiers) {
+        return {key, modifiers.held()};
+    }
 
-    /// The stored form: {"carbonKeyCode":49,"carbonModifiers":4608}.
+    /// The stored form: {"carbonKeyCode":57,"carbonModifiers":4608}.
     std::string toJson() const;
     /// Nothing unless `json` is an object with both members as integers in range.
     static std::optional<Shortcut> fromJson(std::string_view json);
 
-    /// The modifier symbols in the order ⌃⌥⇧⌘🌐︎, then the key: its symbol for keys
-    /// without a character, else what the key types on the ASCII-capable layout, upper-cased, or
-    /// "�" when that is not exactly one character.
+    /// The modifier symbols in the order ⌃⌥⇧⌘ (Control, Alt, Shift, Super), then the key: its
+    /// symbol for keys without a character, else what the key types on the ASCII-capable layout,
+    /// upper-cased, or "�" when that is not exactly one character.
     std::string description(const platform::InputSources& inputSources) const;
 
     auto operator<=>(const Shortcut&) const = default;

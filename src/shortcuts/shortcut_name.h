@@ -16,8 +16,8 @@ struct Name {
 
     /// The conversion hotkey; Control+Shift+Space until the user changes it.
     static Name toggleConversion() {
-        return {"toggleConversion", Shortcut{KEY_SPACE, platform::HotKeyModifier::control |
-                                                            platform::HotKeyModifier::shift}};
+        return {"toggleConversion",
+                Shortcut{KEY_SPACE, platform::Modifier::Control | platform::Modifier::Shift}};
     }
 };
 

@@ -9,6 +9,8 @@ namespace korrelang::ui {
 
 namespace {
 
+using platform::Modifier;
+
 // Keys without a character.
 constexpr auto kSpecialKeys = std::to_array<std::pair<int, std::uint16_t>>({
     {Qt::Key_Return, KEY_ENTER},
@@ -110,19 +112,19 @@ bool isModifierKey(int key) {
 
 }  // namespace
 
-std::uint32_t KeyTranslation::flags(Qt::KeyboardModifiers modifiers) {
-    std::uint32_t flags = 0;
+platform::Modifiers KeyTranslation::flags(Qt::KeyboardModifiers modifiers) {
+    platform::Modifiers flags;
     if (modifiers & Qt::ShiftModifier) {
-        flags |= platform::ModifierFlag::shift;
+        flags |= Modifier::Shift;
     }
     if (modifiers & Qt::ControlModifier) {
-        flags |= platform::ModifierFlag::control;
+        flags |= Modifier::Control;
     }
     if (modifiers & Qt::AltModifier) {
-        flags |= platform::ModifierFlag::option;
+        flags |= Modifier::Alt;
     }
     if (modifiers & Qt::MetaModifier) {
-        flags |= platform::ModifierFlag::command;
+        flags |= Modifier::Super;
     }
     return flags;
 }
@@ -133,7 +135,7 @@ std::optional<KeyTranslation::Key> KeyTranslation::translate(const QKeyEvent& ev
     if (isModifierKey(key)) {
         return std::nullopt;
     }
-    const std::uint32_t modifierFlags = flags(event.modifiers());
+    const platform::Modifiers modifierFlags = flags(event.modifiers());
     if (event.modifiers() & Qt::KeypadModifier) {
         if (const auto code = find(kKeypad, key)) {
             return Key{*code, modifierFlags};

@@ -5,6 +5,8 @@
 #include <functional>
 #include <optional>
 
+#include "platform/modifiers.h"
+
 namespace korrelang::ui {
 
 /// Turns a Qt key event into the program's key code (evdev) and modifier flags.
@@ -16,7 +18,7 @@ public:
 
     struct Key {
         std::uint16_t keyCode = 0;
-        std::uint32_t flags = 0;  ///< platform::ModifierFlag bits
+        platform::Modifiers flags;
     };
 
     /// Keys without a character by their Qt key; character keys by their physical position
@@ -24,7 +26,7 @@ public:
     /// character on the US layout. Nothing for a bare modifier or an unknown key.
     static std::optional<Key> translate(const QKeyEvent& event,
                                         const ScanCodeTranslator& scanCodes);
-    static std::uint32_t flags(Qt::KeyboardModifiers modifiers);
+    static platform::Modifiers flags(Qt::KeyboardModifiers modifiers);
 };
 
 }  // namespace korrelang::ui

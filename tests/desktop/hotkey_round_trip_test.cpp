@@ -34,7 +34,7 @@ TEST(HotkeyRoundTrip, ConvertsTheSelectionOnRelease) {
         }
     };
     const auto registration = platform.hotKeys.registerHotKey(
-        KEY_SPACE, HotKeyModifier::control | HotKeyModifier::shift, {}, convert);
+        KEY_SPACE, Modifier::Control | Modifier::Shift, {}, convert);
     ASSERT_TRUE(registration.succeeded());
 
     Mousepad editor;

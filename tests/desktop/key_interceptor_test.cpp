@@ -22,13 +22,13 @@ protected:
 
     x11::XkbInputSources layouts{display};
     x11::X11KeyInterceptor interceptor;
-    std::vector<std::pair<KeyCode, std::uint32_t>> seen;
+    std::vector<std::pair<KeyCode, Modifiers>> seen;
 
     // Thai is caseless; Shift+a becomes "A", Shift+q is let through.
     bool startOnThai() {
         return interceptor.start(
             [](const std::string& id) { return id.find(".th.") != std::string::npos; },
-            [this](KeyCode key, std::uint32_t flags) -> std::optional<std::string> {
+            [this](KeyCode key, platform::Modifiers flags) -> std::optional<std::string> {
                 seen.emplace_back(key, flags);
                 return key == KEY_A ? std::optional<std::string>("A") : std::nullopt;
             });
@@ -48,8 +48,8 @@ TEST_F(KeyInterceptorTest, TypesTheLatinCapitalForShiftLetterOnThai) {
     EXPECT_TRUE(fieldShows("Aฟ"));
     tapKey(kKeyQ, {kShift});  // the handler lets this one through unchanged
     EXPECT_TRUE(fieldShows("Aฟ๐"));
-    EXPECT_EQ(seen, (std::vector<std::pair<KeyCode, std::uint32_t>>{{KEY_A, ModifierFlag::shift},
-                                                                    {KEY_Q, ModifierFlag::shift}}));
+    EXPECT_EQ(seen, (std::vector<std::pair<KeyCode, Modifiers>>{{KEY_A, Modifier::Shift},
+                                                                {KEY_Q, Modifier::Shift}}));
 }
 
 TEST_F(KeyInterceptorTest, LeavesOtherLayoutsAlone) {
@@ -77,7 +77,7 @@ TEST_F(KeyInterceptorTest, CannotStartWhenTheKeysAreTaken) {
     ASSERT_TRUE(waitUntil([&] { return interceptor.isIntercepting(); }));
     x11::X11KeyInterceptor second;
     EXPECT_FALSE(second.start([](const std::string&) { return true; },
-                              [](KeyCode, std::uint32_t) { return std::nullopt; }));
+                              [](KeyCode, Modifiers) { return std::nullopt; }));
     EXPECT_FALSE(second.isRunning());
 }
 

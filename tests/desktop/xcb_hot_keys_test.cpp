@@ -10,7 +10,7 @@ namespace {
 using testing::runProgram;
 using testing::waitUntil;
 
-constexpr std::uint32_t kControlShift = HotKeyModifier::control | HotKeyModifier::shift;
+constexpr Modifiers kControlShift = Modifier::Control | Modifier::Shift;
 
 struct Counts {
     int presses = 0;
@@ -56,7 +56,7 @@ TEST(XcbHotKeys, ASecondGrabberIsRefusedUntilTheFirstLetsGo) {
 
     const auto refused = registerCounting(second, secondCounts);
     EXPECT_FALSE(refused.succeeded());
-    EXPECT_EQ(refused.status, HotKeys::kTaken);
+    EXPECT_EQ(refused.status, HotKeys::RegistrationStatus::taken);
 
     first.suspend();
     const auto taken = registerCounting(second, secondCounts);
@@ -87,9 +87,8 @@ TEST(XcbHotKeys, KeepsWorkingAfterTheKeymapChanges) {
 
 TEST(XcbHotKeys, RefusesKeysItCannotGrab) {
     XcbHotKeys hotKeys;
-    EXPECT_EQ(hotKeys.registerHotKey(KEY_FN, kControlShift, {}, {}).status, HotKeys::kUnknownKey);
-    EXPECT_EQ(hotKeys.registerHotKey(KEY_SPACE, HotKeyModifier::function, {}, {}).status,
-              HotKeys::kUnknownKey);
+    EXPECT_EQ(hotKeys.registerHotKey(KEY_FN, kControlShift, {}, {}).status,
+              HotKeys::RegistrationStatus::unknownKey);
 }
 
 }  // namespace

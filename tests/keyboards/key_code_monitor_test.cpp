@@ -14,7 +14,7 @@
 namespace korrelang::keyboards {
 namespace {
 
-namespace Flag = platform::ModifierFlag;
+using platform::Modifier;
 
 class KeyCodeMonitorTest : public ::testing::Test {
 public:
@@ -38,22 +38,21 @@ TEST_F(KeyCodeMonitorTest, TypesLatinCapitalsOnlyForShiftAndALetterInCaselessLay
     struct Case {
         const char* layout;
         platform::KeyCode key;
-        std::uint32_t flags;
+        platform::Modifiers flags;
         const char* typed;  // nullptr: the key passes through
     };
     const Case cases[] = {
-        {"xkb.th.Thai", KEY_A, Flag::shift, "A"},
-        {"xkb.il.Hebrew", KEY_Q, Flag::shift, "Q"},
-        {"xkb.th.Thai", KEY_A, Flag::shift | Flag::capsLock, "A"},
-        {"xkb.th.Thai", KEY_A, Flag::shift | Flag::function, "A"},
-        {"xkb.th.Thai", KEY_A, 0, nullptr},
-        {"xkb.th.Thai", KEY_A, Flag::shift | Flag::control, nullptr},
-        {"xkb.th.Thai", KEY_A, Flag::shift | Flag::command, nullptr},
-        {"xkb.th.Thai", KEY_1, Flag::shift, nullptr},           // "!" is no letter
-        {"xkb.th.Thai", KEY_LEFTALT, Flag::shift, nullptr},     // a modifier key
-        {"xkb.th.Thai", KEY_RIGHTBRACE, Flag::shift, nullptr},  // not in the table
-        {"xkb.ru.Russian", KEY_A, Flag::shift, nullptr},
-        {"xkb.us.English", KEY_A, Flag::shift, nullptr},
+        {"xkb.th.Thai", KEY_A, Modifier::Shift, "A"},
+        {"xkb.il.Hebrew", KEY_Q, Modifier::Shift, "Q"},
+        {"xkb.th.Thai", KEY_A, Modifier::Shift | Modifier::CapsLock, "A"},
+        {"xkb.th.Thai", KEY_A, {}, nullptr},
+        {"xkb.th.Thai", KEY_A, Modifier::Shift | Modifier::Control, nullptr},
+        {"xkb.th.Thai", KEY_A, Modifier::Shift | Modifier::Super, nullptr},
+        {"xkb.th.Thai", KEY_1, Modifier::Shift, nullptr},           // "!" is no letter
+        {"xkb.th.Thai", KEY_LEFTALT, Modifier::Shift, nullptr},     // a modifier key
+        {"xkb.th.Thai", KEY_RIGHTBRACE, Modifier::Shift, nullptr},  // not in the table
+        {"xkb.ru.Russian", KEY_A, Modifier::Shift, nullptr},
+        {"xkb.us.English", KEY_A, Modifier::Shift, nullptr},
     };
     monitor.startMonitor();
     ASSERT_TRUE(monitor.isRunning());
@@ -61,7 +60,7 @@ TEST_F(KeyCodeMonitorTest, TypesLatinCapitalsOnlyForShiftAndALetterInCaselessLay
         interceptor.activeLayout = c.layout;
         const auto typed = interceptor.press(c.key, c.flags);
         EXPECT_EQ(typed, c.typed ? std::optional<std::string>(c.typed) : std::nullopt)
-            << c.layout << " key " << c.key << " flags " << c.flags;
+            << c.layout << " key " << c.key << " flags " << c.flags.text();
     }
     for (const auto& line : workspace.systemLogLines) {
         EXPECT_EQ(line.find("'A'"), std::string::npos)
@@ -69,7 +68,7 @@ TEST_F(KeyCodeMonitorTest, TypesLatinCapitalsOnlyForShiftAndALetterInCaselessLay
     }
     settings.setIsEnabled(false);
     interceptor.activeLayout = "xkb.th.Thai";
-    EXPECT_EQ(interceptor.press(KEY_A, Flag::shift), std::nullopt);
+    EXPECT_EQ(interceptor.press(KEY_A, Modifier::Shift), std::nullopt);
 }
 
 TEST_F(KeyCodeMonitorTest, CaselessLayouts) {
@@ -88,16 +87,16 @@ TEST_F(KeyCodeMonitorTest, CaselessLayouts) {
 }
 
 TEST_F(KeyCodeMonitorTest, LatinKeyTable) {
-    EXPECT_EQ(KeyCodeMonitor::latinKeyCharacter(KEY_Z, 0), "z");
-    EXPECT_EQ(KeyCodeMonitor::latinKeyCharacter(KEY_Z, Flag::capsLock), "Z");
-    EXPECT_EQ(KeyCodeMonitor::latinKeyCharacter(KEY_Z, Flag::shift | Flag::capsLock), "z");
-    EXPECT_EQ(KeyCodeMonitor::latinKeyCharacter(KEY_0, Flag::shift), ")");
-    EXPECT_EQ(KeyCodeMonitor::latinKeyCharacter(KEY_APOSTROPHE, Flag::shift), "\"");
-    EXPECT_EQ(KeyCodeMonitor::latinKeyCharacter(KEY_ENTER, Flag::shift), "\n");
-    EXPECT_EQ(KeyCodeMonitor::latinKeyCharacter(KEY_ESC, 0), "");
+    EXPECT_EQ(KeyCodeMonitor::latinKeyCharacter(KEY_Z, {}), "z");
+    EXPECT_EQ(KeyCodeMonitor::latinKeyCharacter(KEY_Z, Modifier::CapsLock), "Z");
+    EXPECT_EQ(KeyCodeMonitor::latinKeyCharacter(KEY_Z, Modifier::Shift | Modifier::CapsLock), "z");
+    EXPECT_EQ(KeyCodeMonitor::latinKeyCharacter(KEY_0, Modifier::Shift), ")");
+    EXPECT_EQ(KeyCodeMonitor::latinKeyCharacter(KEY_APOSTROPHE, Modifier::Shift), "\"");
+    EXPECT_EQ(KeyCodeMonitor::latinKeyCharacter(KEY_ENTER, Modifier::Shift), "\n");
+    EXPECT_EQ(KeyCodeMonitor::latinKeyCharacter(KEY_ESC, {}), "");
     int known = 0;
     for (platform::KeyCode key = 0; key < 128; ++key) {
-        known += KeyCodeMonitor::latinKeyCharacter(key, 0).has_value() ? 1 : 0;
+        known += KeyCodeMonitor::latinKeyCharacter(key, {}).has_value() ? 1 : 0;
     }
     EXPECT_EQ(known, 48);
 }

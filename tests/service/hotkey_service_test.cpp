@@ -24,7 +24,7 @@ using testing::RecordingEvents;
 using testing::RecordingNotices;
 using testing::ScriptedEditor;
 
-namespace Flag = platform::ModifierFlag;
+using platform::Modifier;
 using Press = platform::fake::FakeSyntheticKeys::Press;
 
 const QStringList kTwo{"xkb.us.English", "xkb.ru.Russian"};
@@ -251,9 +251,9 @@ TEST_F(HotkeyServiceTest, AWriteThatCannotBeVerifiedLeavesTheFieldAsItWas) {
         EXPECT_EQ(fake.clipboard.text(), "mine");
         EXPECT_FALSE(log.mentions("REPLACE SUCCEEDED"));
         // Copying blind after a way that read the field could take a late paste for the text.
-        EXPECT_EQ(
-            std::count(editor.presses.begin(), editor.presses.end(), Press{KEY_C, Flag::command}),
-            0);
+        EXPECT_EQ(std::count(editor.presses.begin(), editor.presses.end(),
+                             Press{KEY_C, Modifier::Control}),
+                  0);
         editor.presses.clear();
     }
 }
@@ -460,9 +460,10 @@ TEST_F(HotkeyServiceTest, DeselectsUnlessThreeLayoutsKeepTheSelection) {
 // Six Shift+Left and a copy select the pasted text back to check it; Right leaves the caret after
 // it.
 std::vector<Press> readBackPresses(int characters) {
-    std::vector<Press> presses(static_cast<std::size_t>(characters), Press{KEY_LEFT, Flag::shift});
-    presses.push_back({KEY_C, Flag::command});
-    presses.push_back({KEY_RIGHT, 0});
+    std::vector<Press> presses(static_cast<std::size_t>(characters),
+                               Press{KEY_LEFT, Modifier::Shift});
+    presses.push_back({KEY_C, Modifier::Control});
+    presses.push_back({KEY_RIGHT, {}});
     return presses;
 }
 
@@ -482,7 +483,7 @@ TEST_F(HotkeyServiceTest, ClipboardPathUsesTheSelectionAndGivesTheClipboardBack)
     press();
     EXPECT_EQ(editor.text, "привет");
     EXPECT_EQ(editor.presses,
-              joined({{KEY_C, Flag::command}, {KEY_V, Flag::command}}, readBackPresses(6)));
+              joined({{KEY_C, Modifier::Control}, {KEY_V, Modifier::Control}}, readBackPresses(6)));
     EXPECT_EQ(editor.selectionStart, 6);
     EXPECT_EQ(editor.selectionEnd, 6);
     EXPECT_EQ(fake.clipboard.content.formats, before);
@@ -586,10 +587,10 @@ TEST_F(HotkeyServiceTest, ClipboardPathSelectsTheLineWhenNothingIsSelected) {
     fake.clipboard.setText("the user's copy");
     press();
     EXPECT_EQ(editor.text, "first\nпривет");
-    EXPECT_EQ(editor.presses, joined({{KEY_C, Flag::command},
-                                      {KEY_LEFT, Flag::shift | Flag::command},
-                                      {KEY_C, Flag::command},
-                                      {KEY_V, Flag::command}},
+    EXPECT_EQ(editor.presses, joined({{KEY_C, Modifier::Control},
+                                      {KEY_HOME, Modifier::Shift},
+                                      {KEY_C, Modifier::Control},
+                                      {KEY_V, Modifier::Control}},
                                      readBackPresses(6)));
     EXPECT_EQ(fake.clipboard.text(), "the user's copy");
 }
@@ -634,9 +635,9 @@ TEST_F(HotkeyServiceTest, ClipboardPathFailuresGiveTheClipboardBack) {
         EXPECT_EQ(fake.clipboard.content.formats,
                   (std::vector<std::pair<std::string, std::string>>{{"image/png", "picture"}}));
         EXPECT_EQ(!editor.presses.empty(), c.pressedAnyKey);
-        EXPECT_EQ(
-            std::count(editor.presses.begin(), editor.presses.end(), Press{KEY_V, Flag::command}),
-            0);
+        EXPECT_EQ(std::count(editor.presses.begin(), editor.presses.end(),
+                             Press{KEY_V, Modifier::Control}),
+                  0);
     }
 }
 
@@ -730,8 +731,9 @@ TEST_F(HotkeyServiceTest, ASecondPressWhileTheWorkerRunsIsIgnored) {
     EXPECT_TRUE(log.mentions("⚠️ Conversion already in progress, ignoring hotkey press"));
     service.waitForWorker();
     EXPECT_EQ(editor.text, "привет");
-    EXPECT_EQ(std::count(editor.presses.begin(), editor.presses.end(), Press{KEY_V, Flag::command}),
-              1);
+    EXPECT_EQ(
+        std::count(editor.presses.begin(), editor.presses.end(), Press{KEY_V, Modifier::Control}),
+        1);
 }
 
 TEST_F(HotkeyServiceTest, SlowApplicationsUseTheClipboardAndRestoreItBeforeTheNextPress) {
@@ -742,10 +744,10 @@ TEST_F(HotkeyServiceTest, SlowApplicationsUseTheClipboardAndRestoreItBeforeTheNe
     fake.clipboard.content.formats = {{"image/png", "picture"}};
     press();
     EXPECT_EQ(editor.text, "привет");
-    EXPECT_EQ(editor.presses, (std::vector<Press>{{KEY_RIGHT, Flag::shift | Flag::command},
-                                                  {KEY_LEFT, Flag::shift | Flag::command},
-                                                  {KEY_C, Flag::command},
-                                                  {KEY_V, Flag::command}}));
+    EXPECT_EQ(editor.presses, (std::vector<Press>{{KEY_END, Modifier::Shift},
+                                                  {KEY_HOME, Modifier::Shift},
+                                                  {KEY_C, Modifier::Control},
+                                                  {KEY_V, Modifier::Control}}));
     EXPECT_EQ(fake.clipboard.content.formats,
               (std::vector<std::pair<std::string, std::string>>{{"image/png", "picture"}}));
     EXPECT_TRUE(fake.accessibility.focusLookups == 0) << "slow applications are not asked";
@@ -781,8 +783,9 @@ TEST_F(HotkeyServiceTest, ALineCopiedWithoutASelectionIsNotPastedOver) {
     fake.clipboard.content.formats = {{"image/png", "picture"}};
     press();
     EXPECT_EQ(editor.text, "привет мир\nпривет мир");
-    EXPECT_EQ(std::count(editor.presses.begin(), editor.presses.end(), Press{KEY_V, Flag::command}),
-              1);
+    EXPECT_EQ(
+        std::count(editor.presses.begin(), editor.presses.end(), Press{KEY_V, Modifier::Control}),
+        1);
     EXPECT_EQ(fake.clipboard.content.formats,
               (std::vector<std::pair<std::string, std::string>>{{"image/png", "picture"}}));
 }

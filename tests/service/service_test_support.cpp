@@ -18,24 +18,24 @@ std::size_t length(const std::string& text) {
 
 }  // namespace
 
-bool ScriptedEditor::simulateKeyPress(platform::KeyCode key, std::uint32_t flags) {
+bool ScriptedEditor::simulateKeyPress(platform::KeyCode key, platform::Modifiers flags) {
     presses.push_back({key, flags});
     if (ignoresKeys) {
         return true;
     }
-    namespace Flag = platform::ModifierFlag;
+    using platform::Modifier;
     if (field) {
         platform::TextRange& selection = field->selection;
-        if (key == KEY_LEFT && flags == Flag::shift && selection.location > 0) {
+        if (key == KEY_LEFT && flags == Modifier::Shift && selection.location > 0) {
             selection = {selection.location - 1, selection.length + 1};
-        } else if (key == KEY_V && flags == Flag::command) {
+        } else if (key == KEY_V && flags == Modifier::Control) {
             const std::string pasted = m_clipboard.text().value_or("");
             m_beforePaste = field->text;
             field->setSelectedText(pasteFilter ? pasteFilter(pasted) : pasted);
-        } else if (key == KEY_Z && flags == Flag::command && undoesPaste && m_beforePaste) {
+        } else if (key == KEY_Z && flags == Modifier::Control && undoesPaste && m_beforePaste) {
             field->text = *m_beforePaste;
             m_beforePaste.reset();
-        } else if (key == KEY_RIGHT && flags == 0) {
+        } else if (key == KEY_RIGHT && flags.empty()) {
             selection = {selection.location + selection.length, 0};
         }
         return true;
@@ -43,7 +43,7 @@ bool ScriptedEditor::simulateKeyPress(platform::KeyCode key, std::uint32_t flags
     syncPrimary();
     const std::size_t from = offset(text, selectionStart);
     const std::size_t to = offset(text, selectionEnd);
-    if (key == KEY_C && flags == Flag::command) {
+    if (key == KEY_C && flags == Modifier::Control) {
         if (selectionEnd > selectionStart) {
             m_clipboard.setText(text.substr(from, to - from));
         } else if (copiesLineWithoutSelection) {
@@ -54,25 +54,25 @@ bool ScriptedEditor::simulateKeyPress(platform::KeyCode key, std::uint32_t flags
                                                                                 : lineEnd - begin) +
                                 "\n");
         }
-    } else if (key == KEY_A && flags == Flag::command) {
+    } else if (key == KEY_A && flags == Modifier::Control) {
         selectionStart = 0;
         selectionEnd = length(text);
-    } else if (key == KEY_LEFT && flags == (Flag::shift | Flag::command)) {
+    } else if (key == KEY_HOME && flags == Modifier::Shift) {
         const std::size_t lineStart = text.rfind('\n', from == 0 ? 0 : from - 1);
         const std::size_t startByte =
             lineStart == std::string::npos || from == 0 ? 0 : lineStart + 1;
         selectionStart = length(text.substr(0, startByte));
-    } else if (key == KEY_RIGHT && flags == (Flag::shift | Flag::command)) {
+    } else if (key == KEY_END && flags == Modifier::Shift) {
         const std::size_t lineEnd = text.find('\n', to);
         selectionEnd = length(text.substr(0, lineEnd == std::string::npos ? text.size() : lineEnd));
-    } else if (key == KEY_LEFT && flags == Flag::shift) {
+    } else if (key == KEY_LEFT && flags == Modifier::Shift) {
         selectionStart -= selectionStart > 0 ? 1 : 0;
-    } else if (key == KEY_Z && flags == Flag::command && undoesPaste && m_beforePaste) {
+    } else if (key == KEY_Z && flags == Modifier::Control && undoesPaste && m_beforePaste) {
         text = *m_beforePaste;
         selectionStart = m_pasteStart;
         selectionEnd = m_pasteStart + length(*m_pastedOver);
         m_beforePaste.reset();
-    } else if (key == KEY_V && flags == Flag::command) {
+    } else if (key == KEY_V && flags == Modifier::Control) {
         const std::string clipboard = m_clipboard.text().value_or("");
         const std::string pasted = pasteFilter ? pasteFilter(clipboard) : clipboard;
         m_beforePaste = text;
@@ -83,7 +83,7 @@ bool ScriptedEditor::simulateKeyPress(platform::KeyCode key, std::uint32_t flags
         if (afterPaste) {
             afterPaste();
         }
-    } else if (key == KEY_RIGHT && flags == 0) {
+    } else if (key == KEY_RIGHT && flags.empty()) {
         selectionStart = selectionEnd;
     }
     syncPrimary();

@@ -92,7 +92,7 @@ public:
     /// before the last paste.
     bool undoesPaste = false;
 
-    bool simulateKeyPress(platform::KeyCode key, std::uint32_t flags) override;
+    bool simulateKeyPress(platform::KeyCode key, platform::Modifiers flags) override;
 
 private:
     /// The selection is also the PRIMARY one, as in X11 applications.

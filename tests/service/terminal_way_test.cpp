@@ -11,7 +11,7 @@
 namespace korrelang::service {
 namespace {
 
-namespace Flag = platform::ModifierFlag;
+using platform::Modifier;
 using Press = platform::fake::FakeSyntheticKeys::Press;
 using Outcome = ConversionWay::Outcome;
 using Formats = std::vector<std::pair<std::string, std::string>>;
@@ -30,17 +30,18 @@ public:
     bool controlShiftVPastes = true;
     bool shiftInsertPastes = true;
 
-    bool simulateKeyPress(platform::KeyCode key, std::uint32_t flags) override {
+    bool simulateKeyPress(platform::KeyCode key, platform::Modifiers flags) override {
         presses.push_back({key, flags});
-        if (key == KEY_BACKSPACE && flags == 0 && erases && m_line.text.size() > prompt) {
+        if (key == KEY_BACKSPACE && flags.empty() && erases && m_line.text.size() > prompt) {
             std::size_t end = m_line.text.size() - 1;
             while (end > 0 && (static_cast<unsigned char>(m_line.text[end]) & 0xC0) == 0x80) {
                 --end;
             }
             m_line.text.erase(end);
-        } else if (key == KEY_V && flags == Flag::command && controlShiftVPastes) {
+        } else if (key == KEY_V && flags == (Modifier::Control | Modifier::Shift) &&
+                   controlShiftVPastes) {
             m_line.text += m_clipboard.text().value_or("");
-        } else if (key == KEY_INSERT && flags == Flag::shift && shiftInsertPastes) {
+        } else if (key == KEY_INSERT && flags == Modifier::Shift && shiftInsertPastes) {
             m_line.text += m_clipboard.primaryText().value_or("");
         }
         m_line.selection = {codePoints(m_line.text), 0};
@@ -84,9 +85,9 @@ struct Case {
     bool terminal = true;
 };
 
-const Press backSpace{KEY_BACKSPACE, 0};
-const Press controlShiftV{KEY_V, Flag::command};
-const Press shiftInsert{KEY_INSERT, Flag::shift};
+const Press backSpace{KEY_BACKSPACE, {}};
+const Press controlShiftV{KEY_V, Modifier::Control | Modifier::Shift};
+const Press shiftInsert{KEY_INSERT, Modifier::Shift};
 
 std::vector<Press> erase(int count, std::vector<Press> then) {
     std::vector<Press> keys(static_cast<std::size_t>(count), backSpace);

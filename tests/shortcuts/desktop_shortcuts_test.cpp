@@ -14,7 +14,7 @@
 namespace korrelang::shortcuts {
 namespace {
 
-namespace Modifier = platform::HotKeyModifier;
+using platform::Modifier;
 
 TEST(DesktopShortcuts, ReadsGtkAccelerators) {
     struct Case {
@@ -22,15 +22,15 @@ TEST(DesktopShortcuts, ReadsGtkAccelerators) {
         std::optional<Shortcut> expected;
     };
     const Case cases[] = {
-        {"<Super>space", Shortcut{KEY_SPACE, Modifier::command}},
-        {"<Primary><Shift>space", Shortcut{KEY_SPACE, Modifier::control | Modifier::shift}},
-        {"<Control><Alt>t", Shortcut{KEY_T, Modifier::control | Modifier::option}},
-        {"<Alt>F4", Shortcut{KEY_F4, Modifier::option}},
-        {"<Super>Page_Down", Shortcut{KEY_PAGEDOWN, Modifier::command}},
-        {"<Shift><Super>Left", Shortcut{KEY_LEFT, Modifier::shift | Modifier::command}},
-        {"<Mod4>grave", Shortcut{KEY_GRAVE, Modifier::command}},
-        {"<Ctrl>bracketleft", Shortcut{KEY_LEFTBRACE, Modifier::control}},
-        {"<Super>1", Shortcut{KEY_1, Modifier::command}},
+        {"<Super>space", Shortcut{KEY_SPACE, Modifier::Super}},
+        {"<Primary><Shift>space", Shortcut{KEY_SPACE, Modifier::Control | Modifier::Shift}},
+        {"<Control><Alt>t", Shortcut{KEY_T, Modifier::Control | Modifier::Alt}},
+        {"<Alt>F4", Shortcut{KEY_F4, Modifier::Alt}},
+        {"<Super>Page_Down", Shortcut{KEY_PAGEDOWN, Modifier::Super}},
+        {"<Shift><Super>Left", Shortcut{KEY_LEFT, Modifier::Shift | Modifier::Super}},
+        {"<Mod4>grave", Shortcut{KEY_GRAVE, Modifier::Super}},
+        {"<Ctrl>bracketleft", Shortcut{KEY_LEFTBRACE, Modifier::Control}},
+        {"<Super>1", Shortcut{KEY_1, Modifier::Super}},
         {"Print", std::nullopt},         // no virtual key code for it
         {"XF86Keyboard", std::nullopt},  // a media key
         {"<Hyper>a", std::nullopt},      // a modifier hot keys cannot hold
@@ -44,10 +44,10 @@ TEST(DesktopShortcuts, ReadsGtkAccelerators) {
 
 TEST(DesktopShortcuts, ReadsKdeShortcuts) {
     EXPECT_EQ(DesktopShortcuts::fromKdeShortcut("Meta+Space"),
-              (Shortcut{KEY_SPACE, Modifier::command}));
+              (Shortcut{KEY_SPACE, Modifier::Super}));
     EXPECT_EQ(DesktopShortcuts::fromKdeShortcut("Ctrl+Alt+T"),
-              (Shortcut{KEY_T, Modifier::control | Modifier::option}));
-    EXPECT_EQ(DesktopShortcuts::fromKdeShortcut("Alt+F2"), (Shortcut{KEY_F2, Modifier::option}));
+              (Shortcut{KEY_T, Modifier::Control | Modifier::Alt}));
+    EXPECT_EQ(DesktopShortcuts::fromKdeShortcut("Alt+F2"), (Shortcut{KEY_F2, Modifier::Alt}));
     EXPECT_EQ(DesktopShortcuts::fromKdeShortcut("none"), std::nullopt);
     EXPECT_EQ(DesktopShortcuts::fromKdeShortcut("Launch (A)"), std::nullopt);
 }
@@ -59,9 +59,9 @@ TEST(DesktopShortcuts, ReadsListingsAndConfigFiles) {
         "org.gnome.desktop.wm.keybindings close ['<Alt>F4']\n"
         "org.gnome.settings-daemon.plugins.media-keys terminal '<Primary><Alt>t'\n");
     EXPECT_EQ(DesktopShortcuts::fromGsettingsListing(listing),
-              (std::vector<Shortcut>{{KEY_SPACE, Modifier::command},
-                                     {KEY_F4, Modifier::option},
-                                     {KEY_T, Modifier::control | Modifier::option}}));
+              (std::vector<Shortcut>{{KEY_SPACE, Modifier::Super},
+                                     {KEY_F4, Modifier::Alt},
+                                     {KEY_T, Modifier::Control | Modifier::Alt}}));
 
     const QString kde = QStringLiteral(
         "[kwin]\n"
@@ -70,9 +70,9 @@ TEST(DesktopShortcuts, ReadsListingsAndConfigFiles) {
         "Switch Layout=Meta+Space\tCtrl+Shift+Space,Meta+Alt+K,Switch to Next Layout\n"
         "Unused=none,Meta+U,Something\n");
     EXPECT_EQ(DesktopShortcuts::fromKdeConfig(kde),
-              (std::vector<Shortcut>{{KEY_F4, Modifier::option},
-                                     {KEY_SPACE, Modifier::command},
-                                     {KEY_SPACE, Modifier::control | Modifier::shift}}));
+              (std::vector<Shortcut>{{KEY_F4, Modifier::Alt},
+                                     {KEY_SPACE, Modifier::Super},
+                                     {KEY_SPACE, Modifier::Control | Modifier::Shift}}));
 }
 
 // Real gsettings with the in-memory back end answers with the schemas' defaults, among them
@@ -99,11 +99,11 @@ TEST(DesktopShortcuts, ReadsTheDesktopsOwnSettings) {
     const auto has = [&shortcuts](const Shortcut& shortcut) {
         return std::find(shortcuts.begin(), shortcuts.end(), shortcut) != shortcuts.end();
     };
-    EXPECT_TRUE(has(Shortcut{KEY_SPACE, Modifier::command}));                 // <Super>space
-    EXPECT_TRUE(has(Shortcut{KEY_Y, Modifier::control | Modifier::option}));  // Ctrl+Alt+Y
-    EXPECT_TRUE(DesktopShortcuts::contains(Shortcut{KEY_Y, Modifier::control | Modifier::option}));
+    EXPECT_TRUE(has(Shortcut{KEY_SPACE, Modifier::Super}));                // <Super>space
+    EXPECT_TRUE(has(Shortcut{KEY_Y, Modifier::Control | Modifier::Alt}));  // Ctrl+Alt+Y
+    EXPECT_TRUE(DesktopShortcuts::contains(Shortcut{KEY_Y, Modifier::Control | Modifier::Alt}));
     EXPECT_FALSE(
-        DesktopShortcuts::contains(Shortcut{KEY_SPACE, Modifier::control | Modifier::shift}));
+        DesktopShortcuts::contains(Shortcut{KEY_SPACE, Modifier::Control | Modifier::Shift}));
 }
 
 }  // namespace

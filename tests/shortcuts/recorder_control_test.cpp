@@ -13,8 +13,7 @@
 namespace korrelang::shortcuts {
 namespace {
 
-namespace Mask = platform::HotKeyModifier;
-namespace Flag = platform::ModifierFlag;
+using platform::Modifier;
 using Outcome = RecorderControl::Outcome;
 
 constexpr std::uint16_t kF5 = KEY_F5;
@@ -73,36 +72,36 @@ TEST_F(RecorderControlTest, IdleShowsTheStoredShortcutAndRecordingSwapsThePlaceh
 TEST_F(RecorderControlTest, KeysWithoutCommandModifiersAreRefusedExceptFunctionKeys) {
     struct Case {
         std::uint16_t key;
-        std::uint32_t flags;
+        platform::Modifiers flags;
         bool accepted;
     };
-    for (const Case& c :
-         {Case{kA, 0, false}, Case{kA, Flag::shift, false}, Case{kA, Flag::capsLock, false},
-          Case{kF5, 0, true}, Case{kQ, Flag::control | Flag::option, true}}) {
+    for (const Case& c : {Case{kA, {}, false}, Case{kA, Modifier::Shift, false},
+                          Case{kA, Modifier::CapsLock, false}, Case{kF5, {}, true},
+                          Case{kQ, Modifier::Control | Modifier::Alt, true}}) {
         recorder->startRecording();
         const int beepsBefore = beeps;
         EXPECT_EQ(recorder->handleKeyDown(c.key, c.flags), Outcome::Consumed);
-        EXPECT_EQ(beeps - beepsBefore, c.accepted ? 0 : 1) << c.key << " " << c.flags;
-        EXPECT_EQ(recorder->isRecording(), !c.accepted) << c.key << " " << c.flags;
+        EXPECT_EQ(beeps - beepsBefore, c.accepted ? 0 : 1) << c.key << " " << c.flags.text();
+        EXPECT_EQ(recorder->isRecording(), !c.accepted) << c.key << " " << c.flags.text();
         recorder->endRecording();
     }
-    EXPECT_EQ(shortcuts->shortcutFor(name), (Shortcut{kQ, Mask::control | Mask::option}));
+    EXPECT_EQ(shortcuts->shortcutFor(name), (Shortcut{kQ, Modifier::Control | Modifier::Alt}));
 }
 
 TEST_F(RecorderControlTest, TabPassesOnEscapeKeepsDeleteClears) {
     QSignalSpy changed(recorder.get(), &RecorderControl::shortcutChanged);
     recorder->startRecording();
-    EXPECT_EQ(recorder->handleKeyDown(KEY_TAB, 0), Outcome::PassedOn);
+    EXPECT_EQ(recorder->handleKeyDown(KEY_TAB, {}), Outcome::PassedOn);
     EXPECT_FALSE(recorder->isRecording());
 
     recorder->startRecording();
-    EXPECT_EQ(recorder->handleKeyDown(KEY_ESC, 0), Outcome::Consumed);
+    EXPECT_EQ(recorder->handleKeyDown(KEY_ESC, {}), Outcome::Consumed);
     EXPECT_FALSE(recorder->isRecording());
     EXPECT_TRUE(shortcuts->shortcutFor(name).has_value());
     EXPECT_EQ(changed.size(), 0);
 
     recorder->startRecording();
-    EXPECT_EQ(recorder->handleKeyDown(KEY_BACKSPACE, 0), Outcome::Consumed);
+    EXPECT_EQ(recorder->handleKeyDown(KEY_BACKSPACE, {}), Outcome::Consumed);
     EXPECT_FALSE(shortcuts->shortcutFor(name).has_value());
     EXPECT_TRUE(recorder->text().isEmpty());
     EXPECT_TRUE(recorder->isRecording());  // clearing keeps listening
@@ -116,8 +115,9 @@ TEST_F(RecorderControlTest, RecordingTheStoredShortcutStoresItAgainWithoutConver
     QSignalSpy told(recorder.get(), &RecorderControl::shortcutChanged);
     recorder->startRecording();
     // While recording no grab is live: a press cannot reach the conversion.
-    EXPECT_FALSE(hotKeys.press(KEY_SPACE, Mask::control | Mask::shift));
-    EXPECT_EQ(recorder->handleKeyDown(KEY_SPACE, Flag::control | Flag::shift), Outcome::Consumed);
+    EXPECT_FALSE(hotKeys.press(KEY_SPACE, Modifier::Control | Modifier::Shift));
+    EXPECT_EQ(recorder->handleKeyDown(KEY_SPACE, Modifier::Control | Modifier::Shift),
+              Outcome::Consumed);
     EXPECT_EQ(alerts, 0);  // our own grab is no conflict
     EXPECT_EQ(conversions, 0);
     EXPECT_EQ(changed.size(), 1);
@@ -128,19 +128,20 @@ TEST_F(RecorderControlTest, RecordingTheStoredShortcutStoresItAgainWithoutConver
 }
 
 TEST_F(RecorderControlTest, AShortcutTakenByAnotherProgramNeedsConfirmation) {
-    hotKeys.taken = {{kQ, Mask::control | Mask::option}};
+    hotKeys.taken = {{kQ, Modifier::Control | Modifier::Alt}};
     recorder->startRecording();
-    EXPECT_EQ(recorder->handleKeyDown(kQ, Flag::control | Flag::option), Outcome::Consumed);
+    EXPECT_EQ(recorder->handleKeyDown(kQ, Modifier::Control | Modifier::Alt), Outcome::Consumed);
     EXPECT_EQ(alerts, 1);
     EXPECT_TRUE(recorder->isRecording());  // recording restarts after the alert
     EXPECT_TRUE(hotKeys.suspended);
-    EXPECT_EQ(shortcuts->shortcutFor(name), (Shortcut{KEY_SPACE, Mask::control | Mask::shift}));
+    EXPECT_EQ(shortcuts->shortcutFor(name),
+              (Shortcut{KEY_SPACE, Modifier::Control | Modifier::Shift}));
 
     forceUse = true;
-    EXPECT_EQ(recorder->handleKeyDown(kQ, Flag::control | Flag::option), Outcome::Consumed);
+    EXPECT_EQ(recorder->handleKeyDown(kQ, Modifier::Control | Modifier::Alt), Outcome::Consumed);
     EXPECT_EQ(alerts, 2);
     EXPECT_FALSE(recorder->isRecording());
-    EXPECT_EQ(shortcuts->shortcutFor(name), (Shortcut{kQ, Mask::control | Mask::option}));
+    EXPECT_EQ(shortcuts->shortcutFor(name), (Shortcut{kQ, Modifier::Control | Modifier::Alt}));
 }
 
 TEST_F(RecorderControlTest, AnIdleRecorderFollowsAChangeMadeElsewhere) {

@@ -135,8 +135,7 @@ protected:
     }
 
     static void chord() {
-        ASSERT_TRUE(
-            s_keys->simulateKeyPress(KEY_SPACE, ModifierFlag::control | ModifierFlag::shift));
+        ASSERT_TRUE(s_keys->simulateKeyPress(KEY_SPACE, Modifier::Control | Modifier::Shift));
     }
 
     // Gives the element `content` with the caret at its end.

@@ -4,19 +4,19 @@
 
 namespace korrelang::platform::fake {
 
-HotKeys::Registration FakeHotKeys::registerHotKey(KeyCode key, std::uint32_t modifiers,
+HotKeys::Registration FakeHotKeys::registerHotKey(KeyCode key, Modifiers modifiers,
                                                   Callback onPress, Callback onRelease) {
     ++registrations;
     const auto pair = std::make_pair(key, modifiers);
     if (std::find(taken.begin(), taken.end(), pair) != taken.end()) {
-        return {0, kTaken};
+        return {0, RegistrationStatus::taken};
     }
     const int id = m_nextId++;
     registered[id] = {key, modifiers, std::move(onPress), std::move(onRelease)};
-    return {id, 0};
+    return {id, RegistrationStatus::ok};
 }
 
-bool FakeHotKeys::press(KeyCode key, std::uint32_t modifiers) {
+bool FakeHotKeys::press(KeyCode key, Modifiers modifiers) {
     if (suspended) {
         return false;
     }

@@ -13,19 +13,19 @@ class FakeHotKeys : public HotKeys {
 public:
     struct Entry {
         KeyCode key = 0;
-        std::uint32_t modifiers = 0;
+        Modifiers modifiers;
         Callback onPress;
         Callback onRelease;
     };
     std::map<int, Entry> registered;
-    std::vector<std::pair<KeyCode, std::uint32_t>> taken;
+    std::vector<std::pair<KeyCode, Modifiers>> taken;
     bool suspended = false;
     /// Triggers "the desktop" reports, by registration id; `triggerCallback` announces changes.
     std::map<int, std::string> triggers;
     Callback triggerCallback;
     int registrations = 0;
 
-    Registration registerHotKey(KeyCode key, std::uint32_t modifiers, Callback onPress,
+    Registration registerHotKey(KeyCode key, Modifiers modifiers, Callback onPress,
                                 Callback onRelease) override;
     void unregisterHotKey(int id) override { registered.erase(id); }
     void suspend() override { suspended = true; }
@@ -41,7 +41,7 @@ public:
     void setTriggerCallback(Callback callback) override { triggerCallback = std::move(callback); }
 
     /// Presses and releases the registered key; returns false when nothing is registered for it.
-    bool press(KeyCode key, std::uint32_t modifiers);
+    bool press(KeyCode key, Modifiers modifiers);
 
 private:
     int m_nextId = 1;

@@ -31,7 +31,7 @@ public:
 
     /// Delivers one key press; returns what was typed in its place, or nothing when the key
     /// passed through.
-    std::optional<std::string> press(KeyCode key, std::uint32_t flags) {
+    std::optional<std::string> press(KeyCode key, Modifiers flags) {
         if (!m_running || !m_filter(activeLayout)) {
             return std::nullopt;
         }

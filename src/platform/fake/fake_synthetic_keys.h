@@ -11,13 +11,13 @@ class FakeSyntheticKeys : public SyntheticKeys {
 public:
     struct Press {
         KeyCode key = 0;
-        std::uint32_t flags = 0;
+        Modifiers flags;
         bool operator==(const Press&) const = default;
     };
     std::vector<Press> presses;
     bool succeeds = true;
 
-    bool simulateKeyPress(KeyCode key, std::uint32_t flags) override {
+    bool simulateKeyPress(KeyCode key, Modifiers flags) override {
         presses.push_back({key, flags});
         return succeeds;
     }

@@ -118,10 +118,7 @@ std::optional<CustomKeybinding::Entry> CustomKeybinding::installed() {
                  readString(item.get(), "binding")};
 }
 
-std::optional<std::string> CustomKeybinding::accelerator(KeyCode key, std::uint32_t modifiers) {
-    if ((modifiers & HotKeyModifier::function) != 0) {
-        return std::nullopt;
-    }
+std::optional<std::string> CustomKeybinding::accelerator(KeyCode key, Modifiers modifiers) {
     const auto code = x11::toXKeycode(key);
     if (!code) {
         return std::nullopt;
@@ -154,16 +151,16 @@ std::optional<std::string> CustomKeybinding::accelerator(KeyCode key, std::uint3
         return std::nullopt;
     }
     std::string result;
-    if ((modifiers & HotKeyModifier::control) != 0) {
+    if (modifiers.has(Modifier::Control)) {
         result += "<Control>";
     }
-    if ((modifiers & HotKeyModifier::shift) != 0) {
+    if (modifiers.has(Modifier::Shift)) {
         result += "<Shift>";
     }
-    if ((modifiers & HotKeyModifier::option) != 0) {
+    if (modifiers.has(Modifier::Alt)) {
         result += "<Alt>";
     }
-    if ((modifiers & HotKeyModifier::command) != 0) {
+    if (modifiers.has(Modifier::Super)) {
         result += "<Super>";
     }
     return result + name;

@@ -40,7 +40,7 @@ public:
     /// The accelerator GNOME stores for a key with HotKeyModifier bits, e.g.
     /// "<Control><Shift>space"; nothing for a key without a name or the Fn modifier, which GNOME
     /// cannot bind.
-    static std::optional<std::string> accelerator(KeyCode key, std::uint32_t modifiers);
+    static std::optional<std::string> accelerator(KeyCode key, Modifiers modifiers);
 };
 
 }  // namespace korrelang::platform::gnome

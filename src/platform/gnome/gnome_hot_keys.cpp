@@ -12,19 +12,19 @@ GnomeHotKeys::~GnomeHotKeys() {
     }
 }
 
-HotKeys::Registration GnomeHotKeys::registerHotKey(KeyCode key, std::uint32_t modifiers, Callback,
+HotKeys::Registration GnomeHotKeys::registerHotKey(KeyCode key, Modifiers modifiers, Callback,
                                                    Callback) {
     const auto binding = CustomKeybinding::accelerator(key, modifiers);
     if (!binding) {
-        return {0, kUnknownKey};
+        return {0, RegistrationStatus::unknownKey};
     }
     CustomKeybinding::Entry entry{kEntryName, m_command, *binding};
     if (!m_suspended && !CustomKeybinding::install(entry)) {
-        return {0, kNoDisplay};
+        return {0, RegistrationStatus::noDisplay};
     }
     logLine("GNOME custom shortcut " + *binding + " runs " + m_command);
     m_entry = std::move(entry);
-    return {++m_id, 0};
+    return {++m_id, RegistrationStatus::ok};
 }
 
 void GnomeHotKeys::unregisterHotKey(int id) {

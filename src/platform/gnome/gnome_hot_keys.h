@@ -20,7 +20,7 @@ public:
     GnomeHotKeys(const GnomeHotKeys&) = delete;
     GnomeHotKeys& operator=(const GnomeHotKeys&) = delete;
 
-    Registration registerHotKey(KeyCode key, std::uint32_t modifiers, Callback onPress,
+    Registration registerHotKey(KeyCode key, Modifiers modifiers, Callback onPress,
                                 Callback onRelease) override;
     void unregisterHotKey(int id) override;
     void suspend() override;

@@ -9,13 +9,13 @@
 
 namespace korrelang::platform::gnome {
 
-bool GnomeSyntheticKeys::simulateKeyPress(KeyCode key, std::uint32_t flags) {
+bool GnomeSyntheticKeys::simulateKeyPress(KeyCode key, Modifiers flags) {
     const std::lock_guard lock(m_mutex);
     const auto application = m_workspace.frontmostApplication();
     const bool terminal = application && application->terminal;
     if (terminal && !x11::KeyIntent::isSafeInTerminal(key, flags)) {
-        logLine("🛡️ Not sending key code " + std::to_string(key) + " (flags " +
-                std::to_string(flags) + ") into a terminal: a shell could take it as a command");
+        logLine("🛡️ Not sending key code " + std::to_string(key) + " (modifiers " +
+                flags.text() + ") into a terminal: a shell could take it as a command");
         return false;
     }
     const auto stroke = x11::KeyIntent::translate(key, flags, terminal);

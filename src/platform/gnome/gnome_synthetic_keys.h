@@ -17,7 +17,7 @@ public:
     GnomeSyntheticKeys(const ShellExtension& extension, const GnomeWorkspace& workspace)
         : m_extension(extension), m_workspace(workspace) {}
 
-    bool simulateKeyPress(KeyCode key, std::uint32_t flags) override;
+    bool simulateKeyPress(KeyCode key, Modifiers flags) override;
 
 private:
     const ShellExtension& m_extension;

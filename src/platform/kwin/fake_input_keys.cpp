@@ -75,7 +75,7 @@ void FakeInputKeys::send(std::uint32_t evdevCode, bool down) {
         down ? WL_KEYBOARD_KEY_STATE_PRESSED : WL_KEYBOARD_KEY_STATE_RELEASED);
 }
 
-bool FakeInputKeys::simulateKeyPress(KeyCode key, std::uint32_t flags) {
+bool FakeInputKeys::simulateKeyPress(KeyCode key, Modifiers flags) {
     const std::lock_guard lock(m_mutex);
     if (!m_fakeInput) {
         logLine("❌ Cannot send a key press: no fake input");
@@ -84,8 +84,8 @@ bool FakeInputKeys::simulateKeyPress(KeyCode key, std::uint32_t flags) {
     const auto pid = m_activeProcess ? m_activeProcess() : std::nullopt;
     const bool terminal = pid && process::TerminalProcess::holdsPseudoTerminalMaster(*pid);
     if (terminal && !x11::KeyIntent::isSafeInTerminal(key, flags)) {
-        logLine("🛡️ Not sending key code " + std::to_string(key) + " (flags " +
-                std::to_string(flags) + ") into a terminal: a shell could take it as a command");
+        logLine("🛡️ Not sending key code " + std::to_string(key) + " (modifiers " +
+                flags.text() + ") into a terminal: a shell could take it as a command");
         return false;
     }
     const auto stroke = x11::KeyIntent::translate(key, flags, terminal);

@@ -31,7 +31,7 @@ public:
 
     /// Whether the compositor offered the interface.
     bool isAvailable() const { return m_fakeInput != nullptr; }
-    bool simulateKeyPress(KeyCode key, std::uint32_t flags) override;
+    bool simulateKeyPress(KeyCode key, Modifiers flags) override;
 
 private:
     struct DisplayDeleter {

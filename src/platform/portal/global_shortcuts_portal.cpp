@@ -52,17 +52,17 @@ bool GlobalShortcutsPortal::isAvailable() const {
     return reply.type() == QDBusMessage::ReplyMessage;
 }
 
-HotKeys::Registration GlobalShortcutsPortal::registerHotKey(KeyCode key, std::uint32_t modifiers,
+HotKeys::Registration GlobalShortcutsPortal::registerHotKey(KeyCode key, Modifiers modifiers,
                                                             Callback onPress, Callback onRelease) {
     const auto trigger = TriggerText::build(key, modifiers);
     if (!trigger) {
-        return {0, kUnknownKey};
+        return {0, RegistrationStatus::unknownKey};
     }
     if (!m_connection.isConnected() || !isAvailable()) {
         logLine(
             "❌ The desktop offers no GlobalShortcuts portal: bind \"korrelang --convert\" to a "
             "shortcut in the desktop's settings instead");
-        return {0, kNoDisplay};
+        return {0, RegistrationStatus::noDisplay};
     }
     // The lowest free id, so that the first shortcut keeps its id from one start to the next and
     // the desktop recognises it.
@@ -72,7 +72,7 @@ HotKeys::Registration GlobalShortcutsPortal::registerHotKey(KeyCode key, std::ui
     }
     m_entries[id] = Entry{*trigger, std::move(onPress), std::move(onRelease), std::nullopt};
     scheduleBind();
-    return {id, 0};
+    return {id, RegistrationStatus::ok};
 }
 
 void GlobalShortcutsPortal::unregisterHotKey(int id) {

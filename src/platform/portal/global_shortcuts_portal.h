@@ -41,7 +41,7 @@ public:
     /// Whether the session bus offers the GlobalShortcuts portal (its version property answers).
     bool isAvailable() const;
 
-    Registration registerHotKey(KeyCode key, std::uint32_t modifiers, Callback onPress,
+    Registration registerHotKey(KeyCode key, Modifiers modifiers, Callback onPress,
                                 Callback onRelease) override;
     void unregisterHotKey(int id) override;
     /// The desktop keeps the keys while suspended; presses are only not reported.

@@ -48,22 +48,22 @@ std::optional<std::string> keysymName(KeyCode key) {
 
 }  // namespace
 
-std::optional<std::string> TriggerText::build(KeyCode key, std::uint32_t modifiers) {
+std::optional<std::string> TriggerText::build(KeyCode key, Modifiers modifiers) {
     auto name = keysymName(key);
     if (!name) {
         return std::nullopt;
     }
     std::string text;
-    if (modifiers & HotKeyModifier::control) {
+    if (modifiers & Modifier::Control) {
         text += "CTRL+";
     }
-    if (modifiers & HotKeyModifier::option) {
+    if (modifiers & Modifier::Alt) {
         text += "ALT+";
     }
-    if (modifiers & HotKeyModifier::shift) {
+    if (modifiers & Modifier::Shift) {
         text += "SHIFT+";
     }
-    if (modifiers & HotKeyModifier::command) {
+    if (modifiers & Modifier::Super) {
         text += "LOGO+";
     }
     return text + *name;

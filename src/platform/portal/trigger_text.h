@@ -14,7 +14,7 @@ class TriggerText {
 public:
     /// `modifiers` are HotKeyModifier bits; Command is the LOGO (Super) key. Nothing when the key
     /// has no keysym.
-    static std::optional<std::string> build(KeyCode key, std::uint32_t modifiers);
+    static std::optional<std::string> build(KeyCode key, Modifiers modifiers);
 };
 
 }  // namespace korrelang::platform::portal

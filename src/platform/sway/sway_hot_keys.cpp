@@ -24,21 +24,21 @@ SwayHotKeys::~SwayHotKeys() {
     }
 }
 
-std::optional<std::string> SwayHotKeys::combination(KeyCode key, std::uint32_t modifiers) {
-    if (key > KEY_MAX || (modifiers & HotKeyModifier::function) != 0) {
+std::optional<std::string> SwayHotKeys::combination(KeyCode key, Modifiers modifiers) {
+    if (key > KEY_MAX) {
         return std::nullopt;
     }
     std::string keys;
-    if ((modifiers & HotKeyModifier::command) != 0) {
+    if (modifiers.has(Modifier::Super)) {
         keys += "Mod4+";
     }
-    if ((modifiers & HotKeyModifier::control) != 0) {
+    if (modifiers.has(Modifier::Control)) {
         keys += "Ctrl+";
     }
-    if ((modifiers & HotKeyModifier::option) != 0) {
+    if (modifiers.has(Modifier::Alt)) {
         keys += "Mod1+";
     }
-    if ((modifiers & HotKeyModifier::shift) != 0) {
+    if (modifiers.has(Modifier::Shift)) {
         keys += "Shift+";
     }
     return keys + std::to_string(key + kXkbOffset);
@@ -48,22 +48,22 @@ std::string SwayHotKeys::marker(int id) {
     return std::string(kMarkerPrefix) + std::to_string(id);
 }
 
-HotKeys::Registration SwayHotKeys::registerHotKey(KeyCode key, std::uint32_t modifiers,
+HotKeys::Registration SwayHotKeys::registerHotKey(KeyCode key, Modifiers modifiers,
                                                   Callback onPress, Callback onRelease) {
     if (!m_ipc.isOpen() || !m_events->isActive()) {
-        return {0, kNoDisplay};
+        return {0, RegistrationStatus::noDisplay};
     }
     const auto keys = combination(key, modifiers);
     if (!keys) {
-        return {0, kUnknownKey};
+        return {0, RegistrationStatus::unknownKey};
     }
     const int id = m_nextId++;
     Binding binding{*keys, std::move(onPress), std::move(onRelease)};
     if (!m_suspended && !bind(id, binding)) {
-        return {0, kTaken};
+        return {0, RegistrationStatus::taken};
     }
     m_bindings.emplace(id, std::move(binding));
-    return {id, 0};
+    return {id, RegistrationStatus::ok};
 }
 
 void SwayHotKeys::unregisterHotKey(int id) {

@@ -20,7 +20,7 @@ public:
     explicit SwayHotKeys(const std::string& socketPath);
     ~SwayHotKeys() override;
 
-    Registration registerHotKey(KeyCode key, std::uint32_t modifiers, Callback onPress,
+    Registration registerHotKey(KeyCode key, Modifiers modifiers, Callback onPress,
                                 Callback onRelease) override;
     void unregisterHotKey(int id) override;
     void suspend() override;
@@ -28,7 +28,7 @@ public:
 
     /// sway's key combination for a hot key ("Ctrl+Shift+65"), or nothing when the key has no
     /// code or a modifier has no sway name.
-    static std::optional<std::string> combination(KeyCode key, std::uint32_t modifiers);
+    static std::optional<std::string> combination(KeyCode key, Modifiers modifiers);
     /// The `nop` argument that marks hot key `id`'s binding.
     static std::string marker(int id);
 

@@ -133,7 +133,7 @@ void VirtualKeyboardKeys::sendKey(std::uint32_t evdev, bool down) {
         xkb_state_serialize_layout(state, XKB_STATE_LAYOUT_EFFECTIVE));
 }
 
-bool VirtualKeyboardKeys::simulateKeyPress(KeyCode key, std::uint32_t flags) {
+bool VirtualKeyboardKeys::simulateKeyPress(KeyCode key, Modifiers flags) {
     const std::lock_guard lock(m_mutex);
     if (m_keyboard == nullptr) {
         logLine("❌ Cannot send a key press: no virtual keyboard");
@@ -142,8 +142,8 @@ bool VirtualKeyboardKeys::simulateKeyPress(KeyCode key, std::uint32_t flags) {
     const auto pid = m_focusedProcess ? m_focusedProcess() : std::nullopt;
     const bool terminal = pid && process::TerminalProcess::holdsPseudoTerminalMaster(*pid);
     if (terminal && !x11::KeyIntent::isSafeInTerminal(key, flags)) {
-        logLine("🛡️ Not sending key code " + std::to_string(key) + " (flags " +
-                std::to_string(flags) + ") into a terminal: a shell could take it as a command");
+        logLine("🛡️ Not sending key code " + std::to_string(key) + " (modifiers " +
+                flags.text() + ") into a terminal: a shell could take it as a command");
         return false;
     }
     const auto stroke = x11::KeyIntent::translate(key, flags, terminal);

@@ -27,7 +27,7 @@ public:
 
     /// Whether the compositor gave Korrelang a virtual keyboard.
     bool isAvailable() const { return m_keyboard != nullptr; }
-    bool simulateKeyPress(KeyCode key, std::uint32_t flags) override;
+    bool simulateKeyPress(KeyCode key, Modifiers flags) override;
 
 private:
     struct Keymap;

@@ -15,20 +15,19 @@ struct KeyStroke {
     bool operator==(const KeyStroke&) const = default;
 };
 
-/// Translates the program's key presses (evdev key code + ModifierFlag bits) into what means
-/// the same on a Linux desktop: Command+C/V/A become Control+C/V/A, Shift+Command+Left/Right
-/// become Shift+Home/End, and any other Command becomes Control.
+/// What one requested key press (evdev key code + modifiers) becomes in the focused window.
 ///
 /// A terminal emulator passes keys on to a shell or a running program, which takes Control+C as
 /// an interrupt, Control+A or Shift+Home as commands. Into a terminal only BackSpace, the paste
-/// (Command+V, sent as Control+Shift+V) and Shift+Insert go; every other press is refused.
+/// (Control+V, sent as the terminal's Control+Shift+V, or Control+Shift+V itself) and
+/// Shift+Insert go; every other press is refused. Lock states are never pressed.
 class KeyIntent {
 public:
     /// Nothing when `inTerminal` and the press is not safe there.
-    static std::optional<KeyStroke> translate(KeyCode key, std::uint32_t flags, bool inTerminal);
+    static std::optional<KeyStroke> translate(KeyCode key, Modifiers flags, bool inTerminal);
 
     /// Whether a press may be sent into a terminal emulator.
-    static bool isSafeInTerminal(KeyCode key, std::uint32_t flags);
+    static bool isSafeInTerminal(KeyCode key, Modifiers flags);
 };
 
 }  // namespace korrelang::platform::x11

@@ -1,24 +1,19 @@
 #include "modifier_masks.h"
 
-#include "platform/key_codes.h"
-
 namespace korrelang::platform::x11 {
 
-std::optional<std::uint16_t> ModifierMasks::fromHotKeyModifiers(std::uint32_t modifiers) {
-    if ((modifiers & HotKeyModifier::function) != 0) {
-        return std::nullopt;
-    }
+std::uint16_t ModifierMasks::of(Modifiers modifiers) {
     std::uint16_t mask = 0;
-    if ((modifiers & HotKeyModifier::control) != 0) {
+    if (modifiers.has(Modifier::Control)) {
         mask |= control;
     }
-    if ((modifiers & HotKeyModifier::shift) != 0) {
+    if (modifiers.has(Modifier::Shift)) {
         mask |= shift;
     }
-    if ((modifiers & HotKeyModifier::option) != 0) {
+    if (modifiers.has(Modifier::Alt)) {
         mask |= mod1;
     }
-    if ((modifiers & HotKeyModifier::command) != 0) {
+    if (modifiers.has(Modifier::Super)) {
         mask |= mod4;
     }
     return mask;

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "platform/modifiers.h"
+
 namespace korrelang::platform::x11 {
 
 /// X modifier masks for hot keys and grabs.
@@ -18,9 +20,8 @@ public:
     /// The modifiers a hot key can use; lock and group bits are not among them.
     static constexpr std::uint16_t relevant = shift | control | mod1 | mod4;
 
-    /// The X mask of a hot key's modifiers (HotKeyModifier bits), or nothing when one of them has
-    /// no X equivalent (Function is handled by the keyboard itself).
-    static std::optional<std::uint16_t> fromHotKeyModifiers(std::uint32_t modifiers);
+    /// The X mask of a hot key's held modifiers; lock states are left to lockVariants.
+    static std::uint16_t of(Modifiers modifiers);
 
     /// `mask` with every combination of Caps Lock and Num Lock, so a grab works whatever their
     /// state; the first entry is `mask` itself.

@@ -190,9 +190,9 @@ void X11KeyInterceptor::readEvents() {
             continue;
         }
         const auto key = fromXKeycode(static_cast<XKeycode>(press.keycode));
-        std::uint32_t flags = ModifierFlag::shift;
+        Modifiers flags = Modifier::Shift;
         if ((press.state & LockMask) != 0) {
-            flags |= ModifierFlag::capsLock;
+            flags |= Modifier::CapsLock;
         }
         const auto replacement = key ? m_handler(*key, flags) : std::nullopt;
         if (!replacement) {

@@ -57,20 +57,25 @@ void XcbHotKeys::drainLater() {
     QTimer::singleShot(0, m_notifier.get(), [this] { readEvents(); });
 }
 
-int XcbHotKeys::grab(Entry& entry) {
+HotKeys::RegistrationStatus XcbHotKeys::grab(Entry& entry) {
     std::vector<std::uint16_t> done;
-    int status = 0;
+    RegistrationStatus status = RegistrationStatus::ok;
     for (const std::uint16_t mask : ModifierMasks::lockVariants(entry.mask)) {
         const auto cookie = xcb_grab_key_checked(m_connection, 1, m_root, mask, entry.keycode,
                                                  XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC);
         if (xcb_generic_error_t* error = xcb_request_check(m_connection, cookie)) {
-            status = error->error_code == XCB_ACCESS ? kTaken : error->error_code;
+            status = error->error_code == XCB_ACCESS ? RegistrationStatus::taken
+                                                     : RegistrationStatus::refused;
+            if (status == RegistrationStatus::refused) {
+                logLine("❌ The key grab failed with X error " +
+                        std::to_string(int(error->error_code)));
+            }
             std::free(error);
             break;
         }
         done.push_back(mask);
     }
-    if (status != 0) {
+    if (status != RegistrationStatus::ok) {
         // All variants or none: a half-grabbed key would work only with some locks on.
         for (const std::uint16_t mask : done) {
             xcb_ungrab_key(m_connection, entry.keycode, m_root, mask);
@@ -80,7 +85,7 @@ int XcbHotKeys::grab(Entry& entry) {
     }
     entry.grabbed = true;
     drainLater();
-    return 0;
+    return RegistrationStatus::ok;
 }
 
 void XcbHotKeys::ungrab(Entry& entry) {
@@ -95,27 +100,26 @@ void XcbHotKeys::ungrab(Entry& entry) {
     entry.down = false;
 }
 
-HotKeys::Registration XcbHotKeys::registerHotKey(KeyCode key, std::uint32_t modifiers,
-                                                 Callback onPress, Callback onRelease) {
+HotKeys::Registration XcbHotKeys::registerHotKey(KeyCode key, Modifiers modifiers, Callback onPress,
+                                                 Callback onRelease) {
     if (m_connection == nullptr) {
-        return {0, kNoDisplay};
+        return {0, RegistrationStatus::noDisplay};
     }
     const auto keycode = toXKeycode(key);
-    const auto mask = ModifierMasks::fromHotKeyModifiers(modifiers);
-    if (!keycode || !mask) {
-        return {0, kUnknownKey};
+    if (!keycode) {
+        return {0, RegistrationStatus::unknownKey};
     }
-    Entry entry{*keycode, *mask, std::move(onPress), std::move(onRelease)};
+    Entry entry{*keycode, ModifierMasks::of(modifiers), std::move(onPress), std::move(onRelease)};
     if (!m_suspended) {
-        if (const int status = grab(entry); status != 0) {
-            logLine("❌ Hot key " + std::to_string(key) + " with modifiers " +
-                    std::to_string(modifiers) + " could not be grabbed: " + std::to_string(status));
+        if (const RegistrationStatus status = grab(entry); status != RegistrationStatus::ok) {
+            logLine("❌ Hot key " + std::to_string(key) + " with modifiers " + modifiers.text() +
+                    " could not be grabbed: " + statusName(status));
             return {0, status};
         }
     }
     const int id = m_nextId++;
     m_entries.emplace(id, std::move(entry));
-    return {id, 0};
+    return {id, RegistrationStatus::ok};
 }
 
 void XcbHotKeys::unregisterHotKey(int id) {
@@ -138,7 +142,7 @@ bool XcbHotKeys::resume() {
     m_suspended = false;
     bool all = true;
     for (auto& [id, entry] : m_entries) {
-        if (!entry.grabbed && grab(entry) != 0) {
+        if (!entry.grabbed && grab(entry) != RegistrationStatus::ok) {
             all = false;
         }
     }

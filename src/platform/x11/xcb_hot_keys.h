@@ -12,7 +12,7 @@ namespace korrelang::platform::x11 {
 
 /// Global hot keys as passive key grabs on the root window, on a connection of their own that the
 /// Qt event loop reads. Every Caps Lock / Num Lock variant is grabbed; with detectable auto-repeat
-/// a held key reports one press. A key another client holds fails with `kTaken`.
+/// a held key reports one press. A key another client holds fails with RegistrationStatus::taken.
 class XcbHotKeys : public HotKeys {
 public:
     XcbHotKeys();
@@ -20,7 +20,7 @@ public:
     XcbHotKeys(const XcbHotKeys&) = delete;
     XcbHotKeys& operator=(const XcbHotKeys&) = delete;
 
-    Registration registerHotKey(KeyCode key, std::uint32_t modifiers, Callback onPress,
+    Registration registerHotKey(KeyCode key, Modifiers modifiers, Callback onPress,
                                 Callback onRelease) override;
     void unregisterHotKey(int id) override;
     void suspend() override;
@@ -36,7 +36,7 @@ private:
         bool down = false;
     };
 
-    int grab(Entry& entry);
+    RegistrationStatus grab(Entry& entry);
     void ungrab(Entry& entry);
     void readEvents();
     void drainLater();

@@ -63,7 +63,7 @@ void XTestSyntheticKeys::releaseHeldModifiers() {
     XSync(display, False);
 }
 
-bool XTestSyntheticKeys::simulateKeyPress(KeyCode key, std::uint32_t flags) {
+bool XTestSyntheticKeys::simulateKeyPress(KeyCode key, Modifiers flags) {
     const std::lock_guard lock(m_mutex);
     if (!m_connection) {
         logLine("❌ Cannot send a key press: no X display");
@@ -73,8 +73,8 @@ bool XTestSyntheticKeys::simulateKeyPress(KeyCode key, std::uint32_t flags) {
     const bool terminal =
         window && window->pid && process::TerminalProcess::holdsPseudoTerminalMaster(*window->pid);
     if (terminal && !KeyIntent::isSafeInTerminal(key, flags)) {
-        logLine("🛡️ Not sending key code " + std::to_string(key) + " (flags " +
-                std::to_string(flags) + ") into a terminal: a shell could take it as a command");
+        logLine("🛡️ Not sending key code " + std::to_string(key) + " (modifiers " +
+                flags.text() + ") into a terminal: a shell could take it as a command");
         return false;
     }
     const auto stroke = KeyIntent::translate(key, flags, terminal);

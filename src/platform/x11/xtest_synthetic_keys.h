@@ -18,7 +18,7 @@ public:
     explicit XTestSyntheticKeys(
         std::chrono::milliseconds releaseWait = std::chrono::milliseconds(500));
 
-    bool simulateKeyPress(KeyCode key, std::uint32_t flags) override;
+    bool simulateKeyPress(KeyCode key, Modifiers flags) override;
 
 private:
     void releaseHeldModifiers();

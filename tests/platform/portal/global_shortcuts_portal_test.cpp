@@ -19,7 +19,7 @@
 namespace korrelang::platform::portal {
 namespace {
 
-constexpr std::uint32_t kControlShift = HotKeyModifier::control | HotKeyModifier::shift;
+constexpr Modifiers kControlShift = Modifier::Control | Modifier::Shift;
 
 bool waitFor(const std::function<bool()>& condition, int milliseconds = 5000) {
     QDeadlineTimer deadline(milliseconds);
@@ -110,14 +110,14 @@ TEST(PortalReplyTest, TriggersFromAListAndNothingFromOtherShapes) {
 TEST(TriggerTextTest, ModifiersInOrderThenTheUsKeysym) {
     struct Case {
         KeyCode key;
-        std::uint32_t modifiers;
+        platform::Modifiers modifiers;
         std::optional<std::string> text;
     };
     const std::vector<Case> cases = {
         {KEY_SPACE, kControlShift, "CTRL+SHIFT+space"},
-        {KEY_Z, HotKeyModifier::option | HotKeyModifier::control, "CTRL+ALT+z"},
-        {KEY_A, HotKeyModifier::command, "LOGO+a"},
-        {KEY_LEFT, 0, "Left"},
+        {KEY_Z, Modifier::Alt | Modifier::Control, "CTRL+ALT+z"},
+        {KEY_A, Modifier::Super, "LOGO+a"},
+        {KEY_LEFT, {}, "Left"},
         {KEY_RESERVED, kControlShift, std::nullopt},  // no key has this code
     };
     for (const Case& c : cases) {
@@ -130,7 +130,7 @@ TEST(GlobalShortcutsPortalTest, WithoutAPortalTheRegistrationFails) {
     EXPECT_FALSE(portal.isAvailable());
     const auto registration = portal.registerHotKey(KEY_SPACE, kControlShift, {}, {});
     EXPECT_FALSE(registration.succeeded());
-    EXPECT_EQ(registration.status, HotKeys::kNoDisplay);
+    EXPECT_EQ(registration.status, HotKeys::RegistrationStatus::noDisplay);
 }
 
 TEST(GlobalShortcutsPortalTest, SessionThatBindsItsOptionsThenARecorderChange) {
@@ -160,8 +160,8 @@ TEST(GlobalShortcutsPortalTest, SessionThatBindsItsOptionsThenARecorderChange) {
     // The recorder's change: one binding of the new set, through a new session, since this
     // desktop cannot bind within one.
     portal.unregisterHotKey(first.id);
-    const auto second = portal.registerHotKey(
-        KEY_Z, HotKeyModifier::control | HotKeyModifier::option, [&] { ++presses.down; }, {});
+    const auto second = portal.registerHotKey(KEY_Z, Modifier::Control | Modifier::Alt,
+                                              [&] { ++presses.down; }, {});
     ASSERT_TRUE(waitFor([&] {
         return portal.state() == GlobalShortcutsPortal::State::bound && portal.trigger(second.id);
     }));
