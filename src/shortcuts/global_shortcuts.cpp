@@ -2,6 +2,8 @@
 
 #include <QPointer>
 
+#include "accelerator.h"
+#include "legacy_shortcut.h"
 #include "platform/hot_keys.h"
 #include "platform/input_sources.h"
 #include "platform/log.h"
@@ -42,7 +44,37 @@ QString GlobalShortcuts::storeKey(const Name& name) {
 
 void GlobalShortcuts::addName(const Name& name) {
     m_names[name.rawValue] = name;
-    if (name.defaultShortcut && !m_store.contains(storeKey(name))) {
+    if (!m_store.contains(storeKey(name))) {
+        if (name.defaultShortcut) {
+            storeShortcut(name.defaultShortcut, name);
+        }
+        return;
+    }
+    migrate(name);
+}
+
+void GlobalShortcuts::migrate(const Name& name) {
+    const QString key = storeKey(name);
+    const QString stored = m_store.value(key).toString();
+    if (stored == QLatin1String("false") || Accelerator::parse(stored.toStdString())) {
+        return;
+    }
+    const auto legacy = LegacyShortcut::fromJson(stored.toStdString());
+    const auto rewritten = legacy ? Accelerator::of(*legacy) : std::nullopt;
+    if (rewritten) {
+        platform::logLine("⌨️ Shortcut " + name.rawValue + " rewritten as " +
+                          rewritten->text());
+        storeShortcut(rewritten->shortcut(), name);
+        return;
+    }
+    // Kept aside, never dropped: the user or a later version may still read it.
+    m_store.setValue(key + QStringLiteral("Unreadable"), m_store.value(key));
+    m_store.remove(key);
+    m_store.sync();
+    platform::logLine("❌ Shortcut " + name.rawValue + ": the stored value is unreadable; kept as " +
+                      (key + QStringLiteral("Unreadable")).toStdString() +
+                      (name.defaultShortcut ? ", the default applies" : ""));
+    if (name.defaultShortcut) {
         storeShortcut(name.defaultShortcut, name);
     }
 }
@@ -52,22 +84,28 @@ std::optional<Shortcut> GlobalShortcuts::shortcutFor(const Name& name) const {
     if (value.typeId() != QMetaType::QString && value.typeId() != QMetaType::QByteArray) {
         return std::nullopt;
     }
-    return Shortcut::fromJson(value.toString().toStdString());
+    const auto accelerator = Accelerator::parse(value.toString().toStdString());
+    return accelerator ? std::optional(accelerator->shortcut()) : std::nullopt;
 }
 
 void GlobalShortcuts::storeShortcut(const std::optional<Shortcut>& shortcut, const Name& name) {
     m_names.try_emplace(name.rawValue, name);
     // The old shortcut is taken before anything is written, so its grab is always released.
     const std::optional<Shortcut> old = shortcutFor(name);
-    if (shortcut) {
-        const std::string json = shortcut->toJson();
+    const auto accelerator = shortcut ? Accelerator::of(*shortcut) : std::nullopt;
+    if (shortcut && !accelerator) {
+        platform::logLine("❌ Shortcut " + name.rawValue + ": key " + std::to_string(shortcut->key) +
+                          " has no name on the US layout; not stored");
+        return;
+    }
+    if (accelerator) {
         if (old) {
             unregisterShortcut(*old);
         }
-        if (!isRegistered(*shortcut)) {
-            registerShortcut(*shortcut);
+        if (!isRegistered(accelerator->shortcut())) {
+            registerShortcut(accelerator->shortcut());
         }
-        m_store.setValue(storeKey(name), QString::fromStdString(json));
+        m_store.setValue(storeKey(name), QString::fromStdString(accelerator->text()));
     } else {
         if (!old) {
             return;

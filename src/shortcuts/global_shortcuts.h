@@ -22,10 +22,12 @@ namespace korrelang::shortcuts {
 /// The named global shortcuts: their storage in the settings file, their registration with the
 /// desktop's hot keys, and the handlers that run when one is pressed or released.
 ///
-/// A shortcut is stored under "GlobalShortcuts_" + the name's raw value as compact JSON, or as
-/// false when the user cleared a name that has a default (the default is then not applied
-/// again). A shortcut counts as registered only when the desktop accepted the grab; a refused
-/// grab is retried by updateEventHandling(). Main thread only.
+/// A shortcut is stored under "GlobalShortcuts_" + the name's raw value as a GTK accelerator
+/// ("<Control><Shift>space"), or as false when the user cleared a name that has a default (the
+/// default is then not applied again). addName rewrites a value of the earlier JSON form once;
+/// an unreadable value is moved aside under the same key + "Unreadable" and the default applies. A
+/// shortcut counts as registered only when the desktop accepted the grab; a refused grab is retried
+/// by updateEventHandling(). Main thread only.
 class GlobalShortcuts : public QObject {
     Q_OBJECT
 
@@ -38,7 +40,8 @@ public:
                     const platform::InputSources& inputSources, QObject* parent = nullptr);
     ~GlobalShortcuts() override;
 
-    /// Makes a name known: stores its default when the file holds nothing for it.
+    /// Makes a name known: stores its default when the file holds nothing for it, and brings a
+    /// stored value into the current form.
     void addName(const Name& name);
 
     std::optional<Shortcut> shortcutFor(const Name& name) const;
@@ -80,6 +83,7 @@ private:
     };
 
     void addHandler(EventType type, const Name& name, Action action);
+    void migrate(const Name& name);
     bool registerShortcut(const Shortcut& shortcut);
     void unregisterShortcut(const Shortcut& shortcut);
     void dispatch(EventType type, const Shortcut& shortcut);

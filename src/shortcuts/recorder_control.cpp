@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "accelerator.h"
 #include "global_shortcuts.h"
 #include "platform/hot_keys.h"
 #include "recorder_strings.h"
@@ -107,9 +108,11 @@ RecorderControl::Outcome RecorderControl::handleKeyDown(std::uint16_t keyCode,
             return Outcome::Consumed;
         }
     }
-    if (!(modifiers & (Modifier::Control | Modifier::Alt | Modifier::Super)) &&
-        !isFunctionKey(keyCode)) {
-        // A plain letter (or Shift with one) would take the key from every text field.
+    const bool plain = !(modifiers & (Modifier::Control | Modifier::Alt | Modifier::Super)) &&
+                       !isFunctionKey(keyCode);
+    // A plain letter (or Shift with one) would take the key from every text field; a key without
+    // a name on the US layout cannot be written down as an accelerator.
+    if (plain || !Accelerator::of(Shortcut::of(keyCode, modifiers))) {
         if (m_host.beep) {
             m_host.beep();
         }

@@ -23,11 +23,6 @@ struct Shortcut {
         return {key, modifiers.held()};
     }
 
-    /// The stored form: {"carbonKeyCode":57,"carbonModifiers":4608}.
-    std::string toJson() const;
-    /// Nothing unless `json` is an object with both members as integers in range.
-    static std::optional<Shortcut> fromJson(std::string_view json);
-
     /// The modifier symbols in the order ⌃⌥⇧⌘ (Control, Alt, Shift, Super), then the key: its
     /// symbol for keys without a character, else what the key types on the ASCII-capable layout,
     /// upper-cased, or "�" when that is not exactly one character.

@@ -10,6 +10,7 @@
 #include "platform/gnome/gnome_input_sources.h"
 #include "platform/gnome/shell_extension.h"
 #include "platform/key_codes.h"
+#include "platform/x11/us_key_names.h"
 
 namespace korrelang::platform::gnome {
 namespace {
@@ -91,7 +92,7 @@ TEST(CustomKeybinding, NamesKeysTheWayGnomeStoresThem) {
         {0xFFFF, Modifier::Control, std::nullopt},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(CustomKeybinding::accelerator(c.key, c.modifiers), c.expected)
+        EXPECT_EQ(x11::UsKeyNames::accelerator(c.key, c.modifiers), c.expected)
             << "key " << c.key << " modifiers " << c.modifiers.text();
     }
 }

@@ -10,6 +10,7 @@
 
 #include "platform/fake/fake_hot_keys.h"
 #include "platform/fake/fake_input_sources.h"
+#include "support/log_capture.h"
 
 namespace korrelang::shortcuts {
 namespace {
@@ -56,7 +57,7 @@ public:
 TEST_F(GlobalShortcutsTest, AFreshStoreGetsTheDefaultAndDispatchesIt) {
     auto shortcuts = make();
     shortcuts->addName(name);
-    EXPECT_EQ(stored().toString(), R"({"carbonKeyCode":57,"carbonModifiers":4608})");
+    EXPECT_EQ(stored().toString(), "<Control><Shift>space");
     EXPECT_EQ(grabs(), (decltype(grabs()){{KEY_SPACE, kControlShift}}));
     ASSERT_TRUE(hotKeys.press(KEY_SPACE, kControlShift));
     EXPECT_EQ(keyDowns, 1);
@@ -70,6 +71,47 @@ TEST_F(GlobalShortcutsTest, AClearedShortcutStaysCleared) {
     EXPECT_EQ(shortcuts->shortcutFor(name), std::nullopt);
     EXPECT_TRUE(hotKeys.registered.empty());
     EXPECT_EQ(stored().toString(), "false");
+}
+
+TEST_F(GlobalShortcutsTest, TheEarlierFormIsRewrittenOnceAndGrabbed) {
+    store(QStringLiteral(R"({"carbonKeyCode":8,"carbonModifiers":2304})"));
+    const testing::LogCapture log;
+    auto shortcuts = make();
+    shortcuts->addName(name);
+    EXPECT_EQ(stored().toString(), "<Alt><Super>c");
+    EXPECT_EQ(shortcuts->shortcutFor(name), (Shortcut{KEY_C, Modifier::Alt | Modifier::Super}));
+    EXPECT_EQ(grabs(), (decltype(grabs()){{KEY_C, Modifier::Alt | Modifier::Super}}));
+    EXPECT_TRUE(log.mentions("toggleConversion rewritten as <Alt><Super>c"));
+
+    // The next start reads the new form as it is.
+    shortcuts.reset();
+    auto again = make();
+    again->addName(name);
+    EXPECT_EQ(stored().toString(), "<Alt><Super>c");
+    EXPECT_FALSE(QSettings(path(), QSettings::IniFormat)
+                     .contains("GlobalShortcuts_toggleConversionUnreadable"));
+}
+
+TEST_F(GlobalShortcutsTest, AnUnreadableValueIsKeptAsideAndTheDefaultApplies) {
+    for (const char* value :
+         {"{", R"({"carbonKeyCode":49,"carbonModifiers":135168})", "<Control><Shift>nosuchkey"}) {
+        SCOPED_TRACE(value);
+        store(QString(value));
+        const testing::LogCapture log;
+        auto shortcuts = make();
+        shortcuts->addName(name);
+        EXPECT_EQ(shortcuts->shortcutFor(name), kDefault);
+        EXPECT_EQ(stored().toString(), "<Control><Shift>space");
+        EXPECT_EQ(QSettings(path(), QSettings::IniFormat)
+                      .value("GlobalShortcuts_toggleConversionUnreadable")
+                      .toString(),
+                  value);
+        EXPECT_TRUE(
+            log.mentions("the stored value is unreadable; kept as "
+                         "GlobalShortcuts_toggleConversionUnreadable, the default applies"));
+        shortcuts.reset();
+        hotKeys.registered.clear();
+    }
 }
 
 TEST_F(GlobalShortcutsTest, UnreadableValuesReadAsNoShortcut) {
@@ -197,7 +239,6 @@ TEST(Shortcut, DescriptionsAndFlags) {
     for (const Case& c : cases) {
         EXPECT_EQ(c.shortcut.description(sources), c.text);
     }
-    EXPECT_EQ(Shortcut::fromJson(kDefault.toJson()), kDefault);
 }
 
 }  // namespace

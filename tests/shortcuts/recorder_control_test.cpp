@@ -77,6 +77,7 @@ TEST_F(RecorderControlTest, KeysWithoutCommandModifiersAreRefusedExceptFunctionK
     };
     for (const Case& c : {Case{kA, {}, false}, Case{kA, Modifier::Shift, false},
                           Case{kA, Modifier::CapsLock, false}, Case{kF5, {}, true},
+                          Case{KEY_F19, {}, false},  // no name to store it under
                           Case{kQ, Modifier::Control | Modifier::Alt, true}}) {
         recorder->startRecording();
         const int beepsBefore = beeps;

@@ -1,14 +1,12 @@
 #include "custom_keybinding.h"
 
 #include <gio/gio.h>
-#include <xkbcommon/xkbcommon.h>
 
 #include <algorithm>
 #include <memory>
 #include <vector>
 
 #include "platform/log.h"
-#include "platform/x11/x_keycode.h"
 
 namespace korrelang::platform::gnome {
 namespace {
@@ -116,54 +114,6 @@ std::optional<CustomKeybinding::Entry> CustomKeybinding::installed() {
     const SettingsPtr item(g_settings_new_with_path(kEntrySchema, kPath));
     return Entry{readString(item.get(), "name"), readString(item.get(), "command"),
                  readString(item.get(), "binding")};
-}
-
-std::optional<std::string> CustomKeybinding::accelerator(KeyCode key, Modifiers modifiers) {
-    const auto code = x11::toXKeycode(key);
-    if (!code) {
-        return std::nullopt;
-    }
-    // Key names are the US layout's keysyms, which is what GNOME's own recorder stores.
-    static const std::shared_ptr<xkb_keymap> keymap = [] {
-        xkb_context* context = xkb_context_new(XKB_CONTEXT_NO_FLAGS);
-        const xkb_rule_names names{"evdev", "pc105", "us", "", ""};
-        xkb_keymap* map =
-            context ? xkb_keymap_new_from_names(context, &names, XKB_KEYMAP_COMPILE_NO_FLAGS)
-                    : nullptr;
-        if (context) {
-            xkb_context_unref(context);
-        }
-        return std::shared_ptr<xkb_keymap>(map, [](xkb_keymap* m) {
-            if (m) {
-                xkb_keymap_unref(m);
-            }
-        });
-    }();
-    if (!keymap) {
-        return std::nullopt;
-    }
-    const xkb_keysym_t* syms = nullptr;
-    if (xkb_keymap_key_get_syms_by_level(keymap.get(), *code, 0, 0, &syms) < 1) {
-        return std::nullopt;
-    }
-    char name[64] = {};
-    if (xkb_keysym_get_name(syms[0], name, sizeof name) <= 0) {
-        return std::nullopt;
-    }
-    std::string result;
-    if (modifiers.has(Modifier::Control)) {
-        result += "<Control>";
-    }
-    if (modifiers.has(Modifier::Shift)) {
-        result += "<Shift>";
-    }
-    if (modifiers.has(Modifier::Alt)) {
-        result += "<Alt>";
-    }
-    if (modifiers.has(Modifier::Super)) {
-        result += "<Super>";
-    }
-    return result + name;
 }
 
 }  // namespace korrelang::platform::gnome

@@ -36,11 +36,6 @@ public:
     static bool remove();
     /// The entry as stored, when it is listed.
     static std::optional<Entry> installed();
-
-    /// The accelerator GNOME stores for a key with HotKeyModifier bits, e.g.
-    /// "<Control><Shift>space"; nothing for a key without a name or the Fn modifier, which GNOME
-    /// cannot bind.
-    static std::optional<std::string> accelerator(KeyCode key, Modifiers modifiers);
 };
 
 }  // namespace korrelang::platform::gnome

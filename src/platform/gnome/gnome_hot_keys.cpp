@@ -1,6 +1,7 @@
 #include "gnome_hot_keys.h"
 
 #include "platform/log.h"
+#include "platform/x11/us_key_names.h"
 
 namespace korrelang::platform::gnome {
 
@@ -14,7 +15,7 @@ GnomeHotKeys::~GnomeHotKeys() {
 
 HotKeys::Registration GnomeHotKeys::registerHotKey(KeyCode key, Modifiers modifiers, Callback,
                                                    Callback) {
-    const auto binding = CustomKeybinding::accelerator(key, modifiers);
+    const auto binding = x11::UsKeyNames::accelerator(key, modifiers.held());
     if (!binding) {
         return {0, RegistrationStatus::unknownKey};
     }

@@ -12,8 +12,7 @@ namespace korrelang::platform::portal {
 /// modifiers in a fixed order, then the key's XKB keysym name on a US keyboard.
 class TriggerText {
 public:
-    /// `modifiers` are HotKeyModifier bits; Command is the LOGO (Super) key. Nothing when the key
-    /// has no keysym.
+    /// Super is the LOGO key; lock states are left out. Nothing when the key has no keysym.
     static std::optional<std::string> build(KeyCode key, Modifiers modifiers);
 };
 
