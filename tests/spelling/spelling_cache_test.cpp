@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <mutex>
+#include <thread>
+#include <vector>
 
 #include "engine/log_sink.h"
 #include "spelling/spelling_dictionaries.h"
@@ -69,6 +72,39 @@ TEST(SpellingCache, BuildsOnceAndRebuildsWhenTheDictionaryChanges) {
     ASSERT_TRUE(store);
     EXPECT_TRUE(store->contains("pears"));
     EXPECT_EQ(filesIn(cacheFolder.path() + "/spelling").size(), 1U);  // no temporary left
+}
+
+// Test sessions share one cache folder, so several processes may build the same store at once:
+// each must write its own temporary file and rename it, leaving one sound store and no litter.
+TEST(SpellingCache, BuildersOfTheSameStoreAtOnceLeaveOneSoundStore) {
+    const TemporaryDirectory dictionaries;
+    const TemporaryDirectory cacheFolder;
+    dictionaries.write("en_US.aff", kAff);
+    std::string words = "20000\n";
+    for (int i = 0; i < 20000; ++i) {
+        words += "word" + std::to_string(i) + "/S\n";
+    }
+    dictionaries.write("en_US.dic", words);
+    const std::string base = dictionaries.path() + "/en_US";
+    const SpellingCache cache(cacheFolder.path());
+
+    constexpr int kBuilders = 4;
+    std::array<bool, kBuilders> built{};
+    {
+        std::vector<std::jthread> builders;
+        for (int i = 0; i < kBuilders; ++i) {
+            builders.emplace_back(
+                [&, i] { built[static_cast<std::size_t>(i)] = cache.build(base); });
+        }
+    }
+    for (const bool ok : built) {
+        EXPECT_TRUE(ok);
+    }
+    const auto store = cache.openCached(base);
+    ASSERT_TRUE(store);
+    EXPECT_TRUE(store->contains("word19999s"));
+    EXPECT_FALSE(store->contains("word20000"));
+    EXPECT_EQ(filesIn(cacheFolder.path()).size(), 1U);
 }
 
 TEST(SpellingCache, DamagedStoresAreLoggedAndRebuilt) {
