@@ -12,18 +12,13 @@
 #include <filesystem>
 #include <vector>
 
-#include "engine/log_line.h"
-#include "engine/log_sink.h"
+#include "engine/log.h"
 
 extern char** environ;
 
 namespace korrelang::spelling {
 
 namespace {
-
-void log(const std::string& line) {
-    engine::LogSink::write(engine::LogLine(line));
-}
 
 std::string hex(std::uint64_t value) {
     std::array<char, 17> text{};
@@ -93,7 +88,7 @@ std::unique_ptr<WordStore> SpellingCache::openCached(const std::string& base) co
 std::unique_ptr<WordStore> SpellingCache::open(const std::string& base) const {
     const auto expected = key(base);
     if (!expected) {
-        log("❌ Spelling: cannot read " + base + ".aff and " + base + ".dic");
+        engine::Log::write("❌ Spelling: cannot read " + base + ".aff and " + base + ".dic");
         return nullptr;
     }
     if (auto store = WordStore::open(storePath(base), *expected)) {
@@ -104,7 +99,8 @@ std::unique_ptr<WordStore> SpellingCache::open(const std::string& base) const {
     }
     auto store = WordStore::open(storePath(base), *expected);
     if (!store) {
-        log("❌ Spelling: the word store of " + base + " did not open after it was built");
+        engine::Log::write("❌ Spelling: the word store of " + base +
+                           " did not open after it was built");
     }
     return store;
 }
@@ -113,8 +109,8 @@ bool SpellingCache::build(const std::string& base) const {
     const auto expected = key(base);
     const std::string helper = helperPath();
     if (!expected || helper.empty()) {
-        log("❌ Spelling: cannot build the word store of " + base +
-            (helper.empty() ? " - korrelang-spelling-cache is not installed" : ""));
+        engine::Log::write("❌ Spelling: cannot build the word store of " + base +
+                           (helper.empty() ? " - korrelang-spelling-cache is not installed" : ""));
         return false;
     }
     std::error_code error;
@@ -129,14 +125,14 @@ bool SpellingCache::build(const std::string& base) const {
     argv.push_back(nullptr);
     pid_t child = 0;
     if (posix_spawn(&child, helper.c_str(), nullptr, nullptr, argv.data(), environ) != 0) {
-        log("❌ Spelling: cannot start " + helper);
+        engine::Log::write("❌ Spelling: cannot start " + helper);
         return false;
     }
     int status = 0;
     while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
     }
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        log("❌ Spelling: " + helper + " failed to build " + path);
+        engine::Log::write("❌ Spelling: " + helper + " failed to build " + path);
         return false;
     }
     return true;

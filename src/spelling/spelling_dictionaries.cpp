@@ -100,7 +100,8 @@ void SpellingDictionaries::load(const std::vector<std::string>& mappingIDs) {
             }
             const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
                 std::chrono::steady_clock::now() - started);
-            engine::Log::write("📖 Spelling: loaded " + base + ".dic for " + id + " in " +
+            engine::Log::write(
+                "📖 Spelling: loaded " + base + ".dic for " + id + " in " +
                 std::to_string(elapsed.count()) + " ms" +
                 (dictionary->store ? ", " + std::to_string(dictionary->store->mappedBytes() >> 10) +
                                          " KB of word forms"
@@ -165,7 +166,8 @@ std::shared_ptr<const SpellingDictionaries::Dictionary> SpellingDictionaries::lo
     dictionary->store = m_buildStores ? m_cache.open(base) : m_cache.openCached(base);
     if (dictionary->store && dictionary->store->isTooLarge()) {
         dictionary->store.reset();
-        engine::Log::write("📖 Spelling: " + base + ".dic has too many word forms to store - Hunspell checks it");
+        engine::Log::write("📖 Spelling: " + base +
+                           ".dic has too many word forms to store - Hunspell checks it");
     } else if (!dictionary->store) {
         engine::Log::write("📖 Spelling: no word store for " + base + ".dic - Hunspell checks it");
     }

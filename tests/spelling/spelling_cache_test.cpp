@@ -5,38 +5,15 @@
 #include <array>
 #include <filesystem>
 #include <fstream>
-#include <mutex>
 #include <thread>
 #include <vector>
 
-#include "engine/log_sink.h"
 #include "spelling/spelling_dictionaries.h"
+#include "support/log_capture.h"
 #include "temporary_directory.h"
 
 namespace korrelang::spelling {
 namespace {
-
-// The log lines written while it lives.
-class LogCapture {
-public:
-    LogCapture() {
-        engine::LogSink::install([this](const engine::LogLine& line) {
-            const std::lock_guard lock(m_mutex);
-            m_text += line.render(true) + "\n";
-        });
-    }
-    ~LogCapture() { engine::LogSink::install({}); }
-    LogCapture(const LogCapture&) = delete;
-    LogCapture& operator=(const LogCapture&) = delete;
-    std::string text() {
-        const std::lock_guard lock(m_mutex);
-        return m_text;
-    }
-
-private:
-    std::mutex m_mutex;
-    std::string m_text;
-};
 
 const std::string kAff = "SET UTF-8\nSFX S Y 1\nSFX S 0 s .\n";
 
@@ -132,11 +109,11 @@ TEST(SpellingCache, DamagedStoresAreLoggedAndRebuilt) {
     };
     for (const auto& [problem, damage] : damages) {
         damage();
-        LogCapture log;
+        const testing::LogCapture log;
         const auto store = cache.open(base);
         ASSERT_TRUE(store) << problem;
         EXPECT_TRUE(store->contains("домs")) << problem;
-        EXPECT_NE(log.text().find(problem), std::string::npos) << log.text();
+        EXPECT_TRUE(log.mentions(problem)) << problem;
         EXPECT_EQ(std::filesystem::file_size(path), size) << problem;
     }
 }
