@@ -1,6 +1,7 @@
 #include "spelling_pick.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "grapheme_cursor.h"
 #include "keyboard_mapping_registry.h"
