@@ -1,5 +1,6 @@
 #include "spelling_cache.h"
 
+#include <signal.h>
 #include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -7,9 +8,11 @@
 
 #include <array>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <thread>
 #include <vector>
 
 #include "engine/log.h"
@@ -19,6 +22,8 @@ extern char** environ;
 namespace korrelang::spelling {
 
 namespace {
+
+constexpr std::chrono::milliseconds kBuildPollInterval{20};
 
 std::string hex(std::uint64_t value) {
     std::array<char, 17> text{};
@@ -85,7 +90,8 @@ std::unique_ptr<WordStore> SpellingCache::openCached(const std::string& base) co
     return expected ? WordStore::open(storePath(base), *expected) : nullptr;
 }
 
-std::unique_ptr<WordStore> SpellingCache::open(const std::string& base) const {
+std::unique_ptr<WordStore> SpellingCache::open(const std::string& base,
+                                               const Cancelled& cancelled) const {
     const auto expected = key(base);
     if (!expected) {
         engine::Log::write("❌ Spelling: cannot read " + base + ".aff and " + base + ".dic");
@@ -94,7 +100,7 @@ std::unique_ptr<WordStore> SpellingCache::open(const std::string& base) const {
     if (auto store = WordStore::open(storePath(base), *expected)) {
         return store;
     }
-    if (!build(base)) {
+    if (!build(base, cancelled)) {
         return nullptr;
     }
     auto store = WordStore::open(storePath(base), *expected);
@@ -105,7 +111,7 @@ std::unique_ptr<WordStore> SpellingCache::open(const std::string& base) const {
     return store;
 }
 
-bool SpellingCache::build(const std::string& base) const {
+bool SpellingCache::build(const std::string& base, const Cancelled& cancelled) const {
     const auto expected = key(base);
     const std::string helper = helperPath();
     if (!expected || helper.empty()) {
@@ -128,8 +134,23 @@ bool SpellingCache::build(const std::string& base) const {
         engine::Log::write("❌ Spelling: cannot start " + helper);
         return false;
     }
+    // Quitting must not wait for seconds of building: the build is checked on while it runs.
     int status = 0;
-    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    while (true) {
+        const pid_t done = waitpid(child, &status, cancelled ? WNOHANG : 0);
+        if (done == child || (done < 0 && errno != EINTR)) {
+            break;
+        }
+        if (done == 0 && cancelled()) {
+            kill(child, SIGTERM);
+            while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+            }
+            engine::Log::write("📖 Spelling: stopped building " + path);
+            return false;
+        }
+        if (done == 0) {
+            std::this_thread::sleep_for(kBuildPollInterval);
+        }
     }
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
         engine::Log::write("❌ Spelling: " + helper + " failed to build " + path);

@@ -25,6 +25,7 @@ SpellingDictionaries::SpellingDictionaries(std::vector<std::string> directories,
     : m_directories(std::move(directories)), m_cache(std::move(cacheDirectory)) {}
 
 SpellingDictionaries::~SpellingDictionaries() {
+    m_closing = true;
     {
         const std::lock_guard lock(m_queueMutex);
         m_stopping = true;
@@ -69,6 +70,9 @@ std::string SpellingDictionaries::find(std::string_view mappingID) const {
 
 void SpellingDictionaries::load(const std::vector<std::string>& mappingIDs) {
     for (const std::string& id : mappingIDs) {
+        if (m_closing) {
+            return;
+        }
         {
             const std::shared_lock lock(m_mutex);
             if (m_byMapping.count(id) > 0 || m_missing.count(id) > 0) {
@@ -163,7 +167,11 @@ std::vector<std::string> SpellingDictionaries::loadedIDs() const {
 std::shared_ptr<const SpellingDictionaries::Dictionary> SpellingDictionaries::loadDictionary(
     const std::string& base) const {
     auto dictionary = std::make_shared<Dictionary>();
-    dictionary->store = m_buildStores ? m_cache.open(base) : m_cache.openCached(base);
+    dictionary->store = m_buildStores ? m_cache.open(base, [this] { return m_closing.load(); })
+                                      : m_cache.openCached(base);
+    if (m_closing) {
+        return nullptr;
+    }
     if (dictionary->store && dictionary->store->isTooLarge()) {
         dictionary->store.reset();
         engine::Log::write("📖 Spelling: " + base +
