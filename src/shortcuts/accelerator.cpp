@@ -8,11 +8,9 @@
 
 namespace korrelang::shortcuts {
 
-namespace {
-
 using platform::Modifier;
 
-std::optional<Modifier> modifierNamed(std::string_view name) {
+std::optional<platform::Modifier> Accelerator::modifierNamed(std::string_view name) {
     std::string lowered(name);
     std::transform(lowered.begin(), lowered.end(), lowered.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -25,15 +23,14 @@ std::optional<Modifier> modifierNamed(std::string_view name) {
     if (lowered == "alt" || lowered == "mod1") {
         return Modifier::Alt;
     }
-    if (lowered == "super" || lowered == "mod4" || lowered == "meta") {
+    if (lowered == "super" || lowered == "mod4" || lowered == "meta" || lowered == "win") {
         return Modifier::Super;
     }
     return std::nullopt;
 }
 
-}  // namespace
-
-std::optional<Accelerator> Accelerator::parse(std::string_view text) {
+std::optional<std::pair<platform::Modifiers, std::string_view>> Accelerator::split(
+    std::string_view text) {
     platform::Modifiers modifiers;
     while (!text.empty() && text.front() == '<') {
         const auto close = text.find('>');
@@ -47,11 +44,17 @@ std::optional<Accelerator> Accelerator::parse(std::string_view text) {
         modifiers |= *modifier;
         text.remove_prefix(close + 1);
     }
-    const auto key = text.empty() ? std::nullopt : platform::x11::UsKeyNames::key(text);
+    return std::pair{modifiers, text};
+}
+
+std::optional<Accelerator> Accelerator::parse(std::string_view text) {
+    const auto parts = split(text);
+    const auto key = parts && !parts->second.empty() ? platform::x11::UsKeyNames::key(parts->second)
+                                                     : std::nullopt;
     if (!key) {
         return std::nullopt;
     }
-    return of(Shortcut{*key, modifiers});
+    return of(Shortcut{*key, parts->first});
 }
 
 std::optional<Accelerator> Accelerator::of(const Shortcut& shortcut) {

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "shortcut.h"
 
@@ -20,6 +21,14 @@ public:
     static std::optional<Accelerator> parse(std::string_view text);
     /// Nothing when the key types no keysym on the US layout.
     static std::optional<Accelerator> of(const Shortcut& shortcut);
+
+    /// A modifier by any name desktops write it with (Primary, Control, Ctrl, Alt, Mod1, Super,
+    /// Mod4, Meta, Win), in any case.
+    static std::optional<platform::Modifier> modifierNamed(std::string_view name);
+    /// "<Control><Shift>space" as its modifiers and the rest ("space"); nothing for an unknown
+    /// or unclosed modifier.
+    static std::optional<std::pair<platform::Modifiers, std::string_view>> split(
+        std::string_view text);
 
     const Shortcut& shortcut() const { return m_shortcut; }
     const std::string& text() const { return m_text; }

@@ -11,14 +11,13 @@
 #include <string>
 #include <utility>
 
+#include "accelerator.h"
 #include "engine/keyboard_mapping_registry.h"
 #include "platform/key_codes.h"
 
 namespace korrelang::shortcuts {
 
 namespace {
-
-using platform::Modifier;
 
 // Schemas that hold GNOME's own key bindings.
 constexpr std::array<const char*, 5> kGnomeSchemas = {
@@ -108,44 +107,17 @@ std::optional<platform::KeyCode> keyFor(std::string_view name) {
     return position->keyCode;
 }
 
-std::optional<platform::Modifier> modifierFor(std::string_view name) {
-    const std::string lowered = lower(name);
-    if (lowered == "primary" || lowered == "control" || lowered == "ctrl") {
-        return Modifier::Control;
-    }
-    if (lowered == "shift") {
-        return Modifier::Shift;
-    }
-    if (lowered == "alt" || lowered == "mod1") {
-        return Modifier::Alt;
-    }
-    if (lowered == "super" || lowered == "mod4" || lowered == "meta" || lowered == "win") {
-        return Modifier::Super;
-    }
-    return std::nullopt;
-}
-
 }  // namespace
 
 std::optional<Shortcut> DesktopShortcuts::fromGtkAccelerator(std::string_view accelerator) {
-    platform::Modifiers modifiers;
-    while (!accelerator.empty() && accelerator.front() == '<') {
-        const auto close = accelerator.find('>');
-        if (close == std::string_view::npos) {
-            return std::nullopt;
-        }
-        const auto modifier = modifierFor(accelerator.substr(1, close - 1));
-        if (!modifier) {
-            return std::nullopt;
-        }
-        modifiers |= *modifier;
-        accelerator.remove_prefix(close + 1);
-    }
-    const auto key = keyFor(accelerator);
+    // The desktops' own lists may name keys that have no use as a shortcut here; those are
+    // looked up in the short list of keys a shortcut can use.
+    const auto parts = Accelerator::split(accelerator);
+    const auto key = parts ? keyFor(parts->second) : std::nullopt;
     if (!key) {
         return std::nullopt;
     }
-    return Shortcut{*key, modifiers};
+    return Shortcut{*key, parts->first};
 }
 
 std::optional<Shortcut> DesktopShortcuts::fromKdeShortcut(std::string_view text) {
@@ -156,7 +128,7 @@ std::optional<Shortcut> DesktopShortcuts::fromKdeShortcut(std::string_view text)
         if (plus == std::string_view::npos || plus + 1 == text.size()) {
             break;
         }
-        const auto modifier = modifierFor(text.substr(0, plus));
+        const auto modifier = Accelerator::modifierNamed(text.substr(0, plus));
         if (!modifier) {
             return std::nullopt;
         }

@@ -20,7 +20,7 @@ using testing::Child;
 using testing::waitUntil;
 
 // Key codes of the letters g h b d t n, which type "привет" on the Russian layout.
-const std::vector<KeyCode> kGhbdtn = {5, 4, 11, 2, 17, 45};
+const std::vector<KeyCode> kGhbdtn = {KEY_G, KEY_H, KEY_B, KEY_D, KEY_T, KEY_N};
 
 class KwinPlatformTest : public ::testing::Test {
 protected:
