@@ -82,8 +82,8 @@ class Owner:
         self.text = text
         directory = tempfile.mkdtemp(prefix="clipboard-", dir=os.environ.get("TMPDIR", "/tmp"))
         paths = {}
-        for mime, data in ((TEXT, text), ("image/png", PNG)):
-            paths[mime] = os.path.join(directory, mime.replace("/", "_").replace(";", "_"))
+        for number, (mime, data) in enumerate(((TEXT, text), ("image/png", PNG))):
+            paths[mime] = os.path.join(directory, str(number))
             with open(paths[mime], "wb") as f:
                 f.write(data)
         self.process = subprocess.Popen([OWNER] + [f"{m}={p}" for m, p in paths.items()],
