@@ -145,9 +145,12 @@ def report(name, presses):
         for step, gap in press["steps"]:
             gaps.setdefault(step, []).append(gap)
     order = list(dict.fromkeys(step for press in presses for step, _ in press["steps"]))
+    print("  median / mean / max gap before each step:")
     for step in order:
-        if len(gaps[step]) * 2 >= len(presses):
-            print(f"  {statistics.median(gaps[step]):7.2f} ms before  {step}")
+        gap = gaps[step]
+        if len(gap) * 2 >= len(presses):
+            print(f"  {statistics.median(gap):7.2f} {statistics.mean(gap):7.2f} {max(gap):7.2f} ms"
+                  f"  {step}")
 
 
 def main():
