@@ -64,6 +64,7 @@ korrelang = Korrelang(binary)
 shell = extension()
 editor = Editor("gedit", keyboard)
 latencies, arrivals, work, misses = [], [], [], 0
+gaps, order = {}, []
 try:
     if not editor.ready():
         sys.exit("gedit: no focused text field")
@@ -89,6 +90,14 @@ try:
             latencies.append(done[0] - started)
             arrivals.append(asked[0] - started)
             work.append(done[0] - asked[0])
+            previous = asked[0]
+            for ms, text in lines:
+                if asked[0] < ms <= done[0]:
+                    step = re.sub(r"'.*'|<\d+ chars>|\d+", "…", text)[:60]
+                    if step not in gaps:
+                        order.append(step)
+                    gaps.setdefault(step, []).append(ms - previous)
+                    previous = ms
         else:
             misses += 1
         time.sleep(0.3)
@@ -101,4 +110,9 @@ if latencies:
     summary("Control+Shift+Space to the verified write (gedit, custom shortcut)", latencies)
     summary("  the key to the request's arrival (shell, gsd-media-keys, helper)", arrivals)
     summary("  the request's arrival to the verified write (korrelang)", work)
+    print("  median / mean / max gap before each step of korrelang's:")
+    for step in order:
+        if len(gaps[step]) * 2 >= len(latencies):
+            print("  %7.2f %7.2f %7.2f ms  %s" % (statistics.median(gaps[step]),
+                                                 statistics.mean(gaps[step]), max(gaps[step]), step))
 print("missed presses: %d" % misses)
