@@ -164,13 +164,14 @@ void report(const char* name, const std::vector<Press>& presses, int runs) {
         std::printf("%s: no press completed of %d\n", name, runs);
         return;
     }
-    std::vector<double> totals, pressed, released;
+    std::vector<double> totals, pressed, released, korrelang;
     std::map<QString, std::vector<double>> gaps;
     std::vector<QString> order;
     for (const Press& press : presses) {
         totals.push_back(press.total);
         pressed.push_back(press.pressed);
         released.push_back(press.released);
+        korrelang.push_back(press.total - press.released);
         for (const auto& [step, gap] : press.steps) {
             if (gaps.find(step) == gaps.end()) {
                 order.push_back(step);
@@ -180,10 +181,11 @@ void report(const char* name, const std::vector<Press>& presses, int runs) {
     }
     std::printf(
         "%s, %zu of %d presses: chord → verified write median %.2f ms, p90 %.2f ms, max %.2f "
-        "ms; chord → portal Activated %.2f ms, → Deactivated %.2f ms (medians)\n",
+        "ms; chord → portal Activated %.2f ms, → Deactivated %.2f ms; Deactivated → verified "
+        "write %.2f ms (medians)\n",
         name, totals.size(), runs, percentile(totals, 0.5), percentile(totals, 0.9),
         *std::max_element(totals.begin(), totals.end()), percentile(pressed, 0.5),
-        percentile(released, 0.5));
+        percentile(released, 0.5), percentile(korrelang, 0.5));
     std::printf("  median / mean / max gap before each step:\n");
     for (const QString& step : order) {
         const std::vector<double>& gap = gaps[step];
