@@ -220,14 +220,19 @@ Outcome ClipboardStrategies::verifyPaste(ConversionPress& conversion, const std:
         return Outcome::writtenUnverified;
     }
     // The application made something else of the paste: its own undo takes back exactly that.
-    say("⚠️ The pasted text does not read back as intended; undoing the paste");
+    sayText("⚠️ The pasted text does not read back as intended ('", *back,
+            "'); undoing the paste");
     press(Key::z, kCommand);
     const auto undone = copySelection(kLateCopyTimeout, nullptr);
     if (undone == original) {
         say("↩️ The application's undo put the original text back");
         return Outcome::notWritten;
     }
-    say("❌ Could not confirm that the original text is back");
+    if (undone) {
+        sayText("❌ Could not confirm that the original text is back ('", *undone, "')");
+    } else {
+        say("❌ Could not confirm that the original text is back (nothing copied)");
+    }
     return Outcome::damaged;
 }
 

@@ -22,6 +22,10 @@ bool hasState(AtspiAccessible* object, AtspiStateType state) {
     return states && atspi_state_set_contains(states.get(), state);
 }
 
+bool hasText(AtspiAccessible* object) {
+    return static_cast<bool>(GObjectRef<AtspiText>::adopt(atspi_accessible_get_text_iface(object)));
+}
+
 std::optional<long> processOf(AtspiAccessible* object, int& code) {
     ErrorSlot error;
     const guint pid = atspi_accessible_get_process_id(object, error.out());
@@ -90,10 +94,6 @@ std::string AtspiAccessibility::settingsAddress() const {
 }
 
 GObjectRef<AtspiAccessible> AtspiAccessibility::withText(GObjectRef<AtspiAccessible> element) {
-    const auto hasText = [](AtspiAccessible* object) {
-        return static_cast<bool>(
-            GObjectRef<AtspiText>::adopt(atspi_accessible_get_text_iface(object)));
-    };
     if (hasText(element.get())) {
         return element;
     }
@@ -196,6 +196,9 @@ GObjectRef<AtspiAccessible> AtspiAccessibility::searchFocused(AtspiAccessible* a
         }
     }
     queue.insert(queue.end(), inactive.begin(), inactive.end());
+    // A focused element without text (a tab, a window's filler) is taken only when no focused
+    // element holds text: Qt marks several of them focused at once.
+    GObjectRef<AtspiAccessible> withoutText;
     std::size_t visited = 0;
     while (!queue.empty() && visited < kSearchLimit) {
         auto node = std::move(queue.front());
@@ -203,8 +206,13 @@ GObjectRef<AtspiAccessible> AtspiAccessibility::searchFocused(AtspiAccessible* a
         ++visited;
         const auto started = HungApplications::Clock::now();
         if (hasState(node.get(), ATSPI_STATE_FOCUSED)) {
-            code = AccessCode::success;
-            return node;
+            if (hasText(node.get())) {
+                code = AccessCode::success;
+                return node;
+            }
+            if (!withoutText) {
+                withoutText = node;
+            }
         }
         const gint children = atspi_accessible_get_child_count(node.get(), error.out());
         if (m_hung->timedOut(pid, started, !error && children >= 0)) {
@@ -226,6 +234,10 @@ GObjectRef<AtspiAccessible> AtspiAccessibility::searchFocused(AtspiAccessible* a
                 queue.push_back(std::move(child));
             }
         }
+    }
+    if (withoutText) {
+        code = AccessCode::success;
+        return withoutText;
     }
     code = AccessCode::noValue;
     return {};
@@ -306,7 +318,12 @@ FocusLookup AtspiAccessibility::focusedElement() {
                              !atspi_state_set_contains(states.get(), ATSPI_STATE_DEFUNCT) &&
                              atspi_state_set_contains(states.get(), ATSPI_STATE_SHOWING);
         if (pid && current && (activePid < 0 ? windowIsActive(focused.get()) : *pid == activePid)) {
-            return describe(withText(focused), *pid);
+            auto element = withText(focused);
+            // Qt announces the current item of a list as focused when the list changes, while the
+            // keyboard stays in the text: an element without text is checked against a search.
+            if (activePid < 0 || hasText(element.get())) {
+                return describe(std::move(element), *pid);
+            }
         }
         if (code == AccessCode::timedOut && pid) {
             m_hung->markHung(*pid);
