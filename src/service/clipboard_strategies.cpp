@@ -187,6 +187,32 @@ bool ClipboardStrategies::awaitFetch() {
     return true;
 }
 
+bool ClipboardStrategies::awaitSelection(const std::string& expected, std::uint64_t since) {
+    // Qt with its accessibility bridge on holds ordinary keys for a round trip to the
+    // accessibility registry while its shortcuts (Copy, Undo) act at once: a Copy pressed right
+    // after the selecting keys copies a selection they have not finished making. The mouse
+    // selection follows each key that took effect.
+    auto& clipboard = m_platform.clipboard;
+    const auto deadline = m_clock.now() + kLateCopyTimeout;
+    // An application that never takes the mouse selection costs one short wait.
+    std::chrono::milliseconds wait = kCopyTimeout;
+    while (wait.count() > 0) {
+        const auto selected = clipboard.awaitNewText(true, since, wait);
+        if (!selected) {
+            return false;
+        }
+        if (*selected == expected) {
+            return true;
+        }
+        since = clipboard.claims(true);
+        if (m_main.call([this] { return m_platform.clipboard.primaryText(); }) == expected) {
+            return true;
+        }
+        wait = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - m_clock.now());
+    }
+    return false;
+}
+
 Outcome ClipboardStrategies::verifyPaste(ConversionPress& conversion, const std::string& pasted,
                                          const std::string& original, std::uint64_t ownClaim) {
     // Nothing reads the field here but the application's own copy: select what the paste should
@@ -202,9 +228,11 @@ Outcome ClipboardStrategies::verifyPaste(ConversionPress& conversion, const std:
             "counted as converted");
         return Outcome::writtenUnverified;
     }
+    const std::uint64_t selectedSince = m_platform.clipboard.claims(true);
     for (long i = 0; i < characters; ++i) {
         press(Key::left, Flag::shift);
     }
+    awaitSelection(pasted, selectedSince);
     const auto back = copySelection(kLateCopyTimeout, nullptr);
     if (back == pasted) {
         say("✅ The pasted text reads back as intended");
