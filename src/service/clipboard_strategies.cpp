@@ -322,30 +322,14 @@ Outcome ClipboardStrategies::convertInSlowApp(ConversionPress& conversion) {
         return Outcome::declined;
     }
     sayText("✅ Slow app: got text: '", *text, "'");
-
-    const auto toPaste = conversion.replacementFor(*text);
-    if (!toPaste) {
-        say("❌ Conversion failed");
-        press(Key::right, 0);
-        restoreClipboard(saved);
-        return Outcome::notConverted;
+    // Pasted and read back as on the ordinary clipboard way: a slow application fetches the
+    // paste late, which the bounded waits allow for, and the clipboard is back before the press
+    // ends, so the next press can never take it for its text.
+    const Outcome outcome = convertClipboardText(conversion, *text, saved);
+    if (outcome == Outcome::notConverted) {
+        press(Key::right, 0);  // the line this way selected
     }
-    say("🤖 Slow app: pasting converted text...");
-    m_main.call([&] {
-        m_putTexts.push_back(*toPaste);
-        m_platform.clipboard.setText(*toPaste);
-    });
-    wait(50);
-    press(Key::v, kCommand);
-    wait(400);
-    // The delayed restore runs before the press ends, so the next press can never take the
-    // restored clipboard for its text.
-    wait(300);
-    if (restoreUnlessReplaced(saved, *toPaste)) {
-        say("✅ Slow app: clipboard restored");
-    }
-    say("✅ Slow app conversion complete!");
-    return Outcome::written;
+    return outcome;
 }
 
 }  // namespace korrelang::service

@@ -753,6 +753,7 @@ TEST_F(HotkeyServiceTest, ASecondPressWhileTheWorkerRunsIsIgnored) {
         std::count(editor.presses.begin(), editor.presses.end(), Press{Key::v, Flag::command}), 1);
 }
 
+// Slow applications: the line is copied with keys, and the paste counts only once read back.
 TEST_F(HotkeyServiceTest, SlowApplicationsUseTheClipboardAndRestoreItBeforeTheNextPress) {
     fake.workspace.frontmost =
         platform::Application{.id = "jetbrains-pycharm-ce", .name = "PyCharm Community Edition"};
@@ -761,13 +762,33 @@ TEST_F(HotkeyServiceTest, SlowApplicationsUseTheClipboardAndRestoreItBeforeTheNe
     fake.clipboard.content.formats = {{"image/png", "picture"}};
     press();
     EXPECT_EQ(editor.text, "привет");
-    EXPECT_EQ(editor.presses, (std::vector<Press>{{Key::right, Flag::shift | Flag::command},
-                                                  {Key::left, Flag::shift | Flag::command},
-                                                  {Key::c, Flag::command},
-                                                  {Key::v, Flag::command}}));
+    EXPECT_EQ(editor.presses, joined({{Key::right, Flag::shift | Flag::command},
+                                      {Key::left, Flag::shift | Flag::command},
+                                      {Key::c, Flag::command},
+                                      {Key::v, Flag::command}},
+                                     readBackPresses(6)));
     EXPECT_EQ(fake.clipboard.content.formats,
               (std::vector<std::pair<std::string, std::string>>{{"image/png", "picture"}}));
     EXPECT_TRUE(fake.accessibility.focusLookups == 0) << "slow applications are not asked";
+    EXPECT_EQ(events.events, (std::vector<std::string>{"performed English→Russian 6 clipboard"}));
+
+    // A paste the application made something else of is undone there too, and not counted.
+    clock.advance(60s);
+    events.events.clear();
+    editor.presses.clear();
+    editor.text = "ghbdtn";
+    editor.selectionStart = editor.selectionEnd = 6;
+    editor.pasteFilter = [](const std::string& pasted) { return pasted + " "; };
+    editor.undoesPaste = true;
+    press();
+    EXPECT_EQ(editor.text, "ghbdtn");
+    EXPECT_TRUE(log.mentions("↩️ The application's undo put the original text back"));
+    EXPECT_TRUE(log.mentions("Slow app: the text is as it was; declining"));
+    EXPECT_EQ(fake.accessibility.focusLookups, 0);
+    EXPECT_EQ(events.events, (std::vector<std::string>{"failed no_selection"}));
+    EXPECT_EQ(fake.inputSources.selected.size(), 1U) << "switched by the first press only";
+    EXPECT_EQ(fake.clipboard.content.formats,
+              (std::vector<std::pair<std::string, std::string>>{{"image/png", "picture"}}));
 }
 
 TEST_F(HotkeyServiceTest, ANewerClipboardIsNotOverwritten) {
