@@ -1,7 +1,9 @@
 #include "atspi_accessibility.h"
 
 #include <deque>
+#include <memory>
 #include <string>
+#include <string_view>
 
 #include "accessibility_bus.h"
 #include "atspi_text_element.h"
@@ -93,9 +95,53 @@ std::string AtspiAccessibility::settingsAddress() const {
     return {};
 }
 
+GObjectRef<AtspiAccessible> AtspiAccessibility::caretHolder(GObjectRef<AtspiAccessible> element) {
+    // A rich text field whose lines are elements of their own (a browser's contenteditable)
+    // shows each as U+FFFC in its text and puts its caret on that character: the line the caret
+    // is in is the element behind it.
+    for (int depth = 0; depth < 8; ++depth) {
+        const auto text =
+            GObjectRef<AtspiText>::adopt(atspi_accessible_get_text_iface(element.get()));
+        if (!text) {
+            break;
+        }
+        ErrorSlot error;
+        const gint caret = atspi_text_get_caret_offset(text.get(), error.out());
+        if (error || caret < 0) {
+            break;
+        }
+        const std::unique_ptr<gchar, GFreeDeleter> character(
+            atspi_text_get_text(text.get(), caret, caret + 1, error.out()));
+        if (error || !character || std::string_view(character.get()) != "\xEF\xBF\xBC") {
+            break;
+        }
+        const auto hypertext =
+            GObjectRef<AtspiHypertext>::adopt(atspi_accessible_get_hypertext_iface(element.get()));
+        if (!hypertext) {
+            break;
+        }
+        const gint index = atspi_hypertext_get_link_index(hypertext.get(), caret, error.out());
+        if (error || index < 0) {
+            break;
+        }
+        const auto link = GObjectRef<AtspiHyperlink>::adopt(
+            atspi_hypertext_get_link(hypertext.get(), index, error.out()));
+        if (error || !link) {
+            break;
+        }
+        auto child = GObjectRef<AtspiAccessible>::adopt(
+            atspi_hyperlink_get_object(link.get(), 0, error.out()));
+        if (error || !child || !hasText(child.get())) {
+            break;
+        }
+        element = std::move(child);
+    }
+    return element;
+}
+
 GObjectRef<AtspiAccessible> AtspiAccessibility::withText(GObjectRef<AtspiAccessible> element) {
     if (hasText(element.get())) {
-        return element;
+        return caretHolder(std::move(element));
     }
     // A document whose focus event names the document while the caret sits in one of its
     // paragraphs (LibreOffice): the focused descendant that holds text.
@@ -105,7 +151,7 @@ GObjectRef<AtspiAccessible> AtspiAccessibility::withText(GObjectRef<AtspiAccessi
         queue.pop_front();
         if (node.get() != element.get() && hasState(node.get(), ATSPI_STATE_FOCUSED) &&
             hasText(node.get())) {
-            return node;
+            return caretHolder(std::move(node));
         }
         ErrorSlot error;
         const gint children = atspi_accessible_get_child_count(node.get(), error.out());

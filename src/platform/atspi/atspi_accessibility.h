@@ -38,7 +38,11 @@ public:
 
 private:
     static void onFocusEvent(AtspiEvent* event, void* self);
-    /// `element` when it holds text, else its focused descendant that does, if any.
+    /// The embedded element that holds `element`'s caret, when its caret sits on one (U+FFFC),
+    /// else `element`.
+    static GObjectRef<AtspiAccessible> caretHolder(GObjectRef<AtspiAccessible> element);
+    /// `element` when it holds text, else its focused descendant that does, if any; in either
+    /// case the embedded element that holds the caret.
     static GObjectRef<AtspiAccessible> withText(GObjectRef<AtspiAccessible> element);
     /// Whether the window that holds `element` is the active one.
     static bool windowIsActive(AtspiAccessible* element);
