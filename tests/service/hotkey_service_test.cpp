@@ -474,6 +474,8 @@ std::vector<Press> joined(std::vector<Press> first, const std::vector<Press>& se
 
 TEST_F(HotkeyServiceTest, ClipboardPathUsesTheSelectionAndGivesTheClipboardBack) {
     withoutAccessibleText();
+    // Not on the bus at all: one search in the press, not one for each way that asks.
+    fake.accessibility.applicationCode = platform::AccessCode::noValue;
     editor.text = "ghbdtn";
     editor.selectionStart = 0;
     editor.selectionEnd = 6;
@@ -490,6 +492,7 @@ TEST_F(HotkeyServiceTest, ClipboardPathUsesTheSelectionAndGivesTheClipboardBack)
     EXPECT_EQ(events.events, (std::vector<std::string>{"performed English→Russian 6 clipboard"}));
     EXPECT_EQ(fake.inputSources.selected, (std::vector<std::string>{"xkb.ru.Russian"}));
     EXPECT_FALSE(service.isConversionInProgress());
+    EXPECT_EQ(fake.accessibility.focusLookups, 1);
 }
 
 // What the paste left is copied back before anything is counted: a paste the application changed
