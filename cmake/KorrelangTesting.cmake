@@ -13,3 +13,16 @@ function(korrelang_add_gtest name)
         set_tests_properties(${name} PROPERTIES LABELS "unit")
     endif()
 endfunction()
+
+# Where the session tests keep the spelling word stores they share.
+set(KORRELANG_SHARED_SPELLING_CACHE ${CMAKE_BINARY_DIR}/spelling-cache)
+
+# korrelang_shares_spelling_stores(<tests...>)
+# Tests whose session scripts start korrelang in a fresh HOME: the scripts give it the shared
+# folder of word stores ($KORRELANG_SHARED_SPELLING_CACHE), built once before them, so that no
+# session spends seconds of CPU building them again while the timing-sensitive tests run.
+function(korrelang_shares_spelling_stores)
+    set_property(TEST ${ARGN} APPEND PROPERTY FIXTURES_REQUIRED spelling_stores)
+    set_property(TEST ${ARGN} APPEND PROPERTY ENVIRONMENT
+                 "KORRELANG_SHARED_SPELLING_CACHE=${KORRELANG_SHARED_SPELLING_CACHE}")
+endfunction()

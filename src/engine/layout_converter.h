@@ -89,15 +89,6 @@ private:
     std::optional<KeyboardMapping> pickSource(const Scores& scores,
                                               const std::vector<KeyboardMapping>& candidates) const;
 
-    struct Pick {
-        KeyboardMapping source;
-        KeyboardMapping target;
-    };
-    std::optional<Pick> pickBySpelling(std::string_view text, const Scores& scores,
-                                       const std::vector<KeyboardMapping>& candidates,
-                                       const KeyboardMapping& detected,
-                                       const std::optional<std::string>& activeLayoutID,
-                                       const std::optional<std::string>& preferredTargetID) const;
     std::string convertValid(std::string_view text, const KeyboardMapping& source,
                              const KeyboardMapping& target) const;
 

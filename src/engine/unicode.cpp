@@ -97,6 +97,15 @@ void appendCodePoint(std::string& out, char32_t codePoint) {
     }
 }
 
+std::string toUtf8(std::u32string_view text) {
+    std::string result;
+    result.reserve(text.size());
+    for (const char32_t codePoint : text) {
+        appendCodePoint(result, codePoint);
+    }
+    return result;
+}
+
 std::string toNFC(std::string_view text) {
     // Text whose code points are all certainly in NFC, with marks already in canonical order,
     // needs no normaliser.

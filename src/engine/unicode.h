@@ -17,6 +17,9 @@ std::size_t codePointCount(std::string_view text);
 /// Appends `codePoint` to `out` as UTF-8.
 void appendCodePoint(std::string& out, char32_t codePoint);
 
+/// `text` as UTF-8; code points that UTF-8 cannot carry (surrogates, past U+10FFFF) are left out.
+std::string toUtf8(std::u32string_view text);
+
 /// Canonical composition (NFC) of valid UTF-8 `text`.
 std::string toNFC(std::string_view text);
 

@@ -8,16 +8,11 @@
 #include <fstream>
 #include <memory>
 
-#include "engine/log_line.h"
-#include "engine/log_sink.h"
+#include "engine/log.h"
 
 namespace korrelang::spelling {
 
 namespace {
-
-void log(const std::string& line) {
-    engine::LogSink::write(engine::LogLine(line));
-}
 
 std::vector<std::string_view> tokens(std::string_view line) {
     std::vector<std::string_view> result;
@@ -170,7 +165,7 @@ std::u32string AffixEntry::applyTo(const std::u32string& stem) const {
 std::optional<AffixRules> AffixRules::read(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     if (!file) {
-        log("❌ Spelling: cannot read " + path);
+        engine::Log::write("❌ Spelling: cannot read " + path);
         return std::nullopt;
     }
     std::vector<std::string> lines;
@@ -183,7 +178,8 @@ std::optional<AffixRules> AffixRules::read(const std::string& path) {
     }
     AffixRules rules;
     if (!rules.parse(lines)) {
-        log("❌ Spelling: " + path + " uses the unknown character set " + rules.m_encoding);
+        engine::Log::write("❌ Spelling: " + path + " uses the unknown character set " +
+                           rules.m_encoding);
         return std::nullopt;
     }
     return rules;

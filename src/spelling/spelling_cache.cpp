@@ -1,5 +1,6 @@
 #include "spelling_cache.h"
 
+#include <signal.h>
 #include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -7,13 +8,14 @@
 
 #include <array>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <thread>
 #include <vector>
 
-#include "engine/log_line.h"
-#include "engine/log_sink.h"
+#include "engine/log.h"
 
 extern char** environ;
 
@@ -21,9 +23,7 @@ namespace korrelang::spelling {
 
 namespace {
 
-void log(const std::string& line) {
-    engine::LogSink::write(engine::LogLine(line));
-}
+constexpr std::chrono::milliseconds kBuildPollInterval{20};
 
 std::string hex(std::uint64_t value) {
     std::array<char, 17> text{};
@@ -90,31 +90,33 @@ std::unique_ptr<WordStore> SpellingCache::openCached(const std::string& base) co
     return expected ? WordStore::open(storePath(base), *expected) : nullptr;
 }
 
-std::unique_ptr<WordStore> SpellingCache::open(const std::string& base) const {
+std::unique_ptr<WordStore> SpellingCache::open(const std::string& base,
+                                               const Cancelled& cancelled) const {
     const auto expected = key(base);
     if (!expected) {
-        log("❌ Spelling: cannot read " + base + ".aff and " + base + ".dic");
+        engine::Log::write("❌ Spelling: cannot read " + base + ".aff and " + base + ".dic");
         return nullptr;
     }
     if (auto store = WordStore::open(storePath(base), *expected)) {
         return store;
     }
-    if (!build(base)) {
+    if (!build(base, cancelled)) {
         return nullptr;
     }
     auto store = WordStore::open(storePath(base), *expected);
     if (!store) {
-        log("❌ Spelling: the word store of " + base + " did not open after it was built");
+        engine::Log::write("❌ Spelling: the word store of " + base +
+                           " did not open after it was built");
     }
     return store;
 }
 
-bool SpellingCache::build(const std::string& base) const {
+bool SpellingCache::build(const std::string& base, const Cancelled& cancelled) const {
     const auto expected = key(base);
     const std::string helper = helperPath();
     if (!expected || helper.empty()) {
-        log("❌ Spelling: cannot build the word store of " + base +
-            (helper.empty() ? " - korrelang-spelling-cache is not installed" : ""));
+        engine::Log::write("❌ Spelling: cannot build the word store of " + base +
+                           (helper.empty() ? " - korrelang-spelling-cache is not installed" : ""));
         return false;
     }
     std::error_code error;
@@ -129,14 +131,29 @@ bool SpellingCache::build(const std::string& base) const {
     argv.push_back(nullptr);
     pid_t child = 0;
     if (posix_spawn(&child, helper.c_str(), nullptr, nullptr, argv.data(), environ) != 0) {
-        log("❌ Spelling: cannot start " + helper);
+        engine::Log::write("❌ Spelling: cannot start " + helper);
         return false;
     }
+    // Quitting must not wait for seconds of building: the build is checked on while it runs.
     int status = 0;
-    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    while (true) {
+        const pid_t done = waitpid(child, &status, cancelled ? WNOHANG : 0);
+        if (done == child || (done < 0 && errno != EINTR)) {
+            break;
+        }
+        if (done == 0 && cancelled()) {
+            kill(child, SIGTERM);
+            while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+            }
+            engine::Log::write("📖 Spelling: stopped building " + path);
+            return false;
+        }
+        if (done == 0) {
+            std::this_thread::sleep_for(kBuildPollInterval);
+        }
     }
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        log("❌ Spelling: " + helper + " failed to build " + path);
+        engine::Log::write("❌ Spelling: " + helper + " failed to build " + path);
         return false;
     }
     return true;

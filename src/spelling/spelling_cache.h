@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -31,15 +32,20 @@ public:
     /// Where the store of dictionary `base` is kept.
     std::string storePath(const std::string& base) const;
 
+    /// Asked while a store is being built: true stops the build.
+    using Cancelled = std::function<bool()>;
+
     /// The store of `base`, built first when needed; nothing, after a log line, when it cannot
-    /// be built. Blocks for as long as building takes (seconds for a large dictionary).
-    std::unique_ptr<WordStore> open(const std::string& base) const;
+    /// be built or the build was cancelled. Blocks for as long as building takes (seconds for a
+    /// large dictionary).
+    std::unique_ptr<WordStore> open(const std::string& base, const Cancelled& cancelled = {}) const;
 
     /// The store of `base` if one is cached and sound; never builds.
     std::unique_ptr<WordStore> openCached(const std::string& base) const;
 
-    /// Builds the store of `base` with the helper program, whatever is cached.
-    bool build(const std::string& base) const;
+    /// Builds the store of `base` with the helper program, whatever is cached. When
+    /// `cancelled` turns true meanwhile, the helper is stopped and nothing is built.
+    bool build(const std::string& base, const Cancelled& cancelled = {}) const;
 
 private:
     std::string m_directory;

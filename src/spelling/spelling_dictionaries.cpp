@@ -25,6 +25,7 @@ SpellingDictionaries::SpellingDictionaries(std::vector<std::string> directories,
     : m_directories(std::move(directories)), m_cache(std::move(cacheDirectory)) {}
 
 SpellingDictionaries::~SpellingDictionaries() {
+    m_closing = true;
     {
         const std::lock_guard lock(m_queueMutex);
         m_stopping = true;
@@ -69,6 +70,9 @@ std::string SpellingDictionaries::find(std::string_view mappingID) const {
 
 void SpellingDictionaries::load(const std::vector<std::string>& mappingIDs) {
     for (const std::string& id : mappingIDs) {
+        if (m_closing) {
+            return;
+        }
         {
             const std::shared_lock lock(m_mutex);
             if (m_byMapping.count(id) > 0 || m_missing.count(id) > 0) {
@@ -100,7 +104,8 @@ void SpellingDictionaries::load(const std::vector<std::string>& mappingIDs) {
             }
             const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
                 std::chrono::steady_clock::now() - started);
-            engine::Log::write("📖 Spelling: loaded " + base + ".dic for " + id + " in " +
+            engine::Log::write(
+                "📖 Spelling: loaded " + base + ".dic for " + id + " in " +
                 std::to_string(elapsed.count()) + " ms" +
                 (dictionary->store ? ", " + std::to_string(dictionary->store->mappedBytes() >> 10) +
                                          " KB of word forms"
@@ -162,10 +167,15 @@ std::vector<std::string> SpellingDictionaries::loadedIDs() const {
 std::shared_ptr<const SpellingDictionaries::Dictionary> SpellingDictionaries::loadDictionary(
     const std::string& base) const {
     auto dictionary = std::make_shared<Dictionary>();
-    dictionary->store = m_buildStores ? m_cache.open(base) : m_cache.openCached(base);
+    dictionary->store = m_buildStores ? m_cache.open(base, [this] { return m_closing.load(); })
+                                      : m_cache.openCached(base);
+    if (m_closing) {
+        return nullptr;
+    }
     if (dictionary->store && dictionary->store->isTooLarge()) {
         dictionary->store.reset();
-        engine::Log::write("📖 Spelling: " + base + ".dic has too many word forms to store - Hunspell checks it");
+        engine::Log::write("📖 Spelling: " + base +
+                           ".dic has too many word forms to store - Hunspell checks it");
     } else if (!dictionary->store) {
         engine::Log::write("📖 Spelling: no word store for " + base + ".dic - Hunspell checks it");
     }

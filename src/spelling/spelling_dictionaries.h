@@ -87,6 +87,7 @@ private:
     const SpellingCache m_cache;
     std::atomic<bool> m_enabled = true;
     std::atomic<bool> m_buildStores = true;
+    std::atomic<bool> m_closing = false;  // stops a build under way and the loading after it
 
     mutable std::shared_mutex m_mutex;
     std::map<std::string, std::shared_ptr<const Dictionary>, std::less<>> m_byMapping;

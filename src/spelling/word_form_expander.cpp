@@ -3,16 +3,11 @@
 #include <algorithm>
 #include <fstream>
 
-#include "engine/log_line.h"
-#include "engine/log_sink.h"
+#include "engine/log.h"
 
 namespace korrelang::spelling {
 
 namespace {
-
-void log(const std::string& line) {
-    engine::LogSink::write(engine::LogLine(line));
-}
 
 bool contains(const AffixEntry* entry, AffixFlag flag) {
     return entry != nullptr && hasFlag(entry->continuation, flag);
@@ -67,7 +62,7 @@ bool WordFormExpander::expand(const std::string& path, const Sink& sink,
                               const std::function<bool()>& stop) const {
     std::ifstream file(path, std::ios::binary);
     if (!file) {
-        log("❌ Spelling: cannot read " + path);
+        engine::Log::write("❌ Spelling: cannot read " + path);
         return false;
     }
     std::string line;

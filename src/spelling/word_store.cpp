@@ -11,16 +11,12 @@
 #include <charconv>
 #include <cstring>
 
-#include "engine/log_line.h"
-#include "engine/log_sink.h"
+#include "engine/log.h"
+#include "engine/unicode.h"
 
 namespace korrelang::spelling {
 
 namespace {
-
-void log(const std::string& line) {
-    engine::LogSink::write(engine::LogLine(line));
-}
 
 constexpr std::size_t kLongestCompoundWord = 64;  // code points; longer ones are not split
 
@@ -66,13 +62,13 @@ std::unique_ptr<WordStore> WordStore::open(const std::string& path, std::uint64_
                        : MAP_FAILED;
     ::close(descriptor);
     if (data == MAP_FAILED) {
-        log("❌ Spelling: cannot map " + path + " - it is rebuilt");
+        engine::Log::write("❌ Spelling: cannot map " + path + " - it is rebuilt");
         return nullptr;
     }
     std::unique_ptr<WordStore> store(new WordStore(data, static_cast<std::size_t>(status.st_size)));
     std::string problem;
     if (!store->validate(key, problem)) {
-        log("❌ Spelling: " + path + " " + problem + " - it is rebuilt");
+        engine::Log::write("❌ Spelling: " + path + " " + problem + " - it is rebuilt");
         return nullptr;
     }
     return store;
@@ -228,14 +224,6 @@ std::u32string codePoints(std::string_view utf8) {
     return result;
 }
 
-std::string utf8(const std::u32string& text) {
-    std::string result;
-    icu::UnicodeString::fromUTF32(reinterpret_cast<const UChar32*>(text.data()),
-                                  static_cast<int32_t>(text.size()))
-        .toUTF8String(result);
-    return result;
-}
-
 }  // namespace
 
 bool WordStore::readPrefixes(std::string_view text) {
@@ -294,7 +282,7 @@ bool WordStore::hasPlainPrefix(std::string_view folded) const {
         for (; prefix != m_prefixes.end() && prefix->add == add; ++prefix) {
             const std::u32string stem = prefix->entry.strip + rest;
             if (prefix->entry.appliesTo(stem, m_fullStrip) &&
-                has(PrefixStems, prefixKey(prefix->entry.flag, utf8(stem)))) {
+                has(PrefixStems, prefixKey(prefix->entry.flag, engine::unicode::toUtf8(stem)))) {
                 return true;
             }
         }

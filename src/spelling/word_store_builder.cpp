@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "affix_rules.h"
-#include "engine/log_line.h"
-#include "engine/log_sink.h"
+#include "engine/log.h"
+#include "engine/unicode.h"
 #include "word_form_expander.h"
 #include "word_store.h"
 
@@ -21,24 +21,12 @@ namespace korrelang::spelling {
 
 namespace {
 
-void log(const std::string& line) {
-    engine::LogSink::write(engine::LogLine(line));
-}
-
 // About 32 keys a bucket: a lookup reads one or two cache lines of keys.
 std::uint32_t bucketBitsFor(std::size_t count) {
     const std::size_t buckets = count / 32;
     return buckets == 0
                ? 0
                : static_cast<std::uint32_t>(std::min<std::size_t>(std::bit_width(buckets), 24));
-}
-
-std::string utf8(const std::u32string& text) {
-    std::string result;
-    icu::UnicodeString::fromUTF32(reinterpret_cast<const UChar32*>(text.data()),
-                                  static_cast<int32_t>(text.size()))
-        .toUTF8String(result);
-    return result;
 }
 
 void append(std::vector<unsigned char>& bytes, const void* data, std::size_t size) {
@@ -86,14 +74,14 @@ bool WordStoreBuilder::build(const std::string& base, const std::string& path, s
     WordFormExpander expander(*rules);
     std::vector<AffixFlag> plainPrefixes = rules->plainPrefixFlags();
     expander.takePrefixesOff(plainPrefixes, [&](const std::u32string& stem, AffixFlag flag) {
-        hashes[WordStore::PrefixStems].push_back(
-            WordStore::hash(WordStore::prefixKey(flag, WordStore::fold(utf8(stem)))));
+        hashes[WordStore::PrefixStems].push_back(WordStore::hash(
+            WordStore::prefixKey(flag, WordStore::fold(engine::unicode::toUtf8(stem)))));
         ++forms;
     });
     const bool read = expander.expand(
         base + ".dic",
         [&](const std::u32string& form, unsigned roles) {
-            text = utf8(form);
+            text = engine::unicode::toUtf8(form);
             if ((roles & WordFormExpander::Forbidden) != 0) {
                 forbidden.push_back(WordStore::hash(WordStore::formKey(text, WordStore::Words)));
                 return;
@@ -117,8 +105,8 @@ bool WordStoreBuilder::build(const std::string& base, const std::string& path, s
     WordStore::Header header{};
     if (forms > WordStore::kMostForms) {
         // Stored as such, so that the next start does not expand it again.
-        log("📖 Spelling: " + base + ".dic has more than " + std::to_string(WordStore::kMostForms) +
-            " word forms - not stored");
+        engine::Log::write("📖 Spelling: " + base + ".dic has more than " +
+                           std::to_string(WordStore::kMostForms) + " word forms - not stored");
         header.flags = WordStore::kTooLarge;
         for (auto& section : hashes) {
             section.clear();
@@ -143,9 +131,10 @@ bool WordStoreBuilder::build(const std::string& base, const std::string& path, s
     for (const AffixFlag flag : plainPrefixes) {
         for (const std::size_t index : rules->entriesWith(flag)) {
             const AffixEntry& entry = rules->entries()[index];
-            prefixes += std::to_string(flag) + "\t" + WordStore::fold(utf8(entry.add)) + "\t" +
-                        WordStore::fold(utf8(entry.strip)) + "\t" +
-                        WordStore::fold(utf8(entry.conditionText())) + "\n";
+            prefixes += std::to_string(flag) + "\t" +
+                        WordStore::fold(engine::unicode::toUtf8(entry.add)) + "\t" +
+                        WordStore::fold(engine::unicode::toUtf8(entry.strip)) + "\t" +
+                        WordStore::fold(engine::unicode::toUtf8(entry.conditionText())) + "\n";
         }
     }
     append(bytes, prefixes.data(), prefixes.size());
@@ -186,7 +175,7 @@ bool WordStoreBuilder::build(const std::string& base, const std::string& path, s
         WordStore::checksum(bytes.data() + sizeof header, bytes.size() - sizeof header);
     std::memcpy(bytes.data(), &header, sizeof header);
     if (!writeAtomically(path, bytes)) {
-        log("❌ Spelling: cannot write " + path);
+        engine::Log::write("❌ Spelling: cannot write " + path);
         return false;
     }
     return true;

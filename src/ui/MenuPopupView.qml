@@ -16,17 +16,6 @@ Rectangle {
     LayoutMirroring.enabled: Languages.rightToLeft
     LayoutMirroring.childrenInherit: true
 
-    // The stored period names are English; they are shown in the user's language.
-    function periodTitle(period: string): string {
-        switch (period) {
-        case "Today": return qsTr("Today")
-        case "This Week": return qsTr("This Week")
-        case "This Month": return qsTr("This Month")
-        case "This Year": return qsTr("This Year")
-        }
-        return period
-    }
-
     // Figures in the locale's digits and separators; re-read when the language changes.
     function localeNumber(value: real): string {
         Qt.uiLanguage
@@ -119,74 +108,12 @@ Rectangle {
 
         Hairline { width: parent.width }
 
-        Rectangle {
+        AccessibilityWarning {
             id: warning
             objectName: "accessibilityWarning"
             visible: !root.viewModel.hasAccessibility
             width: parent.width
-            height: warningColumn.height + 32
-            color: Qt.rgba(Colors.accentBlue.r, Colors.accentBlue.g, Colors.accentBlue.b, 0.06)
-
-            Column {
-                id: warningColumn
-                x: 40
-                y: 16
-                width: parent.width - 80
-                spacing: 6
-
-                Row {
-                    anchors.left: parent.left
-                    spacing: 6
-
-                    SymbolIcon {
-                        anchors.verticalCenter: parent.verticalCenter
-                        name: "exclamationmark.triangle"
-                        width: 14
-                        height: 14
-                        color: Colors.accentBlue
-                    }
-
-                    Text {
-                        anchors.verticalCenter: parent.verticalCenter
-                        width: Math.min(implicitWidth, warningColumn.width - 20)
-                        wrapMode: Text.WordWrap
-                        text: qsTr("Accessibility Required")
-                        color: Colors.primaryText
-                        font.pixelSize: 12
-                        font.weight: Font.Medium
-                    }
-                }
-
-                Text {
-                    width: parent.width
-                    wrapMode: Text.WordWrap
-                    text: qsTr("Korrelang needs Accessibility permission to convert text.")
-                    color: Colors.secondaryText
-                    font.pixelSize: 10
-                    font.weight: FontWeights.light
-                }
-
-                Rectangle {
-                    objectName: "grantButton"
-                    anchors.left: parent.left
-                    width: grantText.implicitWidth + 32
-                    height: grantText.implicitHeight + 14
-                    radius: 4
-                    color: Colors.accentBlue
-
-                    Text {
-                        id: grantText
-                        anchors.centerIn: parent
-                        text: qsTr("Grant Permission")
-                        color: "white"
-                        font.pixelSize: 11
-                        font.weight: Font.Medium
-                    }
-
-                    PointerFeedback {}
-                    TapHandler { onTapped: root.viewModel.grantPermission() }
-                }
-            }
+            viewModel: root.viewModel
         }
 
         Hairline {
@@ -224,7 +151,7 @@ Rectangle {
                     spacing: 4
 
                     Text {
-                        text: root.periodTitle(root.viewModel.period)
+                        text: picker.periodTitle(root.viewModel.period)
                         color: Colors.secondaryText
                         font.pixelSize: 10
                         font.weight: FontWeights.light
@@ -492,75 +419,12 @@ Rectangle {
         onPressed: root.showPeriodPicker = false
     }
 
-    Rectangle {
+    PeriodPicker {
         id: picker
         objectName: "periodPicker"
         visible: root.showPeriodPicker
-        // Opens below the period, from its leading edge.
-        readonly property point anchorPoint: periodControl.mapToItem(
-            root, root.LayoutMirroring.enabled ? periodControl.width : 0, periodControl.height)
-        x: root.LayoutMirroring.enabled ? anchorPoint.x - width : anchorPoint.x
-        y: anchorPoint.y + 6
-        width: 150
-        height: pickerColumn.height + 8
-        radius: 6
-        color: Colors.selectedSegment
-        border.width: 0.5
-        border.color: Colors.outline
-
-        Column {
-            id: pickerColumn
-            y: 4
-            width: parent.width
-
-            Repeater {
-                model: root.viewModel.periods
-
-                delegate: Item {
-                    id: entry
-                    required property string modelData
-                    required property int index
-                    // Qt 6.4's qmllint does not see the document's ids inside delegates.
-                    readonly property bool current: modelData === root.viewModel.period // qmllint disable unqualified
-                    objectName: "period:" + modelData
-                    width: parent.width
-                    height: 28
-
-                    Text {
-                        anchors.left: parent.left
-                        anchors.leftMargin: 12
-                        anchors.verticalCenter: parent.verticalCenter
-                        text: root.periodTitle(entry.modelData) // qmllint disable unqualified
-                        color: entry.current ? Colors.primaryText : Colors.secondaryText
-                        font.pixelSize: 12
-                    }
-
-                    SymbolIcon {
-                        visible: entry.current
-                        anchors.right: parent.right
-                        anchors.rightMargin: 12
-                        anchors.verticalCenter: parent.verticalCenter
-                        name: "checkmark"
-                        width: 10
-                        height: 10
-                        color: Colors.accentBlue
-                    }
-
-                    Hairline {
-                        visible: entry.index < root.viewModel.periods.length - 1 // qmllint disable unqualified
-                        anchors.bottom: parent.bottom
-                        x: 8
-                        width: parent.width - 16
-                    }
-
-                    TapHandler {
-                        onTapped: {
-                            root.viewModel.period = entry.modelData // qmllint disable unqualified
-                            root.showPeriodPicker = false // qmllint disable unqualified
-                        }
-                    }
-                }
-            }
-        }
+        viewModel: root.viewModel
+        opener: periodControl
+        onPicked: root.showPeriodPicker = false
     }
 }

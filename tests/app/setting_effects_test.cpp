@@ -5,13 +5,12 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <functional>
-#include <mutex>
 
-#include "engine/log_sink.h"
 #include "platform/linux/autostart_login_item.h"
 #include "settings/capitalization_monitor.h"
 #include "settings/setting_change_reporter.h"
 #include "settings/settings.h"
+#include "support/log_capture.h"
 
 namespace korrelang::app {
 namespace {
@@ -30,25 +29,6 @@ public:
     void stop() override { events.append(QStringLiteral("monitor.stop")); }
 
     QStringList events;
-};
-
-class LogCapture {
-public:
-    LogCapture() {
-        engine::LogSink::install([this](const engine::LogLine& line) {
-            const std::lock_guard lock(m_mutex);
-            m_lines.append(QString::fromStdString(line.render(true)));
-        });
-    }
-    ~LogCapture() { engine::LogSink::install({}); }
-    QStringList lines() const {
-        const std::lock_guard lock(m_mutex);
-        return m_lines;
-    }
-
-private:
-    mutable std::mutex m_mutex;
-    QStringList m_lines;
 };
 
 class SettingEffectsTest : public ::testing::Test {
@@ -126,17 +106,16 @@ TEST_F(SettingEffectsTest, AFailedLoginItemUpdateIsLoggedAndTheSettingKept) {
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
 
-    const LogCapture log;
+    const testing::LogCapture log;
     Settings settings;
     Recorder recorder;
     AutostartLoginItem loginItem;
     const SettingEffects effects(settings, loginItem, &recorder, recorder);
     settings.setStartAtLogin(true);
     EXPECT_TRUE(settings.startAtLogin());
-    const QStringList lines = log.lines();
-    ASSERT_EQ(lines.size(), 1);
-    EXPECT_TRUE(lines.first().startsWith(QStringLiteral("Failed to update login item: ")))
-        << lines.first().toStdString();
+    const std::vector<std::string> lines = log.lines();
+    ASSERT_EQ(lines.size(), 1U);
+    EXPECT_TRUE(lines.front().starts_with("Failed to update login item: ")) << lines.front();
 }
 
 // Where the desktop cannot intercept keys there is no monitor to drive; the switch still reports.

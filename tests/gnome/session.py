@@ -104,6 +104,16 @@ def focused_text(root, limit=6000):
     return None
 
 
+def stop_process(process):
+    """Ends a program started here: politely, then, after ten seconds, for good."""
+    process.terminate()
+    try:
+        process.wait(10)
+    except subprocess.TimeoutExpired:
+        process.kill()
+        process.wait()
+
+
 def text_of(accessible):
     try:
         text = accessible.queryText()
@@ -131,12 +141,7 @@ class Korrelang:
             return f.read()
 
     def stop(self):
-        self.process.terminate()
-        try:
-            self.process.wait(10)
-        except subprocess.TimeoutExpired:
-            self.process.kill()
-            self.process.wait()
+        stop_process(self.process)
 
 
 class Editor:
@@ -167,9 +172,4 @@ class Editor:
         return text_of(self.field)
 
     def stop(self):
-        self.process.terminate()
-        try:
-            self.process.wait(10)
-        except subprocess.TimeoutExpired:
-            self.process.kill()
-            self.process.wait()
+        stop_process(self.process)

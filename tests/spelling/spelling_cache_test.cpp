@@ -2,38 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <fstream>
-#include <mutex>
+#include <thread>
+#include <vector>
 
-#include "engine/log_sink.h"
 #include "spelling/spelling_dictionaries.h"
+#include "support/log_capture.h"
 #include "temporary_directory.h"
 
 namespace korrelang::spelling {
 namespace {
-
-// The log lines written while it lives.
-class LogCapture {
-public:
-    LogCapture() {
-        engine::LogSink::install([this](const engine::LogLine& line) {
-            const std::lock_guard lock(m_mutex);
-            m_text += line.render(true) + "\n";
-        });
-    }
-    ~LogCapture() { engine::LogSink::install({}); }
-    LogCapture(const LogCapture&) = delete;
-    LogCapture& operator=(const LogCapture&) = delete;
-    std::string text() {
-        const std::lock_guard lock(m_mutex);
-        return m_text;
-    }
-
-private:
-    std::mutex m_mutex;
-    std::string m_text;
-};
 
 const std::string kAff = "SET UTF-8\nSFX S Y 1\nSFX S 0 s .\n";
 
@@ -71,6 +51,39 @@ TEST(SpellingCache, BuildsOnceAndRebuildsWhenTheDictionaryChanges) {
     EXPECT_EQ(filesIn(cacheFolder.path() + "/spelling").size(), 1U);  // no temporary left
 }
 
+// Test sessions share one cache folder, so several processes may build the same store at once:
+// each must write its own temporary file and rename it, leaving one sound store and no litter.
+TEST(SpellingCache, BuildersOfTheSameStoreAtOnceLeaveOneSoundStore) {
+    const TemporaryDirectory dictionaries;
+    const TemporaryDirectory cacheFolder;
+    dictionaries.write("en_US.aff", kAff);
+    std::string words = "20000\n";
+    for (int i = 0; i < 20000; ++i) {
+        words += "word" + std::to_string(i) + "/S\n";
+    }
+    dictionaries.write("en_US.dic", words);
+    const std::string base = dictionaries.path() + "/en_US";
+    const SpellingCache cache(cacheFolder.path());
+
+    constexpr int kBuilders = 4;
+    std::array<bool, kBuilders> built{};
+    {
+        std::vector<std::jthread> builders;
+        for (int i = 0; i < kBuilders; ++i) {
+            builders.emplace_back(
+                [&, i] { built[static_cast<std::size_t>(i)] = cache.build(base); });
+        }
+    }
+    for (const bool ok : built) {
+        EXPECT_TRUE(ok);
+    }
+    const auto store = cache.openCached(base);
+    ASSERT_TRUE(store);
+    EXPECT_TRUE(store->contains("word19999s"));
+    EXPECT_FALSE(store->contains("word20000"));
+    EXPECT_EQ(filesIn(cacheFolder.path()).size(), 1U);
+}
+
 TEST(SpellingCache, DamagedStoresAreLoggedAndRebuilt) {
     const TemporaryDirectory dictionaries;
     const TemporaryDirectory cacheFolder;
@@ -96,11 +109,11 @@ TEST(SpellingCache, DamagedStoresAreLoggedAndRebuilt) {
     };
     for (const auto& [problem, damage] : damages) {
         damage();
-        LogCapture log;
+        const testing::LogCapture log;
         const auto store = cache.open(base);
         ASSERT_TRUE(store) << problem;
         EXPECT_TRUE(store->contains("домs")) << problem;
-        EXPECT_NE(log.text().find(problem), std::string::npos) << log.text();
+        EXPECT_TRUE(log.mentions(problem)) << problem;
         EXPECT_EQ(std::filesystem::file_size(path), size) << problem;
     }
 }

@@ -1,9 +1,14 @@
 #include "spelling/spelling_dictionaries.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
+#include <thread>
+#include <vector>
 
 #include "engine/layout_converter.h"
 #include "spelling/language_tags.h"
@@ -89,6 +94,55 @@ TEST(SpellingDictionaries, BrokenOrMissingDictionariesAreSkipped) {
     dictionaries.load({"german", "french", "russian"});
     EXPECT_TRUE(dictionaries.loadedIDs().empty());
     EXPECT_FALSE(dictionaries.covers("french"));
+}
+
+// The helper processes that this process started and has not reaped.
+std::vector<pid_t> helpersRunning() {
+    std::vector<pid_t> helpers;
+    for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
+        std::ifstream statFile(entry.path() / "stat");
+        std::string stat;
+        if (!std::getline(statFile, stat)) {
+            continue;
+        }
+        // pid (comm) state ppid ...; comm is cut to 15 characters.
+        const std::size_t close = stat.rfind(')');
+        std::istringstream rest(close == std::string::npos ? "" : stat.substr(close + 2));
+        char state = 0;
+        pid_t parent = 0;
+        rest >> state >> parent;
+        if (parent == getpid() && stat.find("(korrelang-spell") != std::string::npos) {
+            helpers.push_back(std::stoi(entry.path().filename().string()));
+        }
+    }
+    return helpers;
+}
+
+// Quitting during a first start must not wait for seconds of building: the helper is stopped,
+// and neither a store nor a half-written file is left.
+TEST(SpellingDictionaries, ClosingStopsABuildUnderWay) {
+    const TemporaryDirectory directory;
+    const TemporaryDirectory cacheFolder;
+    std::string affixes = "SET UTF-8\nSFX A Y 40\n";
+    for (int i = 0; i < 40; ++i) {
+        affixes += "SFX A 0 x" + std::to_string(i) + " .\n";
+    }
+    directory.write("en_US.aff", affixes);
+    std::string words = "200000\n";
+    for (int i = 0; i < 200000; ++i) {
+        words += "stem" + std::to_string(i) + "/A\n";
+    }
+    directory.write("en_US.dic", words);
+    {
+        SpellingDictionaries dictionaries({directory.path()}, cacheFolder.path());
+        dictionaries.loadInBackground({"english"});
+        for (int i = 0; i < 10000 && helpersRunning().empty(); ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        ASSERT_FALSE(helpersRunning().empty());
+    }
+    EXPECT_TRUE(helpersRunning().empty());
+    EXPECT_TRUE(std::filesystem::is_empty(cacheFolder.path()));
 }
 
 TEST(SpellingDictionaries, WithoutDictionariesTheConverterKeepsItsRules) {
