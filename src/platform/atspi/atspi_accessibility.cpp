@@ -100,9 +100,13 @@ GObjectRef<AtspiAccessible> AtspiAccessibility::caretHolder(GObjectRef<AtspiAcce
     // shows each as U+FFFC in its text and puts its caret on that character: the line the caret
     // is in is the element behind it.
     for (int depth = 0; depth < 8; ++depth) {
+        // Known without a round trip once the element's interfaces are cached: plain text
+        // fields cost nothing here.
+        const auto hypertext =
+            GObjectRef<AtspiHypertext>::adopt(atspi_accessible_get_hypertext_iface(element.get()));
         const auto text =
             GObjectRef<AtspiText>::adopt(atspi_accessible_get_text_iface(element.get()));
-        if (!text) {
+        if (!hypertext || !text) {
             break;
         }
         ErrorSlot error;
@@ -113,11 +117,6 @@ GObjectRef<AtspiAccessible> AtspiAccessibility::caretHolder(GObjectRef<AtspiAcce
         const std::unique_ptr<gchar, GFreeDeleter> character(
             atspi_text_get_text(text.get(), caret, caret + 1, error.out()));
         if (error || !character || std::string_view(character.get()) != "\xEF\xBF\xBC") {
-            break;
-        }
-        const auto hypertext =
-            GObjectRef<AtspiHypertext>::adopt(atspi_accessible_get_hypertext_iface(element.get()));
-        if (!hypertext) {
             break;
         }
         const gint index = atspi_hypertext_get_link_index(hypertext.get(), caret, error.out());
