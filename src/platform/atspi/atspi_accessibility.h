@@ -25,8 +25,11 @@ public:
     /// The process id of the active window, when the desktop can tell.
     using ActiveProcess = std::function<std::optional<long>()>;
 
+    /// `timeout` bounds each call: long enough for a browser on a loaded two-core machine to
+    /// answer (one that did not was taken for hung and the press failed), short enough that a
+    /// hung application costs one such wait per press.
     explicit AtspiAccessibility(ActiveProcess activeProcess,
-                                std::chrono::milliseconds timeout = std::chrono::milliseconds(200));
+                                std::chrono::milliseconds timeout = std::chrono::milliseconds(500));
     ~AtspiAccessibility() override;
     AtspiAccessibility(const AtspiAccessibility&) = delete;
     AtspiAccessibility& operator=(const AtspiAccessibility&) = delete;
