@@ -4,6 +4,7 @@
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 
+#include "platform/log.h"
 #include "service/hotkey_service.h"
 
 namespace korrelang::app {
@@ -36,6 +37,7 @@ bool ConversionBus::publish(QString& error) {
 }
 
 void ConversionBus::Convert() {
+    platform::logLine("📨 A conversion was asked for over D-Bus");
     m_hotkeys.hotkeyEntry();
 }
 

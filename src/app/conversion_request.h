@@ -3,7 +3,7 @@
 namespace korrelang::app {
 
 /// The client side of the conversion bus: asks the running instance to convert, as its hotkey
-/// would. GLib only, no Qt, so that a process started per key press (a desktop's own shortcut)
+/// would. The C library only, so that a process started per key press (a desktop's own shortcut)
 /// reaches the instance in a few milliseconds.
 class ConversionRequest {
 public:

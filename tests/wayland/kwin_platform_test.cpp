@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
 #include <QProcess>
 #include <memory>
 
@@ -86,6 +88,16 @@ TEST_F(KwinPlatformTest, LayoutsListSelectAndReportChanges) {
     EXPECT_EQ(m_layouts.selectSource("xkb.de.German"), KdeKeyboardLayouts::kNotEnabled);
     EXPECT_EQ(m_layouts.selectSource("xkb.us.English"), 0);
     EXPECT_EQ(m_layouts.currentSourceID(), "xkb.us.English");
+
+    // Switched by someone else (the user's layout key, the panel): seen once KWin says so.
+    for (const auto& [index, id] : {std::pair{1U, "xkb.ru.Russian"}, {0U, "xkb.us.English"}}) {
+        QDBusMessage call = QDBusMessage::createMethodCall(
+            QStringLiteral("org.kde.keyboard"), QStringLiteral("/Layouts"),
+            QStringLiteral("org.kde.KeyboardLayouts"), QStringLiteral("setLayout"));
+        call << index;
+        ASSERT_EQ(QDBusConnection::sessionBus().call(call).type(), QDBusMessage::ReplyMessage);
+        EXPECT_TRUE(waitUntil([&] { return m_layouts.currentSourceID() == id; })) << id;
+    }
 }
 
 TEST_F(KwinPlatformTest, TheScriptReportsTheActiveWindow) {

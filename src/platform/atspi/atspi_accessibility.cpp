@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "accessibility_bus.h"
+#include "accessibility_status.h"
 #include "atspi_text_element.h"
 #include "platform/log.h"
 
@@ -44,7 +44,8 @@ AtspiAccessibility::AtspiAccessibility(ActiveProcess activeProcess,
                                        std::chrono::milliseconds timeout)
     : m_activeProcess(std::move(activeProcess)),
       m_timeout(timeout),
-      m_hung(std::make_shared<HungApplications>(timeout, std::chrono::seconds(3))) {
+      m_hung(std::make_shared<HungApplications>(timeout, std::chrono::seconds(3))),
+      m_status(std::make_unique<AccessibilityStatus>()) {
     if (atspi_init() > 1) {
         logLine("❌ AT-SPI could not be initialised");
         return;
@@ -82,11 +83,11 @@ void AtspiAccessibility::onFocusEvent(AtspiEvent* event, void* self) {
 }
 
 bool AtspiAccessibility::isTrusted() const {
-    return m_initialized && AccessibilityBus::isEnabled(m_timeout).value_or(false);
+    return m_initialized && m_status->isEnabled(m_timeout).value_or(false);
 }
 
 bool AtspiAccessibility::requestTrust() {
-    AccessibilityBus::enable(m_timeout);
+    m_status->enable(m_timeout);
     return isTrusted();
 }
 

@@ -14,6 +14,8 @@
 
 namespace korrelang::platform::atspi {
 
+class AccessibilityStatus;
+
 /// Other applications' text through AT-SPI, on the main thread's GLib context.
 ///
 /// Focus is tracked from focus events and re-checked on use: the element must still be showing
@@ -64,6 +66,7 @@ private:
     GObjectRef<AtspiAccessible> m_described;
     FocusLookup m_description;
     bool m_initialized = false;
+    std::unique_ptr<AccessibilityStatus> m_status;
 };
 
 }  // namespace korrelang::platform::atspi

@@ -41,12 +41,20 @@ xkb_keysym_t firstSym(xkb_keymap* keymap, xkb_keycode_t key, xkb_layout_index_t 
 }  // namespace
 
 KdeKeyboardLayouts::KdeKeyboardLayouts(QDBusConnection connection, QString settingsFile)
-    : m_connection(std::move(connection)), m_settingsFile(std::move(settingsFile)) {
+    : m_connection(std::move(connection)),
+      m_settingsFile(std::move(settingsFile)),
+      m_owner(kService, m_connection, QDBusServiceWatcher::WatchForOwnerChange) {
     if (m_settingsFile.isEmpty()) {
         m_settingsFile =
             QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
                 .filePath(QStringLiteral("kxkbrc"));
     }
+    // Without the signals nothing could tell a kept answer is old: then every call asks.
+    m_watching = m_connection.connect(kService, kPath, kInterface, QStringLiteral("layoutChanged"),
+                                      this, SLOT(forget())) &&
+                 m_connection.connect(kService, kPath, kInterface,
+                                      QStringLiteral("layoutListChanged"), this, SLOT(forget()));
+    connect(&m_owner, &QDBusServiceWatcher::serviceOwnerChanged, this, &KdeKeyboardLayouts::forget);
 }
 
 KdeKeyboardLayouts::~KdeKeyboardLayouts() = default;
@@ -93,6 +101,9 @@ std::optional<std::vector<x11::XkbLayout>> KdeKeyboardLayouts::layouts() const {
 }
 
 std::optional<std::vector<InputSource>> KdeKeyboardLayouts::enabledSources() const {
+    if (m_watching && m_sources) {
+        return m_sources;
+    }
     const auto list = layouts();
     if (!list) {
         return std::nullopt;
@@ -106,10 +117,23 @@ std::optional<std::vector<InputSource>> KdeKeyboardLayouts::enabledSources() con
         sources.push_back(
             {x11::LayoutIdentifier::build(layout, known ? std::string(*known) : name), name});
     }
+    m_sources = sources;
     return sources;
 }
 
 std::optional<unsigned> KdeKeyboardLayouts::activeIndex() const {
+    if (!m_watching || !m_active) {
+        m_active = askActiveIndex();
+    }
+    return m_active;
+}
+
+void KdeKeyboardLayouts::forget() {
+    m_sources.reset();
+    m_active.reset();
+}
+
+std::optional<unsigned> KdeKeyboardLayouts::askActiveIndex() const {
     const QDBusMessage call =
         QDBusMessage::createMethodCall(kService, kPath, kInterface, QStringLiteral("getLayout"));
     const QDBusMessage reply = m_connection.call(call, QDBus::Block, kTimeoutMs);
@@ -147,7 +171,9 @@ int KdeKeyboardLayouts::selectSource(std::string_view id) {
             (!reply.arguments().isEmpty() && !reply.arguments().first().toBool())) {
             return kRefused;
         }
-        return activeIndex() == index ? 0 : kNotApplied;
+        // Asked, not kept: the switch's own signal may still be on its way.
+        m_active = askActiveIndex();
+        return m_active == index ? 0 : kNotApplied;
     }
     return kNotEnabled;
 }

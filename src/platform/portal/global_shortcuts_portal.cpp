@@ -331,6 +331,9 @@ GlobalShortcutsPortal::Entry* GlobalShortcutsPortal::entryFor(const QDBusMessage
 
 void GlobalShortcutsPortal::onActivated(const QDBusMessage& message) {
     Entry* entry = entryFor(message);
+    if (entry != nullptr) {
+        logLine("⌨️ The portal reported the shortcut " + entry->preferredTrigger + " pressed");
+    }
     if (entry && !m_suspended && entry->onPress) {
         // Copied: the callback may unregister the entry.
         const Callback callback = entry->onPress;
@@ -340,6 +343,9 @@ void GlobalShortcutsPortal::onActivated(const QDBusMessage& message) {
 
 void GlobalShortcutsPortal::onDeactivated(const QDBusMessage& message) {
     Entry* entry = entryFor(message);
+    if (entry != nullptr) {
+        logLine("⌨️ The portal reported the shortcut " + entry->preferredTrigger + " released");
+    }
     if (entry && !m_suspended && entry->onRelease) {
         const Callback callback = entry->onRelease;
         callback();

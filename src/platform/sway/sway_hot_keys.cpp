@@ -128,6 +128,7 @@ void SwayHotKeys::onEvent(const IpcMessage& event) {
     const std::string command = SwayReplies::bindingCommand(event.payload);
     for (const auto& [id, binding] : m_bindings) {
         if (command == "nop " + marker(id)) {
+            logLine("⌨️ sway reported the hot key " + binding.combination);
             // sway reports the press only; the release follows at once, so the handlers that
             // wait for the key to go up run too.
             // Copies: a handler may unregister the hot key.

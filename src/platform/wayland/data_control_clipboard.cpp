@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <condition_variable>
 #include <map>
 #include <thread>
 
@@ -141,12 +142,13 @@ public:
     }
     std::optional<std::string> awaitNewText(bool primary, std::uint64_t since,
                                             std::chrono::milliseconds timeout) override {
-        const auto deadline = std::chrono::steady_clock::now() + timeout;
-        while (m_claims[primary ? 1 : 0].load() <= since) {
-            if (std::chrono::steady_clock::now() >= deadline) {
+        {
+            // Woken by the connection's thread as the compositor announces each new selection.
+            std::unique_lock lock(m_claimMutex);
+            if (!m_claimed.wait_for(lock, timeout,
+                                    [&] { return m_claims[primary ? 1 : 0].load() > since; })) {
                 return std::nullopt;
             }
-            std::this_thread::sleep_for(std::chrono::milliseconds(2));
         }
         return readText(primary);
     }
@@ -297,7 +299,11 @@ private:
 
     void onSelection(typename P::Offer* offer, bool primary) {
         if (offer != nullptr) {
-            ++m_claims[primary ? 1 : 0];
+            {
+                const std::lock_guard lock(m_claimMutex);
+                ++m_claims[primary ? 1 : 0];
+            }
+            m_claimed.notify_all();
         }
         Selection& held = selection(primary);
         typename P::Offer* previous = held.offer;
@@ -375,8 +381,11 @@ private:
     // Any thread.
     mutable std::mutex m_mutex;
     std::shared_ptr<OwnContent> m_lastText;
-    /// New selections of the clipboard and of the mouse selection, this program's included.
+    /// New selections of the clipboard and of the mouse selection, this program's included;
+    /// counted under the mutex so that a waiter cannot miss the wake-up.
     std::atomic<std::uint64_t> m_claims[2] = {0, 0};
+    std::mutex m_claimMutex;
+    std::condition_variable m_claimed;
 };
 
 template <typename P>

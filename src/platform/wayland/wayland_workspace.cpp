@@ -1,5 +1,7 @@
 #include "wayland_workspace.h"
 
+#include <QStandardPaths>
+
 #include "platform/process/terminal_process.h"
 #include "platform/x11/x11_workspace.h"
 
@@ -8,7 +10,16 @@ namespace korrelang::platform::wayland {
 WaylandWorkspace::WaylandWorkspace(FocusedWindowLookup focusedWindow)
     // Without a display the X11 workspace still reads desktop entries, opens addresses and logs.
     : m_focusedWindow(std::move(focusedWindow)),
-      m_entries(std::make_unique<x11::X11Workspace>(nullptr)) {}
+      m_entries(std::make_unique<x11::X11Workspace>(nullptr)),
+      m_names([this](std::string_view id) { return m_entries->applicationName(id); },
+              [] {
+                  std::vector<std::string> folders;
+                  for (const QString& folder :
+                       QStandardPaths::standardLocations(QStandardPaths::ApplicationsLocation)) {
+                      folders.push_back(folder.toStdString());
+                  }
+                  return folders;
+              }) {}
 
 WaylandWorkspace::~WaylandWorkspace() = default;
 
@@ -29,7 +40,7 @@ std::optional<Application> WaylandWorkspace::frontmostApplication() const {
 }
 
 std::optional<std::string> WaylandWorkspace::applicationName(std::string_view id) const {
-    return m_entries->applicationName(id);
+    return m_names.name(id);
 }
 
 bool WaylandWorkspace::openAddress(std::string_view address) {

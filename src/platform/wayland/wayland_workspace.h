@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 
+#include "application_name_cache.h"
 #include "platform/workspace.h"
 
 namespace korrelang::platform::wayland {
@@ -34,6 +35,7 @@ public:
 private:
     FocusedWindowLookup m_focusedWindow;
     std::unique_ptr<Workspace> m_entries;  ///< desktop entries, addresses and the system log
+    ApplicationNameCache m_names;
 };
 
 }  // namespace korrelang::platform::wayland
