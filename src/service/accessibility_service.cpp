@@ -175,7 +175,7 @@ std::optional<LineText> AccessibilityService::getTextFromLineStartToCursor() con
 std::optional<AccessibleText> AccessibilityService::readTextToConvert() const {
     print("🔍 Calling AccessibilityService.getSelectedText()");
     if (!m_pressElement && m_pressWithoutApplication) {
-        print("🔍 getSelectedText() returned: nil (the application is not on the bus)");
+        print("🔍 getSelectedText() returned: nil (the application was not reached earlier)");
         return std::nullopt;
     }
     const auto element = m_pressElement ? m_pressElement : getFocusedElement();

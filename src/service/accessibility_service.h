@@ -50,7 +50,8 @@ public:
     /// Nothing when there is no focused element with readable text. Within one press (from
     /// startPress on) every read uses the element the first one found: writing to a field can
     /// move the desktop's focus reports to its container (browsers do), not the user's focus.
-    /// An application not found on the accessibility bus is not looked for again in the press.
+    /// An application not found on the accessibility bus, or not answering, is not looked for
+    /// again in the press.
     std::optional<AccessibleText> readTextToConvert() const;
     /// A new press: the next read looks the focused element up afresh.
     void startPress() {
