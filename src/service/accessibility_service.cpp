@@ -53,6 +53,7 @@ std::shared_ptr<platform::TextElement> AccessibilityService::getFocusedElement()
     log("📊 App result code: " + std::to_string(lookup.applicationCode));
     if (lookup.applicationCode != AccessCode::success) {
         log("❌ Failed to get focused app. Error: " + std::to_string(lookup.applicationCode));
+        m_pressWithoutApplication = true;
         return nullptr;
     }
     print("      ✅ Got app element");
@@ -173,6 +174,10 @@ std::optional<LineText> AccessibilityService::getTextFromLineStartToCursor() con
 
 std::optional<AccessibleText> AccessibilityService::readTextToConvert() const {
     print("🔍 Calling AccessibilityService.getSelectedText()");
+    if (!m_pressElement && m_pressWithoutApplication) {
+        print("🔍 getSelectedText() returned: nil (the application was not reached earlier)");
+        return std::nullopt;
+    }
     const auto element = m_pressElement ? m_pressElement : getFocusedElement();
     if (!element) {
         print("🔍 getSelectedText() returned: nil");

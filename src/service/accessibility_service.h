@@ -50,9 +50,14 @@ public:
     /// Nothing when there is no focused element with readable text. Within one press (from
     /// startPress on) every read uses the element the first one found: writing to a field can
     /// move the desktop's focus reports to its container (browsers do), not the user's focus.
+    /// An application not found on the accessibility bus, or not answering, is not looked for
+    /// again in the press.
     std::optional<AccessibleText> readTextToConvert() const;
     /// A new press: the next read looks the focused element up afresh.
-    void startPress() { m_pressElement.reset(); }
+    void startPress() {
+        m_pressElement.reset();
+        m_pressWithoutApplication = false;
+    }
     /// Selects (location, length) in the focused element and replaces it with `text`; true when
     /// both writes succeeded. Negative positions are refused.
     bool replaceTextInRange(long location, long length, std::string_view text);
@@ -74,6 +79,9 @@ private:
     platform::InputSources& m_inputSources;
     platform::Workspace& m_workspace;
     mutable std::shared_ptr<platform::TextElement> m_pressElement;
+    /// The focused application could not be found in this press: each way asks, and each search
+    /// of the bus can wait on an application that is closing.
+    mutable bool m_pressWithoutApplication = false;
 };
 
 }  // namespace korrelang::service

@@ -72,6 +72,9 @@ private:
     /// Presses a selecting key and returns what the application then makes its selection.
     std::optional<std::string> selectWith(platform::KeyCode key, platform::Modifiers flags,
                                           const char* failureLine);
+    /// Waits, within a bounded time, until the application's selection (its mouse selection)
+    /// reads `expected` after `since` was counted; false when it never did.
+    bool awaitSelection(const std::string& expected, std::uint64_t since);
     /// Waits until the application fetched the text put there to paste; false when it never did.
     bool awaitFetch();
     /// Selects the `pasted` text back and copies it: `written` when it is what was pasted,

@@ -32,6 +32,11 @@ public:
         if (outcome == Outcome::written) {
             servicelog::say("✅ Slow app conversion succeeded!");
         }
+        if (outcome == Outcome::notWritten) {
+            // The ways after this one would ask the slow application through AT-SPI.
+            servicelog::say("🤖 Slow app: the text is as it was; declining");
+            return Outcome::declined;
+        }
         return outcome;
     }
 

@@ -1,6 +1,10 @@
 #include "analytics/telemetry_manager.h"
 
+#include <arpa/inet.h>
 #include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <QFile>
 #include <QJsonArray>
@@ -9,7 +13,6 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QSignalSpy>
-#include <QTcpServer>
 
 #include "analytics/signal_manager.h"
 #include "support/http_test_server.h"
@@ -165,12 +168,16 @@ TEST(TelemetryManager, RetriesWhatMayPassAndDropsWhatWasRefused) {
 
 TEST(TelemetryManager, KeepsSignalsThroughARefusedConnectionAndATimeOut) {
     const PrivateHome home;
-    quint16 port = 0;
-    {
-        QTcpServer probe;
-        ASSERT_TRUE(probe.listen(QHostAddress::LocalHost));
-        port = probe.serverPort();
-    }
+    // A port bound but not listening refuses connections, and no other test can take it meanwhile.
+    const int holder = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    ASSERT_GE(holder, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    ASSERT_EQ(::bind(holder, reinterpret_cast<sockaddr*>(&address), length), 0);
+    ASSERT_EQ(::getsockname(holder, reinterpret_cast<sockaddr*>(&address), &length), 0);
+    const quint16 port = ntohs(address.sin_port);
     TelemetryManagerConfiguration configuration =
         testConfiguration(QStringLiteral("http://127.0.0.1:%1").arg(port));
     configuration.requestTimeout = std::chrono::milliseconds(300);
@@ -182,6 +189,7 @@ TEST(TelemetryManager, KeepsSignalsThroughARefusedConnectionAndATimeOut) {
     EXPECT_EQ(telemetry.pendingCount(), 1);
 
     // Now something listens, but does not answer the first request in time.
+    ::close(holder);
     HttpTestServer server(port);
     ASSERT_TRUE(server.isListening());
     server.script({0});

@@ -21,10 +21,11 @@ QString fieldProgram() {
 class QtToolkitTest : public ::testing::Test, protected testing::AccessibleDesktop {
 protected:
     // Starts the Qt field and waits until AT-SPI reports it focused with `text`.
-    std::unique_ptr<Child> startField(const std::string& text, int maxLength = 0) {
-        QStringList arguments{QString::fromStdString(text)};
-        if (maxLength > 0) {
-            arguments << QString::number(maxLength);
+    std::unique_ptr<Child> startField(const std::string& text, int maxLength = 0,
+                                      const QString& extra = {}) {
+        QStringList arguments{QString::fromStdString(text), QString::number(maxLength)};
+        if (!extra.isEmpty()) {
+            arguments << extra;
         }
         auto child = std::make_unique<Child>(fieldProgram(), arguments,
                                              QStringList{"QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1"});
@@ -76,6 +77,20 @@ TEST_F(QtToolkitTest, ALengthLimitedFieldIsWrittenWithoutLosingText) {
     EXPECT_EQ(service::VerifiedTextWrite::replace(*element, {2, 6}, "ghbdtn", "привет"),
               service::VerifiedTextWrite::Result::notWritten);
     EXPECT_TRUE(fieldIs("😀 привет world"));
+}
+
+// A list announcing its current item as focused while the keyboard stays in the field: the
+// field, not the item (which holds no text), is the element to convert in.
+TEST_F(QtToolkitTest, AFocusAnnouncementWithoutTheKeyboardDoesNotHideTheField) {
+    const auto field = startField("ghbdtn", 0, "list");
+    // Long enough for several announcements to reach the focus tracking.
+    waitUntil([] { return false; }, std::chrono::milliseconds(600));
+    for (int i = 0; i < 3; ++i) {
+        const auto element = accessibility.focusedElement().element;
+        ASSERT_NE(element, nullptr);
+        EXPECT_EQ(element->value().value, "ghbdtn") << element->role();
+        waitUntil([] { return false; }, std::chrono::milliseconds(150));
+    }
 }
 
 }  // namespace

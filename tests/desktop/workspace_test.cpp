@@ -32,6 +32,17 @@ TEST(X11Workspace, ATerminalEmulatorIsToldByItsProcessNotItsName) {
     const auto application = workspace.frontmostApplication();
     EXPECT_EQ(application->id, "NotesViewer");
     EXPECT_TRUE(application->terminal);
+
+    // Without _NET_WM_PID (not every terminal sets it) the process comes from the X server.
+    const QString window =
+        QString::fromStdString(testing::runProgram("xdotool", {"getactivewindow"})).trimmed();
+    testing::runProgram("xprop", {"-id", window, "-remove", "_NET_WM_PID"});
+    ASSERT_EQ(testing::runProgram("xprop", {"-id", window, "_NET_WM_PID"}).find("= "),
+              std::string::npos);
+    const auto unnamed = workspace.frontmostApplication();
+    ASSERT_TRUE(unnamed.has_value());
+    EXPECT_EQ(unnamed->processId, terminal.pid());
+    EXPECT_TRUE(unnamed->terminal);
 }
 
 TEST(X11Workspace, NoActiveWindowMeansNoFrontmostApplication) {

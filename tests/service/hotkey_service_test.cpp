@@ -474,6 +474,8 @@ std::vector<Press> joined(std::vector<Press> first, const std::vector<Press>& se
 
 TEST_F(HotkeyServiceTest, ClipboardPathUsesTheSelectionAndGivesTheClipboardBack) {
     withoutAccessibleText();
+    // Not on the bus at all: one search in the press, not one for each way that asks.
+    fake.accessibility.applicationCode = platform::AccessCode::noValue;
     editor.text = "ghbdtn";
     editor.selectionStart = 0;
     editor.selectionEnd = 6;
@@ -490,6 +492,7 @@ TEST_F(HotkeyServiceTest, ClipboardPathUsesTheSelectionAndGivesTheClipboardBack)
     EXPECT_EQ(events.events, (std::vector<std::string>{"performed English→Russian 6 clipboard"}));
     EXPECT_EQ(fake.inputSources.selected, (std::vector<std::string>{"xkb.ru.Russian"}));
     EXPECT_FALSE(service.isConversionInProgress());
+    EXPECT_EQ(fake.accessibility.focusLookups, 1);
 }
 
 // What the paste left is copied back before anything is counted: a paste the application changed
@@ -539,7 +542,7 @@ TEST_F(HotkeyServiceTest, ClipboardPathCountsOnlyAPasteThatReadsBack) {
         press();
         EXPECT_EQ(editor.text, c.text);
         EXPECT_EQ(events.events, c.events);
-        EXPECT_TRUE(log.contains(c.logLine));
+        EXPECT_TRUE(log.mentions(c.logLine));
         EXPECT_FALSE(log.contains("REPLACE SUCCEEDED"));
         EXPECT_TRUE(fake.inputSources.selected.empty());
         EXPECT_TRUE(settings.statistics().conversions().isEmpty());
@@ -547,6 +550,24 @@ TEST_F(HotkeyServiceTest, ClipboardPathCountsOnlyAPasteThatReadsBack) {
                   (std::vector<std::pair<std::string, std::string>>{{"image/png", "picture"}}));
         clock.advance(60s);
     }
+}
+
+// An application whose ordinary keys lag behind its shortcuts: the copy that reads the paste back
+// waits until the selecting keys have taken effect, and the paste counts.
+TEST_F(HotkeyServiceTest, ThePasteIsReadBackOnlyAfterTheSelectingKeysTookEffect) {
+    withoutAccessibleText();
+    editor.holdsPlainKeys = true;
+    fake.clipboard.whileWaiting = [this] { editor.deliverHeldKeys(); };
+    editor.text = "one\nghbdtn";
+    editor.selectionStart = 4;
+    editor.selectionEnd = 10;
+    fake.clipboard.content.formats = {{"image/png", "picture"}};
+    press();
+    EXPECT_EQ(editor.text, "one\nпривет");
+    EXPECT_TRUE(log.contains("✅ The pasted text reads back as intended"));
+    EXPECT_EQ(events.events, (std::vector<std::string>{"performed English→Russian 6 clipboard"}));
+    EXPECT_EQ(fake.clipboard.content.formats,
+              (std::vector<std::pair<std::string, std::string>>{{"image/png", "picture"}}));
 }
 
 // A clipboard that could not be saved whole is never written over: neither way that pastes
@@ -736,6 +757,7 @@ TEST_F(HotkeyServiceTest, ASecondPressWhileTheWorkerRunsIsIgnored) {
         1);
 }
 
+// Slow applications: the line is copied with keys, and the paste counts only once read back.
 TEST_F(HotkeyServiceTest, SlowApplicationsUseTheClipboardAndRestoreItBeforeTheNextPress) {
     fake.workspace.frontmost =
         platform::Application{.id = "jetbrains-pycharm-ce", .name = "PyCharm Community Edition"};
@@ -744,13 +766,33 @@ TEST_F(HotkeyServiceTest, SlowApplicationsUseTheClipboardAndRestoreItBeforeTheNe
     fake.clipboard.content.formats = {{"image/png", "picture"}};
     press();
     EXPECT_EQ(editor.text, "привет");
-    EXPECT_EQ(editor.presses, (std::vector<Press>{{KEY_END, Modifier::Shift},
-                                                  {KEY_HOME, Modifier::Shift},
-                                                  {KEY_C, Modifier::Control},
-                                                  {KEY_V, Modifier::Control}}));
+    EXPECT_EQ(editor.presses, joined({{KEY_END, Modifier::Shift},
+                                      {KEY_HOME, Modifier::Shift},
+                                      {KEY_C, Modifier::Control},
+                                      {KEY_V, Modifier::Control}},
+                                     readBackPresses(6)));
     EXPECT_EQ(fake.clipboard.content.formats,
               (std::vector<std::pair<std::string, std::string>>{{"image/png", "picture"}}));
     EXPECT_TRUE(fake.accessibility.focusLookups == 0) << "slow applications are not asked";
+    EXPECT_EQ(events.events, (std::vector<std::string>{"performed English→Russian 6 clipboard"}));
+
+    // A paste the application made something else of is undone there too, and not counted.
+    clock.advance(60s);
+    events.events.clear();
+    editor.presses.clear();
+    editor.text = "ghbdtn";
+    editor.selectionStart = editor.selectionEnd = 6;
+    editor.pasteFilter = [](const std::string& pasted) { return pasted + " "; };
+    editor.undoesPaste = true;
+    press();
+    EXPECT_EQ(editor.text, "ghbdtn");
+    EXPECT_TRUE(log.mentions("↩️ The application's undo put the original text back"));
+    EXPECT_TRUE(log.mentions("Slow app: the text is as it was; declining"));
+    EXPECT_EQ(fake.accessibility.focusLookups, 0);
+    EXPECT_EQ(events.events, (std::vector<std::string>{"failed no_selection"}));
+    EXPECT_EQ(fake.inputSources.selected.size(), 1U) << "switched by the first press only";
+    EXPECT_EQ(fake.clipboard.content.formats,
+              (std::vector<std::pair<std::string, std::string>>{{"image/png", "picture"}}));
 }
 
 TEST_F(HotkeyServiceTest, ANewerClipboardIsNotOverwritten) {

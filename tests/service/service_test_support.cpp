@@ -1,6 +1,7 @@
 #include "service_test_support.h"
 
 #include <QString>
+#include <utility>
 
 namespace korrelang::service::testing {
 
@@ -20,6 +21,21 @@ std::size_t length(const std::string& text) {
 
 bool ScriptedEditor::simulateKeyPress(platform::KeyCode key, platform::Modifiers flags) {
     presses.push_back({key, flags});
+    if (holdsPlainKeys && !flags.has(platform::Modifier::Control)) {
+        m_held.push_back({key, flags});
+        return true;
+    }
+    return act(key, flags);
+}
+
+void ScriptedEditor::deliverHeldKeys() {
+    const auto held = std::exchange(m_held, {});
+    for (const auto& press : held) {
+        act(press.key, press.flags);
+    }
+}
+
+bool ScriptedEditor::act(platform::KeyCode key, platform::Modifiers flags) {
     if (ignoresKeys) {
         return true;
     }

@@ -91,14 +91,22 @@ public:
     /// Command+Z puts the field (or the text, selecting what the paste replaced) back as it was
     /// before the last paste.
     bool undoesPaste = false;
+    /// Keys without Control wait until `deliverHeldKeys` while shortcuts act at once (Qt with its
+    /// accessibility bridge on, which holds ordinary keys for a round trip to the registry).
+    bool holdsPlainKeys = false;
 
     bool simulateKeyPress(platform::KeyCode key, platform::Modifiers flags) override;
+    /// Acts on the keys held so far, in order.
+    void deliverHeldKeys();
 
 private:
     /// The selection is also the PRIMARY one, as in X11 applications.
     void syncPrimary();
 
+    bool act(platform::KeyCode key, platform::Modifiers flags);
+
     platform::Clipboard& m_clipboard;
+    std::vector<platform::fake::FakeSyntheticKeys::Press> m_held;
     std::optional<std::string> m_beforePaste;
     std::optional<std::string> m_pastedOver;
     std::size_t m_pasteStart = 0;

@@ -25,6 +25,11 @@ public:
     /// Waits for the `count`-th line containing `fragment` since the start; on failure prints
     /// the whole output.
     bool waitForLine(const std::string& fragment, int count = 1);
+    /// The output since the start or the last `forget`.
+    const std::string& output() {
+        linesWith({});
+        return m_output;
+    }
     /// Drops the output read so far, so that it does not grow over hundreds of presses.
     void forget() { m_output.clear(); }
 

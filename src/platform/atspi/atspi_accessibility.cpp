@@ -1,7 +1,9 @@
 #include "atspi_accessibility.h"
 
 #include <deque>
+#include <memory>
 #include <string>
+#include <string_view>
 
 #include "accessibility_status.h"
 #include "atspi_text_element.h"
@@ -20,6 +22,10 @@ struct GFreeDeleter {
 bool hasState(AtspiAccessible* object, AtspiStateType state) {
     const auto states = GObjectRef<AtspiStateSet>::adopt(atspi_accessible_get_state_set(object));
     return states && atspi_state_set_contains(states.get(), state);
+}
+
+bool hasText(AtspiAccessible* object) {
+    return static_cast<bool>(GObjectRef<AtspiText>::adopt(atspi_accessible_get_text_iface(object)));
 }
 
 std::optional<long> processOf(AtspiAccessible* object, int& code) {
@@ -90,13 +96,52 @@ std::string AtspiAccessibility::settingsAddress() const {
     return {};
 }
 
+GObjectRef<AtspiAccessible> AtspiAccessibility::caretHolder(GObjectRef<AtspiAccessible> element) {
+    // A rich text field whose lines are elements of their own (a browser's contenteditable)
+    // shows each as U+FFFC in its text and puts its caret on that character: the line the caret
+    // is in is the element behind it.
+    for (int depth = 0; depth < 8; ++depth) {
+        // Known without a round trip once the element's interfaces are cached: plain text
+        // fields cost nothing here.
+        const auto hypertext =
+            GObjectRef<AtspiHypertext>::adopt(atspi_accessible_get_hypertext_iface(element.get()));
+        const auto text =
+            GObjectRef<AtspiText>::adopt(atspi_accessible_get_text_iface(element.get()));
+        if (!hypertext || !text) {
+            break;
+        }
+        ErrorSlot error;
+        const gint caret = atspi_text_get_caret_offset(text.get(), error.out());
+        if (error || caret < 0) {
+            break;
+        }
+        const std::unique_ptr<gchar, GFreeDeleter> character(
+            atspi_text_get_text(text.get(), caret, caret + 1, error.out()));
+        if (error || !character || std::string_view(character.get()) != "\xEF\xBF\xBC") {
+            break;
+        }
+        const gint index = atspi_hypertext_get_link_index(hypertext.get(), caret, error.out());
+        if (error || index < 0) {
+            break;
+        }
+        const auto link = GObjectRef<AtspiHyperlink>::adopt(
+            atspi_hypertext_get_link(hypertext.get(), index, error.out()));
+        if (error || !link) {
+            break;
+        }
+        auto child = GObjectRef<AtspiAccessible>::adopt(
+            atspi_hyperlink_get_object(link.get(), 0, error.out()));
+        if (error || !child || !hasText(child.get())) {
+            break;
+        }
+        element = std::move(child);
+    }
+    return element;
+}
+
 GObjectRef<AtspiAccessible> AtspiAccessibility::withText(GObjectRef<AtspiAccessible> element) {
-    const auto hasText = [](AtspiAccessible* object) {
-        return static_cast<bool>(
-            GObjectRef<AtspiText>::adopt(atspi_accessible_get_text_iface(object)));
-    };
     if (hasText(element.get())) {
-        return element;
+        return caretHolder(std::move(element));
     }
     // A document whose focus event names the document while the caret sits in one of its
     // paragraphs (LibreOffice): the focused descendant that holds text.
@@ -106,7 +151,7 @@ GObjectRef<AtspiAccessible> AtspiAccessibility::withText(GObjectRef<AtspiAccessi
         queue.pop_front();
         if (node.get() != element.get() && hasState(node.get(), ATSPI_STATE_FOCUSED) &&
             hasText(node.get())) {
-            return node;
+            return caretHolder(std::move(node));
         }
         ErrorSlot error;
         const gint children = atspi_accessible_get_child_count(node.get(), error.out());
@@ -197,6 +242,9 @@ GObjectRef<AtspiAccessible> AtspiAccessibility::searchFocused(AtspiAccessible* a
         }
     }
     queue.insert(queue.end(), inactive.begin(), inactive.end());
+    // A focused element without text (a tab, a window's filler) is taken only when no focused
+    // element holds text: Qt marks several of them focused at once.
+    GObjectRef<AtspiAccessible> withoutText;
     std::size_t visited = 0;
     while (!queue.empty() && visited < kSearchLimit) {
         auto node = std::move(queue.front());
@@ -204,8 +252,13 @@ GObjectRef<AtspiAccessible> AtspiAccessibility::searchFocused(AtspiAccessible* a
         ++visited;
         const auto started = HungApplications::Clock::now();
         if (hasState(node.get(), ATSPI_STATE_FOCUSED)) {
-            code = AccessCode::success;
-            return node;
+            if (hasText(node.get())) {
+                code = AccessCode::success;
+                return node;
+            }
+            if (!withoutText) {
+                withoutText = node;
+            }
         }
         const gint children = atspi_accessible_get_child_count(node.get(), error.out());
         if (m_hung->timedOut(pid, started, !error && children >= 0)) {
@@ -227,6 +280,10 @@ GObjectRef<AtspiAccessible> AtspiAccessibility::searchFocused(AtspiAccessible* a
                 queue.push_back(std::move(child));
             }
         }
+    }
+    if (withoutText) {
+        code = AccessCode::success;
+        return withoutText;
     }
     code = AccessCode::noValue;
     return {};
@@ -307,7 +364,12 @@ FocusLookup AtspiAccessibility::focusedElement() {
                              !atspi_state_set_contains(states.get(), ATSPI_STATE_DEFUNCT) &&
                              atspi_state_set_contains(states.get(), ATSPI_STATE_SHOWING);
         if (pid && current && (activePid < 0 ? windowIsActive(focused.get()) : *pid == activePid)) {
-            return describe(withText(focused), *pid);
+            auto element = withText(focused);
+            // Qt announces the current item of a list as focused when the list changes, while the
+            // keyboard stays in the text: an element without text is checked against a search.
+            if (activePid < 0 || hasText(element.get())) {
+                return describe(std::move(element), *pid);
+            }
         }
         if (code == AccessCode::timedOut && pid) {
             m_hung->markHung(*pid);

@@ -27,8 +27,11 @@ public:
     /// The process id of the active window, when the desktop can tell.
     using ActiveProcess = std::function<std::optional<long>()>;
 
+    /// `timeout` bounds each call: long enough for a browser on a loaded two-core machine to
+    /// answer (one that did not was taken for hung and the press failed), short enough that a
+    /// hung application costs one such wait per press.
     explicit AtspiAccessibility(ActiveProcess activeProcess,
-                                std::chrono::milliseconds timeout = std::chrono::milliseconds(200));
+                                std::chrono::milliseconds timeout = std::chrono::milliseconds(500));
     ~AtspiAccessibility() override;
     AtspiAccessibility(const AtspiAccessibility&) = delete;
     AtspiAccessibility& operator=(const AtspiAccessibility&) = delete;
@@ -40,7 +43,11 @@ public:
 
 private:
     static void onFocusEvent(AtspiEvent* event, void* self);
-    /// `element` when it holds text, else its focused descendant that does, if any.
+    /// The embedded element that holds `element`'s caret, when its caret sits on one (U+FFFC),
+    /// else `element`.
+    static GObjectRef<AtspiAccessible> caretHolder(GObjectRef<AtspiAccessible> element);
+    /// `element` when it holds text, else its focused descendant that does, if any; in either
+    /// case the embedded element that holds the caret.
     static GObjectRef<AtspiAccessible> withText(GObjectRef<AtspiAccessible> element);
     /// Whether the window that holds `element` is the active one.
     static bool windowIsActive(AtspiAccessible* element);

@@ -46,6 +46,9 @@ std::uint64_t FakeClipboard::claims(bool primary) const {
 
 std::optional<std::string> FakeClipboard::awaitNewText(bool primary, std::uint64_t since,
                                                        std::chrono::milliseconds) {
+    if (whileWaiting) {
+        whileWaiting();
+    }
     if (claims(primary) <= since) {
         return std::nullopt;
     }

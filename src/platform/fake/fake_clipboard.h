@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "platform/clipboard.h"
 
 namespace korrelang::platform::fake {
@@ -12,6 +14,8 @@ public:
     /// Claims of the clipboard and of the mouse selection: every write that leaves content.
     std::uint64_t clipboardClaims = 0;
     std::uint64_t primaryClaims = 0;
+    /// Runs whenever `awaitNewText` waits: what other programs do meanwhile.
+    std::function<void()> whileWaiting;
 
     std::optional<std::string> text() const override;
     void setText(std::string_view text) override;
@@ -22,7 +26,7 @@ public:
     std::optional<std::string> primaryText() const override;
     void setPrimaryText(std::string_view text) override;
     std::uint64_t claims(bool primary) const override;
-    /// At once: the text when a claim came after `since`, else nothing (no time passes).
+    /// At once, after `whileWaiting`: the text when a claim came after `since`, else nothing.
     std::optional<std::string> awaitNewText(bool primary, std::uint64_t since,
                                             std::chrono::milliseconds timeout) override;
 };
