@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDBusConnection>
+#include <QDBusInterface>
 #include <QDir>
 #include <QFileInfo>
 
@@ -11,13 +12,29 @@
 #include "gnome_synthetic_keys.h"
 #include "gnome_workspace.h"
 #include "platform/atspi/atspi_accessibility.h"
+#include "platform/log.h"
+#include "platform/portal/global_shortcuts_portal.h"
 #include "platform/wayland/unavailable_key_interceptor.h"
 #include "shell_extension.h"
 
 namespace korrelang::platform::gnome {
 
+namespace {
+
+constexpr int kFirstShellWithShortcutsPortal = 48;
+
+/// The running shell's major version ("43.9" → 43), 0 when the shell does not say.
+int shellMajorVersion() {
+    QDBusInterface shell(QStringLiteral("org.gnome.Shell"), QStringLiteral("/org/gnome/Shell"),
+                         QStringLiteral("org.gnome.Shell"), QDBusConnection::sessionBus());
+    const QString version = shell.property("ShellVersion").toString();
+    return version.section(QLatin1Char('.'), 0, 0).toInt();
+}
+
+}  // namespace
+
 struct GnomeDesktop::Parts {
-    explicit Parts(std::string command) : hotKeys(std::move(command)) {}
+    explicit Parts(std::string command) : customShortcut(std::move(command)) {}
 
     ShellExtension extension;
     GnomeInputSources inputSources{extension};
@@ -31,8 +48,23 @@ struct GnomeDesktop::Parts {
     GnomeWorkspace workspace{extension};
     GnomeSyntheticKeys syntheticKeys{extension, workspace};
     GnomeClipboard clipboard{extension};
-    GnomeHotKeys hotKeys;
+    GnomeHotKeys customShortcut;
+    // GNOME 48 and later offer the portal: the shell then reports the press itself, with no
+    // process started per press. Earlier releases have only the custom shortcut.
+    portal::GlobalShortcutsPortal portal;
+    HotKeys& hotKeys = choose(portal, customShortcut);
     wayland::UnavailableKeyInterceptor keyInterceptor;
+
+    static HotKeys& choose(portal::GlobalShortcutsPortal& portal, GnomeHotKeys& customShortcut) {
+        // Another desktop's portal back end (Plasma's, installed beside GNOME) may offer the
+        // interface in a GNOME session without anything there to deliver the presses.
+        if (shellMajorVersion() >= kFirstShellWithShortcutsPortal && portal.isAvailable()) {
+            logLine("⌨️ Hotkey: through the desktop's GlobalShortcuts portal");
+            return portal;
+        }
+        logLine("⌨️ Hotkey: through a custom shortcut in GNOME's keyboard settings");
+        return customShortcut;
+    }
 };
 
 GnomeDesktop::GnomeDesktop(std::string convertCommand)

@@ -10,7 +10,8 @@ namespace korrelang::platform::gnome {
 class ShellExtension;
 
 /// The back end for a GNOME Wayland session: layouts from the desktop's settings and the shell
-/// extension, AT-SPI text, the custom keyboard shortcut, and, through the extension, layout
+/// extension, AT-SPI text, the hotkey through the GlobalShortcuts portal where the desktop offers
+/// it (else a custom keyboard shortcut), and, through the extension, layout
 /// switching, the focused application, the clipboard and key presses. Create it once, on the
 /// main thread, after the application object.
 class GnomeDesktop : public Desktop {
