@@ -13,14 +13,8 @@ bool GnomeSyntheticKeys::simulateKeyPress(KeyCode key, Modifiers flags) {
     const std::lock_guard lock(m_mutex);
     const auto application = m_workspace.frontmostApplication();
     const bool terminal = application && application->terminal;
-    if (terminal && !x11::KeyIntent::isSafeInTerminal(key, flags)) {
-        logLine("🛡️ Not sending key code " + std::to_string(key) + " (modifiers " +
-                flags.text() + ") into a terminal: a shell could take it as a command");
-        return false;
-    }
-    const auto stroke = x11::KeyIntent::translate(key, flags, terminal);
+    const auto stroke = x11::KeyIntent::strokeFor(key, flags, terminal);
     if (!stroke) {
-        logLine("❌ No key for key code " + std::to_string(key));
         return false;
     }
     std::vector<std::uint32_t> chord;

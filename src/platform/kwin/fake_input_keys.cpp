@@ -83,14 +83,8 @@ bool FakeInputKeys::simulateKeyPress(KeyCode key, Modifiers flags) {
     }
     const auto pid = m_activeProcess ? m_activeProcess() : std::nullopt;
     const bool terminal = pid && process::TerminalProcess::holdsPseudoTerminalMaster(*pid);
-    if (terminal && !x11::KeyIntent::isSafeInTerminal(key, flags)) {
-        logLine("🛡️ Not sending key code " + std::to_string(key) + " (modifiers " +
-                flags.text() + ") into a terminal: a shell could take it as a command");
-        return false;
-    }
-    const auto stroke = x11::KeyIntent::translate(key, flags, terminal);
+    const auto stroke = x11::KeyIntent::strokeFor(key, flags, terminal);
     if (!stroke) {
-        logLine("❌ No key for key code " + std::to_string(key));
         return false;
     }
     // The compositor does not say which keys the user still holds: let go of every modifier, or

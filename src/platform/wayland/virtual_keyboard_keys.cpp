@@ -141,14 +141,8 @@ bool VirtualKeyboardKeys::simulateKeyPress(KeyCode key, Modifiers flags) {
     }
     const auto pid = m_focusedProcess ? m_focusedProcess() : std::nullopt;
     const bool terminal = pid && process::TerminalProcess::holdsPseudoTerminalMaster(*pid);
-    if (terminal && !x11::KeyIntent::isSafeInTerminal(key, flags)) {
-        logLine("🛡️ Not sending key code " + std::to_string(key) + " (modifiers " +
-                flags.text() + ") into a terminal: a shell could take it as a command");
-        return false;
-    }
-    const auto stroke = x11::KeyIntent::translate(key, flags, terminal);
+    const auto stroke = x11::KeyIntent::strokeFor(key, flags, terminal);
     if (!stroke) {
-        logLine("❌ No key for key code " + std::to_string(key));
         return false;
     }
     return m_connection->call([&] {

@@ -1,6 +1,9 @@
 #include "key_intent.h"
 
+#include <string>
+
 #include "platform/key_codes.h"
+#include "platform/log.h"
 
 namespace korrelang::platform::x11 {
 
@@ -43,6 +46,19 @@ std::optional<KeyStroke> KeyIntent::translate(KeyCode key, Modifiers flags, bool
     }
     if (flags.has(Modifier::Super)) {
         stroke.modifiers.push_back(kSuper);
+    }
+    return stroke;
+}
+
+std::optional<KeyStroke> KeyIntent::strokeFor(KeyCode key, Modifiers flags, bool inTerminal) {
+    if (inTerminal && !isSafeInTerminal(key, flags)) {
+        logLine("🛡️ Not sending key code " + std::to_string(key) + " (modifiers " +
+                flags.text() + ") into a terminal: a shell could take it as a command");
+        return std::nullopt;
+    }
+    auto stroke = translate(key, flags, inTerminal);
+    if (!stroke) {
+        logLine("❌ No key for key code " + std::to_string(key));
     }
     return stroke;
 }

@@ -28,6 +28,10 @@ public:
 
     /// Whether a press may be sent into a terminal emulator.
     static bool isSafeInTerminal(KeyCode key, Modifiers flags);
+
+    /// `translate`, saying in the log why a press is not sent: refused for a terminal, or a key
+    /// code with no key.
+    static std::optional<KeyStroke> strokeFor(KeyCode key, Modifiers flags, bool inTerminal);
 };
 
 }  // namespace korrelang::platform::x11

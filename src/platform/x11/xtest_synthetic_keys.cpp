@@ -72,13 +72,11 @@ bool XTestSyntheticKeys::simulateKeyPress(KeyCode key, Modifiers flags) {
     const auto window = m_activeWindow.query();
     const bool terminal =
         window && window->pid && process::TerminalProcess::holdsPseudoTerminalMaster(*window->pid);
-    if (terminal && !KeyIntent::isSafeInTerminal(key, flags)) {
-        logLine("🛡️ Not sending key code " + std::to_string(key) + " (modifiers " +
-                flags.text() + ") into a terminal: a shell could take it as a command");
+    const auto stroke = KeyIntent::strokeFor(key, flags, terminal);
+    if (!stroke) {
         return false;
     }
-    const auto stroke = KeyIntent::translate(key, flags, terminal);
-    const auto xKey = stroke ? toXKeycode(stroke->key) : std::nullopt;
+    const auto xKey = toXKeycode(stroke->key);
     if (!xKey) {
         logLine("❌ No key for key code " + std::to_string(key));
         return false;
