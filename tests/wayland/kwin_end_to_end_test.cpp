@@ -194,6 +194,8 @@ TEST_F(KwinEndToEndTest, MousepadSelectionLineCycleSwitchAndTheClipboard) {
     chord();
     EXPECT_TRUE(waitUntil([&] { return text(element) == "first line\nпривет мир"; }))
         << text(element);
+    // Korrelang switches to the layout it converted to after writing: let that land first.
+    EXPECT_TRUE(waitUntil([&] { return m_layouts.currentSourceID() == "xkb.ru.Russian"; }));
     ASSERT_EQ(m_layouts.selectSource("xkb.us.English"), 0);
 
     // A binding of the desktop's own to `korrelang --convert`.
@@ -215,6 +217,8 @@ TEST_F(KwinEndToEndTest, AQtFieldOnWayland) {
     chord();
     EXPECT_TRUE(waitUntil([&] { return text(element) == "привет мир"; }))
         << text(element) << korrelang.log().toStdString();
+    // Korrelang switches to the layout it converted to after writing: let that land first.
+    EXPECT_TRUE(waitUntil([&] { return m_layouts.currentSourceID() == "xkb.ru.Russian"; }));
     ASSERT_EQ(m_layouts.selectSource("xkb.us.English"), 0);
 }
 
