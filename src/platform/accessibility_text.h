@@ -38,6 +38,13 @@ struct TextRange {
     bool operator==(const TextRange&) const = default;
 };
 
+/// An element's whole text and its selection (the caret when the length is 0), read together.
+struct TextState {
+    std::string text;
+    TextRange selection;
+    bool operator==(const TextState&) const = default;
+};
+
 /// The text element that has the keyboard focus in another application.
 ///
 /// Offsets and lengths are user-perceived characters; the back end converts them exactly to and
@@ -59,6 +66,18 @@ public:
     virtual AccessResult<TextRange> selectedRange() const = 0;
     /// The element's whole text.
     virtual AccessResult<std::string> value() const = 0;
+    /// The whole text and the selection read in one go, the selection mapped on that text.
+    virtual AccessResult<TextState> textState() const {
+        auto text = value();
+        if (!text.succeeded()) {
+            return AccessResult<TextState>::error(text.code);
+        }
+        const auto range = selectedRange();
+        if (!range.succeeded()) {
+            return AccessResult<TextState>::error(range.code);
+        }
+        return AccessResult<TextState>::ok({std::move(*text.value), *range.value});
+    }
 
     /// Selects `range` (a caret when its length is 0). Returns an AccessCode.
     virtual int setSelectedRange(TextRange range) = 0;
@@ -74,6 +93,22 @@ public:
     virtual int insertText(long position, std::string_view text) = 0;
     /// Deletes the characters of `range`. Returns an AccessCode; unverified like insertText.
     virtual int deleteText(TextRange range) = 0;
+
+    // The same writes for a caller that knows the element's text as it stands (`current`, read
+    // just before, with the caller's own writes since applied): the back end maps offsets on it
+    // instead of reading the text again. Just as unverified as the plain calls.
+    virtual int insertTextGiven(const std::string& current, long position, std::string_view text) {
+        static_cast<void>(current);
+        return insertText(position, text);
+    }
+    virtual int deleteTextGiven(const std::string& current, TextRange range) {
+        static_cast<void>(current);
+        return deleteText(range);
+    }
+    virtual int setSelectedRangeGiven(const std::string& current, TextRange range) {
+        static_cast<void>(current);
+        return setSelectedRange(range);
+    }
 };
 
 /// What the focus lookup found: the application, then the element inside it.

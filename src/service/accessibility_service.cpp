@@ -183,25 +183,25 @@ std::optional<AccessibleText> AccessibilityService::readTextToConvert() const {
         print("🔍 getSelectedText() returned: nil");
         return std::nullopt;
     }
-    // The text first: the range's offsets are then mapped on the text just read.
-    const auto value = element->value();
-    const auto range = element->selectedRange();
-    if (!range.succeeded() || !value.succeeded()) {
+    // One read of the text and the selection: the range's offsets are mapped on that text.
+    const auto state = element->textState();
+    if (!state.succeeded()) {
         print("🔍 getSelectedText() returned: nil");
-        print("   ❌ The focused element's text cannot be read (codes " +
-              std::to_string(range.code) + ", " + std::to_string(value.code) + ")");
+        print("   ❌ The focused element's text cannot be read (code " + std::to_string(state.code) +
+              ")");
         return std::nullopt;
     }
     m_pressElement = element;
     AccessibleText read;
     read.element = element;
-    if (range.value->length > 0) {
-        const std::string_view whole = *value.value;
+    const platform::TextRange selection = state.value->selection;
+    if (selection.length > 0) {
+        const std::string_view whole = state.value->text;
         const std::string_view before =
-            engine::GraphemeCursor::prefix(whole, static_cast<std::size_t>(range.value->location));
+            engine::GraphemeCursor::prefix(whole, static_cast<std::size_t>(selection.location));
         read.text = std::string(engine::GraphemeCursor::prefix(
-            whole.substr(before.size()), static_cast<std::size_t>(range.value->length)));
-        read.range = *range.value;
+            whole.substr(before.size()), static_cast<std::size_t>(selection.length)));
+        read.range = selection;
         read.isSelection = true;
         if (holdsEmbeddedObject(read.text)) {
             return std::nullopt;
@@ -212,7 +212,7 @@ std::optional<AccessibleText> AccessibilityService::readTextToConvert() const {
     }
     print("🔍 getSelectedText() returned: nil");
     print("⚠️ No selected text via Accessibility, trying fallbacks...");
-    const LineText line = lineBeforeCursor(*value.value, range.value->location);
+    const LineText line = lineBeforeCursor(state.value->text, selection.location);
     read.text = line.text;
     read.range = {line.location, line.length};
     if (holdsEmbeddedObject(read.text)) {

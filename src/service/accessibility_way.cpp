@@ -28,7 +28,8 @@ ConversionWay::Outcome AccessibilityWay::attempt(ConversionPress& press) {
         say("⚠️ The field offers no way to write through accessibility");
         return Outcome::notWritten;
     }
-    switch (VerifiedTextWrite::replace(element, read->range, read->text, *replacement)) {
+    std::string written;
+    switch (VerifiedTextWrite::replace(element, read->range, read->text, *replacement, &written)) {
         case VerifiedTextWrite::Result::damaged:
             return Outcome::damaged;
         case VerifiedTextWrite::Result::notWritten:
@@ -43,7 +44,8 @@ ConversionWay::Outcome AccessibilityWay::attempt(ConversionPress& press) {
     const bool keep = read->isSelection && !press.shouldDeselectAfterReplace();
     const platform::TextRange after = keep ? platform::TextRange{read->range.location, length}
                                            : platform::TextRange{read->range.location + length, 0};
-    if (const int code = element.setSelectedRange(after); code != platform::AccessCode::success) {
+    if (const int code = element.setSelectedRangeGiven(written, after);
+        code != platform::AccessCode::success) {
         say("⚠️ Could not place the caret after the new text (code " + std::to_string(code) +
             ")");
     }

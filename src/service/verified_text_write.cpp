@@ -36,7 +36,8 @@ std::string join(const std::vector<std::string_view>& parts, std::size_t from, s
 }  // namespace
 
 Result VerifiedTextWrite::replace(platform::TextElement& element, platform::TextRange range,
-                                  const std::string& expected, const std::string& replacement) {
+                                  const std::string& expected, const std::string& replacement,
+                                  std::string* written) {
     const auto before = element.value();
     if (!before.succeeded()) {
         say("❌ Cannot read the field before writing (code " + std::to_string(before.code) + ")");
@@ -49,25 +50,30 @@ Result VerifiedTextWrite::replace(platform::TextElement& element, platform::Text
         say("⚠️ The field changed since it was read; nothing written");
         return Result::notWritten;
     }
-    const std::string intended =
-        join(parts, 0, start) + replacement + join(parts, end, parts.size());
+    const std::string head = join(parts, 0, start);
+    const std::string selected = join(parts, start, end);
+    const std::string tail = join(parts, end, parts.size());
+    const std::string intended = head + replacement + tail;
     const long replacementLength = static_cast<long>(engine::GraphemeCursor::count(replacement));
 
+    // The text just read maps the offsets of both calls, the first call's edit applied for the
+    // second: no read between them. Whatever the application made of them is read back below.
     enum class Order { insertFirst, deleteFirst };
     for (const Order order : {Order::insertFirst, Order::deleteFirst}) {
         int first = AccessCode::success;
         int second = AccessCode::success;
         if (order == Order::insertFirst) {
-            first = element.insertText(range.location + range.length, replacement);
+            first =
+                element.insertTextGiven(*before.value, range.location + range.length, replacement);
             if (first == AccessCode::success && range.length > 0) {
-                second = element.deleteText(range);
+                second = element.deleteTextGiven(head + selected + replacement + tail, range);
             }
         } else {
             if (range.length > 0) {
-                first = element.deleteText(range);
+                first = element.deleteTextGiven(*before.value, range);
             }
             if (first == AccessCode::success) {
-                second = element.insertText(range.location, replacement);
+                second = element.insertTextGiven(head + tail, range.location, replacement);
             }
         }
         const auto after = element.value();
@@ -77,6 +83,9 @@ Result VerifiedTextWrite::replace(platform::TextElement& element, platform::Text
             return Result::damaged;
         }
         if (*after.value == intended) {
+            if (written != nullptr) {
+                *written = intended;
+            }
             return Result::written;
         }
         say(std::string("⚠️ The field does not read as intended after ") +

@@ -20,9 +20,11 @@ public:
 
     /// Replaces characters `range` of the element's text, which must still read `expected`,
     /// with `replacement`. Tries inserting before deleting (fast in GTK editors), then deleting
-    /// before inserting (what a field with a length limit needs). Leaves the caret alone.
+    /// before inserting (what a field with a length limit needs). Leaves the caret alone. On
+    /// `written`, `written` (when given) receives the element's whole text as read back.
     static Result replace(platform::TextElement& element, platform::TextRange range,
-                          const std::string& expected, const std::string& replacement);
+                          const std::string& expected, const std::string& replacement,
+                          std::string* written = nullptr);
 
     /// What differs between two texts: the characters of `current` to replace, and what to put
     /// there to get `original` back.

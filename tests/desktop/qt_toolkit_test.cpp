@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <functional>
+#include <string>
 
 #include "service/verified_text_write.h"
 #include "support/accessible_desktop.h"
@@ -60,6 +62,46 @@ TEST_F(QtToolkitTest, OffsetsAreConvertedFromUtf16Units) {
     ASSERT_EQ(element->setSelectedRange({11, 3}), AccessCode::success);
     ASSERT_EQ(element->setSelectedText("конец"), AccessCode::success);
     EXPECT_TRUE(waitUntil([&] { return fieldIs("😀 привет 👍🏽 конец"); }));
+}
+
+// Writes given the text they apply to map their offsets on it without reading the field: in
+// UTF-16 units here, each step's text the one the step before left.
+TEST_F(QtToolkitTest, WritesGivenTheTextMapOffsetsInTheFieldsUnits) {
+    const auto field = startField("😀 ghbdtn 👍🏽 end");
+    const auto element = accessibility.focusedElement().element;
+    ASSERT_NE(element, nullptr);
+    const auto state = element->textState();
+    ASSERT_TRUE(state.succeeded());
+    EXPECT_EQ(*state.value, (TextState{"😀 ghbdtn 👍🏽 end", {14, 0}}));
+
+    struct Step {
+        std::string before;
+        std::function<int(const std::string&)> write;
+        std::string after;
+    };
+    const Step steps[] = {
+        {"😀 ghbdtn 👍🏽 end",
+         [&](const auto& now) { return element->insertTextGiven(now, 8, "!"); },
+         "😀 ghbdtn! 👍🏽 end"},
+        {"😀 ghbdtn! 👍🏽 end",
+         [&](const auto& now) {
+             return element->deleteTextGiven(now, {2, 6});
+         },
+         "😀 ! 👍🏽 end"},
+        {"😀 ! 👍🏽 end",
+         [&](const auto& now) { return element->insertTextGiven(now, 6, "конец "); },
+         "😀 ! 👍🏽 конец end"},
+    };
+    for (const Step& step : steps) {
+        ASSERT_EQ(step.write(step.before), AccessCode::success) << step.after;
+        EXPECT_TRUE(fieldShows(step.after));
+    }
+    const std::string now = "😀 ! 👍🏽 конец end";
+    ASSERT_EQ(element->setSelectedRangeGiven(now, {6, 5}), AccessCode::success);
+    EXPECT_EQ(element->selectedText().value, "конец");
+    ASSERT_EQ(element->setSelectedRangeGiven(now, {4, 0}), AccessCode::success);
+    EXPECT_EQ(element->selectedRange().value, (TextRange{4, 0}));
+    EXPECT_EQ(element->setSelectedRangeGiven(now, {20, 0}), AccessCode::outOfRange);
 }
 
 // A field at its length limit: inserting before deleting would be truncated; the write finds

@@ -24,6 +24,9 @@ TEST(VerifiedTextWrite, WritesOnlyWhatReadsBackAndOtherwisePutsTheOriginalBack) 
         Result result;
         std::string after;
         int inserts, deletes;
+        // Writes given a text that was not the field's: only where the application did not do
+        // what was asked.
+        int staleGiven = 0;
     };
     const std::vector<Case> cases = {
         {"plain",
@@ -53,7 +56,8 @@ TEST(VerifiedTextWrite, WritesOnlyWhatReadsBackAndOtherwisePutsTheOriginalBack) 
          Result::written,
          "привет world",
          3,
-         2},
+         2,
+         1},
         {"answers yes, changes nothing",
          [](auto& e) { e.ignoresWrites = true; },
          "ghbdtn",
@@ -61,6 +65,7 @@ TEST(VerifiedTextWrite, WritesOnlyWhatReadsBackAndOtherwisePutsTheOriginalBack) 
          "ghbdtn",
          Result::notWritten,
          "ghbdtn",
+         1,
          1,
          1},
         // A refused insert is not followed by a delete.
@@ -98,8 +103,12 @@ TEST(VerifiedTextWrite, WritesOnlyWhatReadsBackAndOtherwisePutsTheOriginalBack) 
         FakeTextElement element;
         element.text = c.text;
         c.arrange(element);
-        EXPECT_EQ(VerifiedTextWrite::replace(element, c.range, c.expected, "привет"), c.result);
+        std::string written = "(untouched)";
+        EXPECT_EQ(VerifiedTextWrite::replace(element, c.range, c.expected, "привет", &written),
+                  c.result);
         EXPECT_EQ(element.text, c.after);
+        EXPECT_EQ(written, c.result == Result::written ? c.after : "(untouched)");
+        EXPECT_EQ(element.staleGivenTexts, c.staleGiven);
         EXPECT_EQ(element.inserts, c.inserts);
         EXPECT_EQ(element.deletes, c.deletes);
     }

@@ -65,6 +65,9 @@ int AtspiTextElement::finish(Clock::time_point started, const GError* error, boo
 }
 
 std::string AtspiTextElement::role() const {
+    if (m_role) {
+        return *m_role;
+    }
     if (m_hung->isHung(m_pid)) {
         return {};
     }
@@ -74,7 +77,8 @@ std::string AtspiTextElement::role() const {
     if (finish(started, error.get(), name != nullptr) != AccessCode::success) {
         return {};
     }
-    return std::string(name.get());
+    m_role = std::string(name.get());
+    return *m_role;
 }
 
 std::optional<std::vector<std::string>> AtspiTextElement::interfaceNames() const {
@@ -132,7 +136,25 @@ AccessResult<AtspiTextElement::Content> AtspiTextElement::readContent() const {
     }
     Content result{std::string(content.get()), OffsetUnit::codePoint};
     result.unit = unitOf(result.text, count);
+    const long points = TextOffsets::lengthIn(result.text, OffsetUnit::codePoint);
+    const long units = TextOffsets::lengthIn(result.text, OffsetUnit::utf16);
+    // Only a text beyond the BMP tells the units apart, and only a count that matches one of
+    // them (not a text that changed between the two calls) tells which.
+    if (points != units && (count == points || count == units)) {
+        m_unit = count == points ? OffsetUnit::codePoint : OffsetUnit::utf16;
+    }
     return AccessResult<Content>::ok(std::move(result));
+}
+
+std::optional<TextOffsets> AtspiTextElement::offsetsOf(const std::string& current) const {
+    if (TextOffsets::lengthIn(current, OffsetUnit::codePoint) ==
+        TextOffsets::lengthIn(current, OffsetUnit::utf16)) {
+        return TextOffsets(current, OffsetUnit::codePoint);
+    }
+    if (m_unit) {
+        return TextOffsets(current, *m_unit);
+    }
+    return std::nullopt;
 }
 
 AccessResult<AtspiTextElement::Selection> AtspiTextElement::readSelection() const {
@@ -178,18 +200,26 @@ AccessResult<std::string> AtspiTextElement::value() const {
 }
 
 AccessResult<TextRange> AtspiTextElement::selectedRange() const {
-    const auto content = readContent();
+    const auto state = textState();
+    if (!state.succeeded()) {
+        return AccessResult<TextRange>::error(state.code);
+    }
+    return AccessResult<TextRange>::ok(state.value->selection);
+}
+
+AccessResult<TextState> AtspiTextElement::textState() const {
+    auto content = readContent();
     if (!content.succeeded()) {
-        return AccessResult<TextRange>::error(content.code);
+        return AccessResult<TextState>::error(content.code);
     }
     const auto selection = readSelection();
     if (!selection.succeeded()) {
-        return AccessResult<TextRange>::error(selection.code);
+        return AccessResult<TextState>::error(selection.code);
     }
     const TextOffsets offsets(content.value->text, content.value->unit);
     const long start = offsets.characterAtOrBefore(selection.value->start);
     const long end = offsets.characterAtOrAfter(selection.value->end);
-    return AccessResult<TextRange>::ok({start, end - start});
+    return AccessResult<TextState>::ok({std::move(content.value->text), {start, end - start}});
 }
 
 AccessResult<std::string> AtspiTextElement::selectedText() const {
@@ -218,7 +248,24 @@ int AtspiTextElement::setSelectedRange(TextRange range) {
     if (!content.succeeded()) {
         return content.code;
     }
-    const TextOffsets offsets(content.value->text, content.value->unit);
+    return select(TextOffsets(content.value->text, content.value->unit), range);
+}
+
+int AtspiTextElement::setSelectedRangeGiven(const std::string& current, TextRange range) {
+    const auto offsets = offsetsOf(current);
+    if (!offsets) {
+        return setSelectedRange(range);
+    }
+    if (range.location < 0 || range.length < 0) {
+        return AccessCode::outOfRange;
+    }
+    if (m_hung->isHung(m_pid)) {
+        return AccessCode::timedOut;
+    }
+    return select(*offsets, range);
+}
+
+int AtspiTextElement::select(const TextOffsets& offsets, TextRange range) {
     // A start past the end is refused; an end past it is clamped.
     if (range.location > offsets.characterCount()) {
         return AccessCode::outOfRange;
@@ -255,7 +302,8 @@ int AtspiTextElement::setSelectedRange(TextRange range) {
     return finish(started, error.get(), done != FALSE);
 }
 
-AccessResult<AtspiTextElement::EditTarget> AtspiTextElement::editTarget() const {
+AccessResult<AtspiTextElement::EditTarget> AtspiTextElement::editTarget(
+    const std::string* current) const {
     if (m_hung->isHung(m_pid)) {
         return AccessResult<EditTarget>::error(AccessCode::timedOut);
     }
@@ -263,6 +311,11 @@ AccessResult<AtspiTextElement::EditTarget> AtspiTextElement::editTarget() const 
         atspi_accessible_get_editable_text_iface(m_object.get()));
     if (!iface) {
         return AccessResult<EditTarget>::error(AccessCode::unsupported);
+    }
+    if (current != nullptr) {
+        if (auto offsets = offsetsOf(*current)) {
+            return AccessResult<EditTarget>::ok({std::move(iface), std::move(*offsets)});
+        }
     }
     const auto content = readContent();
     if (!content.succeeded()) {
@@ -274,10 +327,17 @@ AccessResult<AtspiTextElement::EditTarget> AtspiTextElement::editTarget() const 
 
 int AtspiTextElement::insertText(long position, std::string_view newText) {
     const auto target = editTarget();
-    if (!target.succeeded()) {
-        return target.code;
-    }
-    const auto& [iface, offsets] = *target.value;
+    return target.succeeded() ? insert(*target.value, position, newText) : target.code;
+}
+
+int AtspiTextElement::insertTextGiven(const std::string& current, long position,
+                                      std::string_view newText) {
+    const auto target = editTarget(&current);
+    return target.succeeded() ? insert(*target.value, position, newText) : target.code;
+}
+
+int AtspiTextElement::insert(const EditTarget& target, long position, std::string_view newText) {
+    const auto& [iface, offsets] = target;
     if (position < 0 || position > offsets.characterCount()) {
         return AccessCode::outOfRange;
     }
@@ -299,10 +359,16 @@ int AtspiTextElement::insertText(long position, std::string_view newText) {
 
 int AtspiTextElement::deleteText(TextRange range) {
     const auto target = editTarget();
-    if (!target.succeeded()) {
-        return target.code;
-    }
-    const auto& [iface, offsets] = *target.value;
+    return target.succeeded() ? remove(*target.value, range) : target.code;
+}
+
+int AtspiTextElement::deleteTextGiven(const std::string& current, TextRange range) {
+    const auto target = editTarget(&current);
+    return target.succeeded() ? remove(*target.value, range) : target.code;
+}
+
+int AtspiTextElement::remove(const EditTarget& target, TextRange range) {
+    const auto& [iface, offsets] = target;
     if (range.location < 0 || range.length < 0 ||
         range.location + range.length > offsets.characterCount()) {
         return AccessCode::outOfRange;

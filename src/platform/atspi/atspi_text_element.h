@@ -3,6 +3,8 @@
 #include <atspi/atspi.h>
 
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "gobject_ref.h"
 #include "hung_applications.h"
@@ -35,11 +37,15 @@ public:
     AccessResult<std::string> selectedText() const override;
     AccessResult<TextRange> selectedRange() const override;
     AccessResult<std::string> value() const override;
+    AccessResult<TextState> textState() const override;
     int setSelectedRange(TextRange range) override;
     int setSelectedText(std::string_view text) override;
     bool isEditable() const override;
     int insertText(long position, std::string_view text) override;
     int deleteText(TextRange range) override;
+    int insertTextGiven(const std::string& current, long position, std::string_view text) override;
+    int deleteTextGiven(const std::string& current, TextRange range) override;
+    int setSelectedRangeGiven(const std::string& current, TextRange range) override;
 
     /// Maps a failed call's error to an AccessCode.
     static int codeOf(const GError* error);
@@ -71,15 +77,24 @@ private:
 
     /// The element's text, read now.
     AccessResult<Content> readContent() const;
+    /// The offsets of `current` without a round trip, when the element's unit is known for it.
+    std::optional<TextOffsets> offsetsOf(const std::string& current) const;
     /// The edit target, or the code that says why there is none (a hung application, a text
-    /// that cannot be edited or read).
-    AccessResult<EditTarget> editTarget() const;
+    /// that cannot be edited or read); its offsets are those of `current` when given and usable.
+    AccessResult<EditTarget> editTarget(const std::string* current = nullptr) const;
     AccessResult<Selection> readSelection() const;
+    int select(const TextOffsets& offsets, TextRange range);
+    int insert(const EditTarget& target, long position, std::string_view text);
+    int remove(const EditTarget& target, TextRange range);
 
     GObjectRef<AtspiAccessible> m_object;
     long m_pid;
     InsertLength m_insertLength;
     std::shared_ptr<HungApplications> m_hung;
+    /// Answers that do not change while the element lives, learnt on first use: the role (for
+    /// log lines), and the offset unit, which only a text beyond the BMP tells.
+    mutable std::optional<std::string> m_role;
+    mutable std::optional<OffsetUnit> m_unit;
 };
 
 }  // namespace korrelang::platform::atspi

@@ -32,6 +32,8 @@ public:
     int inserts = 0, deletes = 0;
     /// Runs after every insert or delete (a user typing, an application reformatting).
     std::function<void()> afterEdit;
+    /// Writes given a text that was not the field's text at the time of the call.
+    int staleGivenTexts = 0;
 
     std::string role() const override { return roleName; }
     std::optional<std::vector<std::string>> interfaceNames() const override { return interfaces; }
@@ -43,6 +45,26 @@ public:
     bool isEditable() const override { return editable; }
     int insertText(long position, std::string_view newText) override;
     int deleteText(TextRange range) override;
+    int insertTextGiven(const std::string& current, long position,
+                        std::string_view newText) override {
+        noteGiven(current);
+        return insertText(position, newText);
+    }
+    int deleteTextGiven(const std::string& current, TextRange range) override {
+        noteGiven(current);
+        return deleteText(range);
+    }
+    int setSelectedRangeGiven(const std::string& current, TextRange range) override {
+        noteGiven(current);
+        return setSelectedRange(range);
+    }
+
+private:
+    void noteGiven(const std::string& current) {
+        if (current != text) {
+            ++staleGivenTexts;
+        }
+    }
 };
 
 }  // namespace korrelang::platform::fake
