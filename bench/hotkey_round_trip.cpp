@@ -1,6 +1,7 @@
 // Times a whole hotkey press in a real editor, from the release of Space to the converted text
 // being readable in the editor: Control+Shift+Space is held 50 ms like a person would, the
-// selection is read through AT-SPI, converted and written back. Run it in the virtual desktop:
+// selection is read through AT-SPI, converted and written back as a press does it (the write
+// read back and the caret placed). Run it in the virtual desktop:
 //   scripts/desktop-session -- build/bench/bench_hotkey_round_trip [runs]
 #include <QApplication>
 #include <QProcess>

@@ -8,9 +8,9 @@
 
 namespace korrelang::testing {
 
-/// What the hotkey does at its simplest: the focused field's selection read through the
-/// service, converted between `layouts` and written back over the selection. Returns whether
-/// the converted text was written.
+/// What the hotkey does on the accessibility path, without the service around it: the focused
+/// field's selection (else the line before the caret) read, converted between `layouts` and
+/// written back, verified by reading back. Returns whether the write was verified.
 bool convertSelection(service::AccessibilityService& service,
                       const std::vector<std::string>& layouts,
                       const std::optional<std::string>& activeKeyboard);
