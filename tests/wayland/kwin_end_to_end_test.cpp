@@ -180,7 +180,7 @@ TEST_F(KwinEndToEndTest, MousepadSelectionLineCycleSwitchAndTheClipboard) {
         << text(element) << korrelang.log().toStdString();
     // The keyboard follows the converted text.
     EXPECT_TRUE(waitUntil([&] { return m_layouts.currentSourceID() == "xkb.ru.Russian"; }));
-    ASSERT_EQ(m_layouts.selectSource("xkb.us.English"), 0);
+    ASSERT_EQ(m_layouts.selectSource("xkb.us.English"), platform::SelectStatus::selected);
 
     // The line before the caret, then the cycle: the next press gives the original back.
     copy(QStringLiteral("text/plain;charset=utf-8"), "keep this");
@@ -196,7 +196,7 @@ TEST_F(KwinEndToEndTest, MousepadSelectionLineCycleSwitchAndTheClipboard) {
         << text(element);
     // Korrelang switches to the layout it converted to after writing: let that land first.
     EXPECT_TRUE(waitUntil([&] { return m_layouts.currentSourceID() == "xkb.ru.Russian"; }));
-    ASSERT_EQ(m_layouts.selectSource("xkb.us.English"), 0);
+    ASSERT_EQ(m_layouts.selectSource("xkb.us.English"), platform::SelectStatus::selected);
 
     // A binding of the desktop's own to `korrelang --convert`.
     fill(element, "ghbdtn");
@@ -204,7 +204,7 @@ TEST_F(KwinEndToEndTest, MousepadSelectionLineCycleSwitchAndTheClipboard) {
     EXPECT_EQ(QProcess::execute(QStringLiteral(KORRELANG_BINARY), {QStringLiteral("--convert")}),
               0);
     EXPECT_TRUE(waitUntil([&] { return text(element) == "привет"; })) << text(element);
-    ASSERT_EQ(m_layouts.selectSource("xkb.us.English"), 0);
+    ASSERT_EQ(m_layouts.selectSource("xkb.us.English"), platform::SelectStatus::selected);
 
     EXPECT_EQ(paste(QStringLiteral("text/plain;charset=utf-8")), "keep this");
 }
@@ -219,7 +219,7 @@ TEST_F(KwinEndToEndTest, AQtFieldOnWayland) {
         << text(element) << korrelang.log().toStdString();
     // Korrelang switches to the layout it converted to after writing: let that land first.
     EXPECT_TRUE(waitUntil([&] { return m_layouts.currentSourceID() == "xkb.ru.Russian"; }));
-    ASSERT_EQ(m_layouts.selectSource("xkb.us.English"), 0);
+    ASSERT_EQ(m_layouts.selectSource("xkb.us.English"), platform::SelectStatus::selected);
 }
 
 TEST_F(KwinEndToEndTest, ABlacklistedApplicationIsLeftAlone) {

@@ -78,15 +78,15 @@ TEST_F(KwinPlatformTest, LayoutsListSelectAndReportChanges) {
     int changes = 0;
     m_layouts.setChangeCallback([&] { ++changes; });
 
-    EXPECT_EQ(m_layouts.selectSource("xkb.ru.Russian"), 0);
+    EXPECT_EQ(m_layouts.selectSource("xkb.ru.Russian"), platform::SelectStatus::selected);
     EXPECT_EQ(m_layouts.currentSourceID(), "xkb.ru.Russian");
     EXPECT_TRUE(waitUntil([&] { return changes > 0; }));
     // The key's Latin letter, although the active layout types Cyrillic.
     EXPECT_EQ(m_layouts.keyText(KEY_Z), "z");
     EXPECT_EQ(m_layouts.keyText(KEY_Q), "q");
 
-    EXPECT_EQ(m_layouts.selectSource("xkb.de.German"), KdeKeyboardLayouts::kNotEnabled);
-    EXPECT_EQ(m_layouts.selectSource("xkb.us.English"), 0);
+    EXPECT_EQ(m_layouts.selectSource("xkb.de.German"), platform::SelectStatus::notEnabled);
+    EXPECT_EQ(m_layouts.selectSource("xkb.us.English"), platform::SelectStatus::selected);
     EXPECT_EQ(m_layouts.currentSourceID(), "xkb.us.English");
 
     // Switched by someone else (the user's layout key, the panel): seen once KWin says so.
@@ -126,12 +126,12 @@ TEST_F(KwinPlatformTest, KeysAreTheLayoutsKeysAndIntentsMapToTheDesktopsKeys) {
     ASSERT_EQ(element->setSelectedRange({0, 0}), AccessCode::success);
 
     // Physical keys: on the Russian layout they type Cyrillic.
-    ASSERT_EQ(m_layouts.selectSource("xkb.ru.Russian"), 0);
+    ASSERT_EQ(m_layouts.selectSource("xkb.ru.Russian"), platform::SelectStatus::selected);
     for (const KeyCode key : kGhbdtn) {
         ASSERT_TRUE(s_keys->simulateKeyPress(key, {}));
     }
     EXPECT_TRUE(waitUntil([&] { return text(element) == "привет"; })) << text(element);
-    ASSERT_EQ(m_layouts.selectSource("xkb.us.English"), 0);
+    ASSERT_EQ(m_layouts.selectSource("xkb.us.English"), platform::SelectStatus::selected);
 
     // Shift+Home selects to the start of the line, Control+A selects everything.
     ASSERT_TRUE(s_keys->simulateKeyPress(KEY_HOME, Modifier::Shift));

@@ -82,16 +82,16 @@ std::optional<std::string> SwayInputSources::currentSourceID() const {
     return x11::XkbInputSources::describe(m_registry, found->layouts[found->active]).id;
 }
 
-int SwayInputSources::selectSource(std::string_view id) {
+SelectStatus SwayInputSources::selectSource(std::string_view id) {
     const auto wanted = x11::LayoutIdentifier::parse(id);
     const auto found = layouts();
     if (!found) {
-        return kNoCompositor;
+        return SelectStatus::unreachable;
     }
     const auto it = wanted ? std::find(found->layouts.begin(), found->layouts.end(), *wanted)
                            : found->layouts.end();
     if (it == found->layouts.end()) {
-        return kNotEnabled;
+        return SelectStatus::notEnabled;
     }
     const auto index = it - found->layouts.begin();
     const auto reply = m_ipc.request(
@@ -99,9 +99,9 @@ int SwayInputSources::selectSource(std::string_view id) {
     std::string error;
     if (!reply || !SwayReplies::commandSucceeded(*reply, &error)) {
         logLine("❌ sway did not switch the layout: " + error);
-        return kRefused;
+        return SelectStatus::refused;
     }
-    return 0;
+    return SelectStatus::selected;
 }
 
 std::optional<std::string> SwayInputSources::keyText(KeyCode key) const {

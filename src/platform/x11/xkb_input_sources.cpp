@@ -148,10 +148,10 @@ std::optional<std::string> XkbInputSources::currentSourceID() const {
     return (*sources)[static_cast<std::size_t>(*group)].id;
 }
 
-int XkbInputSources::selectSource(std::string_view id) {
+SelectStatus XkbInputSources::selectSource(std::string_view id) {
     const auto sources = enabledSources();
     if (!sources) {
-        return kNoDisplay;
+        return SelectStatus::unreachable;
     }
     for (std::size_t group = 0; group < sources->size(); ++group) {
         if ((*sources)[group].id != id) {
@@ -159,12 +159,13 @@ int XkbInputSources::selectSource(std::string_view id) {
         }
         Display* display = m_connection->get();
         if (!XkbLockGroup(display, XkbUseCoreKbd, static_cast<unsigned>(group))) {
-            return kLockRefused;
+            return SelectStatus::refused;
         }
         XSync(display, False);
-        return lockedGroup() == static_cast<int>(group) ? 0 : kNotApplied;
+        return lockedGroup() == static_cast<int>(group) ? SelectStatus::selected
+                                                        : SelectStatus::notApplied;
     }
-    return kNotEnabled;
+    return SelectStatus::notEnabled;
 }
 
 std::optional<std::string> XkbInputSources::keyText(KeyCode key) const {
