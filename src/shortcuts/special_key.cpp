@@ -64,9 +64,7 @@ constexpr auto kKeys = std::to_array<std::pair<platform::KeyCode, QKeyCombinatio
     {KEY_KPENTER, Qt::KeypadModifier | Qt::Key_Enter},
 });
 
-}  // namespace
-
-std::optional<QKeyCombination> SpecialKey::qtKey(platform::KeyCode key) {
+std::optional<QKeyCombination> qtKey(platform::KeyCode key) {
     for (const auto& [code, combination] : kKeys) {
         if (code == key) {
             return combination;
@@ -74,6 +72,8 @@ std::optional<QKeyCombination> SpecialKey::qtKey(platform::KeyCode key) {
     }
     return std::nullopt;
 }
+
+}  // namespace
 
 std::optional<platform::KeyCode> SpecialKey::fromQt(QKeyCombination key) {
     const bool keypad = key.keyboardModifiers().testFlag(Qt::KeypadModifier);

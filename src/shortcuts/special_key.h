@@ -12,9 +12,6 @@ namespace korrelang::shortcuts {
 /// words of the desktops' own shortcut settings ("Space", "PgUp", "Num+0").
 class SpecialKey {
 public:
-    /// Qt's key for `key`, with the keypad modifier for keypad keys; nothing when the key types a
-    /// character.
-    static std::optional<QKeyCombination> qtKey(platform::KeyCode key);
     /// The key of a Qt key event. The keypad modifier picks the keypad key; a keypad key Qt does
     /// not mark as such (Home with Num Lock off) counts as the main one. Nothing for a key that
     /// types a character.
