@@ -5,9 +5,14 @@ Korrelang writes its custom keyboard shortcut; the shortcut, pressed on the comp
 keyboard, converts a selection and the line before the caret in each editor, while the clipboard
 stays as it was. The extension switches the layout and names the focused application."""
 
+import json
+import os
+import subprocess
 import sys
 import time
 import unittest
+
+import dbus
 
 from session import (A_KEY, CTRL, END, ESC, RETURN, SHIFT, SPACE, Editor, Keyboard, Korrelang,
                      extension, gsettings, wait_until)
@@ -17,6 +22,22 @@ EDITORS = sys.argv[2:] or ["mousepad", "gedit", "gnome-text-editor"]
 ENTRY = ("org.gnome.settings-daemon.plugins.media-keys.custom-keybinding:"
          "/org/gnome/settings-daemon/plugins/media-keys/custom-keybindings/korrelang/")
 CLIPBOARD = "the user's clipboard ✓"
+TEXT = "text/plain;charset=utf-8"
+# A 1×1 PNG: an image the shell has to carry as bytes, not as text.
+IMAGE = bytes.fromhex("89504e470d0a1a0a0000000d4948445200000001000000010806000000"
+                      "1f15c4890000000d49444154789c6360f8cf00000301010018dd8db00000"
+                      "000049454e44ae426082")
+LINE_EDITOR = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "apps",
+                           "line_editor.py")
+
+
+def put(shell, primary, mime, data):
+    return int(shell.SetClipboardContent(primary, mime, dbus.ByteArray(data)))
+
+
+def content(shell, primary, mime, limit=1 << 20):
+    data, outcome = shell.ClipboardContent(primary, mime, dbus.UInt32(limit), dbus.UInt32(500))
+    return bytes(data), str(outcome)
 
 
 class GnomeSession(unittest.TestCase):
@@ -74,7 +95,7 @@ class GnomeSession(unittest.TestCase):
 
     def convert_in(self, name):
         shell = extension()
-        shell.SetClipboardContent("text/plain;charset=utf-8", CLIPBOARD.encode())
+        put(shell, False, TEXT, CLIPBOARD.encode())
         editor = Editor(name, self.keyboard)
         try:
             self.assertTrue(editor.ready(), "%s: no focused text field" % name)
@@ -105,10 +126,75 @@ class GnomeSession(unittest.TestCase):
             self.assertTrue(wait_until(lambda: editor.text() == "привет мир\nпривет мир", 5),
                             "%s, line: %r" % (name, editor.text()))
 
-            content = bytes(shell.ClipboardContent("text/plain;charset=utf-8")).decode()
-            self.assertEqual(content, CLIPBOARD, "%s: the clipboard changed" % name)
+            self.assertEqual(content(shell, False, TEXT), (CLIPBOARD.encode(), "received"),
+                             "%s: the clipboard changed" % name)
         finally:
             editor.stop()
+
+    def test_4_extension_carries_both_selections(self):
+        shell = extension()
+        before = [int(c) for c in shell.ClipboardClaims()]
+        claims = put(shell, False, "image/png", IMAGE)
+        self.assertGreater(claims, before[0])
+        primary_claims = put(shell, True, TEXT, "mouse ✓".encode())
+        self.assertGreater(primary_claims, before[1])
+        # Each selection counts its own claims, and the count a write answers is the current one.
+        self.assertEqual([int(c) for c in shell.ClipboardClaims()], [claims, primary_claims])
+
+        self.assertIn("image/png", [str(t) for t in shell.ClipboardTypes(False)])
+        self.assertIn(TEXT, [str(t) for t in shell.ClipboardTypes(True)])
+        cases = [  # primary, type, limit, expected
+            (False, "image/png", 1 << 20, (IMAGE, "received")),
+            (False, "image/png", len(IMAGE), (IMAGE, "received")),
+            (False, "image/png", len(IMAGE) - 1, (b"", "tooLarge")),
+            (False, "text/html", 1 << 20, (b"", "refused")),
+            (True, TEXT, 1 << 20, ("mouse ✓".encode(), "received")),
+        ]
+        for primary, mime, limit, expected in cases:
+            with self.subTest(primary=primary, mime=mime, limit=limit):
+                self.assertEqual(content(shell, primary, mime, limit), expected)
+
+    def test_5_terminal_paste_keeps_clipboard_and_mouse_selection(self):
+        # A terminal is written by erasing and pasting: both selections are Korrelang's for a
+        # moment and must be the user's again afterwards.
+        shell = extension()
+        state_path = os.path.join(os.environ.get("KORRELANG_SESSION_DIR", "/tmp"), "line.json")
+        if os.path.exists(state_path):
+            os.remove(state_path)
+        terminal = subprocess.Popen(
+            ["xfce4-terminal", "--disable-server", "--hide-menubar", "--hide-toolbar",
+             "--geometry=80x10", "--execute", sys.executable, LINE_EDITOR, state_path],
+            env=dict(os.environ, GDK_BACKEND="wayland"), stdout=subprocess.DEVNULL,
+            stderr=subprocess.DEVNULL, start_new_session=True)
+
+        def state():
+            with open(state_path, encoding="utf-8") as f:
+                return json.load(f)
+        try:
+            self.assertTrue(wait_until(state, 20), "the line editor did not start")
+            self.assertTrue(wait_until(
+                lambda: int(shell.FocusedApplication()[2]) == terminal.pid, 10),
+                "the terminal did not get the focus")
+            self.use_us_layout(shell)
+            self.keyboard.type("ghbdtn vbh")
+            self.assertTrue(wait_until(lambda: state()["line"] == "ghbdtn vbh", 5), state())
+            put(shell, False, "image/png", IMAGE)
+            put(shell, True, TEXT, "mouse ✓".encode())
+            self.keyboard.chord(CTRL, SHIFT, SPACE)
+            # With no mouse selection ending at the cursor, the word before it is converted.
+            self.assertTrue(wait_until(lambda: state()["line"] == "ghbdtn мир", 5),
+                            "line: %r\n%s" % (state(), self.korrelang.log()[-3000:]))
+            self.assertEqual(state()["harmful"], [])
+            self.assertEqual(state()["signals"], [])
+            self.assertTrue(wait_until(
+                lambda: content(shell, False, "image/png") == (IMAGE, "received"), 3),
+                "the clipboard's image is gone: %r" % [str(t) for t in shell.ClipboardTypes(False)])
+            self.assertTrue(wait_until(
+                lambda: content(shell, True, TEXT) == ("mouse ✓".encode(), "received"), 3),
+                "the mouse selection changed: %r" % (content(shell, True, TEXT),))
+        finally:
+            terminal.terminate()
+            terminal.wait(10)
 
 
 if __name__ == "__main__":
