@@ -4,12 +4,25 @@
 The shortcut and the accessibility path still convert, the layout stays where it was (nothing
 may switch it), and the log says what is off and why."""
 
+import subprocess
 import sys
 import unittest
 
-from session import A_KEY, CTRL, ESC, SHIFT, SPACE, Editor, Keyboard, Korrelang, gsettings, wait_until
+import pyatspi
+
+from session import (A_KEY, CTRL, ESC, SHIFT, SPACE, Editor, Keyboard, Korrelang, atspi_application,
+                     gsettings, wait_until)
 
 BINARY = sys.argv[1] if len(sys.argv) > 1 else "korrelang"
+SHORTCUTS = ("org.gnome.settings-daemon.plugins.media-keys", "custom-keybindings")
+
+
+def showing_windows(pid):
+    app = atspi_application(pid)
+    if app is None:
+        return 0
+    return sum(1 for i in range(app.childCount)
+               if app.getChildAtIndex(i).getState().contains(pyatspi.STATE_SHOWING))
 
 
 class WithoutExtension(unittest.TestCase):
@@ -36,6 +49,27 @@ class WithoutExtension(unittest.TestCase):
             editor.stop()
             korrelang.stop()
             keyboard.stop()
+
+    def test_without_a_tray_starting_again_opens_the_dashboard(self):
+        korrelang = Korrelang(BINARY)
+        try:
+            # Started as from the applications overview, with no tray icon to click.
+            self.assertTrue(wait_until(lambda: showing_windows(korrelang.process.pid) > 0, 10),
+                            "no dashboard at launch")
+            again = subprocess.run([BINARY], capture_output=True, text=True, timeout=20)
+            self.assertEqual(again.returncode, 0, again.stderr)
+            self.assertIn("already running; its dashboard is open", again.stdout)
+            self.assertTrue(korrelang.process.poll() is None)
+        finally:
+            korrelang.stop()
+
+    def test_turned_off_the_key_goes_back_to_the_applications(self):
+        korrelang = Korrelang(BINARY, extra="isEnabled=false\n")
+        try:
+            self.assertIn("GNOME custom shortcut", korrelang.log())
+            self.assertNotIn("/custom-keybindings/korrelang/", gsettings("get", *SHORTCUTS))
+        finally:
+            korrelang.stop()
 
 
 if __name__ == "__main__":

@@ -123,14 +123,15 @@ def text_of(accessible):
 
 
 class Korrelang:
-    def __init__(self, binary, layouts="xkb.us.English,xkb.ru.Russian"):
+    def __init__(self, binary, layouts="xkb.us.English,xkb.ru.Russian", extra=""):
         config = os.path.join(os.environ["XDG_CONFIG_HOME"], "Korrelang")
         os.makedirs(config, exist_ok=True)
         with open(os.path.join(config, "Korrelang.conf"), "w") as f:
             f.write("[General]\nhasCompletedFirstLaunch=true\nstartAtLogin=false\n"
-                    "selectedKeyboards=%s\n" % layouts)
+                    "selectedKeyboards=%s\n%s" % (layouts, extra))
         self.log_path = os.path.join(SESSION_DIR, "korrelang.log")
-        self.process = subprocess.Popen([binary], stdout=open(self.log_path, "w"),
+        self.log_file = open(self.log_path, "w")
+        self.process = subprocess.Popen([binary], stdout=self.log_file,
                                         stderr=subprocess.STDOUT, start_new_session=True)
         running = wait_until(lambda: "Korrelang is running" in self.log(), 30, 0.05)
         if not running:
@@ -142,6 +143,7 @@ class Korrelang:
 
     def stop(self):
         stop_process(self.process)
+        self.log_file.close()
 
 
 class Editor:
