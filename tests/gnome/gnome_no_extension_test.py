@@ -10,8 +10,8 @@ import unittest
 
 import pyatspi
 
-from session import (A_KEY, CTRL, ESC, SHIFT, SPACE, Editor, Keyboard, Korrelang, atspi_application,
-                     gsettings, wait_until)
+from session import (A_KEY, CTRL, END, ESC, RETURN, SHIFT, SPACE, Editor, Keyboard, Korrelang,
+                     Terminal, atspi_application, gsettings, wait_until)
 
 BINARY = sys.argv[1] if len(sys.argv) > 1 else "korrelang"
 SHORTCUTS = ("org.gnome.settings-daemon.plugins.media-keys", "custom-keybindings")
@@ -45,6 +45,35 @@ class WithoutExtension(unittest.TestCase):
             # Without the extension nothing switched the layout.
             recent = gsettings("get", "org.gnome.desktop.input-sources", "mru-sources")
             self.assertFalse(recent.startswith("[('xkb', 'ru')"), recent)
+
+            # The line before the caret, read and written through AT-SPI alone.
+            keyboard.chord(CTRL, END)
+            keyboard.chord(RETURN)
+            keyboard.type("ghbdtn vbh")
+            self.assertTrue(wait_until(lambda: editor.text().endswith("\nghbdtn vbh"), 5),
+                            editor.text())
+            keyboard.chord(CTRL, SHIFT, SPACE)
+            self.assertTrue(wait_until(lambda: editor.text() == "привет мир\nпривет мир", 5),
+                            editor.text())
+            editor.stop()
+
+            # No keys and no clipboard without the extension: a terminal is declined untouched.
+            terminal = Terminal()
+            try:
+                self.assertTrue(terminal.ready(), "the line editor did not start")
+                keyboard.type("ghbdtn vbh")
+                self.assertTrue(wait_until(lambda: terminal.state()["line"] == "ghbdtn vbh", 5))
+                mark = len(korrelang.log())
+                keyboard.chord(CTRL, SHIFT, SPACE)
+                self.assertTrue(wait_until(lambda: "HOTKEY PRESSED" in korrelang.log()[mark:], 5))
+                self.assertTrue(wait_until(
+                    lambda: "Replace failed by every way" in korrelang.log()[mark:] or
+                    "declin" in korrelang.log()[mark:], 5), korrelang.log()[mark:])
+                state = terminal.state()
+                self.assertEqual((state["line"], state["harmful"], state["signals"], state["pastes"]),
+                                 ("ghbdtn vbh", [], [], 0))
+            finally:
+                terminal.stop()
         finally:
             editor.stop()
             korrelang.stop()

@@ -5,9 +5,6 @@ Korrelang writes its custom keyboard shortcut; the shortcut, pressed on the comp
 keyboard, converts a selection and the line before the caret in each editor, while the clipboard
 stays as it was. The extension switches the layout and names the focused application."""
 
-import json
-import os
-import subprocess
 import sys
 import time
 import unittest
@@ -15,7 +12,7 @@ import unittest
 import dbus
 
 from session import (A_KEY, CTRL, END, ESC, RETURN, SHIFT, SPACE, Editor, Keyboard, Korrelang,
-                     extension, gsettings, wait_until)
+                     Terminal, extension, gsettings, wait_until)
 
 BINARY = sys.argv[1] if len(sys.argv) > 1 else "korrelang"
 EDITORS = sys.argv[2:] or ["mousepad", "gedit", "gnome-text-editor"]
@@ -27,8 +24,6 @@ TEXT = "text/plain;charset=utf-8"
 IMAGE = bytes.fromhex("89504e470d0a1a0a0000000d4948445200000001000000010806000000"
                       "1f15c4890000000d49444154789c6360f8cf00000301010018dd8db00000"
                       "000049454e44ae426082")
-LINE_EDITOR = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "apps",
-                           "line_editor.py")
 
 
 def put(shell, primary, mime, data):
@@ -158,34 +153,24 @@ class GnomeSession(unittest.TestCase):
         # A terminal is written by erasing and pasting: both selections are Korrelang's for a
         # moment and must be the user's again afterwards.
         shell = extension()
-        state_path = os.path.join(os.environ.get("KORRELANG_SESSION_DIR", "/tmp"), "line.json")
-        if os.path.exists(state_path):
-            os.remove(state_path)
-        terminal = subprocess.Popen(
-            ["xfce4-terminal", "--disable-server", "--hide-menubar", "--hide-toolbar",
-             "--geometry=80x10", "--execute", sys.executable, LINE_EDITOR, state_path],
-            env=dict(os.environ, GDK_BACKEND="wayland"), stdout=subprocess.DEVNULL,
-            stderr=subprocess.DEVNULL, start_new_session=True)
-
-        def state():
-            with open(state_path, encoding="utf-8") as f:
-                return json.load(f)
+        terminal = Terminal()
         try:
-            self.assertTrue(wait_until(state, 20), "the line editor did not start")
+            self.assertTrue(terminal.ready(), "the line editor did not start")
             self.assertTrue(wait_until(
-                lambda: int(shell.FocusedApplication()[2]) == terminal.pid, 10),
+                lambda: int(shell.FocusedApplication()[2]) == terminal.process.pid, 10),
                 "the terminal did not get the focus")
             self.use_us_layout(shell)
             self.keyboard.type("ghbdtn vbh")
-            self.assertTrue(wait_until(lambda: state()["line"] == "ghbdtn vbh", 5), state())
+            self.assertTrue(wait_until(lambda: terminal.state()["line"] == "ghbdtn vbh", 5),
+                            terminal.state())
             put(shell, False, "image/png", IMAGE)
             put(shell, True, TEXT, "mouse ✓".encode())
             self.keyboard.chord(CTRL, SHIFT, SPACE)
             # With no mouse selection ending at the cursor, the word before it is converted.
-            self.assertTrue(wait_until(lambda: state()["line"] == "ghbdtn мир", 5),
-                            "line: %r\n%s" % (state(), self.korrelang.log()[-3000:]))
-            self.assertEqual(state()["harmful"], [])
-            self.assertEqual(state()["signals"], [])
+            self.assertTrue(wait_until(lambda: terminal.state()["line"] == "ghbdtn мир", 5),
+                            "line: %r\n%s" % (terminal.state(), self.korrelang.log()[-3000:]))
+            self.assertEqual(terminal.state()["harmful"], [])
+            self.assertEqual(terminal.state()["signals"], [])
             self.assertTrue(wait_until(
                 lambda: content(shell, False, "image/png") == (IMAGE, "received"), 3),
                 "the clipboard's image is gone: %r" % [str(t) for t in shell.ClipboardTypes(False)])
@@ -193,9 +178,7 @@ class GnomeSession(unittest.TestCase):
                 lambda: content(shell, True, TEXT) == ("mouse ✓".encode(), "received"), 3),
                 "the mouse selection changed: %r" % (content(shell, True, TEXT),))
         finally:
-            terminal.terminate()
-            terminal.wait(10)
-
+            terminal.stop()
 
 if __name__ == "__main__":
     unittest.main(argv=sys.argv[:1], verbosity=2)

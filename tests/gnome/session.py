@@ -1,8 +1,10 @@
 """Helpers for tests inside scripts/gnome-session: keys injected through Mutter's remote-desktop
 interface (as a person's keyboard), the shell extension, AT-SPI, and Korrelang itself."""
 
+import json
 import os
 import subprocess
+import sys
 import time
 
 import dbus
@@ -172,6 +174,35 @@ class Editor:
 
     def text(self):
         return text_of(self.field)
+
+    def stop(self):
+        stop_process(self.process)
+
+
+class Terminal:
+    """xfce4-terminal on Wayland running a line editor in its foreground (tests/apps), which
+    records its line and anything harmful it received (control characters, signals)."""
+
+    LINE_EDITOR = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "apps",
+                               "line_editor.py")
+
+    def __init__(self):
+        self.state_path = os.path.join(SESSION_DIR, "line-%d.json" % time.monotonic_ns())
+        self.process = subprocess.Popen(
+            ["xfce4-terminal", "--disable-server", "--hide-menubar", "--hide-toolbar",
+             "--geometry=80x10", "--execute", sys.executable, self.LINE_EDITOR, self.state_path],
+            env=dict(os.environ, GDK_BACKEND="wayland"), stdout=subprocess.DEVNULL,
+            stderr=subprocess.DEVNULL, start_new_session=True)
+
+    def state(self):
+        try:
+            with open(self.state_path, encoding="utf-8") as f:
+                return json.load(f)
+        except (OSError, ValueError):
+            return None
+
+    def ready(self, limit=20):
+        return wait_until(self.state, limit) is not None
 
     def stop(self):
         stop_process(self.process)
