@@ -70,7 +70,10 @@ void GnomeClipboard::put(bool primary, const std::string& type, const std::strin
                          const char* what) {
     const auto claims = m_extension.setClipboardContent(primary, type, data);
     if (!claims) {
-        logLine(std::string("❌ Cannot ") + what + ": the GNOME Shell extension does not answer");
+        if (m_extension.isAvailable()) {
+            logLine(std::string("❌ Cannot ") + what +
+                    ": the GNOME Shell extension does not answer");
+        }
         return;
     }
     // Known before the shell's signal arrives, so that a wait begun now does not take this
