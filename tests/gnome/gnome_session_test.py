@@ -179,6 +179,29 @@ class GnomeSession(unittest.TestCase):
                 "the mouse selection changed: %r" % (content(shell, True, TEXT),))
         finally:
             terminal.stop()
+    def test_6_blacklisted_application_is_left_alone(self):
+        # The blacklist needs the focused application, which only the extension tells.
+        shell = extension()
+        editor = Editor("gedit", self.keyboard)
+        try:
+            self.assertTrue(editor.ready(), "gedit: no focused text field")
+            app_id = str(shell.FocusedApplication()[0]).removesuffix(".desktop")
+            self.korrelang.stop()
+            type(self).korrelang = Korrelang(BINARY, extra="blacklistedApps=%s\n" % app_id,
+                                             autostarted=True)
+            self.use_us_layout(shell)
+            self.keyboard.type("ghbdtn")
+            self.assertTrue(wait_until(lambda: editor.text() == "ghbdtn", 5), editor.text())
+            self.keyboard.chord(CTRL, A_KEY)
+            self.keyboard.chord(CTRL, SHIFT, SPACE)
+            self.assertTrue(wait_until(
+                lambda: "Current app is blacklisted" in self.korrelang.log(), 5),
+                "%s: %s" % (app_id, self.korrelang.log()[-2000:]))
+            time.sleep(0.3)
+            self.assertEqual(editor.text(), "ghbdtn")
+        finally:
+            editor.stop()
+
 
 if __name__ == "__main__":
     unittest.main(argv=sys.argv[:1], verbosity=2)

@@ -125,7 +125,10 @@ def text_of(accessible):
 
 
 class Korrelang:
-    def __init__(self, binary, layouts="xkb.us.English,xkb.ru.Russian", extra=""):
+    def __init__(self, binary, layouts="xkb.us.English,xkb.ru.Russian", extra="",
+                 autostarted=False):
+        """`autostarted`: as the session starts it at login, when no dashboard opens (started
+        by hand without a tray, the dashboard opens and takes the focus)."""
         config = os.path.join(os.environ["XDG_CONFIG_HOME"], "Korrelang")
         os.makedirs(config, exist_ok=True)
         with open(os.path.join(config, "Korrelang.conf"), "w") as f:
@@ -133,7 +136,10 @@ class Korrelang:
                     "selectedKeyboards=%s\n%s" % (layouts, extra))
         self.log_path = os.path.join(SESSION_DIR, "korrelang.log")
         self.log_file = open(self.log_path, "w")
-        self.process = subprocess.Popen([binary], stdout=self.log_file,
+        env = dict(os.environ)
+        if autostarted:
+            env["DESKTOP_AUTOSTART_ID"] = "korrelang-test"
+        self.process = subprocess.Popen([binary], stdout=self.log_file, env=env,
                                         stderr=subprocess.STDOUT, start_new_session=True)
         running = wait_until(lambda: "Korrelang is running" in self.log(), 30, 0.05)
         if not running:
