@@ -14,7 +14,7 @@ bus = dbus.SessionBus()
 SESSION_DIR = os.environ.get("KORRELANG_SESSION_DIR", "/tmp")
 
 # evdev codes
-ESC, CTRL, SHIFT, SPACE, RETURN, END, A_KEY = 1, 29, 42, 57, 28, 107, 30
+ESC, CTRL, SHIFT, SPACE, RETURN, END, A_KEY, C_KEY = 1, 29, 42, 57, 28, 107, 30, 46
 LETTERS = {"g": 34, "h": 35, "b": 48, "d": 32, "t": 20, "n": 49, "v": 47, " ": 57}
 
 

@@ -15,6 +15,22 @@ using wayland::OfferReader;
 constexpr std::size_t kTextLimit = 16 * 1024 * 1024;
 constexpr std::chrono::milliseconds kTextTimeout{500};
 
+// GTK text views offer their own tagged form of the text they copy; the tags are their
+// highlighting, which a view pasting the plain text makes again. With one format to give back,
+// the text alone keeps what the user copied.
+constexpr std::string_view kTextRestatements[] = {"application/x-gtk-text-buffer-rich-text"};
+
+void dropTextRestatements(std::vector<std::pair<std::string, std::string>>& formats) {
+    const auto isText = [](const auto& format) { return OfferReader::isText(format.first); };
+    if (std::none_of(formats.begin(), formats.end(), isText)) {
+        return;
+    }
+    std::erase_if(formats, [](const auto& format) {
+        return std::find(std::begin(kTextRestatements), std::end(kTextRestatements),
+                         format.first) != std::end(kTextRestatements);
+    });
+}
+
 const char* nameOf(bool primary) {
     return primary ? "Mouse selection" : "Clipboard";
 }
@@ -110,6 +126,7 @@ ClipboardSnapshot GnomeClipboard::snapshot(std::size_t maxBytes) const {
         auto content = OfferReader::read(*types, maxBytes, deadline, fetch, nameOf(primary));
         auto& formats = primary ? snapshot.primary : snapshot.formats;
         formats = std::move(content.formats);
+        dropTextRestatements(formats);
         if (primary) {
             // What a middle click pastes is the text; the rest of a rich selection is not worth
             // refusing to convert for.
