@@ -126,29 +126,6 @@ class GnomeSession(unittest.TestCase):
         finally:
             editor.stop()
 
-    def test_4_extension_carries_both_selections(self):
-        shell = extension()
-        before = [int(c) for c in shell.ClipboardClaims()]
-        claims = put(shell, False, "image/png", IMAGE)
-        self.assertGreater(claims, before[0])
-        primary_claims = put(shell, True, TEXT, "mouse ✓".encode())
-        self.assertGreater(primary_claims, before[1])
-        # Each selection counts its own claims, and the count a write answers is the current one.
-        self.assertEqual([int(c) for c in shell.ClipboardClaims()], [claims, primary_claims])
-
-        self.assertIn("image/png", [str(t) for t in shell.ClipboardTypes(False)])
-        self.assertIn(TEXT, [str(t) for t in shell.ClipboardTypes(True)])
-        cases = [  # primary, type, limit, expected
-            (False, "image/png", 1 << 20, (IMAGE, "received")),
-            (False, "image/png", len(IMAGE), (IMAGE, "received")),
-            (False, "image/png", len(IMAGE) - 1, (b"", "tooLarge")),
-            (False, "text/html", 1 << 20, (b"", "refused")),
-            (True, TEXT, 1 << 20, ("mouse ✓".encode(), "received")),
-        ]
-        for primary, mime, limit, expected in cases:
-            with self.subTest(primary=primary, mime=mime, limit=limit):
-                self.assertEqual(content(shell, primary, mime, limit), expected)
-
     def convert_in_terminal(self, shell):
         """Types "ghbdtn vbh" in a terminal, presses the shortcut and checks the word before the
         cursor was converted with nothing harmful sent. Returns the clipboard check's result."""
