@@ -208,7 +208,14 @@ class Terminal:
             return None
 
     def ready(self, limit=20):
-        return wait_until(self.state, limit) is not None
+        """The line editor runs and the terminal's window is the active one (asked through
+        AT-SPI, which needs no shell extension)."""
+        def active():
+            app = atspi_application(self.process.pid)
+            return app is not None and any(
+                app.getChildAtIndex(i).getState().contains(pyatspi.STATE_ACTIVE)
+                for i in range(app.childCount))
+        return wait_until(self.state, limit) is not None and wait_until(active, limit) is not None
 
     def stop(self):
         stop_process(self.process)
