@@ -8,6 +8,7 @@ import sys
 import time
 
 import dbus
+import pyatspi
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
 from accessible import atspi_application, focused_text, text_content  # noqa: E402
