@@ -8,26 +8,30 @@
 
 namespace korrelang::platform {
 
-/// Result codes of accessibility calls. 0 is success; the others are negative so that log lines
-/// can print them as the signed numbers users report.
-namespace AccessCode {
-inline constexpr int success = 0;
-inline constexpr int failure = -1;      ///< the application answered with an error
-inline constexpr int unsupported = -2;  ///< the element lacks the interface the call needs
-inline constexpr int noValue = -3;      ///< nothing is focused, or the answer was empty
-inline constexpr int timedOut = -4;     ///< the application did not answer in time
-inline constexpr int outOfRange = -5;   ///< a range beyond the element's text
-inline constexpr int unavailable = -6;  ///< the accessibility bus cannot be reached
-}  // namespace AccessCode
+/// Result codes of accessibility calls. Log lines print them as the signed numbers users report.
+enum class AccessCode {
+    success = 0,
+    failure = -1,      ///< the application answered with an error
+    unsupported = -2,  ///< the element lacks the interface the call needs
+    noValue = -3,      ///< nothing is focused, or the answer was empty
+    timedOut = -4,     ///< the application did not answer in time
+    outOfRange = -5,   ///< a range beyond the element's text
+    unavailable = -6,  ///< the accessibility bus cannot be reached
+};
+
+/// The code as log lines print it.
+inline std::string toString(AccessCode code) {
+    return std::to_string(static_cast<int>(code));
+}
 
 /// The answer of one accessibility call: a code, and a value only when the code is success.
 template <typename T>
 struct AccessResult {
-    int code = AccessCode::failure;
+    AccessCode code = AccessCode::failure;
     std::optional<T> value;
 
     static AccessResult ok(T v) { return {AccessCode::success, std::move(v)}; }
-    static AccessResult error(int c) { return {c, std::nullopt}; }
+    static AccessResult error(AccessCode c) { return {c, std::nullopt}; }
     bool succeeded() const { return code == AccessCode::success && value.has_value(); }
 };
 
@@ -80,32 +84,33 @@ public:
     }
 
     /// Selects `range` (a caret when its length is 0). Returns an AccessCode.
-    virtual int setSelectedRange(TextRange range) = 0;
+    virtual AccessCode setSelectedRange(TextRange range) = 0;
     /// Replaces the selection (or inserts at the caret) with `text` and leaves the caret after
     /// it. Returns an AccessCode. Unverified: see insertText.
-    virtual int setSelectedText(std::string_view text) = 0;
+    virtual AccessCode setSelectedText(std::string_view text) = 0;
 
     /// Whether the element offers writing its text (AT-SPI's EditableText).
     virtual bool isEditable() const = 0;
     /// Inserts `text` before character `position`. Returns an AccessCode. Success only means
     /// that the application answered yes: some answer yes and change nothing, or truncate to a
     /// length limit. Read the text back.
-    virtual int insertText(long position, std::string_view text) = 0;
+    virtual AccessCode insertText(long position, std::string_view text) = 0;
     /// Deletes the characters of `range`. Returns an AccessCode; unverified like insertText.
-    virtual int deleteText(TextRange range) = 0;
+    virtual AccessCode deleteText(TextRange range) = 0;
 
     // The same writes for a caller that knows the element's text as it stands (`current`, read
     // just before, with the caller's own writes since applied): the back end maps offsets on it
     // instead of reading the text again. Just as unverified as the plain calls.
-    virtual int insertTextGiven(const std::string& current, long position, std::string_view text) {
+    virtual AccessCode insertTextGiven(const std::string& current, long position,
+                                       std::string_view text) {
         static_cast<void>(current);
         return insertText(position, text);
     }
-    virtual int deleteTextGiven(const std::string& current, TextRange range) {
+    virtual AccessCode deleteTextGiven(const std::string& current, TextRange range) {
         static_cast<void>(current);
         return deleteText(range);
     }
-    virtual int setSelectedRangeGiven(const std::string& current, TextRange range) {
+    virtual AccessCode setSelectedRangeGiven(const std::string& current, TextRange range) {
         static_cast<void>(current);
         return setSelectedRange(range);
     }
@@ -113,10 +118,10 @@ public:
 
 /// What the focus lookup found: the application, then the element inside it.
 struct FocusLookup {
-    int applicationCode = AccessCode::noValue;
+    AccessCode applicationCode = AccessCode::noValue;
     std::string applicationName;  ///< empty when unknown
     std::string toolkitName;      ///< for log lines; empty when unknown
-    int elementCode = AccessCode::noValue;
+    AccessCode elementCode = AccessCode::noValue;
     std::shared_ptr<TextElement> element;  ///< set exactly when elementCode is success
 };
 

@@ -11,7 +11,7 @@ namespace korrelang::service {
 
 namespace {
 
-namespace AccessCode = platform::AccessCode;
+using platform::AccessCode;
 using servicelog::boolText;
 using servicelog::sayText;
 
@@ -50,9 +50,9 @@ std::shared_ptr<platform::TextElement> AccessibilityService::getFocusedElement()
     log("✅ Created system-wide element");
     log("🔍 Getting focused application...");
     const platform::FocusLookup lookup = m_accessibility.focusedElement();
-    log("📊 App result code: " + std::to_string(lookup.applicationCode));
+    log("📊 App result code: " + toString(lookup.applicationCode));
     if (lookup.applicationCode != AccessCode::success) {
-        log("❌ Failed to get focused app. Error: " + std::to_string(lookup.applicationCode));
+        log("❌ Failed to get focused app. Error: " + toString(lookup.applicationCode));
         m_pressWithoutApplication = true;
         return nullptr;
     }
@@ -61,12 +61,12 @@ std::shared_ptr<platform::TextElement> AccessibilityService::getFocusedElement()
           (lookup.applicationName.empty() ? std::string("Unknown") : lookup.applicationName));
     print("      🔍 Getting focused UI element...");
     // Success without an element counts as a failure.
-    const int elementCode = lookup.elementCode == AccessCode::success && !lookup.element
-                                ? AccessCode::noValue
-                                : lookup.elementCode;
-    print("      📊 Element result code: " + std::to_string(elementCode));
+    const AccessCode elementCode = lookup.elementCode == AccessCode::success && !lookup.element
+                                       ? AccessCode::noValue
+                                       : lookup.elementCode;
+    print("      📊 Element result code: " + toString(elementCode));
     if (elementCode != AccessCode::success) {
-        print("      ❌ Failed to get focused element. Error: " + std::to_string(elementCode));
+        print("      ❌ Failed to get focused element. Error: " + toString(elementCode));
         return nullptr;
     }
     const std::string role = lookup.element->role();
@@ -98,12 +98,13 @@ std::optional<std::string> AccessibilityService::getSelectedTextViaAccessibility
     print("   🔍 Requesting selected text (AT-SPI Text selection)...");
     const auto selected = element->selectedText();
     if (selected.code != AccessCode::success || !selected.value) {
-        const int code = selected.code != AccessCode::success ? selected.code : AccessCode::noValue;
-        print("   ❌ Failed to get selected text. Error code: " + std::to_string(code));
+        const AccessCode code =
+            selected.code != AccessCode::success ? selected.code : AccessCode::noValue;
+        print("   ❌ Failed to get selected text. Error code: " + toString(code));
         print("   🔍 Trying the AT-SPI text contents as fallback...");
         const auto value = element->value();
         if (value.code != AccessCode::success || !value.value) {
-            print("   ❌ Text contents also failed: " + std::to_string(value.code));
+            print("   ❌ Text contents also failed: " + toString(value.code));
         } else {
             // Only the size: a field's whole content never goes into a log.
             print("   ✅ Got text contents: <" +
@@ -187,8 +188,7 @@ std::optional<AccessibleText> AccessibilityService::readTextToConvert() const {
     const auto state = element->textState();
     if (!state.succeeded()) {
         print("🔍 getSelectedText() returned: nil");
-        print("   ❌ The focused element's text cannot be read (code " + std::to_string(state.code) +
-              ")");
+        print("   ❌ The focused element's text cannot be read (code " + toString(state.code) + ")");
         return std::nullopt;
     }
     m_pressElement = element;

@@ -44,10 +44,9 @@ ConversionWay::Outcome AccessibilityWay::attempt(ConversionPress& press) {
     const bool keep = read->isSelection && !press.shouldDeselectAfterReplace();
     const platform::TextRange after = keep ? platform::TextRange{read->range.location, length}
                                            : platform::TextRange{read->range.location + length, 0};
-    if (const int code = element.setSelectedRangeGiven(written, after);
+    if (const platform::AccessCode code = element.setSelectedRangeGiven(written, after);
         code != platform::AccessCode::success) {
-        say("⚠️ Could not place the caret after the new text (code " + std::to_string(code) +
-            ")");
+        say("⚠️ Could not place the caret after the new text (code " + toString(code) + ")");
     }
     return Outcome::written;
 }

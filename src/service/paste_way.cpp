@@ -9,7 +9,7 @@ namespace korrelang::service {
 namespace {
 
 using namespace wayterms;
-namespace AccessCode = platform::AccessCode;
+using platform::AccessCode;
 
 constexpr int kPollMilliseconds = 5;
 constexpr int kSelectionPolls = 40;  // 200 ms for the application to follow the keys
@@ -64,7 +64,7 @@ bool PasteWay::select(platform::TextElement& element, platform::TextRange range,
             return true;
         }
     }
-    const int code = m_main.call([&] { return element.setSelectedRange(range); });
+    const AccessCode code = m_main.call([&] { return element.setSelectedRange(range); });
     if (code == AccessCode::success && selectionBecomes(element, range)) {
         return true;
     }

@@ -11,7 +11,7 @@ namespace korrelang::service {
 
 namespace {
 
-namespace AccessCode = platform::AccessCode;
+using platform::AccessCode;
 using servicelog::say;
 using Result = VerifiedTextWrite::Result;
 
@@ -40,7 +40,7 @@ Result VerifiedTextWrite::replace(platform::TextElement& element, platform::Text
                                   std::string* written) {
     const auto before = element.value();
     if (!before.succeeded()) {
-        say("❌ Cannot read the field before writing (code " + std::to_string(before.code) + ")");
+        say("❌ Cannot read the field before writing (code " + toString(before.code) + ")");
         return Result::notWritten;
     }
     const auto parts = clusters(*before.value);
@@ -60,8 +60,8 @@ Result VerifiedTextWrite::replace(platform::TextElement& element, platform::Text
     // second: no read between them. Whatever the application made of them is read back below.
     enum class Order { insertFirst, deleteFirst };
     for (const Order order : {Order::insertFirst, Order::deleteFirst}) {
-        int first = AccessCode::success;
-        int second = AccessCode::success;
+        AccessCode first = AccessCode::success;
+        AccessCode second = AccessCode::success;
         if (order == Order::insertFirst) {
             first =
                 element.insertTextGiven(*before.value, range.location + range.length, replacement);
@@ -78,8 +78,7 @@ Result VerifiedTextWrite::replace(platform::TextElement& element, platform::Text
         }
         const auto after = element.value();
         if (!after.succeeded()) {
-            say("❌ Cannot read the field back after writing (code " + std::to_string(after.code) +
-                ")");
+            say("❌ Cannot read the field back after writing (code " + toString(after.code) + ")");
             return Result::damaged;
         }
         if (*after.value == intended) {
@@ -90,7 +89,7 @@ Result VerifiedTextWrite::replace(platform::TextElement& element, platform::Text
         }
         say(std::string("⚠️ The field does not read as intended after ") +
             (order == Order::insertFirst ? "insert-then-delete" : "delete-then-insert") +
-            " (codes " + std::to_string(first) + ", " + std::to_string(second) + ", " +
+            " (codes " + toString(first) + ", " + toString(second) + ", " +
             std::to_string(engine::GraphemeCursor::count(*after.value)) + " chars, expected " +
             std::to_string(parts.size() - (end - start) +
                            static_cast<std::size_t>(replacementLength)) +

@@ -230,9 +230,9 @@ TEST_F(ConversionServiceTest, SmartCapitalizationTypesLatinCapitalsOnThai) {
                 return value && !value->empty();
             })) {
             std::printf("attempt %d: application %d, element %d, value \"%s\", window %s/%s\n",
-                        attempt, lookup.applicationCode, lookup.elementCode,
-                        value ? value->c_str() : "(none)", testing::activeWindow().c_str(),
-                        editor.window().c_str());
+                        attempt, static_cast<int>(lookup.applicationCode),
+                        static_cast<int>(lookup.elementCode), value ? value->c_str() : "(none)",
+                        testing::activeWindow().c_str(), editor.window().c_str());
             break;
         }
         capital = value == "A";

@@ -76,7 +76,7 @@ TEST_F(QtToolkitTest, WritesGivenTheTextMapOffsetsInTheFieldsUnits) {
 
     struct Step {
         std::string before;
-        std::function<int(const std::string&)> write;
+        std::function<AccessCode(const std::string&)> write;
         std::string after;
     };
     const Step steps[] = {

@@ -13,7 +13,7 @@ void PrintTo(const LineText& line, std::ostream* out) {
 
 namespace {
 
-namespace AccessCode = platform::AccessCode;
+using platform::AccessCode;
 using platform::TextRange;
 
 class AccessibilityServiceTest : public ::testing::Test {

@@ -317,7 +317,7 @@ TEST_F(HotkeyServiceTest, FailureEndings) {
         {"no text anywhere",
          [](auto& t) {
              t.field("", 0, 0);
-             t.fake.accessibility.element->selectedRangeCode = -1;
+             t.fake.accessibility.element->selectedRangeCode = platform::AccessCode::failure;
          },
          {"failed no_selection"},
          1,

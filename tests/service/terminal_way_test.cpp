@@ -126,7 +126,9 @@ TEST(TerminalWay, ConvertsTheWordBeforeTheCursorWithBackSpaceAndPasteOnly) {
          Outcome::declined,
          "$ ghbdtn",
          {},
-         [](auto&, platform::fake::FakeAccessibilityText& a) { a.element->valueCode = -3; }},
+         [](auto&, platform::fake::FakeAccessibilityText& a) {
+             a.element->valueCode = platform::AccessCode::noValue;
+         }},
         {"only the prompt: BackSpace cannot erase it, nothing changes", "$", std::nullopt,
          Outcome::declined, "$", erase(1, {}), [](FakeTerminal& t, auto&) { t.prompt = 1; }},
         {"a selection reaching into the prompt: the erased part is put back", "$ ghbdtn",

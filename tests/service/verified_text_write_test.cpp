@@ -12,7 +12,7 @@ namespace {
 using platform::TextRange;
 using platform::fake::FakeTextElement;
 using Result = VerifiedTextWrite::Result;
-namespace AccessCode = platform::AccessCode;
+using platform::AccessCode;
 
 TEST(VerifiedTextWrite, WritesOnlyWhatReadsBackAndOtherwisePutsTheOriginalBack) {
     struct Case {

@@ -28,7 +28,7 @@ bool hasText(AtspiAccessible* object) {
     return static_cast<bool>(GObjectRef<AtspiText>::adopt(atspi_accessible_get_text_iface(object)));
 }
 
-std::optional<long> processOf(AtspiAccessible* object, int& code) {
+std::optional<long> processOf(AtspiAccessible* object, AccessCode& code) {
     ErrorSlot error;
     const guint pid = atspi_accessible_get_process_id(object, error.out());
     if (error) {
@@ -187,7 +187,7 @@ bool AtspiAccessibility::windowIsActive(AtspiAccessible* element) {
     return false;
 }
 
-GObjectRef<AtspiAccessible> AtspiAccessibility::applicationOf(long pid, int& code) {
+GObjectRef<AtspiAccessible> AtspiAccessibility::applicationOf(long pid, AccessCode& code) {
     const auto desktop = GObjectRef<AtspiAccessible>::adopt(atspi_get_desktop(0));
     if (!desktop) {
         code = AccessCode::unavailable;
@@ -205,7 +205,7 @@ GObjectRef<AtspiAccessible> AtspiAccessibility::applicationOf(long pid, int& cod
         if (error || !application) {
             continue;
         }
-        int ignored = 0;
+        AccessCode ignored = AccessCode::success;
         if (processOf(application.get(), ignored) == pid) {
             code = AccessCode::success;
             return application;
@@ -216,7 +216,7 @@ GObjectRef<AtspiAccessible> AtspiAccessibility::applicationOf(long pid, int& cod
 }
 
 GObjectRef<AtspiAccessible> AtspiAccessibility::searchFocused(AtspiAccessible* application,
-                                                              long pid, int& code) {
+                                                              long pid, AccessCode& code) {
     // Breadth first from the active window(s) of the application, then from the others.
     std::deque<GObjectRef<AtspiAccessible>> queue;
     std::vector<GObjectRef<AtspiAccessible>> inactive;
@@ -354,7 +354,7 @@ FocusLookup AtspiAccessibility::focusedElement() {
     // libatspi dispatches queued events while it waits for a reply, so the focus callback may
     // replace m_focused in the middle of these calls: work on a reference of our own.
     if (const auto focused = m_focused) {
-        int code = AccessCode::success;
+        AccessCode code = AccessCode::success;
         const auto pid = processOf(focused.get(), code);
         // An element of a window that was closed or hidden since it had the focus is stale: the
         // window stops showing; without the active window's process its window must be active.
@@ -379,7 +379,7 @@ FocusLookup AtspiAccessibility::focusedElement() {
         lookup.applicationCode = AccessCode::noValue;
         return lookup;
     }
-    int code = AccessCode::noValue;
+    AccessCode code = AccessCode::noValue;
     const auto application = applicationOf(activePid, code);
     if (!application) {
         lookup.applicationCode = code;

@@ -53,8 +53,9 @@ private:
     static bool windowIsActive(AtspiAccessible* element);
     void startTracking();
     /// The application with this process id, or nothing; a timeout marks the process hung.
-    GObjectRef<AtspiAccessible> applicationOf(long pid, int& code);
-    GObjectRef<AtspiAccessible> searchFocused(AtspiAccessible* application, long pid, int& code);
+    GObjectRef<AtspiAccessible> applicationOf(long pid, AccessCode& code);
+    GObjectRef<AtspiAccessible> searchFocused(AtspiAccessible* application, long pid,
+                                              AccessCode& code);
     FocusLookup describe(GObjectRef<AtspiAccessible> element, long pid);
 
     ActiveProcess m_activeProcess;

@@ -25,7 +25,7 @@ AtspiTextElement::AtspiTextElement(GObjectRef<AtspiAccessible> object, long pid,
       m_insertLength(insertLength),
       m_hung(std::move(hung)) {}
 
-int AtspiTextElement::codeOf(const GError* error) {
+AccessCode AtspiTextElement::codeOf(const GError* error) {
     if (error == nullptr) {
         return AccessCode::failure;
     }
@@ -50,9 +50,10 @@ OffsetUnit AtspiTextElement::unitOf(std::string_view text, long count) {
     return OffsetUnit::codePoint;
 }
 
-int AtspiTextElement::finish(Clock::time_point started, const GError* error, bool answered) const {
+AccessCode AtspiTextElement::finish(Clock::time_point started, const GError* error,
+                                    bool answered) const {
     if (error != nullptr) {
-        const int code = codeOf(error);
+        const AccessCode code = codeOf(error);
         if (code == AccessCode::timedOut) {
             m_hung->markHung(m_pid);
         }
@@ -125,12 +126,13 @@ AccessResult<AtspiTextElement::Content> AtspiTextElement::readContent() const {
     ErrorSlot error;
     auto started = Clock::now();
     const gint count = atspi_text_get_character_count(text, error.out());
-    if (const int code = finish(started, error.get(), count >= 0); code != AccessCode::success) {
+    if (const AccessCode code = finish(started, error.get(), count >= 0);
+        code != AccessCode::success) {
         return AccessResult<Content>::error(code);
     }
     started = Clock::now();
     GString content(atspi_text_get_text(text, 0, count, error.out()));
-    if (const int code = finish(started, error.get(), content != nullptr);
+    if (const AccessCode code = finish(started, error.get(), content != nullptr);
         code != AccessCode::success) {
         return AccessResult<Content>::error(code);
     }
@@ -165,7 +167,7 @@ AccessResult<AtspiTextElement::Selection> AtspiTextElement::readSelection() cons
     ErrorSlot error;
     auto started = Clock::now();
     const gint selections = atspi_text_get_n_selections(text, error.out());
-    if (const int code = finish(started, error.get(), selections >= 0);
+    if (const AccessCode code = finish(started, error.get(), selections >= 0);
         code != AccessCode::success) {
         return AccessResult<Selection>::error(code);
     }
@@ -173,7 +175,7 @@ AccessResult<AtspiTextElement::Selection> AtspiTextElement::readSelection() cons
         started = Clock::now();
         std::unique_ptr<AtspiRange, GFreeDeleter> range(
             atspi_text_get_selection(text, 0, error.out()));
-        if (const int code = finish(started, error.get(), range != nullptr);
+        if (const AccessCode code = finish(started, error.get(), range != nullptr);
             code != AccessCode::success) {
             return AccessResult<Selection>::error(code);
         }
@@ -185,7 +187,8 @@ AccessResult<AtspiTextElement::Selection> AtspiTextElement::readSelection() cons
     }
     started = Clock::now();
     const gint caret = atspi_text_get_caret_offset(text, error.out());
-    if (const int code = finish(started, error.get(), caret >= 0); code != AccessCode::success) {
+    if (const AccessCode code = finish(started, error.get(), caret >= 0);
+        code != AccessCode::success) {
         return AccessResult<Selection>::error(code);
     }
     return AccessResult<Selection>::ok({caret, caret, false});
@@ -240,7 +243,7 @@ AccessResult<std::string> AtspiTextElement::selectedText() const {
                       offsets.characterAtOrAfter(selection.value->end)));
 }
 
-int AtspiTextElement::setSelectedRange(TextRange range) {
+AccessCode AtspiTextElement::setSelectedRange(TextRange range) {
     if (range.location < 0 || range.length < 0) {
         return AccessCode::outOfRange;
     }
@@ -251,7 +254,7 @@ int AtspiTextElement::setSelectedRange(TextRange range) {
     return select(TextOffsets(content.value->text, content.value->unit), range);
 }
 
-int AtspiTextElement::setSelectedRangeGiven(const std::string& current, TextRange range) {
+AccessCode AtspiTextElement::setSelectedRangeGiven(const std::string& current, TextRange range) {
     const auto offsets = offsetsOf(current);
     if (!offsets) {
         return setSelectedRange(range);
@@ -265,7 +268,7 @@ int AtspiTextElement::setSelectedRangeGiven(const std::string& current, TextRang
     return select(*offsets, range);
 }
 
-int AtspiTextElement::select(const TextOffsets& offsets, TextRange range) {
+AccessCode AtspiTextElement::select(const TextOffsets& offsets, TextRange range) {
     // A start past the end is refused; an end past it is clamped.
     if (range.location > offsets.characterCount()) {
         return AccessCode::outOfRange;
@@ -276,7 +279,7 @@ int AtspiTextElement::select(const TextOffsets& offsets, TextRange range) {
     ErrorSlot error;
     auto started = Clock::now();
     const gint selections = atspi_text_get_n_selections(text, error.out());
-    if (const int code = finish(started, error.get(), selections >= 0);
+    if (const AccessCode code = finish(started, error.get(), selections >= 0);
         code != AccessCode::success) {
         return code;
     }
@@ -285,7 +288,7 @@ int AtspiTextElement::select(const TextOffsets& offsets, TextRange range) {
         if (selections > 0) {
             started = Clock::now();
             const gboolean removed = atspi_text_remove_selection(text, 0, error.out());
-            if (const int code = finish(started, error.get(), removed != FALSE);
+            if (const AccessCode code = finish(started, error.get(), removed != FALSE);
                 code == AccessCode::timedOut) {
                 return code;
             }
@@ -325,18 +328,19 @@ AccessResult<AtspiTextElement::EditTarget> AtspiTextElement::editTarget(
         {std::move(iface), TextOffsets(content.value->text, content.value->unit)});
 }
 
-int AtspiTextElement::insertText(long position, std::string_view newText) {
+AccessCode AtspiTextElement::insertText(long position, std::string_view newText) {
     const auto target = editTarget();
     return target.succeeded() ? insert(*target.value, position, newText) : target.code;
 }
 
-int AtspiTextElement::insertTextGiven(const std::string& current, long position,
-                                      std::string_view newText) {
+AccessCode AtspiTextElement::insertTextGiven(const std::string& current, long position,
+                                             std::string_view newText) {
     const auto target = editTarget(&current);
     return target.succeeded() ? insert(*target.value, position, newText) : target.code;
 }
 
-int AtspiTextElement::insert(const EditTarget& target, long position, std::string_view newText) {
+AccessCode AtspiTextElement::insert(const EditTarget& target, long position,
+                                    std::string_view newText) {
     const auto& [iface, offsets] = target;
     if (position < 0 || position > offsets.characterCount()) {
         return AccessCode::outOfRange;
@@ -357,17 +361,17 @@ int AtspiTextElement::insert(const EditTarget& target, long position, std::strin
     return finish(started, error.get(), inserted != FALSE);
 }
 
-int AtspiTextElement::deleteText(TextRange range) {
+AccessCode AtspiTextElement::deleteText(TextRange range) {
     const auto target = editTarget();
     return target.succeeded() ? remove(*target.value, range) : target.code;
 }
 
-int AtspiTextElement::deleteTextGiven(const std::string& current, TextRange range) {
+AccessCode AtspiTextElement::deleteTextGiven(const std::string& current, TextRange range) {
     const auto target = editTarget(&current);
     return target.succeeded() ? remove(*target.value, range) : target.code;
 }
 
-int AtspiTextElement::remove(const EditTarget& target, TextRange range) {
+AccessCode AtspiTextElement::remove(const EditTarget& target, TextRange range) {
     const auto& [iface, offsets] = target;
     if (range.location < 0 || range.length < 0 ||
         range.location + range.length > offsets.characterCount()) {
@@ -381,7 +385,7 @@ int AtspiTextElement::remove(const EditTarget& target, TextRange range) {
     return finish(started, error.get(), deleted != FALSE);
 }
 
-int AtspiTextElement::setSelectedText(std::string_view newText) {
+AccessCode AtspiTextElement::setSelectedText(std::string_view newText) {
     const auto range = selectedRange();
     if (!range.succeeded()) {
         return range.code;
@@ -389,13 +393,13 @@ int AtspiTextElement::setSelectedText(std::string_view newText) {
     const TextRange selection = *range.value;
     // Insert first: in GTK editors deleting first empties the buffer, which is slow.
     if (!newText.empty()) {
-        if (const int code = insertText(selection.location + selection.length, newText);
+        if (const AccessCode code = insertText(selection.location + selection.length, newText);
             code != AccessCode::success) {
             return code;
         }
     }
     if (selection.length > 0) {
-        if (const int code = deleteText(selection); code != AccessCode::success) {
+        if (const AccessCode code = deleteText(selection); code != AccessCode::success) {
             return code;
         }
     }

@@ -38,17 +38,18 @@ public:
     AccessResult<TextRange> selectedRange() const override;
     AccessResult<std::string> value() const override;
     AccessResult<TextState> textState() const override;
-    int setSelectedRange(TextRange range) override;
-    int setSelectedText(std::string_view text) override;
+    AccessCode setSelectedRange(TextRange range) override;
+    AccessCode setSelectedText(std::string_view text) override;
     bool isEditable() const override;
-    int insertText(long position, std::string_view text) override;
-    int deleteText(TextRange range) override;
-    int insertTextGiven(const std::string& current, long position, std::string_view text) override;
-    int deleteTextGiven(const std::string& current, TextRange range) override;
-    int setSelectedRangeGiven(const std::string& current, TextRange range) override;
+    AccessCode insertText(long position, std::string_view text) override;
+    AccessCode deleteText(TextRange range) override;
+    AccessCode insertTextGiven(const std::string& current, long position,
+                               std::string_view text) override;
+    AccessCode deleteTextGiven(const std::string& current, TextRange range) override;
+    AccessCode setSelectedRangeGiven(const std::string& current, TextRange range) override;
 
     /// Maps a failed call's error to an AccessCode.
-    static int codeOf(const GError* error);
+    static AccessCode codeOf(const GError* error);
     /// The unit in which `count` measures `text`: code points when they agree (as they do for
     /// every text without characters beyond the BMP), else UTF-16 units when those do, else
     /// code points.
@@ -67,8 +68,8 @@ private:
 
     /// The code of a call that ended: its error, a timeout when it gave no answer after nearly
     /// the whole time limit (marking the application hung), else failure or success.
-    int finish(HungApplications::Clock::time_point started, const GError* error,
-               bool answered) const;
+    AccessCode finish(HungApplications::Clock::time_point started, const GError* error,
+                      bool answered) const;
     /// What an edit works on: the editable interface and the offsets of the text as it is now.
     struct EditTarget {
         GObjectRef<AtspiEditableText> iface;
@@ -83,9 +84,9 @@ private:
     /// that cannot be edited or read); its offsets are those of `current` when given and usable.
     AccessResult<EditTarget> editTarget(const std::string* current = nullptr) const;
     AccessResult<Selection> readSelection() const;
-    int select(const TextOffsets& offsets, TextRange range);
-    int insert(const EditTarget& target, long position, std::string_view text);
-    int remove(const EditTarget& target, TextRange range);
+    AccessCode select(const TextOffsets& offsets, TextRange range);
+    AccessCode insert(const EditTarget& target, long position, std::string_view text);
+    AccessCode remove(const EditTarget& target, TextRange range);
 
     GObjectRef<AtspiAccessible> m_object;
     long m_pid;

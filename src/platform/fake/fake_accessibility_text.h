@@ -11,7 +11,7 @@ public:
     bool trustGrantedOnRequest = false;
     int trustRequests = 0;
     int focusLookups = 0;
-    int applicationCode = AccessCode::success;
+    AccessCode applicationCode = AccessCode::success;
     std::string applicationName = "Editor";
     std::shared_ptr<FakeTextElement> element = std::make_shared<FakeTextElement>();
 

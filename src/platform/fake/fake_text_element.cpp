@@ -52,7 +52,7 @@ AccessResult<std::string> FakeTextElement::value() const {
     return AccessResult<std::string>::ok(text);
 }
 
-int FakeTextElement::setSelectedRange(TextRange range) {
+AccessCode FakeTextElement::setSelectedRange(TextRange range) {
     if (setRangeCode != AccessCode::success) {
         return setRangeCode;
     }
@@ -61,7 +61,7 @@ int FakeTextElement::setSelectedRange(TextRange range) {
     return AccessCode::success;
 }
 
-int FakeTextElement::setSelectedText(std::string_view newText) {
+AccessCode FakeTextElement::setSelectedText(std::string_view newText) {
     if (setTextCode != AccessCode::success) {
         return setTextCode;
     }
@@ -77,7 +77,7 @@ int FakeTextElement::setSelectedText(std::string_view newText) {
     return AccessCode::success;
 }
 
-int FakeTextElement::insertText(long position, std::string_view newText) {
+AccessCode FakeTextElement::insertText(long position, std::string_view newText) {
     if (insertCode != AccessCode::success) {
         return insertCode;
     }
@@ -100,7 +100,7 @@ int FakeTextElement::insertText(long position, std::string_view newText) {
     return AccessCode::success;
 }
 
-int FakeTextElement::deleteText(TextRange range) {
+AccessCode FakeTextElement::deleteText(TextRange range) {
     if (deleteCode != AccessCode::success) {
         return deleteCode;
     }

@@ -15,16 +15,16 @@ public:
         std::vector<std::string>{"Accessible", "Text", "EditableText"};
     std::string text;
     TextRange selection;  ///< caret when length is 0
-    int selectedTextCode = AccessCode::success;
-    int selectedRangeCode = AccessCode::success;
-    int valueCode = AccessCode::success;
-    int setRangeCode = AccessCode::success;
-    int setTextCode = AccessCode::success;
+    AccessCode selectedTextCode = AccessCode::success;
+    AccessCode selectedRangeCode = AccessCode::success;
+    AccessCode valueCode = AccessCode::success;
+    AccessCode setRangeCode = AccessCode::success;
+    AccessCode setTextCode = AccessCode::success;
     std::vector<TextRange> rangesSet;   ///< every range written
     std::vector<std::string> textsSet;  ///< every text written
     bool editable = true;
-    int insertCode = AccessCode::success;
-    int deleteCode = AccessCode::success;
+    AccessCode insertCode = AccessCode::success;
+    AccessCode deleteCode = AccessCode::success;
     /// Answers yes to inserts and deletes and changes nothing, as some browsers do.
     bool ignoresWrites = false;
     /// A length limit in code points: an insert is cut to what fits, silently.
@@ -40,21 +40,21 @@ public:
     AccessResult<std::string> selectedText() const override;
     AccessResult<TextRange> selectedRange() const override;
     AccessResult<std::string> value() const override;
-    int setSelectedRange(TextRange range) override;
-    int setSelectedText(std::string_view newText) override;
+    AccessCode setSelectedRange(TextRange range) override;
+    AccessCode setSelectedText(std::string_view newText) override;
     bool isEditable() const override { return editable; }
-    int insertText(long position, std::string_view newText) override;
-    int deleteText(TextRange range) override;
-    int insertTextGiven(const std::string& current, long position,
-                        std::string_view newText) override {
+    AccessCode insertText(long position, std::string_view newText) override;
+    AccessCode deleteText(TextRange range) override;
+    AccessCode insertTextGiven(const std::string& current, long position,
+                               std::string_view newText) override {
         noteGiven(current);
         return insertText(position, newText);
     }
-    int deleteTextGiven(const std::string& current, TextRange range) override {
+    AccessCode deleteTextGiven(const std::string& current, TextRange range) override {
         noteGiven(current);
         return deleteText(range);
     }
-    int setSelectedRangeGiven(const std::string& current, TextRange range) override {
+    AccessCode setSelectedRangeGiven(const std::string& current, TextRange range) override {
         noteGiven(current);
         return setSelectedRange(range);
     }
