@@ -5,6 +5,12 @@ namespace korrelang::ui {
 DirectionRowModel::DirectionRowModel(QList<Row> rows, QObject* parent)
     : ListModel(parent), m_rows(std::move(rows)) {}
 
+void DirectionRowModel::setRows(const QList<Row>& rows) {
+    if (rows != m_rows) {
+        resetRows([&] { m_rows = rows; });
+    }
+}
+
 QVariant DirectionRowModel::rowData(int position, int role) const {
     const Row& row = m_rows.at(position);
     switch (role) {
