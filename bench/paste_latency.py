@@ -1,25 +1,25 @@
 #!/usr/bin/python3
 """The paste path in real browsers: the text read through AT-SPI, written by pasting, verified by
-reading it back. Inside the private desktop:
-    scripts/desktop-session --layouts us,ru -- /usr/bin/python3 bench/paste_latency.py \\
-        build/bin/korrelang [runs] [application ...]
-(applications of tests/apps; default firefox and chromium-accessible). Each run types "ghbdtn vbh"
-into each field and converts it once selected and once as the line before the caret, as the
-compatibility suite does, with the user's clipboard (text or image) checked afterwards. korrelang
-runs with KORRELANG_LOG_TIMES, and the figures come from its log: the hotkey to the verified
-read-back, and within it the paste way alone (its read, the clipboard snapshot, the selecting,
-the paste and the read-back). The first run of each application warms it up and is not counted.
-"""
+reading it back.
+    /usr/bin/python3 bench/paste_latency.py build/bin/korrelang [runs] [application ...]
+(applications of tests/apps; default firefox and chromium-accessible). Each run is one pass of
+the compatibility suite over the application in a private desktop of its own
+(scripts/desktop-session): "ghbdtn vbh" typed into each field and converted once selected and
+once as the line before the caret, the user's clipboard (text or image) checked afterwards.
+korrelang runs with KORRELANG_LOG_TIMES, and the figures come from its log: the hotkey to the
+verified read-back, and within it the paste way alone (its read, the clipboard snapshot, the
+selecting, the paste and the read-back). The first run of each application warms the disk cache
+up and is not counted."""
 
+import json
 import os
 import re
 import statistics
+import subprocess
 import sys
+import tempfile
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "apps"))
-import apps  # noqa: E402
-import compat_test  # noqa: E402
-
+ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..")
 STAMP = re.compile(r"^\[(\d+\.\d+)\] ")
 
 
@@ -41,65 +41,54 @@ def summary(name, values):
           (name, statistics.median(values), values[0], values[-1], len(values)))
 
 
-def measure(name, binary, runs, work):
-    korrelang = compat_test.Korrelang(binary, work)
-    app = apps.APPLICATIONS[name](work)
-    totals, paste_ways, failures = {}, {}, 0
-    try:
-        if not korrelang.ready:
-            print("%s: korrelang did not start" % name)
-            return False
-        problem = app.start()
-        if problem:
-            print("%s: %s" % (name, problem))
-            return False
-        run = compat_test.Run(app, korrelang)
-        index = 0
-        for number in range(runs + 1):
-            for field in app.fields:
-                if field is not None and not app.choose_field(field):
-                    print("%s: could not focus %s" % (name, field))
-                    return False
-                for mode in ("selection", "line"):
-                    result = run.case(field, mode, index)
-                    index += 1
-                    if not result["passed"]:
-                        failures += 1
-                        print("%s %s/%s failed: %s" % (name, field, mode,
-                                                       "; ".join(result["problems"])))
-                        continue
-                    pressed = stamp_of(result["log"], "HOTKEY PRESSED")
-                    trying = stamp_of(result["log"], "Trying the paste way")
-                    verified = stamp_of(result["log"], "The pasted text reads back as intended")
-                    if number == 0 or None in (pressed, trying, verified):
-                        continue
-                    key = "%s %s" % (field or "text", mode)
-                    totals.setdefault(key, []).append(verified - pressed)
-                    paste_ways.setdefault(key, []).append(verified - trying)
-    finally:
-        app.stop()
-        korrelang.stop()
-    for key in totals:
-        summary("%s %s: hotkey to verified text" % (name, key), totals[key])
-        summary("%s %s: of which the paste way" % (name, key), paste_ways[key])
-    summary("%s all: hotkey to verified text" % name, sum(totals.values(), []))
-    print("%s: %d failed presses" % (name, failures))
-    return failures == 0
+def one_pass(binary, name, results):
+    """The suite's pass over one application; its cases, or None when it failed."""
+    command = [os.path.join(ROOT, "scripts", "desktop-session"), "--layouts", "us,ru", "--",
+               "/usr/bin/python3", os.path.join(ROOT, "tests", "apps", "compat_test.py"),
+               "--korrelang", binary, "--results", results, name]
+    environment = dict(os.environ, KORRELANG_LOG_TIMES="1")
+    finished = subprocess.run(command, env=environment, stdout=subprocess.PIPE,
+                              stderr=subprocess.STDOUT)
+    if finished.returncode != 0:
+        print(finished.stdout.decode("utf-8", "replace")[-3000:])
+        return None
+    with open(os.path.join(results, name + ".json")) as result:
+        return json.load(result)["cases"]
 
 
 def main():
-    binary = sys.argv[1]
+    binary = os.path.abspath(sys.argv[1])
     runs = int(sys.argv[2]) if len(sys.argv) > 2 else 5
     names = sys.argv[3:] or ["firefox", "chromium-accessible"]
-    os.environ["KORRELANG_LOG_TIMES"] = "1"
-    work = os.path.join(os.environ.get("KORRELANG_SESSION", "/tmp"), "paste-bench")
-    os.makedirs(work, exist_ok=True)
     with open("/proc/loadavg") as load:
         print("load average at the start: %s" % " ".join(load.read().split()[:3]))
-    passed = all([measure(name, binary, runs, work) for name in names])
+    failed = 0
+    with tempfile.TemporaryDirectory() as results:
+        for name in names:
+            totals, paste_ways = {}, {}
+            for number in range(runs + 1):
+                cases = one_pass(binary, name, results)
+                if cases is None:
+                    failed += 1
+                    print("%s: run %d failed" % (name, number))
+                    continue
+                for case in cases:
+                    log = case.get("log", [])
+                    pressed = stamp_of(log, "HOTKEY PRESSED")
+                    trying = stamp_of(log, "Trying the paste way")
+                    verified = stamp_of(log, "The pasted text reads back as intended")
+                    if number == 0 or None in (pressed, trying, verified):
+                        continue
+                    key = "%s %s" % (case["field"] or "text", case["mode"])
+                    totals.setdefault(key, []).append(verified - pressed)
+                    paste_ways.setdefault(key, []).append(verified - trying)
+            for key in totals:
+                summary("%s %s: hotkey to verified text" % (name, key), totals[key])
+                summary("%s %s: of which the paste way" % (name, key), paste_ways[key])
+            summary("%s all: hotkey to verified text" % name, sum(totals.values(), []))
     with open("/proc/loadavg") as load:
         print("load average at the end: %s" % " ".join(load.read().split()[:3]))
-    return 0 if passed else 1
+    return 0 if failed == 0 else 1
 
 
 if __name__ == "__main__":

@@ -16,8 +16,9 @@ namespace AccessCode = platform::AccessCode;
 constexpr std::chrono::milliseconds kPollInterval{5};
 // For the application to follow the selecting keys.
 constexpr std::chrono::milliseconds kSelectionTime{200};
-// Bounds the read-back; a browser on a loaded machine pastes late.
-constexpr std::chrono::milliseconds kPasteTime{2000};
+// Bounds the read-back, paid only where the paste never reads back as intended: a cold browser
+// on a loaded machine took over two seconds to show its first paste.
+constexpr std::chrono::milliseconds kPasteTime{4000};
 // Many applications (Qt, Firefox) wait for the clipboard without answering accessibility calls,
 // while this program answers their clipboard request only when its main thread is free: a read
 // right after the paste key stalls both until the call times out, and the application is then
