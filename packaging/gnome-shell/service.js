@@ -1,6 +1,6 @@
 // The shell side of Korrelang on GNOME: what only the shell can give an ordinary program, on
-// the shell's own session-bus connection. The header that imports Gio, GLib, St, Clutter, Shell
-// and the keyboard module, and the footer that hands the service to the shell, differ between
+// the shell's own session-bus connection. The header that imports Gio, GLib, St, Clutter, Meta,
+// Shell and the keyboard module, and the footer that hands the service to the shell, differ between
 // the two extension APIs; this body is shared by both.
 
 const KORRELANG_BUS_NAME = 'org.korrelang.GnomeShell';
@@ -24,16 +24,31 @@ const KORRELANG_IFACE = `<node>
       <arg type="i" direction="out" name="pid"/>
     </method>
     <method name="ClipboardTypes">
+      <arg type="b" direction="in" name="primary"/>
       <arg type="as" direction="out" name="types"/>
     </method>
     <method name="ClipboardContent">
+      <arg type="b" direction="in" name="primary"/>
       <arg type="s" direction="in" name="type"/>
+      <arg type="u" direction="in" name="maxBytes"/>
+      <arg type="u" direction="in" name="timeoutMs"/>
       <arg type="ay" direction="out" name="data"/>
+      <arg type="s" direction="out" name="outcome"/>
     </method>
     <method name="SetClipboardContent">
+      <arg type="b" direction="in" name="primary"/>
       <arg type="s" direction="in" name="type"/>
       <arg type="ay" direction="in" name="data"/>
+      <arg type="t" direction="out" name="claims"/>
     </method>
+    <method name="ClipboardClaims">
+      <arg type="t" direction="out" name="clipboard"/>
+      <arg type="t" direction="out" name="primary"/>
+    </method>
+    <signal name="ClipboardOwnerChanged">
+      <arg type="b" name="primary"/>
+      <arg type="t" name="claims"/>
+    </signal>
     <method name="KeyChord">
       <arg type="au" direction="in" name="keys"/>
     </method>
@@ -47,12 +62,17 @@ const KORRELANG_KEY_GAP_MS = 8;
 
 var KorrelangService = class KorrelangService {
     constructor() {
-        this.Version = 1;
+        this.Version = 2;
         this._object = null;
         this._nameId = 0;
         this._sourceChangedId = 0;
         this._keyboard = null;
         this._clipboard = St.Clipboard.get_default();
+        this._selection = global.display.get_selection();
+        this._ownerChangedId = 0;
+        // Counted from the wall clock in microseconds, so that an extension enabled again never
+        // reports fewer claims than the one before it did.
+        this._claims = {clipboard: 0, primary: 0};
     }
 
     enable() {
@@ -66,9 +86,24 @@ var KorrelangService = class KorrelangService {
             this._object.emit_signal('InputSourceChanged',
                 new GLib.Variant('(i)', [this._currentIndex()]));
         });
+        const start = GLib.get_real_time();
+        this._claims = {clipboard: start, primary: start};
+        // Korrelang waits for a copy on this instead of asking again and again.
+        this._ownerChangedId = this._selection.connect('owner-changed', (selection, type) => {
+            if (type !== Meta.SelectionType.SELECTION_CLIPBOARD &&
+                type !== Meta.SelectionType.SELECTION_PRIMARY)
+                return;
+            const primary = type === Meta.SelectionType.SELECTION_PRIMARY;
+            const count = ++this._claims[primary ? 'primary' : 'clipboard'];
+            this._object?.emit_signal('ClipboardOwnerChanged',
+                new GLib.Variant('(bt)', [primary, count]));
+        });
     }
 
     disable() {
+        if (this._ownerChangedId)
+            this._selection.disconnect(this._ownerChangedId);
+        this._ownerChangedId = 0;
         if (this._sourceChangedId)
             Keyboard.getInputSourceManager().disconnect(this._sourceChangedId);
         this._sourceChangedId = 0;
@@ -116,22 +151,61 @@ var KorrelangService = class KorrelangService {
         return [id || '', name || '', window.get_pid()];
     }
 
-    ClipboardTypes() {
-        return this._clipboard.get_mimetypes(St.ClipboardType.CLIPBOARD);
+    ClipboardTypes(primary) {
+        return this._clipboard.get_mimetypes(primary ? St.ClipboardType.PRIMARY
+            : St.ClipboardType.CLIPBOARD);
     }
 
-    ClipboardContentAsync([type], invocation) {
-        this._clipboard.get_content(St.ClipboardType.CLIPBOARD, type, (clipboard, bytes) => {
-            const data = bytes ? bytes.toArray() : new Uint8Array(0);
-            invocation.return_value(new GLib.Variant('(ay)', [data]));
+    // At most `maxBytes` of one format, by `timeoutMs`: a larger one is not read to its end,
+    // and an owner that does not answer in time is given up.
+    ClipboardContentAsync([primary, type, maxBytes, timeoutMs], invocation) {
+        const answer = (data, outcome) =>
+            invocation.return_value(new GLib.Variant('(ays)', [data, outcome]));
+        const stream = Gio.MemoryOutputStream.new_resizable();
+        const cancellable = new Gio.Cancellable();
+        const timeoutId = GLib.timeout_add(GLib.PRIORITY_DEFAULT, timeoutMs, () => {
+            cancellable.cancel();
+            return GLib.SOURCE_REMOVE;
         });
+        const selectionType = primary ? Meta.SelectionType.SELECTION_PRIMARY
+            : Meta.SelectionType.SELECTION_CLIPBOARD;
+        this._selection.transfer_async(selectionType, type, maxBytes + 1, stream, cancellable,
+            (selection, result) => {
+                const timedOut = cancellable.is_cancelled();
+                if (!timedOut)
+                    GLib.source_remove(timeoutId);
+                let received = false;
+                try {
+                    received = selection.transfer_finish(result);
+                } catch (e) {
+                    received = false;
+                }
+                stream.close(null);
+                const bytes = stream.steal_as_bytes();
+                if (timedOut)
+                    answer(new Uint8Array(0), 'timedOut');
+                else if (!received)
+                    answer(new Uint8Array(0), 'refused');
+                else if (bytes.get_size() > maxBytes)
+                    answer(new Uint8Array(0), 'tooLarge');
+                else
+                    answer(bytes.toArray(), 'received');
+            });
     }
 
-    SetClipboardContent(type, data) {
+    SetClipboardContent(primary, type, data) {
+        const which = primary ? St.ClipboardType.PRIMARY : St.ClipboardType.CLIPBOARD;
         if (type.startsWith('text/plain'))
-            this._clipboard.set_text(St.ClipboardType.CLIPBOARD, new TextDecoder().decode(data));
+            this._clipboard.set_text(which, new TextDecoder().decode(data));
         else
-            this._clipboard.set_content(St.ClipboardType.CLIPBOARD, type, new GLib.Bytes(data));
+            this._clipboard.set_content(which, type, new GLib.Bytes(data));
+        // Taking the selection counted itself already: the caller learns its own claim here,
+        // before any signal.
+        return this._claims[primary ? 'primary' : 'clipboard'];
+    }
+
+    ClipboardClaims() {
+        return [this._claims.clipboard, this._claims.primary];
     }
 
     // Presses `keys` (evdev codes) in order and releases them in reverse; answers when done.

@@ -175,7 +175,11 @@ int runService(int argc, char** argv) {
             }});
     // On GNOME the shell extension gives what the shell alone can; the screens explain it.
     ui::DesktopLimits limits;
-    if (const auto* gnome = dynamic_cast<const platform::gnome::GnomeDesktop*>(desktop.get())) {
+    if (auto* gnome = dynamic_cast<platform::gnome::GnomeDesktop*>(desktop.get())) {
+        // Turned off, Korrelang gives the key back to the applications.
+        gnome->setConversionEnabled(settings.isEnabled());
+        QObject::connect(&settings, &settings::Settings::isEnabledChanged, &settings,
+                         [gnome, &settings] { gnome->setConversionEnabled(settings.isEnabled()); });
         const auto& extension = gnome->extension();
         limits.extensionMissing = [&extension] { return !extension.isAvailable(); };
         limits.enableExtension = [&extension] { return extension.enable(); };

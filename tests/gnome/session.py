@@ -1,8 +1,10 @@
 """Helpers for tests inside scripts/gnome-session: keys injected through Mutter's remote-desktop
 interface (as a person's keyboard), the shell extension, AT-SPI, and Korrelang itself."""
 
+import json
 import os
 import subprocess
+import sys
 import time
 
 import dbus
@@ -12,7 +14,7 @@ bus = dbus.SessionBus()
 SESSION_DIR = os.environ.get("KORRELANG_SESSION_DIR", "/tmp")
 
 # evdev codes
-ESC, CTRL, SHIFT, SPACE, RETURN, END, A_KEY = 1, 29, 42, 57, 28, 107, 30
+ESC, CTRL, SHIFT, SPACE, RETURN, END, A_KEY, C_KEY = 1, 29, 42, 57, 28, 107, 30, 46
 LETTERS = {"g": 34, "h": 35, "b": 48, "d": 32, "t": 20, "n": 49, "v": 47, " ": 57}
 
 
@@ -123,14 +125,21 @@ def text_of(accessible):
 
 
 class Korrelang:
-    def __init__(self, binary, layouts="xkb.us.English,xkb.ru.Russian"):
+    def __init__(self, binary, layouts="xkb.us.English,xkb.ru.Russian", extra="",
+                 autostarted=False):
+        """`autostarted`: as the session starts it at login, when no dashboard opens (started
+        by hand without a tray, the dashboard opens and takes the focus)."""
         config = os.path.join(os.environ["XDG_CONFIG_HOME"], "Korrelang")
         os.makedirs(config, exist_ok=True)
         with open(os.path.join(config, "Korrelang.conf"), "w") as f:
             f.write("[General]\nhasCompletedFirstLaunch=true\nstartAtLogin=false\n"
-                    "selectedKeyboards=%s\n" % layouts)
+                    "selectedKeyboards=%s\n%s" % (layouts, extra))
         self.log_path = os.path.join(SESSION_DIR, "korrelang.log")
-        self.process = subprocess.Popen([binary], stdout=open(self.log_path, "w"),
+        self.log_file = open(self.log_path, "w")
+        env = dict(os.environ)
+        if autostarted:
+            env["DESKTOP_AUTOSTART_ID"] = "korrelang-test"
+        self.process = subprocess.Popen([binary], stdout=self.log_file, env=env,
                                         stderr=subprocess.STDOUT, start_new_session=True)
         running = wait_until(lambda: "Korrelang is running" in self.log(), 30, 0.05)
         if not running:
@@ -142,6 +151,7 @@ class Korrelang:
 
     def stop(self):
         stop_process(self.process)
+        self.log_file.close()
 
 
 class Editor:
@@ -170,6 +180,42 @@ class Editor:
 
     def text(self):
         return text_of(self.field)
+
+    def stop(self):
+        stop_process(self.process)
+
+
+class Terminal:
+    """xfce4-terminal on Wayland running a line editor in its foreground (tests/apps), which
+    records its line and anything harmful it received (control characters, signals)."""
+
+    LINE_EDITOR = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "apps",
+                               "line_editor.py")
+
+    def __init__(self):
+        self.state_path = os.path.join(SESSION_DIR, "line-%d.json" % time.monotonic_ns())
+        self.process = subprocess.Popen(
+            ["xfce4-terminal", "--disable-server", "--hide-menubar", "--hide-toolbar",
+             "--geometry=80x10", "--execute", sys.executable, self.LINE_EDITOR, self.state_path],
+            env=dict(os.environ, GDK_BACKEND="wayland"), stdout=subprocess.DEVNULL,
+            stderr=subprocess.DEVNULL, start_new_session=True)
+
+    def state(self):
+        try:
+            with open(self.state_path, encoding="utf-8") as f:
+                return json.load(f)
+        except (OSError, ValueError):
+            return None
+
+    def ready(self, limit=20):
+        """The line editor runs and the terminal's window is the active one (asked through
+        AT-SPI, which needs no shell extension)."""
+        def active():
+            app = atspi_application(self.process.pid)
+            return app is not None and any(
+                app.getChildAtIndex(i).getState().contains(pyatspi.STATE_ACTIVE)
+                for i in range(app.childCount))
+        return wait_until(self.state, limit) is not None and wait_until(active, limit) is not None
 
     def stop(self):
         stop_process(self.process)

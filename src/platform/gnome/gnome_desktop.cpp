@@ -93,6 +93,10 @@ const ShellExtension& GnomeDesktop::extension() const {
     return m_parts->extension;
 }
 
+void GnomeDesktop::setConversionEnabled(bool enabled) {
+    m_parts->customShortcut.setTurnedOff(!enabled);
+}
+
 Platform GnomeDesktop::bundle() {
     return {m_parts->inputSources,  m_parts->accessibility, m_parts->syntheticKeys,
             m_parts->clipboard,     m_parts->workspace,     m_parts->hotKeys,

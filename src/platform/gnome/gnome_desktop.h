@@ -30,6 +30,9 @@ public:
 
     /// The extension, to ask whether it runs now and to turn it on.
     const ShellExtension& extension() const;
+    /// Korrelang turned on or off by the user: off, GNOME's own shortcut entry is taken out, so
+    /// the key reaches the applications again.
+    void setConversionEnabled(bool enabled);
     /// What the desktop's shortcut runs to reach the running instance, by its full path, quoted
     /// for GNOME's shell-like parsing: korrelang-convert beside this executable, else this
     /// executable with --convert.

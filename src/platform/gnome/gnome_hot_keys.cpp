@@ -20,7 +20,7 @@ HotKeys::Registration GnomeHotKeys::registerHotKey(KeyCode key, Modifiers modifi
         return {0, RegistrationStatus::unknownKey};
     }
     CustomKeybinding::Entry entry{kEntryName, m_command, *binding};
-    if (!m_suspended && !CustomKeybinding::install(entry)) {
+    if (!m_suspended && !m_turnedOff && !CustomKeybinding::install(entry)) {
         return {0, RegistrationStatus::noDisplay};
     }
     logLine("GNOME custom shortcut " + *binding + " runs " + m_command);
@@ -37,7 +37,7 @@ void GnomeHotKeys::unregisterHotKey(int id) {
 }
 
 void GnomeHotKeys::suspend() {
-    if (m_entry && !m_suspended) {
+    if (m_entry && !m_suspended && !m_turnedOff) {
         CustomKeybinding::remove();
     }
     m_suspended = true;
@@ -45,7 +45,21 @@ void GnomeHotKeys::suspend() {
 
 bool GnomeHotKeys::resume() {
     m_suspended = false;
-    return !m_entry || CustomKeybinding::install(*m_entry);
+    return !m_entry || m_turnedOff || CustomKeybinding::install(*m_entry);
+}
+
+void GnomeHotKeys::setTurnedOff(bool off) {
+    if (off == m_turnedOff) {
+        return;
+    }
+    const bool installed = m_entry && !m_suspended && !m_turnedOff;
+    m_turnedOff = off;
+    if (installed) {
+        CustomKeybinding::remove();
+        logLine("GNOME custom shortcut removed while Korrelang is off");
+    } else if (m_entry && !m_suspended && !off && CustomKeybinding::install(*m_entry)) {
+        logLine("GNOME custom shortcut back: Korrelang is on");
+    }
 }
 
 }  // namespace korrelang::platform::gnome

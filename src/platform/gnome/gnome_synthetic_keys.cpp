@@ -23,7 +23,10 @@ bool GnomeSyntheticKeys::simulateKeyPress(KeyCode key, Modifiers flags) {
     }
     chord.push_back(stroke->key);
     if (!m_extension.keyChord(chord)) {
-        logLine("❌ Cannot send a key press: the GNOME Shell extension does not answer");
+        // An extension that is off was said once, when it went; only a silent one is news.
+        if (m_extension.isAvailable()) {
+            logLine("❌ Cannot send a key press: the GNOME Shell extension does not answer");
+        }
         return false;
     }
     return true;

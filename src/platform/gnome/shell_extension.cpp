@@ -6,6 +6,8 @@
 #include <QDBusMessage>
 #include <QDBusMetaType>
 #include <QDBusReply>
+#include <algorithm>
+#include <cstdint>
 
 #include "platform/log.h"
 
@@ -119,11 +121,11 @@ std::optional<ShellExtension::FocusedApplication> ShellExtension::focusedApplica
     return application;
 }
 
-std::optional<std::vector<std::string>> ShellExtension::clipboardTypes() const {
+std::optional<std::vector<std::string>> ShellExtension::clipboardTypes(bool primary) const {
     if (!m_available) {
         return std::nullopt;
     }
-    const QDBusMessage reply = call(QStringLiteral("ClipboardTypes"));
+    const QDBusMessage reply = call(QStringLiteral("ClipboardTypes"), {primary});
     if (!answered(reply, 1)) {
         return std::nullopt;
     }
@@ -134,26 +136,64 @@ std::optional<std::vector<std::string>> ShellExtension::clipboardTypes() const {
     return types;
 }
 
-std::optional<std::string> ShellExtension::clipboardContent(const std::string& type) const {
+wayland::OfferReader::Fetched ShellExtension::clipboardContent(
+    bool primary, const std::string& type, std::size_t maxBytes,
+    std::chrono::milliseconds timeout) const {
+    using Outcome = wayland::OfferReader::Outcome;
+    wayland::OfferReader::Fetched fetched;
     if (!m_available) {
-        return std::nullopt;
+        return fetched;
     }
+    const auto limit = static_cast<uint>(std::min<std::size_t>(maxBytes, UINT32_MAX - 1));
+    const auto wait = static_cast<uint>(std::max<long long>(timeout.count(), 1));
+    // The shell gives the owner `wait` to answer; the reply itself needs a little more.
     const QDBusMessage reply =
-        call(QStringLiteral("ClipboardContent"), {QString::fromStdString(type)});
-    if (!answered(reply, 1)) {
-        return std::nullopt;
+        call(QStringLiteral("ClipboardContent"),
+             {primary, QString::fromStdString(type), limit, wait}, static_cast<int>(wait) + 200);
+    if (!answered(reply, 2)) {
+        fetched.outcome =
+            reply.type() == QDBusMessage::ErrorMessage &&
+                    reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.NoReply")
+                ? Outcome::timedOut
+                : Outcome::refused;
+        return fetched;
     }
-    return reply.arguments().at(0).toByteArray().toStdString();
+    const QString outcome = reply.arguments().at(1).toString();
+    if (outcome == QLatin1String("received")) {
+        fetched.outcome = Outcome::received;
+        fetched.bytes = reply.arguments().at(0).toByteArray().toStdString();
+    } else if (outcome == QLatin1String("tooLarge")) {
+        fetched.outcome = Outcome::tooLarge;
+    } else if (outcome == QLatin1String("timedOut")) {
+        fetched.outcome = Outcome::timedOut;
+    }
+    return fetched;
 }
 
-bool ShellExtension::setClipboardContent(const std::string& type, const std::string& data) const {
+std::optional<std::uint64_t> ShellExtension::setClipboardContent(bool primary,
+                                                                 const std::string& type,
+                                                                 const std::string& data) const {
     if (!m_available) {
-        return false;
+        return std::nullopt;
     }
     const QDBusMessage reply =
         call(QStringLiteral("SetClipboardContent"),
-             {QString::fromStdString(type), QByteArray::fromStdString(data)});
-    return reply.type() == QDBusMessage::ReplyMessage;
+             {primary, QString::fromStdString(type), QByteArray::fromStdString(data)});
+    if (!answered(reply, 1)) {
+        return std::nullopt;
+    }
+    return reply.arguments().at(0).toULongLong();
+}
+
+std::optional<ShellExtension::Claims> ShellExtension::clipboardClaims() const {
+    if (!m_available) {
+        return std::nullopt;
+    }
+    const QDBusMessage reply = call(QStringLiteral("ClipboardClaims"));
+    if (!answered(reply, 2)) {
+        return std::nullopt;
+    }
+    return Claims{reply.arguments().at(0).toULongLong(), reply.arguments().at(1).toULongLong()};
 }
 
 bool ShellExtension::keyChord(const std::vector<std::uint32_t>& keys) const {
@@ -177,6 +217,24 @@ void ShellExtension::setChangeCallback(std::function<void()> callback) {
     QDBusConnection bus = QDBusConnection::sessionBus();
     m_subscribed = bus.connect(QString(), kPath, kInterface, QStringLiteral("InputSourceChanged"),
                                this, SLOT(onSourceChanged(int)));
+}
+
+void ShellExtension::setSelectionCallback(
+    std::function<void(bool primary, std::uint64_t claims)> callback) {
+    m_selectionCallback = std::move(callback);
+    if (m_selectionSubscribed || !m_selectionCallback) {
+        return;
+    }
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    m_selectionSubscribed =
+        bus.connect(QString(), kPath, kInterface, QStringLiteral("ClipboardOwnerChanged"), this,
+                    SLOT(onSelectionOwnerChanged(bool, qulonglong)));
+}
+
+void ShellExtension::onSelectionOwnerChanged(bool primary, qulonglong claims) {
+    if (m_selectionCallback) {
+        m_selectionCallback(primary, claims);
+    }
 }
 
 void ShellExtension::onSourceChanged(int) {

@@ -4,11 +4,14 @@
 #include <QObject>
 #include <QString>
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "platform/wayland/offer_reader.h"
 
 namespace korrelang::platform::gnome {
 
@@ -53,9 +56,23 @@ public:
     std::optional<Sources> inputSources() const;
     bool activateInputSource(unsigned index) const;
     std::optional<FocusedApplication> focusedApplication() const;
-    std::optional<std::vector<std::string>> clipboardTypes() const;
-    std::optional<std::string> clipboardContent(const std::string& type) const;
-    bool setClipboardContent(const std::string& type, const std::string& data) const;
+    struct Claims {
+        std::uint64_t clipboard = 0;
+        std::uint64_t primary = 0;
+    };
+
+    /// The MIME types the clipboard (the mouse selection when `primary`) offers.
+    std::optional<std::vector<std::string>> clipboardTypes(bool primary) const;
+    /// One format, at most `maxBytes`, within `timeout`; the shell stops reading a larger one.
+    wayland::OfferReader::Fetched clipboardContent(bool primary, const std::string& type,
+                                                   std::size_t maxBytes,
+                                                   std::chrono::milliseconds timeout) const;
+    /// Makes `data` the only content; answers the claim count that includes this claim.
+    std::optional<std::uint64_t> setClipboardContent(bool primary, const std::string& type,
+                                                     const std::string& data) const;
+    /// How many times any program took each selection, as the shell counts them; the count only
+    /// grows, across a restart of the extension too.
+    std::optional<Claims> clipboardClaims() const;
     /// Presses `keys` (evdev codes) in order and releases them in reverse, through the shell's
     /// own virtual keyboard; true once the shell has sent them.
     bool keyChord(const std::vector<std::uint32_t>& keys) const;
@@ -63,14 +80,20 @@ public:
     /// `callback` runs on the main thread when the shell's input source changes, and when the
     /// extension comes or goes.
     void setChangeCallback(std::function<void()> callback);
+    /// `callback` runs on the main thread each time a program takes the clipboard or the mouse
+    /// selection, with the shell's new claim count.
+    void setSelectionCallback(std::function<void(bool primary, std::uint64_t claims)> callback);
 
 private slots:
     void onSourceChanged(int current);
+    void onSelectionOwnerChanged(bool primary, qulonglong claims);
     void onOwnerChanged(const QString& name, const QString& oldOwner, const QString& newOwner);
 
 private:
     std::function<void()> m_changeCallback;
+    std::function<void(bool, std::uint64_t)> m_selectionCallback;
     bool m_subscribed = false;
+    bool m_selectionSubscribed = false;
     std::atomic<bool> m_available = false;
     QDBusServiceWatcher m_watcher;
 };
