@@ -43,7 +43,8 @@ public:
     QHash<int, QByteArray> roleNames() const override;
 
     const QList<Row>& rows() const { return m_rows; }
-    /// Replaces the rows; the same rows again announce nothing.
+    /// Replaces the rows: as changed data when their number stays, else as a reset; the same
+    /// rows again announce nothing.
     void setRows(const QList<Row>& rows);
 
 private:
