@@ -10,8 +10,9 @@
 //
 // The sample is fixed by the seed and the installed catalogues; the catalogues used are printed.
 
+#include <unistd.h>
+
 #include <algorithm>
-#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -25,6 +26,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_support.h"
 #include "engine/grapheme_cursor.h"
 #include "engine/keyboard_mapping_registry.h"
 #include "engine/layout_converter.h"
@@ -35,6 +37,9 @@
 
 namespace {
 
+using korrelang::bench::Clock;
+using korrelang::bench::millisecondsSince;
+using korrelang::bench::residentMiB;
 using korrelang::engine::GraphemeCursor;
 using korrelang::engine::KeyboardMapping;
 using korrelang::engine::KeyboardMappingRegistry;
@@ -143,17 +148,6 @@ std::vector<std::string> sentences(const std::string& localeDir, const Language&
     return sample;
 }
 
-long residentKilobytes() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmRSS:", 0) == 0) {
-            return std::stol(line.substr(6));
-        }
-    }
-    return 0;
-}
-
 std::vector<std::string> splitList(const std::string& list) {
     std::vector<std::string> ids;
     std::size_t start = 0;
@@ -181,8 +175,8 @@ int measureMemory(const std::string& list, bool hunspell, std::string cache) {
     }
     SpellingDictionaries dictionaries(SpellingDictionaries::systemDirectories(), cache);
     std::vector<std::unique_ptr<HunspellDictionary>> loaded;
-    const long before = residentKilobytes();
-    const auto started = std::chrono::steady_clock::now();
+    const double before = residentMiB(getpid());
+    const auto started = Clock::now();
     if (hunspell) {
         for (const std::string& id : ids) {
             if (auto dictionary = HunspellDictionary::load(dictionaries.find(id))) {
@@ -193,9 +187,8 @@ int measureMemory(const std::string& list, bool hunspell, std::string cache) {
         dictionaries.loadInBackground(ids);
         dictionaries.waitUntilLoaded();
     }
-    const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
-        std::chrono::steady_clock::now() - started);
-    const long after = residentKilobytes();
+    const double elapsed = millisecondsSince(started);
+    const double after = residentMiB(getpid());
     std::string how = "hunspell";
     if (!hunspell) {
         how.clear();
@@ -203,9 +196,8 @@ int measureMemory(const std::string& list, bool hunspell, std::string cache) {
             how += (how.empty() ? "" : ",") + dictionaries.checkedBy(id);
         }
     }
-    std::printf("%-28s %-24s +%5.1f MB resident, %6lld ms\n", list.c_str(), how.c_str(),
-                static_cast<double>(after - before) / 1024.0,
-                static_cast<long long>(elapsed.count()));
+    std::printf("%-28s %-24s +%5.1f MB resident, %6.0f ms\n", list.c_str(), how.c_str(),
+                after - before, elapsed);
     if (temporary) {
         std::filesystem::remove_all(cache);
     }

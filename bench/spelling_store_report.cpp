@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_support.h"
 #include "message_catalogue.h"
 #include "spelling/affix_rules.h"
 #include "spelling/hunspell_dictionary.h"
@@ -29,17 +30,14 @@
 
 namespace {
 
+using korrelang::bench::Clock;
+using korrelang::bench::millisecondsSince;
 using korrelang::spelling::AffixFlag;
 using korrelang::spelling::AffixRules;
 using korrelang::spelling::HunspellDictionary;
 using korrelang::spelling::SpellingCache;
 using korrelang::spelling::WordFormExpander;
 using korrelang::spelling::WordStore;
-using Clock = std::chrono::steady_clock;
-
-double millisecondsSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
 
 // The words of `text`: runs of letters, with an apostrophe or hyphen kept between letters.
 void collectWords(const std::string& text, std::set<std::string>& words) {

@@ -13,12 +13,6 @@ namespace korrelang::analytics {
 
 namespace {
 
-#ifdef NDEBUG
-constexpr bool kIsDebugBuild = false;
-#else
-constexpr bool kIsDebugBuild = true;
-#endif
-
 QString boolText(bool value) {
     return value ? QStringLiteral("true") : QStringLiteral("false");
 }

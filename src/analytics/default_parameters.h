@@ -9,6 +9,13 @@ namespace korrelang::analytics {
 class OsRelease;
 class SessionManager;
 
+/// Debug builds send nothing unless told to, and say what they are when they do.
+#ifdef NDEBUG
+inline constexpr bool kIsDebugBuild = false;
+#else
+inline constexpr bool kIsDebugBuild = true;
+#endif
+
 /// The "Telemetry."-namespaced facts sent with every signal: the application, the machine
 /// (architecture, distribution and version, time zone, screen), the locale and the retention
 /// figures. Nothing that identifies the user or the machine (no host name, no paths).

@@ -35,12 +35,6 @@ bool isReservedName(const QString& name) {
     return kReserved.contains(name);
 }
 
-#ifdef NDEBUG
-constexpr bool kIsDebugBuild = false;
-#else
-constexpr bool kIsDebugBuild = true;
-#endif
-
 }  // namespace
 
 QString TelemetryManagerConfiguration::defaultCacheDirectory() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,9 +24,9 @@ class Alerts {
 public:
     virtual ~Alerts() = default;
 
-    /// Runs `alert` until the user answers; returns the index of the button chosen, or -1 when
-    /// the alert was dismissed otherwise.
-    virtual int runModal(const Alert& alert) = 0;
+    /// Runs `alert` until the user answers; returns the index of the button chosen, or nothing
+    /// when the alert was dismissed otherwise.
+    virtual std::optional<std::size_t> runModal(const Alert& alert) = 0;
 };
 
 }  // namespace korrelang::app

@@ -180,14 +180,6 @@ bool AppDelegate::isPopoverOpen() const {
     return m_popup && m_popup->isOpen();
 }
 
-void AppDelegate::checkForUpdates() {
-    if (m_services.checkForUpdates) {
-        m_services.checkForUpdates();
-    } else {
-        platform::logLine("💡 Updates come with the system's package updates");
-    }
-}
-
 void AppDelegate::quit() {
     QCoreApplication::quit();
 }

@@ -51,7 +51,6 @@ struct AppServices {
     /// Fills the onboarding window and returns the question asked when it has closed: did the
     /// user leave without finishing?
     std::function<std::function<bool()>(QQmlEngine&, QQuickWindow&)> fillFirstLaunchWindow = {};
-    std::function<void()> checkForUpdates = {};
     /// No tray icon to click (a desktop without a tray host): the dashboard opens at launch.
     bool openDashboardAtLaunch = false;
     /// Brings the login item into line with "start at login".
@@ -88,8 +87,6 @@ public:
 
     void showPreferences() { openSettings(SettingsTab::Settings); }
     void showAbout() { openSettings(SettingsTab::About); }
-    void showFeedback() { openSettings(SettingsTab::Feedback); }
-    void checkForUpdates();
     void quit();
 
     /// Replaces any settings window with a new one on `tab`.
@@ -106,7 +103,6 @@ public:
 
     /// The engine behind every window: the one to retranslate when the language changes.
     ui::ScreenEngine& screenEngine() { return m_screenEngine; }
-    StatusItem& statusItem() { return *m_statusItem; }
     ui::MenuPopupViewModel& viewModel() { return *m_viewModel; }
     PopupWindow* popup() const { return m_popup.get(); }
     AppWindow* settingsWindow() const { return m_settingsWindow.get(); }

@@ -221,7 +221,6 @@ int runService(int argc, char** argv) {
             }
             return [onboarding] { return onboarding->windowClosed(); };
         },
-        [&updateChecker] { updateChecker.checkForUpdates(); },
         // Started from the applications overview (not by the session's autostart, which sets
         // DESKTOP_AUTOSTART_ID) with no tray icon to click.
         limits.noTray&& qEnvironmentVariableIsEmpty("DESKTOP_AUTOSTART_ID"),

@@ -8,7 +8,7 @@
 
 namespace korrelang::app {
 
-int MessageBoxAlerts::runModal(const Alert& alert) {
+std::optional<std::size_t> MessageBoxAlerts::runModal(const Alert& alert) {
     QStringList lines;
     for (const auto& line : alert.lines) {
         lines.append(AlertTexts::translate(line));
@@ -29,10 +29,10 @@ int MessageBoxAlerts::runModal(const Alert& alert) {
     box.exec();
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         if (box.clickedButton() == buttons[i]) {
-            return static_cast<int>(i);
+            return i;
         }
     }
-    return -1;
+    return std::nullopt;
 }
 
 }  // namespace korrelang::app

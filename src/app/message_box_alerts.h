@@ -7,7 +7,7 @@ namespace korrelang::app {
 /// Alerts as modal Qt message boxes.
 class MessageBoxAlerts final : public Alerts {
 public:
-    int runModal(const Alert& alert) override;
+    std::optional<std::size_t> runModal(const Alert& alert) override;
 };
 
 }  // namespace korrelang::app

@@ -7,8 +7,8 @@ namespace korrelang::app {
 using service::PressFailure;
 
 void PressAlerts::pressFailed(PressFailure reason, const std::vector<std::string>& keyboardNames) {
-    const int answer = m_alerts.runModal(alertFor(reason, keyboardNames));
-    if (reason == PressFailure::accessibilityDenied && answer == 0) {
+    const auto answer = m_alerts.runModal(alertFor(reason, keyboardNames));
+    if (reason == PressFailure::accessibilityDenied && answer == 0U) {
         m_accessibility.requestAccessibilityPermission();
     }
 }

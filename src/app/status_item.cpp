@@ -75,10 +75,6 @@ bool StatusItem::show() {
     return QSystemTrayIcon::isSystemTrayAvailable();
 }
 
-bool StatusItem::isVisible() const {
-    return m_tray && m_tray->isVisible();
-}
-
 QRect StatusItem::geometry() const {
     return m_tray ? m_tray->geometry() : QRect();
 }

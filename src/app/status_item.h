@@ -22,7 +22,6 @@ public:
 
     /// Shows the icon. False when the desktop has no tray to show it in (said once in the log).
     bool show();
-    bool isVisible() const;
     /// The icon's place on the screen; empty when the tray does not tell.
     QRect geometry() const;
 

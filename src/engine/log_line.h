@@ -28,8 +28,6 @@ public:
 
     LogLine& operator<<(std::string_view plain) { return append(plain); }
 
-    const std::vector<Segment>& segments() const { return m_segments; }
-
     /// The line as text. With `showUserText` false, each user segment reads "<N chars>".
     std::string render(bool showUserText) const;
 

@@ -10,7 +10,11 @@ namespace korrelang::platform {
 /// It owns every implementation its bundle points at and lives as long as the application.
 class Desktop {
 public:
+    Desktop() = default;
     virtual ~Desktop() = default;
+    // The bundle points into the back end: a copy would leave it pointing at the original.
+    Desktop(const Desktop&) = delete;
+    Desktop& operator=(const Desktop&) = delete;
 
     /// The back end's name for the log and `korrelang keyboards`: "X11", "sway", "KWin",
     /// "GNOME", "Wayland (unknown compositor)".
@@ -21,7 +25,7 @@ public:
     virtual Platform bundle() = 0;
     /// Whether a global hook on key presses can be installed (smart capitalization). Wayland
     /// gives an ordinary client none.
-    virtual bool keyInterception() const = 0;
+    virtual bool keyInterception() const { return false; }
 };
 
 }  // namespace korrelang::platform

@@ -17,6 +17,32 @@ struct InputSource {
     bool operator==(const InputSource&) const = default;
 };
 
+/// How selecting a layout ended.
+enum class SelectStatus {
+    selected,     ///< the layout is active now
+    notEnabled,   ///< no enabled layout has the identifier
+    unreachable,  ///< the desktop cannot be asked (no display, service, compositor or extension)
+    refused,      ///< the desktop answered the request with an error
+    notApplied,   ///< the desktop said yes, yet another layout is still active
+};
+
+/// A word for log lines.
+constexpr std::string_view selectStatusName(SelectStatus status) {
+    switch (status) {
+        case SelectStatus::selected:
+            return "selected";
+        case SelectStatus::notEnabled:
+            return "not enabled";
+        case SelectStatus::unreachable:
+            return "desktop unreachable";
+        case SelectStatus::refused:
+            return "refused";
+        case SelectStatus::notApplied:
+            return "not applied";
+    }
+    return "unknown";
+}
+
 /// The user's keyboard layouts: which are enabled, which is active, selecting one.
 ///
 /// Every answer is fetched afresh; nothing is cached between calls. All calls belong to the main
@@ -32,10 +58,8 @@ public:
     /// Identifier of the layout in use now, or nothing when it cannot be read.
     virtual std::optional<std::string> currentSourceID() const = 0;
 
-    /// Makes the enabled layout `id` the active one. Returns 0 on success, otherwise a non-zero
-    /// status (negative for "no such layout" and "no display", positive for the desktop's own
-    /// error code).
-    virtual int selectSource(std::string_view id) = 0;
+    /// Makes the enabled layout `id` the active one.
+    virtual SelectStatus selectSource(std::string_view id) = 0;
 
     /// What `key` types with no modifiers on the active layout when that layout types Latin
     /// letters, else on the first enabled layout that does; nothing when no layout answers.

@@ -284,9 +284,9 @@ bool AccessibilityService::switchToKeyboard(std::string_view id) {
         if (source.id.empty() || source.id != id) {
             continue;
         }
-        const int status = m_inputSources.selectSource(source.id);
-        if (status != 0) {
-            print("❌ Failed to switch. Error: " + std::to_string(status));
+        const platform::SelectStatus status = m_inputSources.selectSource(source.id);
+        if (status != platform::SelectStatus::selected) {
+            print("❌ Failed to switch. Error: " + std::string(platform::selectStatusName(status)));
             return false;
         }
         print("✅ Successfully switched to: " + std::string(id));

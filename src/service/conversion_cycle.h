@@ -43,9 +43,7 @@ public:
 
     const std::optional<std::string>& originalText() const { return m_originalText; }
     const std::optional<std::string>& convertedText() const { return m_convertedText; }
-    const std::optional<std::string>& sourceID() const { return m_sourceID; }
     const std::vector<std::string>& targetIDs() const { return m_targetIDs; }
-    int targetIndex() const { return m_targetIndex; }
 
 private:
     const Clock* m_clock;  // a pointer, so that a press can put the state back by assignment

@@ -20,10 +20,6 @@ struct ConversionRecord {
         return static_cast<double>(when.toMSecsSinceEpoch() - kReferenceDateUnixSeconds * 1000) /
                1000.0;
     }
-    static QDateTime dateTimeFromReference(double seconds) {
-        return QDateTime::fromMSecsSinceEpoch(kReferenceDateUnixSeconds * 1000 +
-                                              static_cast<qint64>(seconds * 1000.0));
-    }
 
     friend bool operator==(const ConversionRecord&, const ConversionRecord&) = default;
 };

@@ -65,7 +65,7 @@ public:
     void setRetryInterval(int milliseconds) { m_retryTimer.setInterval(milliseconds); }
     static constexpr int kRetryIntervalMs = 10'000;
 
-    /// The shortcut as the user reads it ("⌃⇧Space"), or, where the desktop owns the keys, the
+    /// The shortcut as the user reads it ("Ctrl+Shift+Space"), or, where the desktop owns the keys, the
     /// trigger the desktop reports for it.
     std::string description(const Shortcut& shortcut) const;
 

@@ -44,14 +44,6 @@ QString RecorderControl::placeholder() const {
     return RecorderStrings::text(m_recording ? "press_shortcut" : "record_shortcut");
 }
 
-void RecorderControl::setShortcutName(const Name& name) {
-    if (name == m_name) {
-        return;
-    }
-    m_name = name;
-    refreshText();
-}
-
 bool RecorderControl::isFunctionKey(std::uint16_t keyCode) {
     return std::find(kFunctionKeys.begin(), kFunctionKeys.end(), keyCode) != kFunctionKeys.end();
 }

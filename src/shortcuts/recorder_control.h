@@ -53,9 +53,7 @@ public:
     QString text() const { return m_text; }
     QString placeholder() const;
     bool isRecording() const { return m_recording; }
-    const Name& shortcutName() const { return m_name; }
     const Host& host() const { return m_host; }
-    void setShortcutName(const Name& name);
 
     Q_INVOKABLE void startRecording();
     Q_INVOKABLE void endRecording();

@@ -23,9 +23,9 @@ struct Shortcut {
         return {key, modifiers.held()};
     }
 
-    /// The modifier symbols in the order ⌃⌥⇧⌘ (Control, Alt, Shift, Super), then the key: its
-    /// symbol for keys without a character, else what the key types on the ASCII-capable layout,
-    /// upper-cased, or "�" when that is not exactly one character.
+    /// The shortcut as Linux desktops write it, in the user's language ("Ctrl+Shift+Space"): the
+    /// modifiers, then the key's name for keys without a character, else what the key types on
+    /// the ASCII-capable layout, upper-cased, or "�" when that is not exactly one character.
     std::string description(const platform::InputSources& inputSources) const;
 
     auto operator<=>(const Shortcut&) const = default;

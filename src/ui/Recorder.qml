@@ -11,7 +11,8 @@ Item {
     property RecorderControl control: null
     readonly property bool isRecording: control !== null && control.isRecording
 
-    implicitWidth: 130
+    // Wide enough for the shortcut's words ("Strg+Umschalt+Leertaste") and the clear button.
+    implicitWidth: Math.max(130, label.implicitWidth + 48)
     implicitHeight: 24
 
     Rectangle {
@@ -24,6 +25,7 @@ Item {
     }
 
     Text {
+        id: label
         objectName: "recorderText"
         anchors.centerIn: parent
         width: parent.width - (clearButton.visible ? 36 : 12)

@@ -4,74 +4,13 @@
 #include <utility>
 
 #include "platform/key_codes.h"
+#include "shortcuts/special_key.h"
 
 namespace korrelang::ui {
 
 namespace {
 
 using platform::Modifier;
-
-// Keys without a character.
-constexpr auto kSpecialKeys = std::to_array<std::pair<int, std::uint16_t>>({
-    {Qt::Key_Return, KEY_ENTER},
-    {Qt::Key_Tab, KEY_TAB},
-    {Qt::Key_Backtab, KEY_TAB},
-    {Qt::Key_Space, KEY_SPACE},
-    {Qt::Key_Backspace, KEY_BACKSPACE},
-    {Qt::Key_Escape, KEY_ESC},
-    {Qt::Key_Help, KEY_INSERT},
-    {Qt::Key_Home, KEY_HOME},
-    {Qt::Key_PageUp, KEY_PAGEUP},
-    {Qt::Key_Delete, KEY_DELETE},
-    {Qt::Key_End, KEY_END},
-    {Qt::Key_PageDown, KEY_PAGEDOWN},
-    {Qt::Key_Left, KEY_LEFT},
-    {Qt::Key_Right, KEY_RIGHT},
-    {Qt::Key_Down, KEY_DOWN},
-    {Qt::Key_Up, KEY_UP},
-    {Qt::Key_F1, KEY_F1},
-    {Qt::Key_F2, KEY_F2},
-    {Qt::Key_F3, KEY_F3},
-    {Qt::Key_F4, KEY_F4},
-    {Qt::Key_F5, KEY_F5},
-    {Qt::Key_F6, KEY_F6},
-    {Qt::Key_F7, KEY_F7},
-    {Qt::Key_F8, KEY_F8},
-    {Qt::Key_F9, KEY_F9},
-    {Qt::Key_F10, KEY_F10},
-    {Qt::Key_F11, KEY_F11},
-    {Qt::Key_F12, KEY_F12},
-    {Qt::Key_F13, KEY_F13},
-    {Qt::Key_F14, KEY_F14},
-    {Qt::Key_F15, KEY_F15},
-    {Qt::Key_F16, KEY_F16},
-    {Qt::Key_F17, KEY_F17},
-    {Qt::Key_F18, KEY_F18},
-    {Qt::Key_F19, KEY_F19},
-    {Qt::Key_F20, KEY_F20},
-    {Qt::Key_Clear, KEY_CLEAR},
-});
-
-// Keypad keys, told apart by the keypad modifier.
-constexpr auto kKeypad = std::to_array<std::pair<int, std::uint16_t>>({
-    {Qt::Key_0, KEY_KP0},
-    {Qt::Key_1, KEY_KP1},
-    {Qt::Key_2, KEY_KP2},
-    {Qt::Key_3, KEY_KP3},
-    {Qt::Key_4, KEY_KP4},
-    {Qt::Key_5, KEY_KP5},
-    {Qt::Key_6, KEY_KP6},
-    {Qt::Key_7, KEY_KP7},
-    {Qt::Key_8, KEY_KP8},
-    {Qt::Key_9, KEY_KP9},
-    {Qt::Key_Period, KEY_KPDOT},
-    {Qt::Key_Slash, KEY_KPSLASH},
-    {Qt::Key_Equal, KEY_KPEQUAL},
-    {Qt::Key_Minus, KEY_KPMINUS},
-    {Qt::Key_Asterisk, KEY_KPASTERISK},
-    {Qt::Key_Plus, KEY_KPPLUS},
-    {Qt::Key_Enter, KEY_KPENTER},
-});
 
 // Characters of the US layout, unshifted and shifted, by key position.
 constexpr auto kUsCharacters = std::to_array<std::pair<char, std::uint16_t>>({
@@ -94,9 +33,8 @@ constexpr auto kUsCharacters = std::to_array<std::pair<char, std::uint16_t>>({
     {'.', KEY_DOT},        {'>', KEY_DOT},        {'`', KEY_GRAVE},      {'~', KEY_GRAVE},
 });
 
-template <typename Table>
-std::optional<std::uint16_t> find(const Table& table, int key) {
-    for (const auto& [from, code] : table) {
+std::optional<std::uint16_t> usCharacter(int key) {
+    for (const auto& [from, code] : kUsCharacters) {
         if (static_cast<int>(from) == key) {
             return code;
         }
@@ -136,12 +74,10 @@ std::optional<KeyTranslation::Key> KeyTranslation::translate(const QKeyEvent& ev
         return std::nullopt;
     }
     const platform::Modifiers modifierFlags = flags(event.modifiers());
-    if (event.modifiers() & Qt::KeypadModifier) {
-        if (const auto code = find(kKeypad, key)) {
-            return Key{*code, modifierFlags};
-        }
-    }
-    if (const auto code = find(kSpecialKeys, key)) {
+    // Shift+Tab arrives as Backtab.
+    const auto named = key == Qt::Key_Backtab ? Qt::Key_Tab : static_cast<Qt::Key>(key);
+    if (const auto code = shortcuts::SpecialKey::fromQt(
+            QKeyCombination(event.modifiers() & Qt::KeypadModifier, named))) {
         return Key{*code, modifierFlags};
     }
     if (scanCodes && event.nativeScanCode() != 0) {
@@ -150,7 +86,7 @@ std::optional<KeyTranslation::Key> KeyTranslation::translate(const QKeyEvent& ev
         }
     }
     if (key > 0 && key < 0x80) {
-        if (const auto code = find(kUsCharacters, key)) {
+        if (const auto code = usCharacter(key)) {
             return Key{*code, modifierFlags};
         }
     }

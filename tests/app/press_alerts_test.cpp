@@ -17,8 +17,8 @@ using service::PressFailure;
 class RecordingAlerts final : public Alerts {
 public:
     std::vector<Alert> shown;
-    int answer = 1;
-    int runModal(const Alert& alert) override {
+    std::optional<std::size_t> answer = 1;
+    std::optional<std::size_t> runModal(const Alert& alert) override {
         shown.push_back(alert);
         return answer;
     }
@@ -73,6 +73,9 @@ TEST_F(PressAlertsTest, TheAccessibilityAlertOpensTheSettings) {
     EXPECT_EQ(accessibility.trustRequests, 1);
     EXPECT_EQ(workspace.openedAddresses, (std::vector<std::string>{"settings://accessibility"}));
     alerts.answer = 1;
+    pressAlerts.pressFailed(PressFailure::accessibilityDenied, {});
+    EXPECT_EQ(accessibility.trustRequests, 1);
+    alerts.answer = std::nullopt;  // closed by the window manager
     pressAlerts.pressFailed(PressFailure::accessibilityDenied, {});
     EXPECT_EQ(accessibility.trustRequests, 1);
     // The first button of another alert is its "OK".

@@ -8,9 +8,11 @@ import ctypes
 import ctypes.util
 import os
 import subprocess
+import sys
 import time
 
-import pyatspi
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+from accessible import atspi_application, focused_text, text_content  # noqa: E402,F401
 
 _x11 = ctypes.CDLL(ctypes.util.find_library("X11"))
 _xtst = ctypes.CDLL(ctypes.util.find_library("Xtst"))
@@ -205,78 +207,3 @@ def png_image(width=48, height=32):
             chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0)) +
             chunk(b"IDAT", zlib.compress(rows)) + chunk(b"IEND", b""))
 
-
-# Accessibility ----------------------------------------------------------------------------------
-
-def atspi_application(pid):
-    desktop = pyatspi.Registry.getDesktop(0)
-    for index in range(desktop.childCount):
-        try:
-            app = desktop.getChildAtIndex(index)
-            if app is not None and app.get_process_id() == pid:
-                return app
-        except Exception:  # an application that went away meanwhile
-            continue
-    return None
-
-
-def _states(accessible):
-    try:
-        return accessible.getState()
-    except Exception:
-        return None
-
-
-_NO_TEXT_FIELDS = (pyatspi.ROLE_MENU_BAR, pyatspi.ROLE_MENU, pyatspi.ROLE_POPUP_MENU,
-                   pyatspi.ROLE_TOOL_BAR, pyatspi.ROLE_STATUS_BAR)
-
-
-def focused_text(root, limit=6000):
-    """The focused descendant of `root` that offers Text (GTK 4 marks few nodes showing, so
-    hidden subtrees are searched too)."""
-    stack = [root]
-    visited = 0
-    while stack and visited < limit:
-        node = stack.pop()
-        visited += 1
-        states = _states(node)
-        if states is None:
-            continue
-        if states.contains(pyatspi.STATE_FOCUSED):
-            try:
-                node.queryText()
-                return node
-            except NotImplementedError:
-                pass
-        try:
-            count = node.childCount
-        except Exception:
-            continue
-        # Tables, long lists and menus hold no text fields, and asking a Qt application for
-        # its menus' children makes it build an object for every item.
-        if count > 500 or node.getRole() in _NO_TEXT_FIELDS:
-            continue
-        for index in reversed(range(count)):
-            try:
-                child = node.getChildAtIndex(index)
-            except Exception:
-                continue
-            if child is not None:
-                stack.append(child)
-    return None
-
-
-def text_content(accessible):
-    try:
-        text = accessible.queryText()
-        return text.getText(0, text.characterCount)
-    except Exception:
-        return None
-
-
-def is_editable(accessible):
-    try:
-        accessible.queryEditableText()
-        return True
-    except Exception:
-        return False

@@ -216,7 +216,7 @@ TEST_F(ConversionServiceTest, SmartCapitalizationTypesLatinCapitalsOnThai) {
     ASSERT_TRUE(korrelang.waitForLine("✅ Smart Capitalization Monitor active"));
     Mousepad editor;
     ASSERT_TRUE(editor.isReady());
-    ASSERT_EQ(layouts.selectSource("xkb.th.Thai"), 0);
+    ASSERT_EQ(layouts.selectSource("xkb.th.Thai"), platform::SelectStatus::selected);
     // The grab follows the layout change asynchronously: until it is in place Shift+a types
     // the Thai character, which is taken back and the key pressed again.
     bool capital = false;

@@ -20,7 +20,7 @@ constexpr unsigned kSpace = 65;
 // AT-SPI, converted, and written back in place.
 TEST(HotkeyRoundTrip, ConvertsTheSelectionOnRelease) {
     linux_desktop::LinuxDesktop desktop;
-    ASSERT_TRUE(desktop.hasDisplay());
+    ASSERT_TRUE(desktop.isConnected());
     Platform platform = desktop.bundle();
     service::AccessibilityService service(platform.accessibility, platform.inputSources,
                                           platform.workspace);

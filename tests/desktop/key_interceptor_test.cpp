@@ -39,7 +39,7 @@ TEST_F(KeyInterceptorTest, TypesTheLatinCapitalForShiftLetterOnThai) {
     Mousepad editor;
     ASSERT_TRUE(editor.isReady());
     ASSERT_TRUE(startOnThai());
-    ASSERT_EQ(layouts.selectSource("xkb.th.Thai"), 0);
+    ASSERT_EQ(layouts.selectSource("xkb.th.Thai"), platform::SelectStatus::selected);
     ASSERT_TRUE(waitUntil([&] { return interceptor.isIntercepting(); }));
 
     tapKey(kKeyA, {kShift});
@@ -56,9 +56,9 @@ TEST_F(KeyInterceptorTest, LeavesOtherLayoutsAlone) {
     Mousepad editor;
     ASSERT_TRUE(editor.isReady());
     ASSERT_TRUE(startOnThai());
-    ASSERT_EQ(layouts.selectSource("xkb.th.Thai"), 0);
+    ASSERT_EQ(layouts.selectSource("xkb.th.Thai"), platform::SelectStatus::selected);
     ASSERT_TRUE(waitUntil([&] { return interceptor.isIntercepting(); }));
-    ASSERT_EQ(layouts.selectSource("xkb.ru.Russian"), 0);
+    ASSERT_EQ(layouts.selectSource("xkb.ru.Russian"), platform::SelectStatus::selected);
     ASSERT_TRUE(waitUntil([&] { return !interceptor.isIntercepting(); }));
     tapKey(kKeyA, {kShift});
     EXPECT_TRUE(fieldShows("Ф"));
@@ -66,14 +66,14 @@ TEST_F(KeyInterceptorTest, LeavesOtherLayoutsAlone) {
 
     // Stopped, Thai types its own shifted letter again.
     interceptor.stop();
-    ASSERT_EQ(layouts.selectSource("xkb.th.Thai"), 0);
+    ASSERT_EQ(layouts.selectSource("xkb.th.Thai"), platform::SelectStatus::selected);
     tapKey(kKeyA, {kShift});
     EXPECT_TRUE(fieldShows("Фฤ"));
 }
 
 TEST_F(KeyInterceptorTest, CannotStartWhenTheKeysAreTaken) {
     ASSERT_TRUE(startOnThai());
-    ASSERT_EQ(layouts.selectSource("xkb.th.Thai"), 0);
+    ASSERT_EQ(layouts.selectSource("xkb.th.Thai"), platform::SelectStatus::selected);
     ASSERT_TRUE(waitUntil([&] { return interceptor.isIntercepting(); }));
     x11::X11KeyInterceptor second;
     EXPECT_FALSE(second.start([](const std::string&) { return true; },

@@ -32,19 +32,19 @@ TEST_F(XkbInputSourcesTest, ListsTheGroupsInOrderWithStableIdentifiers) {
 
 TEST_F(XkbInputSourcesTest, SelectsEachLayoutAndReadsItBack) {
     for (const char* id : {"xkb.ru.Russian", "xkb.th.Thai", "xkb.il.Hebrew", "xkb.us.English"}) {
-        EXPECT_EQ(sources.selectSource(id), 0) << id;
+        EXPECT_EQ(sources.selectSource(id), platform::SelectStatus::selected) << id;
         EXPECT_EQ(sources.currentSourceID(), id);
     }
 }
 
 TEST_F(XkbInputSourcesTest, RefusesALayoutThatIsNotEnabled) {
-    ASSERT_EQ(sources.selectSource("xkb.ru.Russian"), 0);
-    EXPECT_EQ(sources.selectSource("xkb.de.German"), XkbInputSources::kNotEnabled);
+    ASSERT_EQ(sources.selectSource("xkb.ru.Russian"), platform::SelectStatus::selected);
+    EXPECT_EQ(sources.selectSource("xkb.de.German"), platform::SelectStatus::notEnabled);
     EXPECT_EQ(sources.currentSourceID(), "xkb.ru.Russian");
 }
 
 TEST_F(XkbInputSourcesTest, KeyTextComesFromTheLatinLayoutWhateverIsActive) {
-    ASSERT_EQ(sources.selectSource("xkb.ru.Russian"), 0);
+    ASSERT_EQ(sources.selectSource("xkb.ru.Russian"), platform::SelectStatus::selected);
     EXPECT_EQ(sources.keyText(KEY_A), "a");
     EXPECT_EQ(sources.keyText(KEY_SEMICOLON), ";");
     EXPECT_EQ(sources.keyText(KEY_LEFT), std::nullopt);  // types no character
@@ -54,7 +54,7 @@ TEST_F(XkbInputSourcesTest, ReportsGroupChangesMadeByOthers) {
     int changes = 0;
     sources.setChangeCallback([&] { ++changes; });
     XkbInputSources other;
-    ASSERT_EQ(other.selectSource("xkb.il.Hebrew"), 0);
+    ASSERT_EQ(other.selectSource("xkb.il.Hebrew"), platform::SelectStatus::selected);
     EXPECT_TRUE(waitUntil([&] { return changes > 0; }));
     EXPECT_EQ(sources.currentSourceID(), "xkb.il.Hebrew");
 }

@@ -10,6 +10,9 @@ import time
 import dbus
 import pyatspi
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+from accessible import atspi_application, focused_text, text_content  # noqa: E402
+
 bus = dbus.SessionBus()
 SESSION_DIR = os.environ.get("KORRELANG_SESSION_DIR", "/tmp")
 
@@ -74,38 +77,6 @@ def gsettings(*args):
     return subprocess.run(["gsettings", *args], capture_output=True, text=True).stdout.strip()
 
 
-def atspi_application(pid):
-    desktop = pyatspi.Registry.getDesktop(0)
-    for index in range(desktop.childCount):
-        try:
-            app = desktop.getChildAtIndex(index)
-            if app is not None and app.get_process_id() == pid:
-                return app
-        except Exception:
-            continue
-    return None
-
-
-def focused_text(root, limit=6000):
-    stack, visited = [root], 0
-    while stack and visited < limit:
-        node = stack.pop()
-        visited += 1
-        try:
-            if node.getState().contains(pyatspi.STATE_FOCUSED) and node.queryText():
-                return node
-        except Exception:
-            pass
-        try:
-            count = node.childCount
-        except Exception:
-            continue
-        if count > 500:
-            continue
-        stack.extend(c for c in (node.getChildAtIndex(i) for i in reversed(range(count))) if c)
-    return None
-
-
 def stop_process(process):
     """Ends a program started here: politely, then, after ten seconds, for good."""
     process.terminate()
@@ -114,14 +85,6 @@ def stop_process(process):
     except subprocess.TimeoutExpired:
         process.kill()
         process.wait()
-
-
-def text_of(accessible):
-    try:
-        text = accessible.queryText()
-        return text.getText(0, text.characterCount)
-    except Exception:
-        return None
 
 
 class Korrelang:
@@ -179,7 +142,7 @@ class Editor:
         return self.field is not None
 
     def text(self):
-        return text_of(self.field)
+        return text_content(self.field)
 
     def stop(self):
         stop_process(self.process)

@@ -150,8 +150,8 @@ TEST_F(InputSourcesWithoutExtension, ReadsLayoutsAndTheActiveOneFromTheSettings)
     EXPECT_EQ(sources.currentSourceID(), std::nullopt);
 
     // Switching needs the shell extension; an unknown layout is refused as such.
-    EXPECT_EQ(sources.selectSource("xkb.us.English"), GnomeInputSources::kNoExtension);
-    EXPECT_EQ(sources.selectSource("xkb.fr.French"), GnomeInputSources::kNotEnabled);
+    EXPECT_EQ(sources.selectSource("xkb.us.English"), platform::SelectStatus::unreachable);
+    EXPECT_EQ(sources.selectSource("xkb.fr.French"), platform::SelectStatus::notEnabled);
 }
 
 TEST_F(InputSourcesWithoutExtension, KeyTextComesFromALatinLayout) {

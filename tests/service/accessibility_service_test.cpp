@@ -173,9 +173,9 @@ TEST_F(AccessibilityServiceTest, SwitchFailures) {
     EXPECT_TRUE(logged("❌ Keyboard not found: xkb.ru.Russian"));
     EXPECT_TRUE(fakes.inputSources.selected.empty());
 
-    fakes.inputSources.selectStatus = 7;
+    fakes.inputSources.selectStatus = platform::SelectStatus::refused;
     EXPECT_FALSE(service.switchToKeyboard("xkb.us.English"));
-    EXPECT_TRUE(logged("❌ Failed to switch. Error: 7"));
+    EXPECT_TRUE(logged("❌ Failed to switch. Error: refused"));
 
     fakes.inputSources.sources.reset();
     EXPECT_FALSE(service.switchToKeyboard("xkb.us.English"));

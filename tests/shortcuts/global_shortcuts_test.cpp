@@ -228,13 +228,14 @@ TEST(Shortcut, DescriptionsAndFlags) {
         const char* text;
     };
     const Case cases[] = {
-        {kDefault, "⌃⇧Space"},
-        {Shortcut::of(KEY_C, Modifier::Super | Modifier::Alt | Modifier::CapsLock), "⌥⌘C"},
-        {{KEY_A, Modifier::Shift}, "⇧\uFFFD"},  // more than one character
-        {{KEY_Q, {}}, "SS"},                    // full case mapping
-        {{KEY_V, Modifier::Super}, "⌘\uFFFD"},  // the layout types nothing
+        {kDefault, "Ctrl+Shift+Space"},
+        {Shortcut::of(KEY_C, Modifier::Super | Modifier::Alt | Modifier::CapsLock), "Meta+Alt+C"},
+        {{KEY_A, Modifier::Shift}, "Shift+\uFFFD"},  // more than one character
+        {{KEY_Q, {}}, "SS"},                         // full case mapping
+        {{KEY_V, Modifier::Super}, "Meta+\uFFFD"},   // the layout types nothing
         {{KEY_F1, {}}, "F1"},
-        {{KEY_KP0, {}}, "0\u20E3"},
+        {{KEY_KP0, {}}, "Num+0"},
+        {{KEY_PAGEUP, Modifier::Control | Modifier::Alt}, "Ctrl+Alt+PgUp"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(c.shortcut.description(sources), c.text);

@@ -57,7 +57,7 @@ private:
         SettingsTestBench& bench = screen->settingsBench;
         switch (kind) {
             case Kind::Dashboard:
-                popup.viewModel().setShortcutText(QStringLiteral("⌃⇧Space"));
+                popup.viewModel().setShortcutText(QStringLiteral("Ctrl+Shift+Space"));
                 popup.addConversions(QStringLiteral("English"), QStringLiteral("Russian"), 1240, 30,
                                      0);
                 popup.addConversions(QStringLiteral("Russian"), QStringLiteral("English"), 12, 40,
@@ -71,7 +71,7 @@ private:
                            ? std::move(screen)
                            : nullptr;
             case Kind::DashboardHint:
-                popup.viewModel().setShortcutText(QStringLiteral("⌃⇧Space"));
+                popup.viewModel().setShortcutText(QStringLiteral("Ctrl+Shift+Space"));
                 return load(*screen, QStringLiteral("MenuPopupView.qml"), "viewModel",
                             popup.viewModelObject())
                            ? std::move(screen)

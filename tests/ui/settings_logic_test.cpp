@@ -256,7 +256,7 @@ TEST(PreferencesScreen, ResetRestoresTheDefaultHotkey) {
     EXPECT_FALSE(bench.preferences().hasHotkey());
     bench.preferences().resetHotkey();
     EXPECT_TRUE(bench.preferences().hasHotkey());
-    EXPECT_EQ(bench.recorder().text(), QString::fromUtf8("⌃⇧Space"));
+    EXPECT_EQ(bench.recorder().text(), QString::fromUtf8("Ctrl+Shift+Space"));
 }
 
 TEST(Onboarding, AtLeastTwoKeyboardsAndTheTermsBeforeContinuing) {

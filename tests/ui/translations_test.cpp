@@ -7,6 +7,8 @@
 #include <QGuiApplication>
 #include <QLocale>
 
+#include "platform/fake/fake_input_sources.h"
+#include "shortcuts/shortcut.h"
 #include "ui/popup_figures.h"
 #include "ui/relative_time.h"
 
@@ -133,6 +135,32 @@ TEST(Translations, RelativeTimeInEachLanguagesPluralForms) {
         EXPECT_EQ(RelativeTime::describe(now.addSecs(-c.secondsAgo), now),
                   QString::fromUtf8(c.words))
             << c.language << " " << c.secondsAgo;
+    }
+    translations.apply(QStringLiteral("en"));
+}
+
+// Key names come from Qt's own words, translated by the program's translations.
+TEST(Translations, ShortcutTextsInEachLanguage) {
+    using platform::Modifier;
+    const shortcuts::Shortcut shortcut{KEY_SPACE, Modifier::Control | Modifier::Shift};
+    const shortcuts::Shortcut arrow{KEY_LEFT, Modifier::Super};
+    struct Case {
+        const char* language;
+        const char* text;
+        const char* arrowText;
+    };
+    const Case cases[] = {
+        {"en", "Ctrl+Shift+Space", "Meta+Left"},   {"de", "Strg+Umschalt+Leertaste", "Meta+Links"},
+        {"fr", "Ctrl+Maj+Espace", "Méta+Gauche"},  {"es", "Ctrl+Mayús+Espacio", "Meta+Izquierda"},
+        {"ru", "Ctrl+Shift+Пробел", "Meta+Влево"}, {"uk", "Ctrl+Shift+Пробіл", "Meta+Ліворуч"},
+        {"he", "Ctrl+Shift+רווח", "Meta+שמאלה"},
+    };
+    const platform::fake::FakeInputSources sources;
+    Translations translations;
+    for (const Case& c : cases) {
+        translations.apply(QString::fromLatin1(c.language));
+        EXPECT_EQ(shortcut.description(sources), c.text) << c.language;
+        EXPECT_EQ(arrow.description(sources), c.arrowText) << c.language;
     }
     translations.apply(QStringLiteral("en"));
 }

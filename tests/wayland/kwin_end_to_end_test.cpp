@@ -13,11 +13,8 @@
 #include <memory>
 
 #include "../support/desktop_harness.h"
-#include "platform/atspi/atspi_accessibility.h"
+#include "kwin_session_test.h"
 #include "platform/key_codes.h"
-#include "platform/kwin/fake_input_keys.h"
-#include "platform/kwin/kde_keyboard_layouts.h"
-#include "platform/kwin/kwin_active_window.h"
 
 namespace korrelang::platform::kwin {
 namespace {
@@ -100,38 +97,21 @@ void copy(const QString& type, const QByteArray& bytes) {
     process.waitForFinished(5000);
 }
 
-class KwinEndToEndTest : public ::testing::Test {
+class KwinEndToEndTest : public KwinSessionTest {
 protected:
-    static void SetUpTestSuite() {
-        s_window = new KwinActiveWindow();
-        s_keys = new FakeInputKeys([] {
-            const auto window = s_window->current();
-            return window ? window->processId : std::nullopt;
-        });
-    }
-    static void TearDownTestSuite() {
-        delete s_keys;
-        delete s_window;
-    }
-
     // Starts an editor and waits for its focused text.
     std::shared_ptr<TextElement> open(const QString& program, const QStringList& arguments) {
         m_editor = std::make_unique<Child>(program, arguments,
                                            QStringList{"QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1"});
         std::shared_ptr<TextElement> element;
         waitUntil([&] {
-            const auto window = s_window->current();
-            if (!window || window->processId != m_editor->pid()) {
+            if (activeProcess() != m_editor->pid()) {
                 return false;
             }
             element = m_accessibility.focusedElement().element;
             return element != nullptr;
         });
         return element;
-    }
-
-    static std::string text(const std::shared_ptr<TextElement>& element) {
-        return element->value().value.value_or("<unreadable>");
     }
 
     static void chord() {
@@ -152,13 +132,6 @@ protected:
         EXPECT_EQ(element->setSelectedRange({characters(content), 0}), AccessCode::success);
     }
 
-    static inline KwinActiveWindow* s_window = nullptr;
-    static inline FakeInputKeys* s_keys = nullptr;
-    atspi::AtspiAccessibility m_accessibility{[] {
-        const auto window = s_window->current();
-        return window ? window->processId : std::nullopt;
-    }};
-    KdeKeyboardLayouts m_layouts;
     std::unique_ptr<Child> m_editor;
 };
 
@@ -180,7 +153,7 @@ TEST_F(KwinEndToEndTest, MousepadSelectionLineCycleSwitchAndTheClipboard) {
         << text(element) << korrelang.log().toStdString();
     // The keyboard follows the converted text.
     EXPECT_TRUE(waitUntil([&] { return m_layouts.currentSourceID() == "xkb.ru.Russian"; }));
-    ASSERT_EQ(m_layouts.selectSource("xkb.us.English"), 0);
+    ASSERT_EQ(m_layouts.selectSource("xkb.us.English"), platform::SelectStatus::selected);
 
     // The line before the caret, then the cycle: the next press gives the original back.
     copy(QStringLiteral("text/plain;charset=utf-8"), "keep this");
@@ -196,7 +169,7 @@ TEST_F(KwinEndToEndTest, MousepadSelectionLineCycleSwitchAndTheClipboard) {
         << text(element);
     // Korrelang switches to the layout it converted to after writing: let that land first.
     EXPECT_TRUE(waitUntil([&] { return m_layouts.currentSourceID() == "xkb.ru.Russian"; }));
-    ASSERT_EQ(m_layouts.selectSource("xkb.us.English"), 0);
+    ASSERT_EQ(m_layouts.selectSource("xkb.us.English"), platform::SelectStatus::selected);
 
     // A binding of the desktop's own to `korrelang --convert`.
     fill(element, "ghbdtn");
@@ -204,7 +177,7 @@ TEST_F(KwinEndToEndTest, MousepadSelectionLineCycleSwitchAndTheClipboard) {
     EXPECT_EQ(QProcess::execute(QStringLiteral(KORRELANG_BINARY), {QStringLiteral("--convert")}),
               0);
     EXPECT_TRUE(waitUntil([&] { return text(element) == "привет"; })) << text(element);
-    ASSERT_EQ(m_layouts.selectSource("xkb.us.English"), 0);
+    ASSERT_EQ(m_layouts.selectSource("xkb.us.English"), platform::SelectStatus::selected);
 
     EXPECT_EQ(paste(QStringLiteral("text/plain;charset=utf-8")), "keep this");
 }
@@ -219,7 +192,7 @@ TEST_F(KwinEndToEndTest, AQtFieldOnWayland) {
         << text(element) << korrelang.log().toStdString();
     // Korrelang switches to the layout it converted to after writing: let that land first.
     EXPECT_TRUE(waitUntil([&] { return m_layouts.currentSourceID() == "xkb.ru.Russian"; }));
-    ASSERT_EQ(m_layouts.selectSource("xkb.us.English"), 0);
+    ASSERT_EQ(m_layouts.selectSource("xkb.us.English"), platform::SelectStatus::selected);
 }
 
 TEST_F(KwinEndToEndTest, ABlacklistedApplicationIsLeftAlone) {

@@ -7,11 +7,8 @@
 #include <memory>
 
 #include "../support/desktop_harness.h"
-#include "platform/atspi/atspi_accessibility.h"
+#include "kwin_session_test.h"
 #include "platform/key_codes.h"
-#include "platform/kwin/fake_input_keys.h"
-#include "platform/kwin/kde_keyboard_layouts.h"
-#include "platform/kwin/kwin_active_window.h"
 #include "platform/portal/global_shortcuts_portal.h"
 #include "platform/wayland/wayland_workspace.h"
 
@@ -24,27 +21,19 @@ using testing::waitUntil;
 // Key codes of the letters g h b d t n, which type "привет" on the Russian layout.
 const std::vector<KeyCode> kGhbdtn = {KEY_G, KEY_H, KEY_B, KEY_D, KEY_T, KEY_N};
 
-class KwinPlatformTest : public ::testing::Test {
+class KwinPlatformTest : public KwinSessionTest {
 protected:
     static void SetUpTestSuite() {
-        s_window = new KwinActiveWindow();
+        KwinSessionTest::SetUpTestSuite();
         s_mousepad = new Child(QStringLiteral("mousepad"), {QStringLiteral("--disable-server")});
-        s_keys = new FakeInputKeys([] {
-            const auto window = s_window->current();
-            return window ? window->processId : std::nullopt;
-        });
     }
     static void TearDownTestSuite() {
-        delete s_keys;
         delete s_mousepad;
-        delete s_window;
+        KwinSessionTest::TearDownTestSuite();
     }
 
     static bool mousepadActive() {
-        return waitUntil([] {
-            const auto window = s_window->current();
-            return window && window->processId == s_mousepad->pid();
-        });
+        return waitUntil([] { return activeProcess() == s_mousepad->pid(); });
     }
 
     std::shared_ptr<TextElement> focusedText() {
@@ -56,18 +45,7 @@ protected:
         return element;
     }
 
-    static std::string text(const std::shared_ptr<TextElement>& element) {
-        return element->value().value.value_or("<unreadable>");
-    }
-
-    static inline KwinActiveWindow* s_window = nullptr;
     static inline Child* s_mousepad = nullptr;
-    static inline FakeInputKeys* s_keys = nullptr;
-    atspi::AtspiAccessibility m_accessibility{[] {
-        const auto window = s_window->current();
-        return window ? window->processId : std::nullopt;
-    }};
-    KdeKeyboardLayouts m_layouts;
 };
 
 TEST_F(KwinPlatformTest, LayoutsListSelectAndReportChanges) {
@@ -78,15 +56,15 @@ TEST_F(KwinPlatformTest, LayoutsListSelectAndReportChanges) {
     int changes = 0;
     m_layouts.setChangeCallback([&] { ++changes; });
 
-    EXPECT_EQ(m_layouts.selectSource("xkb.ru.Russian"), 0);
+    EXPECT_EQ(m_layouts.selectSource("xkb.ru.Russian"), platform::SelectStatus::selected);
     EXPECT_EQ(m_layouts.currentSourceID(), "xkb.ru.Russian");
     EXPECT_TRUE(waitUntil([&] { return changes > 0; }));
     // The key's Latin letter, although the active layout types Cyrillic.
     EXPECT_EQ(m_layouts.keyText(KEY_Z), "z");
     EXPECT_EQ(m_layouts.keyText(KEY_Q), "q");
 
-    EXPECT_EQ(m_layouts.selectSource("xkb.de.German"), KdeKeyboardLayouts::kNotEnabled);
-    EXPECT_EQ(m_layouts.selectSource("xkb.us.English"), 0);
+    EXPECT_EQ(m_layouts.selectSource("xkb.de.German"), platform::SelectStatus::notEnabled);
+    EXPECT_EQ(m_layouts.selectSource("xkb.us.English"), platform::SelectStatus::selected);
     EXPECT_EQ(m_layouts.currentSourceID(), "xkb.us.English");
 
     // Switched by someone else (the user's layout key, the panel): seen once KWin says so.
@@ -126,12 +104,12 @@ TEST_F(KwinPlatformTest, KeysAreTheLayoutsKeysAndIntentsMapToTheDesktopsKeys) {
     ASSERT_EQ(element->setSelectedRange({0, 0}), AccessCode::success);
 
     // Physical keys: on the Russian layout they type Cyrillic.
-    ASSERT_EQ(m_layouts.selectSource("xkb.ru.Russian"), 0);
+    ASSERT_EQ(m_layouts.selectSource("xkb.ru.Russian"), platform::SelectStatus::selected);
     for (const KeyCode key : kGhbdtn) {
         ASSERT_TRUE(s_keys->simulateKeyPress(key, {}));
     }
     EXPECT_TRUE(waitUntil([&] { return text(element) == "привет"; })) << text(element);
-    ASSERT_EQ(m_layouts.selectSource("xkb.us.English"), 0);
+    ASSERT_EQ(m_layouts.selectSource("xkb.us.English"), platform::SelectStatus::selected);
 
     // Shift+Home selects to the start of the line, Control+A selects everything.
     ASSERT_TRUE(s_keys->simulateKeyPress(KEY_HOME, Modifier::Shift));

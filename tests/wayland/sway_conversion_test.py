@@ -13,7 +13,8 @@ import subprocess
 import sys
 import time
 
-import pyatspi
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+from accessible import focused_text_of as focused_text  # noqa: E402
 
 KORRELANG = QT_TEXT_FIELD = None  # from the command line
 SESSION = os.environ["KORRELANG_SWAY_SESSION_DIR"]
@@ -75,31 +76,6 @@ def focused_app_id():
             if found:
                 return found
     return walk(json.loads(swaymsg("-t", "get_tree")))
-
-
-def focused_text(pid):
-    """The text of the focused element of the application with `pid`, through AT-SPI."""
-    desktop = pyatspi.Registry.getDesktop(0)
-    for i in range(desktop.childCount):
-        app = desktop.getChildAtIndex(i)
-        if app is not None and app.get_process_id() == pid:
-            found = find_focused(app, 0)
-            if found is not None:
-                return found.queryText().getText(0, -1)
-    return None
-
-
-def find_focused(node, depth):
-    if node.getState().contains(pyatspi.STATE_FOCUSED) and "Text" in pyatspi.listInterfaces(node):
-        return node
-    if depth > 25:
-        return None
-    for i in range(node.childCount):
-        child = node.getChildAtIndex(i)
-        found = child is not None and find_focused(child, depth + 1)
-        if found:
-            return found
-    return None
 
 
 def shows(pid, expected, timeout=8.0):

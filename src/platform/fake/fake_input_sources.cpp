@@ -4,17 +4,17 @@
 
 namespace korrelang::platform::fake {
 
-int FakeInputSources::selectSource(std::string_view id) {
+SelectStatus FakeInputSources::selectSource(std::string_view id) {
     selected.emplace_back(id);
     if (!sources) {
-        return -1;
+        return SelectStatus::unreachable;
     }
     const bool known = std::any_of(sources->begin(), sources->end(),
                                    [&](const InputSource& s) { return s.id == id; });
     if (!known) {
-        return -2;
+        return SelectStatus::notEnabled;
     }
-    if (selectStatus == 0) {
+    if (selectStatus == SelectStatus::selected) {
         current = std::string(id);
     }
     return selectStatus;

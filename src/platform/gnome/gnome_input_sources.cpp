@@ -135,18 +135,18 @@ std::optional<std::string> GnomeInputSources::currentSourceID() const {
     return all[static_cast<std::size_t>(current)].source.id;
 }
 
-int GnomeInputSources::selectSource(std::string_view id) {
+SelectStatus GnomeInputSources::selectSource(std::string_view id) {
     for (const Slot& slot : layoutSlots(nullptr)) {
         if (slot.source.id != id) {
             continue;
         }
         if (!m_extension.activateInputSource(slot.shellIndex)) {
             logLine("GNOME input sources: cannot switch without the shell extension");
-            return kNoExtension;
+            return SelectStatus::unreachable;
         }
-        return 0;
+        return SelectStatus::selected;
     }
-    return kNotEnabled;
+    return SelectStatus::notEnabled;
 }
 
 std::optional<std::string> GnomeInputSources::keyText(KeyCode key) const {

@@ -23,9 +23,6 @@ class ShellExtension;
 /// method sources (ibus) are left out: they type no fixed layout.
 class GnomeInputSources : public InputSources {
 public:
-    static constexpr int kNoExtension = 1;  ///< the shell cannot be asked to switch
-    static constexpr int kNotEnabled = -2;  ///< no enabled layout has the identifier
-
     explicit GnomeInputSources(ShellExtension& extension);
     /// With an extension client of its own (the command line).
     GnomeInputSources();
@@ -35,7 +32,7 @@ public:
 
     std::optional<std::vector<InputSource>> enabledSources() const override;
     std::optional<std::string> currentSourceID() const override;
-    int selectSource(std::string_view id) override;
+    SelectStatus selectSource(std::string_view id) override;
     std::optional<std::string> keyText(KeyCode key) const override;
     void setChangeCallback(std::function<void()> callback) override;
 

@@ -154,10 +154,10 @@ std::optional<std::string> KdeKeyboardLayouts::currentSourceID() const {
     return (*sources)[*index].id;
 }
 
-int KdeKeyboardLayouts::selectSource(std::string_view id) {
+SelectStatus KdeKeyboardLayouts::selectSource(std::string_view id) {
     const auto sources = enabledSources();
     if (!sources) {
-        return kNoService;
+        return SelectStatus::unreachable;
     }
     for (std::size_t index = 0; index < sources->size(); ++index) {
         if ((*sources)[index].id != id) {
@@ -169,13 +169,13 @@ int KdeKeyboardLayouts::selectSource(std::string_view id) {
         const QDBusMessage reply = m_connection.call(call, QDBus::Block, kTimeoutMs);
         if (reply.type() != QDBusMessage::ReplyMessage ||
             (!reply.arguments().isEmpty() && !reply.arguments().first().toBool())) {
-            return kRefused;
+            return SelectStatus::refused;
         }
         // Asked, not kept: the switch's own signal may still be on its way.
         m_active = askActiveIndex();
-        return m_active == index ? 0 : kNotApplied;
+        return m_active == index ? SelectStatus::selected : SelectStatus::notApplied;
     }
-    return kNotEnabled;
+    return SelectStatus::notEnabled;
 }
 
 std::optional<std::string> KdeKeyboardLayouts::keyText(KeyCode key) const {

@@ -30,18 +30,13 @@ public:
 
     std::optional<std::vector<InputSource>> enabledSources() const override;
     std::optional<std::string> currentSourceID() const override;
-    int selectSource(std::string_view id) override;
+    SelectStatus selectSource(std::string_view id) override;
     std::optional<std::string> keyText(KeyCode key) const override;
     void setChangeCallback(std::function<void()> callback) override;
 
     /// The layouts in the service's order, variants included; nothing when the service does not
     /// answer.
     std::optional<std::vector<x11::XkbLayout>> layouts() const;
-
-    static constexpr int kNoService = -1;
-    static constexpr int kNotEnabled = -2;
-    static constexpr int kRefused = 1;
-    static constexpr int kNotApplied = 2;
 
 private slots:
     void onChanged();

@@ -14,14 +14,11 @@ class KwinDesktop : public Desktop {
 public:
     KwinDesktop();
     ~KwinDesktop() override;
-    KwinDesktop(const KwinDesktop&) = delete;
-    KwinDesktop& operator=(const KwinDesktop&) = delete;
 
     std::string name() const override { return "KWin"; }
     /// KWin ran the active-window script, and the clipboard and fake input are there.
     bool isConnected() const override;
     Platform bundle() override;
-    bool keyInterception() const override { return false; }
 
 private:
     struct Parts;

@@ -13,13 +13,10 @@ class LinuxDesktop : public Desktop {
 public:
     LinuxDesktop();
     ~LinuxDesktop() override;
-    LinuxDesktop(const LinuxDesktop&) = delete;
-    LinuxDesktop& operator=(const LinuxDesktop&) = delete;
 
     std::string name() const override { return "X11"; }
     /// Whether the X display could be opened; without it every query answers nothing.
     bool isConnected() const override;
-    bool hasDisplay() const { return isConnected(); }
     Platform bundle() override;
     bool keyInterception() const override { return true; }
 

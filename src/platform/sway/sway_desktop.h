@@ -14,15 +14,12 @@ class SwayDesktop : public Desktop {
 public:
     explicit SwayDesktop(const std::string& socketPath);
     ~SwayDesktop() override;
-    SwayDesktop(const SwayDesktop&) = delete;
-    SwayDesktop& operator=(const SwayDesktop&) = delete;
 
     std::string name() const override { return "sway"; }
     /// Whether the IPC socket, the compositor, its clipboard and a virtual keyboard are all
     /// there.
     bool isConnected() const override;
     Platform bundle() override;
-    bool keyInterception() const override { return false; }
 
 private:
     struct Parts;

@@ -24,13 +24,9 @@ public:
 
     std::optional<std::vector<InputSource>> enabledSources() const override;
     std::optional<std::string> currentSourceID() const override;
-    int selectSource(std::string_view id) override;
+    SelectStatus selectSource(std::string_view id) override;
     std::optional<std::string> keyText(KeyCode key) const override;
     void setChangeCallback(std::function<void()> callback) override;
-
-    static constexpr int kNoCompositor = -1;
-    static constexpr int kNotEnabled = -2;
-    static constexpr int kRefused = 1;
 
 private:
     struct Layouts {

@@ -81,11 +81,6 @@ std::optional<Global> DisplayConnection::global(const std::string& interface) co
     return it == m_globals.end() ? std::nullopt : std::optional<Global>(*it);
 }
 
-std::vector<Global> DisplayConnection::globals() const {
-    const std::lock_guard lock(m_mutex);
-    return m_globals;
-}
-
 void* DisplayConnection::bind(const std::string& interface, const void* wlInterface,
                               std::uint32_t version) {
     const auto found = global(interface);

@@ -48,7 +48,6 @@ public:
     wl_seat* seat() const { return m_seat; }
     /// The announced global of `interface`, or nothing.
     std::optional<Global> global(const std::string& interface) const;
-    std::vector<Global> globals() const;
     /// Binds the global of `interface` at `version` or lower; null when it is not offered.
     void* bind(const std::string& interface, const void* wlInterface, std::uint32_t version);
 

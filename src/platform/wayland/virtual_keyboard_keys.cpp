@@ -12,24 +12,13 @@
 #include "platform/log.h"
 #include "platform/process/terminal_process.h"
 #include "platform/x11/key_intent.h"
+#include "platform/x11/x_keycode.h"
+#include "platform/x11/xkb_handles.h"
 #include "virtual-keyboard-unstable-v1-client-protocol.h"
 
 namespace korrelang::platform::wayland {
 
 namespace {
-
-// XKB's keycodes are the evdev codes plus 8.
-constexpr std::uint32_t kXkbOffset = 8;
-
-struct ContextUnref {
-    void operator()(xkb_context* context) const { xkb_context_unref(context); }
-};
-struct KeymapUnref {
-    void operator()(xkb_keymap* keymap) const { xkb_keymap_unref(keymap); }
-};
-struct StateUnref {
-    void operator()(xkb_state* state) const { xkb_state_unref(state); }
-};
 
 std::uint32_t milliseconds() {
     return static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
@@ -60,9 +49,9 @@ int keymapFile(const std::string& text) {
 }  // namespace
 
 struct VirtualKeyboardKeys::Keymap {
-    std::unique_ptr<xkb_context, ContextUnref> context{xkb_context_new(XKB_CONTEXT_NO_FLAGS)};
-    std::unique_ptr<xkb_keymap, KeymapUnref> keymap;
-    std::unique_ptr<xkb_state, StateUnref> state;
+    x11::XkbContext context{xkb_context_new(XKB_CONTEXT_NO_FLAGS)};
+    x11::XkbKeymap keymap;
+    x11::XkbState state;
     std::string text;
 };
 
@@ -125,7 +114,7 @@ void VirtualKeyboardKeys::sendKey(std::uint32_t evdev, bool down) {
         m_keyboard, milliseconds(), evdev,
         down ? WL_KEYBOARD_KEY_STATE_PRESSED : WL_KEYBOARD_KEY_STATE_RELEASED);
     xkb_state* state = m_keymap->state.get();
-    xkb_state_update_key(state, evdev + kXkbOffset, down ? XKB_KEY_DOWN : XKB_KEY_UP);
+    xkb_state_update_key(state, evdev + x11::kXKeycodeOffset, down ? XKB_KEY_DOWN : XKB_KEY_UP);
     zwp_virtual_keyboard_v1_modifiers(
         m_keyboard, xkb_state_serialize_mods(state, XKB_STATE_MODS_DEPRESSED),
         xkb_state_serialize_mods(state, XKB_STATE_MODS_LATCHED),

@@ -6,25 +6,18 @@
 #include <utility>
 
 #include "x_keycode.h"
+#include "xkb_handles.h"
 
 namespace korrelang::platform::x11 {
 
 namespace {
 
-struct ContextDeleter {
-    void operator()(xkb_context* context) const { xkb_context_unref(context); }
-};
-struct KeymapDeleter {
-    void operator()(xkb_keymap* keymap) const { xkb_keymap_unref(keymap); }
-};
-
 // Compiled once: the same rules give the same keymap for the program's lifetime.
 xkb_keymap* usKeymap() {
     static const auto keymap = [] {
-        const std::unique_ptr<xkb_context, ContextDeleter> context(
-            xkb_context_new(XKB_CONTEXT_NO_ENVIRONMENT_NAMES));
+        const XkbContext context(xkb_context_new(XKB_CONTEXT_NO_ENVIRONMENT_NAMES));
         const xkb_rule_names names{"evdev", "pc105", "us", "", ""};
-        return std::unique_ptr<xkb_keymap, KeymapDeleter>(
+        return XkbKeymap(
             context ? xkb_keymap_new_from_names(context.get(), &names, XKB_KEYMAP_COMPILE_NO_FLAGS)
                     : nullptr);
     }();

@@ -10,6 +10,7 @@
 
 #include <array>
 
+#include "latin_key_text.h"
 #include "layout_names.h"
 #include "platform/log.h"
 #include "window_property.h"
@@ -52,10 +53,6 @@ std::optional<std::array<std::string, 5>> readRulesNames(Display* display, Windo
         }
     }
     return names;
-}
-
-bool isLatinLetter(KeySym keysym) {
-    return keysym >= XK_a && keysym <= XK_z;
 }
 
 }  // namespace
@@ -148,10 +145,10 @@ std::optional<std::string> XkbInputSources::currentSourceID() const {
     return (*sources)[static_cast<std::size_t>(*group)].id;
 }
 
-int XkbInputSources::selectSource(std::string_view id) {
+SelectStatus XkbInputSources::selectSource(std::string_view id) {
     const auto sources = enabledSources();
     if (!sources) {
-        return kNoDisplay;
+        return SelectStatus::unreachable;
     }
     for (std::size_t group = 0; group < sources->size(); ++group) {
         if ((*sources)[group].id != id) {
@@ -159,43 +156,28 @@ int XkbInputSources::selectSource(std::string_view id) {
         }
         Display* display = m_connection->get();
         if (!XkbLockGroup(display, XkbUseCoreKbd, static_cast<unsigned>(group))) {
-            return kLockRefused;
+            return SelectStatus::refused;
         }
         XSync(display, False);
-        return lockedGroup() == static_cast<int>(group) ? 0 : kNotApplied;
+        return lockedGroup() == static_cast<int>(group) ? SelectStatus::selected
+                                                        : SelectStatus::notApplied;
     }
-    return kNotEnabled;
+    return SelectStatus::notEnabled;
 }
 
 std::optional<std::string> XkbInputSources::keyText(KeyCode key) const {
-    const auto xKey = toXKeycode(key);
     const auto locked = lockedGroup();
     const auto layouts = groupLayouts();
-    if (!xKey || !locked || !layouts || layouts->empty()) {
+    if (!locked || !layouts) {
         return std::nullopt;
     }
     Display* display = m_connection->get();
-    const auto letterA = toXKeycode(KEY_A);
-    // Prefer the active group when it types Latin letters, else the first group that does.
-    std::vector<int> order{*locked};
-    for (int g = 0; g < static_cast<int>(layouts->size()); ++g) {
-        if (g != *locked) {
-            order.push_back(g);
-        }
-    }
-    for (const int group : order) {
-        if (!isLatinLetter(XkbKeycodeToKeysym(display, *letterA, group, 0))) {
-            continue;
-        }
-        const KeySym keysym = XkbKeycodeToKeysym(display, *xKey, group, 0);
-        char text[8] = {};
-        const int length = xkb_keysym_to_utf8(static_cast<xkb_keysym_t>(keysym), text, sizeof text);
-        if (length <= 1) {
-            return std::nullopt;
-        }
-        return std::string(text);
-    }
-    return std::nullopt;
+    return LatinKeyText::find(
+        static_cast<int>(layouts->size()), *locked, key, [display](KeyCode code, int group) {
+            const auto xKey = toXKeycode(code);
+            return static_cast<xkb_keysym_t>(xKey ? XkbKeycodeToKeysym(display, *xKey, group, 0)
+                                                  : NoSymbol);
+        });
 }
 
 void XkbInputSources::setChangeCallback(std::function<void()> callback) {

@@ -22,7 +22,7 @@ public:
 
     std::optional<std::vector<InputSource>> enabledSources() const override;
     std::optional<std::string> currentSourceID() const override;
-    int selectSource(std::string_view id) override;
+    SelectStatus selectSource(std::string_view id) override;
     std::optional<std::string> keyText(KeyCode key) const override;
     void setChangeCallback(std::function<void()> callback) override;
 
@@ -33,11 +33,6 @@ public:
     InputSource describe(const XkbLayout& layout) const { return describe(m_registry, layout); }
     /// The identifier and name of a layout, as every back end builds them.
     static InputSource describe(const XkbRegistry& registry, const XkbLayout& layout);
-
-    static constexpr int kNoDisplay = -1;
-    static constexpr int kNotEnabled = -2;
-    static constexpr int kLockRefused = 1;
-    static constexpr int kNotApplied = 2;
 
 private:
     void readEvents();
