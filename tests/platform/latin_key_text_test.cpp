@@ -11,6 +11,8 @@ TEST(LatinKeyText, TheActiveLatinLayoutElseTheFirstOne) {
     const XkbLayout ru{"ru", ""};
     const XkbLayout de{"de", ""};
     const XkbLayout dvorak{"us", "dvorak"};
+    const XkbLayout ua{"ua", ""};
+    const XkbLayout by{"by", ""};
     struct Case {
         std::vector<XkbLayout> layouts;
         int active;
@@ -18,14 +20,15 @@ TEST(LatinKeyText, TheActiveLatinLayoutElseTheFirstOne) {
         std::optional<std::string> text;
     };
     const Case cases[] = {
-        {{us, ru}, 1, KEY_Q, "q"},         // Russian active: the Latin layout answers
-        {{ru, de}, 0, KEY_Y, "z"},         // the first Latin layout, not the US one
-        {{de, us}, 1, KEY_Y, "y"},         // the active one when it is Latin
-        {{us, dvorak}, 1, KEY_Q, "'"},     // an empty first variant keeps its place
-        {{dvorak, us}, 0, KEY_Q, "'"},     //
-        {{ru}, 0, KEY_Q, std::nullopt},    // no Latin layout
-        {{us}, 0, KEY_F1, std::nullopt},   // nothing printable
-        {{us}, 0, KEY_ESC, std::nullopt},  //
+        {{us, ru}, 1, KEY_Q, "q"},              // Russian active: the Latin layout answers
+        {{ru, de}, 0, KEY_Y, "z"},              // the first Latin layout, not the US one
+        {{de, us}, 1, KEY_Y, "y"},              // the active one when it is Latin
+        {{us, dvorak}, 1, KEY_Q, "'"},          // an empty first variant keeps its place
+        {{dvorak, us}, 0, KEY_Q, "'"},          //
+        {{us, ru, ua, by, de}, 4, KEY_Y, "z"},  // the active one beyond a keymap's four
+        {{ru}, 0, KEY_Q, std::nullopt},         // no Latin layout
+        {{us}, 0, KEY_F1, std::nullopt},        // nothing printable
+        {{us}, 0, KEY_ESC, std::nullopt},       //
         {{}, 0, KEY_Q, std::nullopt},
     };
     for (const Case& c : cases) {

@@ -1,9 +1,11 @@
 #include "gnome_input_sources.h"
 
 #include <gio/gio.h>
-#include <xkbcommon/xkbcommon.h>
+
+#include <algorithm>
 
 #include "platform/log.h"
+#include "platform/x11/latin_key_text.h"
 #include "platform/x11/layout_names.h"
 #include "platform/x11/x_keycode.h"
 #include "shell_extension.h"
@@ -150,54 +152,13 @@ SelectStatus GnomeInputSources::selectSource(std::string_view id) {
 }
 
 std::optional<std::string> GnomeInputSources::keyText(KeyCode key) const {
-    const auto code = x11::toXKeycode(key);
-    const auto letterA = x11::toXKeycode(KEY_A);
     int current = -1;
     const auto all = layoutSlots(&current);
-    if (!code || !letterA || all.empty()) {
-        return std::nullopt;
+    std::vector<x11::XkbLayout> layouts;
+    for (const Slot& slot : all) {
+        layouts.push_back(slot.layout);
     }
-    // Prefer the active layout when it types Latin letters, else the first that does.
-    std::vector<std::size_t> order;
-    if (current >= 0) {
-        order.push_back(static_cast<std::size_t>(current));
-    }
-    for (std::size_t i = 0; i < all.size(); ++i) {
-        if (static_cast<int>(i) != current) {
-            order.push_back(i);
-        }
-    }
-    xkb_context* context = xkb_context_new(XKB_CONTEXT_NO_FLAGS);
-    if (!context) {
-        return std::nullopt;
-    }
-    std::optional<std::string> result;
-    for (const std::size_t i : order) {
-        const xkb_rule_names names{"evdev", "pc105", all[i].layout.layout.c_str(),
-                                   all[i].layout.variant.c_str(), ""};
-        xkb_keymap* keymap =
-            xkb_keymap_new_from_names(context, &names, XKB_KEYMAP_COMPILE_NO_FLAGS);
-        if (!keymap) {
-            continue;
-        }
-        const auto symbol = [keymap](xkb_keycode_t k) {
-            const xkb_keysym_t* syms = nullptr;
-            return xkb_keymap_key_get_syms_by_level(keymap, k, 0, 0, &syms) > 0 ? syms[0]
-                                                                                : XKB_KEY_NoSymbol;
-        };
-        const xkb_keysym_t a = symbol(*letterA);
-        if (a >= XKB_KEY_a && a <= XKB_KEY_z) {
-            char text[8] = {};
-            if (xkb_keysym_to_utf8(symbol(*code), text, sizeof text) > 1) {
-                result = std::string(text);
-            }
-            xkb_keymap_unref(keymap);
-            break;
-        }
-        xkb_keymap_unref(keymap);
-    }
-    xkb_context_unref(context);
-    return result;
+    return x11::LatinKeyText::compiled(layouts, std::max(current, 0), key);
 }
 
 void GnomeInputSources::SettingsDeleter::operator()(GSettings* settings) const {

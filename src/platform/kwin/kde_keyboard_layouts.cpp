@@ -1,7 +1,5 @@
 #include "kde_keyboard_layouts.h"
 
-#include <xkbcommon/xkbcommon.h>
-
 #include <QDBusArgument>
 #include <QDBusMessage>
 #include <QDir>
@@ -9,6 +7,7 @@
 #include <QStandardPaths>
 
 #include "platform/log.h"
+#include "platform/x11/latin_key_text.h"
 #include "platform/x11/layout_names.h"
 #include "platform/x11/x_keycode.h"
 
@@ -20,23 +19,6 @@ const QString kService = QStringLiteral("org.kde.keyboard");
 const QString kPath = QStringLiteral("/Layouts");
 const QString kInterface = QStringLiteral("org.kde.KeyboardLayouts");
 constexpr int kTimeoutMs = 2000;
-
-struct ContextDeleter {
-    void operator()(xkb_context* context) const { xkb_context_unref(context); }
-};
-struct KeymapDeleter {
-    void operator()(xkb_keymap* keymap) const { xkb_keymap_unref(keymap); }
-};
-
-bool isLatinLetter(xkb_keysym_t sym) {
-    return sym >= XKB_KEY_a && sym <= XKB_KEY_z;
-}
-
-xkb_keysym_t firstSym(xkb_keymap* keymap, xkb_keycode_t key, xkb_layout_index_t group) {
-    const xkb_keysym_t* syms = nullptr;
-    return xkb_keymap_key_get_syms_by_level(keymap, key, group, 0, &syms) > 0 ? syms[0]
-                                                                              : XKB_KEY_NoSymbol;
-}
 
 }  // namespace
 
@@ -179,52 +161,12 @@ SelectStatus KdeKeyboardLayouts::selectSource(std::string_view id) {
 }
 
 std::optional<std::string> KdeKeyboardLayouts::keyText(KeyCode key) const {
-    const auto xKey = x11::toXKeycode(key);
-    const auto letterA = x11::toXKeycode(KEY_A);
     const auto list = layouts();
     const auto active = activeIndex();
-    if (!xKey || !letterA || !list || list->empty() || !active) {
+    if (!list || !active) {
         return std::nullopt;
     }
-    // The compositor's keymap is not ours to read; the same rules build the same one.
-    std::string layoutNames;
-    std::string variantNames;
-    for (std::size_t i = 0; i < list->size(); ++i) {
-        if (i > 0) {
-            layoutNames += ',';
-            variantNames += ',';
-        }
-        layoutNames += (*list)[i].layout;
-        variantNames += (*list)[i].variant;
-    }
-    const std::unique_ptr<xkb_context, ContextDeleter> context(
-        xkb_context_new(XKB_CONTEXT_NO_ENVIRONMENT_NAMES));
-    const xkb_rule_names names{"evdev", "pc105", layoutNames.c_str(), variantNames.c_str(), ""};
-    const std::unique_ptr<xkb_keymap, KeymapDeleter> keymap(
-        context ? xkb_keymap_new_from_names(context.get(), &names, XKB_KEYMAP_COMPILE_NO_FLAGS)
-                : nullptr);
-    if (!keymap) {
-        return std::nullopt;
-    }
-    std::vector<xkb_layout_index_t> order{*active};
-    for (xkb_layout_index_t group = 0; group < list->size(); ++group) {
-        if (group != *active) {
-            order.push_back(group);
-        }
-    }
-    for (const xkb_layout_index_t group : order) {
-        if (!isLatinLetter(firstSym(keymap.get(), *letterA, group))) {
-            continue;
-        }
-        char text[8] = {};
-        const int length =
-            xkb_keysym_to_utf8(firstSym(keymap.get(), *xKey, group), text, sizeof text);
-        if (length <= 1) {
-            return std::nullopt;
-        }
-        return std::string(text);
-    }
-    return std::nullopt;
+    return x11::LatinKeyText::compiled(*list, static_cast<int>(*active), key);
 }
 
 void KdeKeyboardLayouts::setChangeCallback(std::function<void()> callback) {

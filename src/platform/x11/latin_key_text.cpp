@@ -9,6 +9,8 @@ namespace korrelang::platform::x11 {
 
 namespace {
 
+constexpr std::size_t kMaxGroups = 4;
+
 bool isLatinLetter(xkb_keysym_t keysym) {
     return (keysym >= XKB_KEY_a && keysym <= XKB_KEY_z) ||
            (keysym >= XKB_KEY_A && keysym <= XKB_KEY_Z);
@@ -50,17 +52,32 @@ std::optional<std::string> LatinKeyText::find(int groups, int active, KeyCode ke
 
 std::optional<std::string> LatinKeyText::compiled(const std::vector<XkbLayout>& layouts, int active,
                                                   KeyCode key) {
+    if (layouts.empty()) {
+        return std::nullopt;
+    }
+    // A keymap holds four layouts at most: the active one goes first so that it is never the one
+    // left out.
+    std::vector<XkbLayout> ordered;
+    const auto first = static_cast<std::size_t>(active) < layouts.size() && active > 0
+                           ? static_cast<std::size_t>(active)
+                           : 0;
+    ordered.push_back(layouts[first]);
+    for (std::size_t i = 0; i < layouts.size() && ordered.size() < kMaxGroups; ++i) {
+        if (i != first) {
+            ordered.push_back(layouts[i]);
+        }
+    }
     const XkbContext context(xkb_context_new(XKB_CONTEXT_NO_FLAGS));
-    const std::string layoutList = joined(layouts, &XkbLayout::layout);
-    const std::string variantList = joined(layouts, &XkbLayout::variant);
+    const std::string layoutList = joined(ordered, &XkbLayout::layout);
+    const std::string variantList = joined(ordered, &XkbLayout::variant);
     const xkb_rule_names names{"evdev", "pc105", layoutList.c_str(), variantList.c_str(), ""};
     const XkbKeymap keymap(
         context ? xkb_keymap_new_from_names(context.get(), &names, XKB_KEYMAP_COMPILE_NO_FLAGS)
                 : nullptr);
-    if (!keymap || layouts.empty()) {
+    if (!keymap) {
         return std::nullopt;
     }
-    return find(static_cast<int>(layouts.size()), active, key, [&](KeyCode code, int group) {
+    return find(static_cast<int>(ordered.size()), 0, key, [&](KeyCode code, int group) {
         const xkb_keysym_t* syms = nullptr;
         const int count = xkb_keymap_key_get_syms_by_level(
             keymap.get(), code + kXKeycodeOffset, static_cast<xkb_layout_index_t>(group), 0, &syms);
