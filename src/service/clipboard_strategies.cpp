@@ -4,6 +4,7 @@
 #include <array>
 
 #include "engine/grapheme_cursor.h"
+#include "poll_until.h"
 #include "service_log.h"
 #include "way_terms.h"
 
@@ -22,8 +23,14 @@ void ClipboardStrategies::wait(int milliseconds) {
     m_clock.sleep(std::chrono::milliseconds(milliseconds));
 }
 
-bool ClipboardStrategies::press(platform::KeyCode key, platform::Modifiers flags) {
-    return m_main.call([&] { return m_platform.syntheticKeys.simulateKeyPress(key, flags); });
+bool ClipboardStrategies::press(platform::KeyCode key, platform::Modifiers flags, long times) {
+    return m_main.call([&] {
+        bool sent = true;
+        for (long i = 0; i < times; ++i) {
+            sent = m_platform.syntheticKeys.simulateKeyPress(key, flags) && sent;
+        }
+        return sent;
+    });
 }
 
 bool ClipboardStrategies::pressPaste() {
@@ -174,11 +181,8 @@ bool ClipboardStrategies::putOnClipboard(const std::string& text, int waitMillis
 }
 
 bool ClipboardStrategies::awaitFetch() {
-    for (int waited = 0; !textWasFetched(); waited += kPollMilliseconds) {
-        if (waited >= kFetchMilliseconds) {
-            return false;
-        }
-        wait(kPollMilliseconds);
+    if (!pollUntil(m_clock, kFetchTime, kPollInterval, [this] { return textWasFetched(); })) {
+        return false;
     }
     // Some toolkits insert what they fetched from their event loop a moment later: keys sent at
     // once could act on the field before the paste lands.
@@ -228,9 +232,7 @@ Outcome ClipboardStrategies::verifyPaste(ConversionPress& conversion, const std:
         return Outcome::writtenUnverified;
     }
     const std::uint64_t selectedSince = m_platform.clipboard.claims(true);
-    for (long i = 0; i < characters; ++i) {
-        press(KEY_LEFT, Modifier::Shift);
-    }
+    press(KEY_LEFT, Modifier::Shift, characters);
     awaitSelection(pasted, selectedSince);
     const auto back = copySelection(kLateCopyTimeout, nullptr);
     if (back == pasted) {

@@ -56,8 +56,10 @@ public:
     /// Presses the application's paste key; fetches of the clipboard made before it no longer
     /// count.
     bool pressPaste();
-    bool press(platform::KeyCode key, platform::Modifiers flags);
+    /// Presses a key `times` times in one hop to the main thread; whether every press was sent.
+    bool press(platform::KeyCode key, platform::Modifiers flags, long times = 1);
     void wait(int milliseconds);
+    Clock& clock() { return m_clock; }
 
 private:
     ConversionWay::Outcome convertClipboardText(ConversionPress& conversion,
@@ -96,8 +98,8 @@ private:
     static constexpr std::chrono::milliseconds kLateCopyTimeout{800};
     /// Paid only where nothing gets selected (the caret at the start of a line, an empty field).
     static constexpr std::chrono::milliseconds kSelectTimeout{800};
-    static constexpr int kPollMilliseconds = 5;
-    static constexpr int kFetchMilliseconds = 2000;
+    static constexpr std::chrono::milliseconds kPollInterval{5};
+    static constexpr std::chrono::milliseconds kFetchTime{2000};
     static constexpr int kAfterFetchMilliseconds = 20;
 };
 

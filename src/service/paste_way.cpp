@@ -1,6 +1,8 @@
 #include "paste_way.h"
 
 #include "engine/grapheme_cursor.h"
+#include "poll_until.h"
+#include "stopwatch.h"
 #include "verified_text_write.h"
 #include "way_terms.h"
 
@@ -11,27 +13,66 @@ namespace {
 using namespace wayterms;
 using platform::AccessCode;
 
-constexpr int kPollMilliseconds = 5;
-constexpr int kSelectionPolls = 40;  // 200 ms for the application to follow the keys
-constexpr int kPastePolls = 400;     // 2 s: a browser on a loaded machine pastes late
+constexpr std::chrono::milliseconds kPollInterval{5};
+// For the application to follow the selecting keys.
+constexpr std::chrono::milliseconds kSelectionTime{200};
+// Bounds the read-back, paid only where the paste never reads back as intended: a cold browser
+// on a loaded machine took over two seconds to show its first paste.
+constexpr std::chrono::milliseconds kPasteTime{4000};
 // Many applications (Qt, Firefox) wait for the clipboard without answering accessibility calls,
 // while this program answers their clipboard request only when its main thread is free: a read
 // right after the paste key stalls both until the call times out, and the application is then
 // taken for hung. Leave the main thread free until the paste has fetched the clipboard.
-constexpr int kFetchPolls = 100;  // 500 ms
+constexpr std::chrono::milliseconds kFetchTime{500};
 constexpr int kAfterFetchMilliseconds = 5;
+// Rounds of Shift+Left or Shift+Right that make up for where Shift+Home stopped.
+constexpr int kKeyedCorrections = 3;
 
 }  // namespace
 
-bool PasteWay::selectionBecomes(platform::TextElement& element, platform::TextRange range) {
-    for (int i = 0; i < kSelectionPolls; ++i) {
+std::optional<platform::TextRange> PasteWay::awaitSelection(
+    platform::TextElement& element, const std::function<bool(platform::TextRange)>& wanted) {
+    std::optional<platform::TextRange> last;
+    pollUntil(m_clipboard.clock(), kSelectionTime, kPollInterval, [&] {
         const auto now = m_main.call([&] { return element.selectedRange(); });
-        if (now.succeeded() && *now.value == range) {
-            return true;
+        if (now.succeeded()) {
+            last = *now.value;
         }
-        m_clipboard.wait(kPollMilliseconds);
+        return last && wanted(*last);
+    });
+    return last;
+}
+
+bool PasteWay::selectionBecomes(platform::TextElement& element, platform::TextRange range) {
+    return awaitSelection(element, [&](platform::TextRange now) { return now == range; }) == range;
+}
+
+bool PasteWay::selectWithKeys(platform::TextElement& element, platform::TextRange range) {
+    // One Shift+Home selects the line before the caret where one Shift+Left per character has
+    // a busy application work through every key. Home may stop short of the range's start (a
+    // wrapped line, a Home that stops at the indentation) or go past it (a range inside a line):
+    // Shift+Left and Shift+Right move the selection's free end the rest of the way.
+    const long end = range.location + range.length;
+    const platform::TextRange caret{end, 0};
+    m_clipboard.press(KEY_HOME, Modifier::Shift);
+    auto now = awaitSelection(element, [&](platform::TextRange r) { return r != caret; });
+    for (int round = 0; now && *now != range && round < kKeyedCorrections; ++round) {
+        if (now->location + now->length != end) {
+            return false;  // the selection does not end at the caret: keys cannot mend that
+        }
+        const long missing = now->location - range.location;
+        if (missing > kMaxKeyedSelection || -missing > kMaxKeyedSelection) {
+            return false;
+        }
+        m_clipboard.press(missing > 0 ? KEY_LEFT : KEY_RIGHT, Modifier::Shift,
+                          missing > 0 ? missing : -missing);
+        const platform::TextRange before = *now;
+        now = awaitSelection(element, [&](platform::TextRange r) { return r == range; });
+        if (now == before) {
+            break;  // the keys changed nothing
+        }
     }
-    return false;
+    return now == range;
 }
 
 bool PasteWay::select(platform::TextElement& element, platform::TextRange range, bool isSelection) {
@@ -56,13 +97,8 @@ bool PasteWay::select(platform::TextElement& element, platform::TextRange range,
             m_main.call([&] { return element.setSelectedRange(end); }) == AccessCode::success &&
             selectionBecomes(element, end);
     }
-    if (caretAtEnd && range.length <= kMaxKeyedSelection) {
-        for (long i = 0; i < range.length; ++i) {
-            m_clipboard.press(KEY_LEFT, Modifier::Shift);
-        }
-        if (selectionBecomes(element, range)) {
-            return true;
-        }
+    if (caretAtEnd && selectWithKeys(element, range)) {
+        return true;
     }
     const AccessCode code = m_main.call([&] { return element.setSelectedRange(range); });
     if (code == AccessCode::success && selectionBecomes(element, range)) {
@@ -76,16 +112,13 @@ bool PasteWay::select(platform::TextElement& element, platform::TextRange range,
 std::optional<std::string> PasteWay::waitForText(platform::TextElement& element,
                                                  const std::string& text) {
     std::optional<std::string> last;
-    for (int i = 0; i < kPastePolls; ++i) {
+    pollUntil(m_clipboard.clock(), kPasteTime, kPollInterval, [&] {
         const auto now = m_main.call([&] { return element.value(); });
         if (now.succeeded()) {
             last = *now.value;
-            if (*last == text) {
-                break;
-            }
         }
-        m_clipboard.wait(kPollMilliseconds);
-    }
+        return last == text;
+    });
     return last;
 }
 
@@ -93,16 +126,12 @@ bool PasteWay::pasteOver(platform::TextElement& element, platform::TextRange ran
                          bool isSelection, const std::string& text, const std::string& intended,
                          std::optional<std::string>& readBack) {
     readBack.reset();
-    const auto selecting = std::chrono::steady_clock::now();
+    const Stopwatch selecting;
     if (!select(element, range, isSelection)) {
         say("⚠️ Could not select the text to paste over");
         return false;
     }
-    say("📊 Selected in " +
-        std::to_string(std::chrono::duration_cast<std::chrono::milliseconds>(
-                           std::chrono::steady_clock::now() - selecting)
-                           .count()) +
-        " ms");
+    say("📊 Selected in " + selecting.elapsed());
     if (!m_clipboard.putOnClipboard(text, 0)) {
         say("❌ Clipboard verification failed - text wasn't written correctly");
         return false;
@@ -110,28 +139,17 @@ bool PasteWay::pasteOver(platform::TextElement& element, platform::TextRange ran
     if (!m_clipboard.pressPaste()) {
         say("⚠️ simulateKeyPress failed for Control+V");
     }
-    const auto pasted = std::chrono::steady_clock::now();
-    for (int i = 0; i < kFetchPolls && !m_clipboard.textWasFetched(); ++i) {
-        m_clipboard.wait(kPollMilliseconds);
-    }
+    const Stopwatch pasted;
+    pollUntil(m_clipboard.clock(), kFetchTime, kPollInterval,
+              [this] { return m_clipboard.textWasFetched(); });
     m_clipboard.wait(kAfterFetchMilliseconds);
     readBack = waitForText(element, intended);
-    say("📊 Paste read back after " +
-        std::to_string(std::chrono::duration_cast<std::chrono::milliseconds>(
-                           std::chrono::steady_clock::now() - pasted)
-                           .count()) +
-        " ms");
+    say("📊 Paste read back after " + pasted.elapsed());
     return readBack == intended;
 }
 
 ConversionWay::Outcome PasteWay::attempt(ConversionPress& press) {
-    const auto started = std::chrono::steady_clock::now();
-    const auto elapsed = [&] {
-        return std::to_string(std::chrono::duration_cast<std::chrono::milliseconds>(
-                                  std::chrono::steady_clock::now() - started)
-                                  .count()) +
-               " ms";
-    };
+    const Stopwatch started;
     const auto read = m_main.call([this] { return m_accessibility.readTextToConvert(); });
     if (!read) {
         return Outcome::unavailable;
@@ -147,12 +165,13 @@ ConversionWay::Outcome PasteWay::attempt(ConversionPress& press) {
     }
     const std::string intended =
         VerifiedTextWrite::replaced(*before.value, read->range, *replacement);
-    say("📋 Pasting over the text read through accessibility (read in " + elapsed() + ")...");
+    say("📋 Pasting over the text read through accessibility (read in " + started.elapsed() +
+        ")...");
     const auto snapshot = m_clipboard.saveClipboard();
     if (!snapshot) {
         return Outcome::declined;
     }
-    say("📊 Clipboard saved after " + elapsed());
+    say("📊 Clipboard saved after " + started.elapsed());
     const platform::ClipboardSnapshot& saved = *snapshot;
     std::optional<std::string> readBack;
     std::string onClipboard = *replacement;

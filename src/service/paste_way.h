@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 
 #include "accessibility_service.h"
@@ -26,13 +27,19 @@ public:
     bool appliesTo(const ConversionPress&) const override { return true; }
     Outcome attempt(ConversionPress& press) override;
 
-    /// Longest line selected with Shift+Left, one key press per character.
+    /// The most characters by which keys move the end of a selection, one press per character.
     static constexpr long kMaxKeyedSelection = 2000;
 
 private:
     /// Makes `range` the element's selection; the caret sits at its end when `isSelection` is
     /// false. Verified by reading the selection back.
     bool select(platform::TextElement& element, platform::TextRange range, bool isSelection);
+    /// Selects `range` with Shift+Home and Shift+Left or Shift+Right from the caret at its end.
+    bool selectWithKeys(platform::TextElement& element, platform::TextRange range);
+    /// Waits, within a bounded time, until the element's selection is `wanted`; the selection
+    /// read last.
+    std::optional<platform::TextRange> awaitSelection(
+        platform::TextElement& element, const std::function<bool(platform::TextRange)>& wanted);
     /// Waits until the element's selection reads `range`.
     bool selectionBecomes(platform::TextElement& element, platform::TextRange range);
     /// Waits until the element's text reads `text`; returns what it read last.

@@ -4,6 +4,8 @@
 
 #include "accessibility_service.h"
 #include "engine/grapheme_cursor.h"
+#include "poll_until.h"
+#include "stopwatch.h"
 #include "way_terms.h"
 
 namespace korrelang::service {
@@ -82,16 +84,7 @@ bool TerminalWay::lineIs(const std::string& expected) const {
 }
 
 bool TerminalWay::lineBecomes(const std::string& expected) {
-    const auto deadline = m_clock.now() + kEchoLimit;
-    while (true) {
-        if (lineIs(expected)) {
-            return true;
-        }
-        if (m_clock.now() >= deadline) {
-            return false;
-        }
-        m_clock.sleep(kPollInterval);
-    }
+    return pollUntil(m_clock, kEchoLimit, kPollInterval, [&] { return lineIs(expected); });
 }
 
 bool TerminalWay::sendKey(platform::KeyCode key, platform::Modifiers flags) {
@@ -167,13 +160,7 @@ ConversionWay::Outcome TerminalWay::attempt(ConversionPress& press) {
     if (!application || !application->terminal) {
         return Outcome::unavailable;
     }
-    const auto started = std::chrono::steady_clock::now();
-    const auto elapsed = [&] {
-        return std::to_string(std::chrono::duration_cast<std::chrono::milliseconds>(
-                                  std::chrono::steady_clock::now() - started)
-                                  .count()) +
-               " ms";
-    };
+    const Stopwatch started;
     say("🖥️ " + application->name +
         " is a terminal: only BackSpace and its paste key go to it");
     const auto line = readLine();
@@ -204,7 +191,7 @@ ConversionWay::Outcome TerminalWay::attempt(ConversionPress& press) {
 
     // The snapshot may take its time: it runs here, on the worker, with the main thread free.
     const platform::ClipboardSnapshot saved = m_platform.clipboard.snapshot(kSnapshotLimit);
-    say("🖥️ Read and saved the selections after " + elapsed());
+    say("🖥️ Read and saved the selections after " + started.elapsed());
     const bool useClipboard = !saved.truncated;
     if (!useClipboard) {
         say("⚠️ The clipboard could not be saved whole; pasting through the mouse selection "
@@ -230,7 +217,7 @@ ConversionWay::Outcome TerminalWay::attempt(ConversionPress& press) {
         sendKey(KEY_BACKSPACE, {});
     }
     const bool erased = lineBecomes(prefix);
-    say("🖥️ Erased after " + elapsed());
+    say("🖥️ Erased after " + started.elapsed());
     if (!erased) {
         // The shell stops erasing at its prompt: what was erased goes back, and nothing else.
         const auto now = settledLine();
@@ -250,7 +237,8 @@ ConversionWay::Outcome TerminalWay::attempt(ConversionPress& press) {
         sayText("❌ The terminal did not take the paste; its line lost '", target, "'");
         return Outcome::damaged;
     }
-    say("✅ Replaced in the terminal in " + elapsed() + "; clipboard and mouse selection restored");
+    say("✅ Replaced in the terminal in " + started.elapsed() +
+        "; clipboard and mouse selection restored");
     return Outcome::written;
 }
 

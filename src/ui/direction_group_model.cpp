@@ -1,5 +1,7 @@
 #include "direction_group_model.h"
 
+#include <algorithm>
+
 namespace korrelang::ui {
 
 DirectionGroupModel::DirectionGroupModel(QObject* parent) : ListModel(parent) {}
@@ -19,24 +21,24 @@ DirectionRowModel* DirectionGroupModel::group(int index) const {
 }
 
 void DirectionGroupModel::setGroups(const QList<QList<DirectionRowModel::Row>>& groups) {
+    // The figures change with every conversion: the cards there are take the new rows, so that
+    // no card model is made, and none left to a deferred deletion, per conversion.
+    const qsizetype kept = std::min(groups.size(), m_groups.size());
+    for (qsizetype i = 0; i < kept; ++i) {
+        m_groups[i]->setRows(groups[i]);
+    }
     if (groups.size() == m_groups.size()) {
-        bool same = true;
-        for (qsizetype i = 0; i < groups.size() && same; ++i) {
-            same = groups[i] == m_groups[i]->rows();
-        }
-        if (same) {
-            return;
-        }
+        return;
     }
     resetRows([&] {
         // The old cards' delegates may still be finishing their bindings: the row lists go once
         // the event loop runs, not under them.
-        for (DirectionRowModel* old : m_groups) {
-            old->deleteLater();
+        for (qsizetype i = kept; i < m_groups.size(); ++i) {
+            m_groups[i]->deleteLater();
         }
-        m_groups.clear();
-        for (const QList<DirectionRowModel::Row>& rows : groups) {
-            m_groups.append(new DirectionRowModel(rows, this));
+        m_groups.resize(kept);
+        for (qsizetype i = kept; i < groups.size(); ++i) {
+            m_groups.append(new DirectionRowModel(groups[i], this));
         }
     });
 }

@@ -43,12 +43,15 @@ public:
     QHash<int, QByteArray> roleNames() const override;
 
     const QList<Row>& rows() const { return m_rows; }
+    /// Replaces the rows: as changed data when their number stays, else as a reset; the same
+    /// rows again announce nothing.
+    void setRows(const QList<Row>& rows);
 
 private:
     int size() const override { return static_cast<int>(m_rows.size()); }
     QVariant rowData(int row, int role) const override;
 
-    const QList<Row> m_rows;
+    QList<Row> m_rows;
 };
 
 }  // namespace korrelang::ui

@@ -207,6 +207,47 @@ TEST_F(HotkeyServiceTest, WritesThatDoNotTakeFallBackToPasting) {
     }
 }
 
+// The line before the caret is selected for the paste with one Shift+Home where the application
+// allows, and with Shift+Left for what Home left out: a busy application works through every key.
+TEST_F(HotkeyServiceTest, TheLineToPasteOverIsSelectedWithFewKeys) {
+    using Element = platform::fake::FakeTextElement;
+    struct Case {
+        const char* name;
+        std::string text, expected;
+        long homeStopsAfter;
+        bool ignoresHome;
+        long shiftLefts;
+    };
+    const std::vector<Case> cases = {
+        {"Home selects the line", "one\nghbdtn", "one\nпривет", 0, false, 0},
+        {"Home stops at the indentation", "one\n  ghbdtn", "one\n  привет", 2, false, 2},
+        {"Home does nothing", "one\nghbdtn", "one\nпривет", 0, true, 6},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto element = std::make_shared<Element>();
+        element->text = c.text;
+        element->selection = {static_cast<long>(QString::fromStdString(c.text).size()), 0};
+        element->ignoresWrites = true;
+        fake.accessibility.element = element;
+        editor.field = element;
+        editor.homeStopsAfter = c.homeStopsAfter;
+        editor.ignoresHome = c.ignoresHome;
+        editor.presses.clear();
+        fake.clipboard.setText("mine");
+        press();
+        EXPECT_EQ(element->text, c.expected);
+        EXPECT_EQ(std::count(editor.presses.begin(), editor.presses.end(),
+                             Press{KEY_HOME, Modifier::Shift}),
+                  1);
+        EXPECT_EQ(std::count(editor.presses.begin(), editor.presses.end(),
+                             Press{KEY_LEFT, Modifier::Shift}),
+                  c.shiftLefts);
+        EXPECT_EQ(fake.clipboard.text(), "mine");
+        EXPECT_TRUE(log.mentions("✅ REPLACE SUCCEEDED via paste"));
+    }
+}
+
 // When no way writes what was intended, the field ends as it began, nothing is counted or
 // switched, and the user is told.
 TEST_F(HotkeyServiceTest, AWriteThatCannotBeVerifiedLeavesTheFieldAsItWas) {

@@ -1,6 +1,7 @@
 #include "service_test_support.h"
 
 #include <QString>
+#include <algorithm>
 #include <utility>
 
 namespace korrelang::service::testing {
@@ -44,6 +45,14 @@ bool ScriptedEditor::act(platform::KeyCode key, platform::Modifiers flags) {
         platform::TextRange& selection = field->selection;
         if (key == KEY_LEFT && flags == Modifier::Shift && selection.location > 0) {
             selection = {selection.location - 1, selection.length + 1};
+        } else if (key == KEY_RIGHT && flags == Modifier::Shift && selection.length > 0) {
+            selection = {selection.location + 1, selection.length - 1};
+        } else if (key == KEY_HOME && flags == Modifier::Shift && !ignoresHome) {
+            const QString before = QString::fromStdString(field->text)
+                                       .left(static_cast<qsizetype>(selection.location));
+            const long lineStart = static_cast<long>(before.lastIndexOf('\n') + 1);
+            const long home = std::min(lineStart + homeStopsAfter, selection.location);
+            selection = {home, selection.location + selection.length - home};
         } else if (key == KEY_V && flags == Modifier::Control) {
             const std::string pasted = m_clipboard.text().value_or("");
             m_beforePaste = field->text;

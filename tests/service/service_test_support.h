@@ -82,10 +82,15 @@ public:
     /// Copy without a selection copies the caret's whole line, newline included (KWrite).
     bool copiesLineWithoutSelection = false;
     std::function<void()> afterPaste;  ///< what the user does right after the paste
-    /// When set, the keys act on this accessible field instead of `text`: Shift+Left extends its
-    /// selection leftwards, Paste replaces its selection (whatever its accessible writes do),
-    /// Right collapses it.
+    /// When set, the keys act on this accessible field instead of `text`, its selection anchored
+    /// at its end: Shift+Left and Shift+Right move its start, Shift+Home moves it to the line's
+    /// start, Paste replaces it (whatever the field's accessible writes do), Right collapses it.
     std::shared_ptr<platform::fake::FakeTextElement> field;
+    /// In the field, Home stops this many characters after the line's start (a Home that stops
+    /// at the indentation, a wrapped line).
+    long homeStopsAfter = 0;
+    /// In the field, Home does nothing.
+    bool ignoresHome = false;
     /// What the field makes of a paste (an application reformatting what arrives).
     std::function<std::string(const std::string&)> pasteFilter;
     /// Command+Z puts the field (or the text, selecting what the paste replaced) back as it was

@@ -112,7 +112,7 @@ TEST(BlacklistModel, AnUnchangedListAnnouncesNothing) {
     EXPECT_EQ(model.count(), 1);
 }
 
-TEST(DirectionGroupModel, CardsCarryTheirRowsAndOldRowsGoAfterTheEventLoop) {
+TEST(DirectionGroupModel, CardsTakeNewRowsInPlaceAndDroppedCardsGoAfterTheEventLoop) {
     int argc = 0;
     QCoreApplication application(argc, nullptr);
     DirectionGroupModel model;
@@ -144,14 +144,30 @@ TEST(DirectionGroupModel, CardsCarryTheirRowsAndOldRowsGoAfterTheEventLoop) {
     EXPECT_EQ(reset.size(), 1);
     EXPECT_EQ(model.group(0), first);
 
-    const QPointer<DirectionRowModel> old(first);
+    // New figures go into the cards there are: no card is made, or left to a deferred deletion,
+    // per conversion.
+    QSignalSpy rowsReset(first, &QAbstractItemModel::modelReset);
+    QSignalSpy rowsChanged(first, &QAbstractItemModel::dataChanged);
+    auto changed = groups;
+    changed[0][0].current = 3;
+    model.setGroups(changed);
+    EXPECT_EQ(reset.size(), 1);
+    EXPECT_EQ(rowsReset.size(), 0);  // the views keep their delegates
+    EXPECT_EQ(rowsChanged.size(), 1);
+    EXPECT_EQ(model.group(0), first);
+    EXPECT_EQ(column(*first, "current"), QVariantList({3, 4}));
+    EXPECT_EQ(model.findChildren<DirectionRowModel*>().size(), 2);
+
+    // Fewer cards: the ones past the end go once the event loop runs.
+    const QPointer<DirectionRowModel> dropped(model.group(1));
     model.setGroups({groups[1]});
     EXPECT_EQ(reset.size(), 2);
     EXPECT_EQ(model.count(), 1);
-    EXPECT_FALSE(old.isNull());  // a delegate may still be reading it
+    EXPECT_FALSE(dropped.isNull());  // a delegate may still be reading it
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(old.isNull());
-    EXPECT_EQ(column(*model.group(0), "label"), QVariantList{QStringLiteral("He→Ru")});
+    EXPECT_TRUE(dropped.isNull());
+    EXPECT_EQ(model.group(0), first);
+    EXPECT_EQ(column(*first, "label"), QVariantList{QStringLiteral("He→Ru")});
 }
 
 }  // namespace
