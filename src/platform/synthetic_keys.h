@@ -17,6 +17,9 @@ public:
     /// Shift+Insert are sent; anything else is refused, logged, and answered false. Modifiers the
     /// user still holds are released first. Returns false when the press was not sent.
     virtual bool simulateKeyPress(KeyCode key, Modifiers flags) = 0;
+    /// Whether presses can be sent at all in this session (the means of sending them exists and
+    /// answers); false where every press would fail, so that nothing waits for their effect.
+    virtual bool isAvailable() const = 0;
 };
 
 }  // namespace korrelang::platform

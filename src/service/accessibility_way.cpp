@@ -9,6 +9,38 @@ namespace korrelang::service {
 using servicelog::say;
 using servicelog::sayText;
 
+std::optional<std::string> AccessibilityWay::keyOf(const ConversionPress& press) {
+    const auto& application = press.application();
+    if (!application || application->id.empty()) {
+        return std::nullopt;
+    }
+    return application->id;
+}
+
+bool AccessibilityWay::appliesTo(const ConversionPress& press) const {
+    const auto key = keyOf(press);
+    if (!key || !m_writesIgnored.contains(*key)) {
+        return true;
+    }
+    say("⏭️ " + press.application()->name +
+        " ignored accessibility writes earlier: going straight to pasting");
+    return false;
+}
+
+void AccessibilityWay::remember(const ConversionPress& press, bool writesTake) {
+    const auto key = keyOf(press);
+    if (!key) {
+        return;
+    }
+    if (writesTake) {
+        m_writesTaken.insert(*key);
+        m_writesIgnored.erase(*key);
+    } else if (!m_writesTaken.contains(*key) && m_writesIgnored.insert(*key).second) {
+        say("📝 " + press.application()->name +
+            " answers accessibility writes without taking them: it gets pasting from now on");
+    }
+}
+
 ConversionWay::Outcome AccessibilityWay::attempt(ConversionPress& press) {
     const auto read = m_accessibility.readTextToConvert();
     if (!read) {
@@ -32,10 +64,14 @@ ConversionWay::Outcome AccessibilityWay::attempt(ConversionPress& press) {
     switch (VerifiedTextWrite::replace(element, read->range, read->text, *replacement, &written)) {
         case VerifiedTextWrite::Result::damaged:
             return Outcome::damaged;
+        case VerifiedTextWrite::Result::ignored:
+            remember(press, false);
+            [[fallthrough]];
         case VerifiedTextWrite::Result::notWritten:
             say("⚠️ The write through accessibility did not take; the field is as it was");
             return Outcome::notWritten;
         case VerifiedTextWrite::Result::written:
+            remember(press, true);
             break;
     }
     // Toolkits leave the caret where it was: put it after the new text, or keep the new text

@@ -58,6 +58,8 @@ public:
     bool pressPaste();
     /// Presses a key `times` times in one hop to the main thread; whether every press was sent.
     bool press(platform::KeyCode key, platform::Modifiers flags, long times = 1);
+    /// Whether key presses can be sent at all on this desktop now. Main thread.
+    bool canPressKeys() const { return m_platform.syntheticKeys.isAvailable(); }
     void wait(int milliseconds);
     Clock& clock() { return m_clock; }
 

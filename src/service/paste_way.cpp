@@ -30,6 +30,14 @@ constexpr int kKeyedCorrections = 3;
 
 }  // namespace
 
+bool PasteWay::appliesTo(const ConversionPress&) const {
+    if (m_clipboard.canPressKeys()) {
+        return true;
+    }
+    say("⏭️ This desktop takes no synthetic keys now: not pasting");
+    return false;
+}
+
 std::optional<platform::TextRange> PasteWay::awaitSelection(
     platform::TextElement& element, const std::function<bool(platform::TextRange)>& wanted) {
     std::optional<platform::TextRange> last;

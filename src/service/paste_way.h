@@ -24,7 +24,8 @@ public:
     std::string_view name() const override { return "paste"; }
     ConversionEvents::Method method() const override { return ConversionEvents::Method::Clipboard; }
     bool needsWorker() const override { return true; }
-    bool appliesTo(const ConversionPress&) const override { return true; }
+    /// Not where no synthetic key can be sent: the paste could never come.
+    bool appliesTo(const ConversionPress&) const override;
     Outcome attempt(ConversionPress& press) override;
 
     /// The most characters by which keys move the end of a selection, one press per character.

@@ -95,7 +95,10 @@ Result VerifiedTextWrite::replace(platform::TextElement& element, platform::Text
                            static_cast<std::size_t>(replacementLength)) +
             ")");
         if (*after.value == *before.value) {
-            break;  // answered yes and changed nothing: the other order would do the same
+            // Answered yes and changed nothing: the other order would do the same.
+            return first == AccessCode::success && second == AccessCode::success
+                       ? Result::ignored
+                       : Result::notWritten;
         }
         if (!restore(element, *before.value, *after.value)) {
             say("❌ Could not put the original text back");

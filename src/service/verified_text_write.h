@@ -15,7 +15,10 @@ public:
     enum class Result {
         written,     ///< the element's text is exactly the intended one
         notWritten,  ///< the element's text is exactly what it was before
-        damaged,     ///< the text differs from both, and putting the original back failed
+        /// every call answered success and the text is exactly what it was before: the element
+        /// takes no writes this way, whatever it answers
+        ignored,
+        damaged,  ///< the text differs from both, and putting the original back failed
     };
 
     /// Replaces characters `range` of the element's text, which must still read `expected`,

@@ -187,6 +187,8 @@ TEST_F(HotkeyServiceTest, WritesThatDoNotTakeFallBackToPasting) {
         events.events.clear();
         settings.setStatistics({});
         fake.inputSources.selected.clear();
+        // An application of its own: one whose writes were ignored is not written to again.
+        fake.workspace.frontmost = platform::Application{.id = c.name, .name = c.name};
         auto element = std::make_shared<Element>();
         element->text = c.text;
         const long end = static_cast<long>(QString::fromStdString(c.text).size());
@@ -297,6 +299,91 @@ TEST_F(HotkeyServiceTest, AWriteThatCannotBeVerifiedLeavesTheFieldAsItWas) {
                   0);
         editor.presses.clear();
     }
+}
+
+// An application whose accessible writes answer yes and change nothing is pasted into straight
+// away on later presses; one whose writes took once, or failed some other way, is always tried.
+TEST_F(HotkeyServiceTest, ApplicationsThatIgnoreWritesArePastedIntoStraightAway) {
+    struct Step {
+        const char* application;  // nullptr: no active window known
+        bool ignoresWrites;
+        bool refusesInsert;
+        bool triesAccessibility;  // the press writes through accessibility before pasting
+    };
+    struct Case {
+        const char* name;
+        std::vector<Step> steps;
+    };
+    const std::vector<Case> cases = {
+        {"remembered after the first press",
+         {{"firefox", true, false, true},
+          {"firefox", true, false, false},
+          {"firefox", true, false, false}}},
+        {"per application",
+         {{"firefox", true, false, true},
+          {"gedit", true, false, true},
+          {"firefox", true, false, false}}},
+        {"a write that took once keeps the way",
+         {{"firefox", false, false, true},
+          {"firefox", true, false, true},
+          {"firefox", true, false, true}}},
+        {"a refused write is not remembered",
+         {{"firefox", false, true, true}, {"firefox", false, true, true}}},
+        {"no application known", {{nullptr, true, false, true}, {nullptr, true, false, true}}},
+    };
+    int scenario = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        // Each case starts with applications the service has not seen.
+        const std::string suffix = "." + std::to_string(scenario++);
+        for (std::size_t i = 0; i < c.steps.size(); ++i) {
+            const Step& step = c.steps[i];
+            SCOPED_TRACE("press " + std::to_string(i + 1));
+            fake.workspace.frontmost =
+                step.application == nullptr
+                    ? std::nullopt
+                    : std::optional(platform::Application{.id = step.application + suffix,
+                                                          .name = step.application});
+            auto element = std::make_shared<platform::fake::FakeTextElement>();
+            element->text = "ghbdtn world";
+            element->selection = {0, 6};
+            element->ignoresWrites = step.ignoresWrites;
+            if (step.refusesInsert) {
+                element->insertCode = platform::AccessCode::failure;
+            }
+            fake.accessibility.element = element;
+            editor.field = element;
+            fake.clipboard.setText("mine");
+            log.clear();
+            press();
+            EXPECT_EQ(element->text, "привет world");
+            EXPECT_EQ(element->inserts > 0 || step.refusesInsert, step.triesAccessibility);
+            EXPECT_EQ(log.mentions("going straight to pasting"), !step.triesAccessibility);
+            EXPECT_EQ(fake.clipboard.text(), "mine");
+        }
+    }
+}
+
+// Where no synthetic key can be sent the paste way is not tried: it would only wait for a
+// selection and a paste that cannot come.
+TEST_F(HotkeyServiceTest, NoPastingWithoutSyntheticKeys) {
+    editor.available = false;
+    auto element = std::make_shared<platform::fake::FakeTextElement>();
+    element->text = "ghbdtn";
+    element->selection = {0, 6};
+    element->ignoresWrites = true;
+    fake.accessibility.element = element;
+    editor.field = element;
+    fake.clipboard.setText("mine");
+    const long long sleptBefore = clock.slept();
+    press();
+    EXPECT_EQ(element->text, "ghbdtn");
+    EXPECT_TRUE(log.mentions("⏭️ This desktop takes no synthetic keys now: not pasting"));
+    EXPECT_FALSE(log.mentions("Trying the paste way"));
+    EXPECT_EQ(clock.slept(), sleptBefore);
+    EXPECT_TRUE(editor.presses.empty());
+    EXPECT_EQ(fake.clipboard.text(), "mine");
+    EXPECT_EQ(notices.shown, (std::vector<std::string>{"paste_failed"}));
 }
 
 // English to Uyghur drops every Shift+letter: an empty result must not delete the text.

@@ -22,6 +22,9 @@ std::size_t length(const std::string& text) {
 
 bool ScriptedEditor::simulateKeyPress(platform::KeyCode key, platform::Modifiers flags) {
     presses.push_back({key, flags});
+    if (!available) {
+        return false;
+    }
     if (holdsPlainKeys && !flags.has(platform::Modifier::Control)) {
         m_held.push_back({key, flags});
         return true;

@@ -100,7 +100,11 @@ public:
     /// accessibility bridge on, which holds ordinary keys for a round trip to the registry).
     bool holdsPlainKeys = false;
 
+    /// False: a desktop that takes no synthetic keys (every press fails).
+    bool available = true;
+
     bool simulateKeyPress(platform::KeyCode key, platform::Modifiers flags) override;
+    bool isAvailable() const override { return available; }
     /// Acts on the keys held so far, in order.
     void deliverHeldKeys();
 

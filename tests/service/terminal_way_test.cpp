@@ -30,6 +30,7 @@ public:
     bool controlShiftVPastes = true;
     bool shiftInsertPastes = true;
 
+    bool isAvailable() const override { return true; }
     bool simulateKeyPress(platform::KeyCode key, platform::Modifiers flags) override {
         presses.push_back({key, flags});
         if (key == KEY_BACKSPACE && flags.empty() && erases && m_line.text.size() > prompt) {

@@ -63,10 +63,24 @@ TEST(VerifiedTextWrite, WritesOnlyWhatReadsBackAndOtherwisePutsTheOriginalBack) 
          "ghbdtn",
          {0, 6},
          "ghbdtn",
-         Result::notWritten,
+         Result::ignored,
          "ghbdtn",
          1,
          1,
+         1},
+        // Unchanged, but a call said no: the element did not claim to take the write.
+        {"changes nothing, delete refused",
+         [](auto& e) {
+             e.ignoresWrites = true;
+             e.deleteCode = AccessCode::failure;
+         },
+         "ghbdtn",
+         {0, 6},
+         "ghbdtn",
+         Result::notWritten,
+         "ghbdtn",
+         1,
+         0,
          1},
         // A refused insert is not followed by a delete.
         {"insert refused",

@@ -39,4 +39,9 @@ bool LogCapture::mentions(const std::string& fragment) const {
     });
 }
 
+void LogCapture::clear() {
+    const std::lock_guard lock(m_mutex);
+    m_lines.clear();
+}
+
 }  // namespace korrelang::testing

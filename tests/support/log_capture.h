@@ -24,6 +24,8 @@ public:
     bool contains(const std::string& line, bool showUserText = true) const;
     /// Whether one of the lines (user text shown) holds `fragment`.
     bool mentions(const std::string& fragment) const;
+    /// Forgets the lines so far (a test's next step looks at its own lines only).
+    void clear();
 
 private:
     mutable std::mutex m_mutex;

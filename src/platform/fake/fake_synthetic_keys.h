@@ -16,11 +16,13 @@ public:
     };
     std::vector<Press> presses;
     bool succeeds = true;
+    bool available = true;
 
     bool simulateKeyPress(KeyCode key, Modifiers flags) override {
         presses.push_back({key, flags});
         return succeeds;
     }
+    bool isAvailable() const override { return available; }
 };
 
 }  // namespace korrelang::platform::fake

@@ -32,4 +32,8 @@ bool GnomeSyntheticKeys::simulateKeyPress(KeyCode key, Modifiers flags) {
     return true;
 }
 
+bool GnomeSyntheticKeys::isAvailable() const {
+    return m_extension.isAvailable();
+}
+
 }  // namespace korrelang::platform::gnome

@@ -18,6 +18,8 @@ public:
         : m_extension(extension), m_workspace(workspace) {}
 
     bool simulateKeyPress(KeyCode key, Modifiers flags) override;
+    /// Only while the shell extension is on: without it GNOME takes no synthetic keys.
+    bool isAvailable() const override;
 
 private:
     const ShellExtension& m_extension;

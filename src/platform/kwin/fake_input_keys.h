@@ -30,7 +30,7 @@ public:
     FakeInputKeys& operator=(const FakeInputKeys&) = delete;
 
     /// Whether the compositor offered the interface.
-    bool isAvailable() const { return m_fakeInput != nullptr; }
+    bool isAvailable() const override { return m_fakeInput != nullptr; }
     bool simulateKeyPress(KeyCode key, Modifiers flags) override;
 
 private:

@@ -26,7 +26,7 @@ public:
     ~VirtualKeyboardKeys() override;
 
     /// Whether the compositor gave Korrelang a virtual keyboard.
-    bool isAvailable() const { return m_keyboard != nullptr; }
+    bool isAvailable() const override { return m_keyboard != nullptr; }
     bool simulateKeyPress(KeyCode key, Modifiers flags) override;
 
 private:

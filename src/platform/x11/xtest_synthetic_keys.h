@@ -19,6 +19,7 @@ public:
         std::chrono::milliseconds releaseWait = std::chrono::milliseconds(500));
 
     bool simulateKeyPress(KeyCode key, Modifiers flags) override;
+    bool isAvailable() const override { return m_connection != nullptr; }
 
 private:
     void releaseHeldModifiers();
