@@ -21,8 +21,9 @@ DirectionRowModel* DirectionGroupModel::group(int index) const {
 }
 
 void DirectionGroupModel::setGroups(const QList<QList<DirectionRowModel::Row>>& groups) {
-    // The figures change with every conversion: the cards there are take the new rows, so that
-    // no card model is made, and none left to a deferred deletion, per conversion.
+    // The figures change with every conversion: the cards there are take the new rows. A new
+    // card model would give its delegate a new QML context, which the engine keeps until it
+    // collects garbage, and an idle dashboard hardly ever does.
     const qsizetype kept = std::min(groups.size(), m_groups.size());
     for (qsizetype i = 0; i < kept; ++i) {
         m_groups[i]->setRows(groups[i]);

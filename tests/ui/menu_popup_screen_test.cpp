@@ -6,6 +6,7 @@
 #include <QQuickView>
 #include <QSignalSpy>
 #include <QtTest>
+#include <atomic>
 
 #include "popup_test_bench.h"
 #include "quick_items.h"
@@ -13,7 +14,48 @@
 Q_IMPORT_QML_PLUGIN(Korrelang_UiPlugin)
 Q_IMPORT_QML_PLUGIN(Korrelang_ComponentsPlugin)
 
+// Qt's object hooks, as debugging tools use them: slot 3 is called for every QObject made,
+// slot 4 for every one destroyed.
+extern "C" Q_CORE_EXPORT quintptr qtHookData[];
+
 namespace korrelang::ui {
+
+namespace {
+
+std::atomic<long> g_liveObjects{0};
+
+void objectMade(QObject*) {
+    ++g_liveObjects;
+}
+
+void objectGone(QObject*) {
+    --g_liveObjects;
+}
+
+/// Counts the QObjects alive between its construction and its destruction.
+class ObjectCensus {
+public:
+    ObjectCensus() : m_add(qtHookData[kAdd]), m_remove(qtHookData[kRemove]) {
+        qtHookData[kAdd] = reinterpret_cast<quintptr>(&objectMade);
+        qtHookData[kRemove] = reinterpret_cast<quintptr>(&objectGone);
+    }
+    ~ObjectCensus() {
+        qtHookData[kAdd] = m_add;
+        qtHookData[kRemove] = m_remove;
+    }
+    ObjectCensus(const ObjectCensus&) = delete;
+    ObjectCensus& operator=(const ObjectCensus&) = delete;
+
+    static long live() { return g_liveObjects.load(); }
+
+private:
+    static constexpr int kAdd = 3;
+    static constexpr int kRemove = 4;
+    const quintptr m_add;
+    const quintptr m_remove;
+};
+
+}  // namespace
 
 /// Renders the dashboard with the software back end and checks what reaches the pixels.
 class MenuPopupScreenTest : public QObject {
@@ -168,6 +210,30 @@ private slots:
         QVERIFY(!bench.viewModel().hasAccessibility());  // checked at once, not after 3 s
         bench.viewModel().setShown(false);
         QVERIFY(!bench.viewModel().isPolling());
+    }
+
+    // Every conversion changes the figures, also while the dashboard is hidden. A new card model
+    // per conversion leaves its delegate's QML context alive until the engine collects garbage,
+    // which an idle dashboard hardly ever does: the cards must take the new rows in place.
+    void figuresOfManyConversionsKeepNoObjects() {
+        const ObjectCensus census;
+        auto screen = show([](PopupTestBench& bench) {
+            bench.addConversions(QStringLiteral("English"), QStringLiteral("Russian"), 1, 6, 0);
+            bench.addConversions(QStringLiteral("Russian"), QStringLiteral("English"), 1, 6, 0);
+        });
+        QVERIFY(screen);
+        const auto convert = [&](int times) {
+            for (int i = 0; i < times; ++i) {
+                screen->bench.addConversions(QStringLiteral("English"), QStringLiteral("Russian"),
+                                             1, 6, 0);
+                QCoreApplication::processEvents();
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            }
+        };
+        convert(5);  // the first changes may fill caches
+        const long before = ObjectCensus::live();
+        convert(40);
+        QCOMPARE(ObjectCensus::live(), before);
     }
 
     void grantClosesThenPrompts() {
