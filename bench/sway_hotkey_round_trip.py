@@ -23,10 +23,9 @@ import sys
 import tempfile
 import time
 
-import pyatspi
-
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "wayland"))
 import sway_conversion_test as t  # noqa: E402  (the session helpers)
+from accessible import atspi_application, focused_text  # noqa: E402
 
 KORRELANG, OWNER = sys.argv[1], sys.argv[2]
 RUNS = int(sys.argv[3]) if len(sys.argv) > 3 else 200
@@ -123,12 +122,8 @@ def read_message(sock):
 
 
 def find_text(pid):
-    desktop = pyatspi.Registry.getDesktop(0)
-    for i in range(desktop.childCount):
-        app = desktop.getChildAtIndex(i)
-        if app is not None and app.get_process_id() == pid:
-            return t.find_focused(app, 0)
-    return None
+    app = atspi_application(pid)
+    return focused_text(app) if app is not None else None
 
 
 def report(name, presses):
