@@ -114,6 +114,43 @@ public:
         static_cast<void>(current);
         return setSelectedRange(range);
     }
+
+    /// One range of `current` (the text read just before) replaced: `inserted` is `current` with
+    /// `text` inserted after the range, `intended` with the range then deleted.
+    struct Rewrite {
+        const std::string& current;
+        const std::string& inserted;
+        const std::string& intended;
+        TextRange range;
+        std::string_view text;
+        /// Selected in `intended` afterwards, when given.
+        std::optional<TextRange> selectAfter;
+        /// The application took writes before: the calls may go together, the delete even
+        /// though the insert may turn out refused.
+        bool together = false;
+    };
+    struct RewriteAnswers {
+        AccessCode insert = AccessCode::success;
+        AccessCode remove = AccessCode::success;
+        /// Nothing when the selection was not set (not asked, or left to the caller).
+        std::optional<AccessCode> select;
+        /// The whole text read back after the calls.
+        AccessResult<std::string> after;
+    };
+    /// Inserts the new text after the range, deletes the range and reads the text back, as
+    /// unverified as the single calls. Here one call after the other, without deleting after a
+    /// refused insert and leaving the selection to the caller; given `together`, a back end may
+    /// send them all at once and set the selection before reading back.
+    virtual RewriteAnswers rewrite(const Rewrite& rewrite) {
+        RewriteAnswers answers;
+        answers.insert = insertTextGiven(
+            rewrite.current, rewrite.range.location + rewrite.range.length, rewrite.text);
+        if (answers.insert == AccessCode::success && rewrite.range.length > 0) {
+            answers.remove = deleteTextGiven(rewrite.inserted, rewrite.range);
+        }
+        answers.after = value();
+        return answers;
+    }
 };
 
 /// What the focus lookup found: the application, then the element inside it.

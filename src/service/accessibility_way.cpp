@@ -60,8 +60,21 @@ ConversionWay::Outcome AccessibilityWay::attempt(ConversionPress& press) {
         say("⚠️ The field offers no way to write through accessibility");
         return Outcome::notWritten;
     }
-    std::string written;
-    switch (VerifiedTextWrite::replace(element, read->range, read->text, *replacement, &written)) {
+    // Toolkits leave the caret where it was: put it after the new text, or keep the new text
+    // selected when the user asked for that.
+    const long length = static_cast<long>(engine::GraphemeCursor::count(*replacement));
+    const bool keep = read->isSelection && !press.shouldDeselectAfterReplace();
+    const platform::TextRange before =
+        read->isSelection ? read->range
+                          : platform::TextRange{read->range.location + read->range.length, 0};
+    const platform::TextRange after = keep ? platform::TextRange{read->range.location, length}
+                                           : platform::TextRange{read->range.location + length, 0};
+    // Where writes took before, the edits go out together: a refused insert would not stop
+    // the delete, but the first write in an application always goes one call at a time.
+    const auto key = keyOf(press);
+    const bool together = key && m_writesTaken.contains(*key);
+    switch (VerifiedTextWrite::replace(element, read->range, read->text, *replacement,
+                                       VerifiedTextWrite::Selections{before, after}, together)) {
         case VerifiedTextWrite::Result::damaged:
             return Outcome::damaged;
         case VerifiedTextWrite::Result::ignored:
@@ -73,16 +86,6 @@ ConversionWay::Outcome AccessibilityWay::attempt(ConversionPress& press) {
         case VerifiedTextWrite::Result::written:
             remember(press, true);
             break;
-    }
-    // Toolkits leave the caret where it was: put it after the new text, or keep the new text
-    // selected when the user asked for that.
-    const long length = static_cast<long>(engine::GraphemeCursor::count(*replacement));
-    const bool keep = read->isSelection && !press.shouldDeselectAfterReplace();
-    const platform::TextRange after = keep ? platform::TextRange{read->range.location, length}
-                                           : platform::TextRange{read->range.location + length, 0};
-    if (const platform::AccessCode code = element.setSelectedRangeGiven(written, after);
-        code != platform::AccessCode::success) {
-        say("⚠️ Could not place the caret after the new text (code " + toString(code) + ")");
     }
     return Outcome::written;
 }

@@ -37,7 +37,7 @@ std::string join(const std::vector<std::string_view>& parts, std::size_t from, s
 
 Result VerifiedTextWrite::replace(platform::TextElement& element, platform::TextRange range,
                                   const std::string& expected, const std::string& replacement,
-                                  std::string* written) {
+                                  std::optional<Selections> selections, bool together) {
     const auto before = element.value();
     if (!before.succeeded()) {
         say("❌ Cannot read the field before writing (code " + toString(before.code) + ")");
@@ -62,12 +62,20 @@ Result VerifiedTextWrite::replace(platform::TextElement& element, platform::Text
     for (const Order order : {Order::insertFirst, Order::deleteFirst}) {
         AccessCode first = AccessCode::success;
         AccessCode second = AccessCode::success;
+        std::optional<AccessCode> selection;
+        platform::AccessResult<std::string> after;
         if (order == Order::insertFirst) {
-            first =
-                element.insertTextGiven(*before.value, range.location + range.length, replacement);
-            if (first == AccessCode::success && range.length > 0) {
-                second = element.deleteTextGiven(head + selected + replacement + tail, range);
+            const std::string inserted = head + selected + replacement + tail;
+            std::optional<platform::TextRange> selectAfter;
+            if (selections) {
+                selectAfter = selections->after;
             }
+            auto answers = element.rewrite(
+                {*before.value, inserted, intended, range, replacement, selectAfter, together});
+            first = answers.insert;
+            second = answers.remove;
+            selection = answers.select;
+            after = std::move(answers.after);
         } else {
             if (range.length > 0) {
                 first = element.deleteTextGiven(*before.value, range);
@@ -75,15 +83,19 @@ Result VerifiedTextWrite::replace(platform::TextElement& element, platform::Text
             if (first == AccessCode::success) {
                 second = element.insertTextGiven(head + tail, range.location, replacement);
             }
+            after = element.value();
         }
-        const auto after = element.value();
         if (!after.succeeded()) {
             say("❌ Cannot read the field back after writing (code " + toString(after.code) + ")");
             return Result::damaged;
         }
         if (*after.value == intended) {
-            if (written != nullptr) {
-                *written = intended;
+            if (selections && !selection) {
+                selection = element.setSelectedRangeGiven(intended, selections->after);
+            }
+            if (selection && *selection != AccessCode::success) {
+                say("⚠️ Could not place the caret after the new text (code " +
+                    toString(*selection) + ")");
             }
             return Result::written;
         }
@@ -94,15 +106,20 @@ Result VerifiedTextWrite::replace(platform::TextElement& element, platform::Text
             std::to_string(parts.size() - (end - start) +
                            static_cast<std::size_t>(replacementLength)) +
             ")");
-        if (*after.value == *before.value) {
+        const bool unchanged = *after.value == *before.value;
+        if (!unchanged && !restore(element, *before.value, *after.value)) {
+            say("❌ Could not put the original text back");
+            return Result::damaged;
+        }
+        if (selection) {
+            // The selection went with edits that did not come out as intended: put it back.
+            element.setSelectedRangeGiven(*before.value, selections->before);
+        }
+        if (unchanged) {
             // Answered yes and changed nothing: the other order would do the same.
             return first == AccessCode::success && second == AccessCode::success
                        ? Result::ignored
                        : Result::notWritten;
-        }
-        if (!restore(element, *before.value, *after.value)) {
-            say("❌ Could not put the original text back");
-            return Result::damaged;
         }
         // The other order only helps where the application took both calls and got the text
         // wrong (a length limit); a refused call would be refused again.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "platform/accessibility_text.h"
@@ -21,13 +22,22 @@ public:
         damaged,  ///< the text differs from both, and putting the original back failed
     };
 
+    /// The selection (a caret when empty) before a write, in characters of the text then, and
+    /// the one to leave after it, in characters of the new text.
+    struct Selections {
+        platform::TextRange before;
+        platform::TextRange after;
+    };
+
     /// Replaces characters `range` of the element's text, which must still read `expected`,
     /// with `replacement`. Tries inserting before deleting (fast in GTK editors), then deleting
-    /// before inserting (what a field with a length limit needs). Leaves the caret alone. On
-    /// `written`, `written` (when given) receives the element's whole text as read back.
+    /// before inserting (what a field with a length limit needs). With `selections`, leaves
+    /// `after` selected on `written` and `before` otherwise. `together`: the application took
+    /// writes before, so the first try's calls may be sent at once (see TextElement::rewrite).
     static Result replace(platform::TextElement& element, platform::TextRange range,
                           const std::string& expected, const std::string& replacement,
-                          std::string* written = nullptr);
+                          std::optional<Selections> selections = std::nullopt,
+                          bool together = false);
 
     /// What differs between two texts: the characters of `current` to replace, and what to put
     /// there to get `original` back.

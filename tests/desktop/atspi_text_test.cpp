@@ -5,6 +5,7 @@
 #include "platform/x11/x11_workspace.h"
 #include "platform/x11/xkb_input_sources.h"
 #include "service/accessibility_service.h"
+#include "service/verified_text_write.h"
 #include "support/accessible_desktop.h"
 #include "support/desktop_harness.h"
 
@@ -74,6 +75,16 @@ TEST_F(AtspiTextTest, ReplacesARangeAfterCharactersOfSeveralCodePoints) {
         EXPECT_TRUE(fieldShows(expected)) << *field()->value().value;
         // The caret follows the new text.
         EXPECT_EQ(field()->selectedRange().value, (TextRange{c.location + 6, 0}));
+
+        // Back again with the edits, the selection and the read-back sent together; the new
+        // text stays selected.
+        const TextRange word{c.location, 6};
+        EXPECT_EQ(service::VerifiedTextWrite::replace(
+                      *field(), word, "привет", "ghbdtn",
+                      service::VerifiedTextWrite::Selections{{c.location + 6, 0}, word}, true),
+                  service::VerifiedTextWrite::Result::written);
+        EXPECT_TRUE(fieldShows(original)) << *field()->value().value;
+        EXPECT_EQ(field()->selectedRange().value, word);
     }
 }
 

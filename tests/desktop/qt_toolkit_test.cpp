@@ -119,6 +119,16 @@ TEST_F(QtToolkitTest, ALengthLimitedFieldIsWrittenWithoutLosingText) {
     EXPECT_EQ(service::VerifiedTextWrite::replace(*element, {2, 6}, "ghbdtn", "привет"),
               service::VerifiedTextWrite::Result::notWritten);
     EXPECT_TRUE(fieldIs("😀 привет world"));
+
+    // The same with the calls sent together: the truncated try is put back, selection included,
+    // before deleting first succeeds and selects the new text.
+    const service::VerifiedTextWrite::Selections selections{{8, 0}, {2, 6}};
+    EXPECT_EQ(
+        service::VerifiedTextWrite::replace(*element, {2, 6}, "привет", "ghbdtn", selections, true),
+        service::VerifiedTextWrite::Result::written);
+    EXPECT_TRUE(waitUntil([&] { return fieldIs("😀 ghbdtn world"); }))
+        << element->value().value.value_or("(nothing)");
+    EXPECT_EQ(element->selectedText().value, "ghbdtn");
 }
 
 // A list announcing its current item as focused while the keyboard stays in the field: the

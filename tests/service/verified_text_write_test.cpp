@@ -117,14 +117,58 @@ TEST(VerifiedTextWrite, WritesOnlyWhatReadsBackAndOtherwisePutsTheOriginalBack) 
         FakeTextElement element;
         element.text = c.text;
         c.arrange(element);
-        std::string written = "(untouched)";
-        EXPECT_EQ(VerifiedTextWrite::replace(element, c.range, c.expected, "привет", &written),
+        // The caret goes after the new text only once the text reads as intended.
+        const TextRange caret{c.range.location + 6, 0};
+        EXPECT_EQ(VerifiedTextWrite::replace(element, c.range, c.expected, "привет",
+                                             VerifiedTextWrite::Selections{{0, 0}, caret}),
                   c.result);
         EXPECT_EQ(element.text, c.after);
-        EXPECT_EQ(written, c.result == Result::written ? c.after : "(untouched)");
+        EXPECT_EQ(element.rangesSet, c.result == Result::written ? std::vector<TextRange>{caret}
+                                                                 : std::vector<TextRange>{});
         EXPECT_EQ(element.staleGivenTexts, c.staleGiven);
         EXPECT_EQ(element.inserts, c.inserts);
         EXPECT_EQ(element.deletes, c.deletes);
+    }
+}
+
+// A back end that sends the selection with the edits has moved it before anything was read
+// back: where the text did not come out as intended, the selection goes back where it was.
+TEST(VerifiedTextWrite, ASelectionSentWithTheEditsGoesBackWhenTheWriteFails) {
+    struct Case {
+        const char* name;
+        std::function<void(FakeTextElement&)> arrange;
+        Result result;
+        std::string after;
+        std::vector<TextRange> rangesSet;
+    };
+    const TextRange selected{4, 6};
+    const TextRange newText{4, 6};
+    const std::vector<Case> cases = {
+        {"taken", [](auto&) {}, Result::written, "one привет", {newText}},
+        {"answers yes, changes nothing",
+         [](auto& e) { e.ignoresWrites = true; },
+         Result::ignored,
+         "one ghbdtn",
+         {newText, selected}},
+        // A length limit cuts the insert; deleting first then fits.
+        {"length limit",
+         [](auto& e) { e.maxLength = 10; },
+         Result::written,
+         "one привет",
+         {newText, selected, newText}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FakeTextElement element;
+        element.text = "one ghbdtn";
+        element.selection = selected;
+        c.arrange(element);
+        EXPECT_EQ(
+            VerifiedTextWrite::replace(element, selected, "ghbdtn", "привет",
+                                       VerifiedTextWrite::Selections{selected, newText}, true),
+            c.result);
+        EXPECT_EQ(element.text, c.after);
+        EXPECT_EQ(element.rangesSet, c.rangesSet);
     }
 }
 

@@ -1,9 +1,11 @@
 #include "atspi_text_element.h"
 
 #include <algorithm>
-#include <cstring>
+#include <string_view>
 
 #include "engine/grapheme_cursor.h"
+#include "pipelined_calls.h"
+#include "platform/log.h"
 
 namespace korrelang::platform::atspi {
 
@@ -29,11 +31,14 @@ AccessCode AtspiTextElement::codeOf(const GError* error) {
     if (error == nullptr) {
         return AccessCode::failure;
     }
-    const char* message = error->message != nullptr ? error->message : "";
+    return codeOf(error->message != nullptr ? error->message : "");
+}
+
+AccessCode AtspiTextElement::codeOf(std::string_view message) {
     // libatspi passes D-Bus errors on as text; a hung peer shows up as one of these.
     for (const char* sign :
          {"Timeout", "timeout", "NoReply", "did not receive a reply", "timed out"}) {
-        if (std::strstr(message, sign) != nullptr) {
+        if (message.find(sign) != std::string_view::npos) {
             return AccessCode::timedOut;
         }
     }
@@ -346,19 +351,23 @@ AccessCode AtspiTextElement::insert(const EditTarget& target, long position,
         return AccessCode::outOfRange;
     }
     const std::string owned(newText);
-    // Always an explicit length, never -1 (LibreOffice aborts on it). The toolkits behind ATK
-    // (GTK, LibreOffice, browsers) and GTK 4 count it in UTF-8 bytes; Qt resizes the text to that
-    // many UTF-16 units, padding a longer count with NULs. Whatever a toolkit makes of it, the
-    // caller reads the text back.
-    const auto length = static_cast<gint>(m_insertLength == InsertLength::utf16Units
-                                              ? TextOffsets::lengthIn(owned, OffsetUnit::utf16)
-                                              : static_cast<long>(owned.size()));
+    const auto length = static_cast<gint>(insertLengthOf(owned));
     ErrorSlot error;
     const auto started = Clock::now();
     const gboolean inserted =
         atspi_editable_text_insert_text(iface.get(), static_cast<gint>(offsets.toToolkit(position)),
                                         owned.c_str(), length, error.out());
     return finish(started, error.get(), inserted != FALSE);
+}
+
+long AtspiTextElement::insertLengthOf(std::string_view text) const {
+    // Always an explicit length, never -1 (LibreOffice aborts on it). The toolkits behind ATK
+    // (GTK, LibreOffice, browsers) and GTK 4 count it in UTF-8 bytes; Qt resizes the text to that
+    // many UTF-16 units, padding a longer count with NULs. Whatever a toolkit makes of it, the
+    // caller reads the text back.
+    return m_insertLength == InsertLength::utf16Units
+               ? TextOffsets::lengthIn(text, OffsetUnit::utf16)
+               : static_cast<long>(text.size());
 }
 
 AccessCode AtspiTextElement::deleteText(TextRange range) {
@@ -405,6 +414,95 @@ AccessCode AtspiTextElement::setSelectedText(std::string_view newText) {
     }
     const auto inserted = static_cast<long>(engine::GraphemeCursor::count(newText));
     return setSelectedRange({selection.location + inserted, 0});
+}
+
+TextElement::RewriteAnswers AtspiTextElement::rewrite(const Rewrite& rewrite) {
+    const auto before = offsetsOf(rewrite.current);
+    const auto after = offsetsOf(rewrite.intended);
+    const TextRange range = rewrite.range;
+    PipelinedCalls calls(m_object.get());
+    if (!rewrite.together || !before || !after || !calls.usable() || m_hung->isHung(m_pid) ||
+        !isEditable() || range.location < 0 || range.length < 0 ||
+        range.location + range.length > before->characterCount()) {
+        // Refusals and unknown units are for the single calls to work out and report.
+        return TextElement::rewrite(rewrite);
+    }
+    constexpr const char* kEditable = "org.a11y.atspi.EditableText";
+    constexpr const char* kText = "org.a11y.atspi.Text";
+    const auto at = [](const TextOffsets& offsets, long character) {
+        return static_cast<std::int32_t>(offsets.toToolkit(character));
+    };
+    const long end = range.location + range.length;
+    const std::size_t insert = calls.add(kEditable, "InsertText",
+                                         {at(*before, end), std::string(rewrite.text),
+                                          static_cast<std::int32_t>(insertLengthOf(rewrite.text))});
+    std::optional<std::size_t> remove;
+    if (range.length > 0) {
+        remove =
+            calls.add(kEditable, "DeleteText", {at(*before, range.location), at(*before, end)});
+    }
+    // The selection goes with the edits: sent after them, it would wait for the redraw they
+    // cause. Deleting the selected text leaves no selection behind, so a caret is set, or the
+    // new text selected, straight away; removing a selection costs GTK an exchange with the
+    // compositor, so that is only done, one call at a time, where one is left over.
+    std::optional<TextRange> wanted = rewrite.selectAfter;
+    if (wanted && (wanted->location < 0 || wanted->length < 0 ||
+                   wanted->location > after->characterCount())) {
+        wanted.reset();
+    }
+    std::optional<std::size_t> select;
+    std::optional<std::size_t> selections;
+    if (wanted) {
+        const std::int32_t from = at(*after, wanted->location);
+        if (wanted->length == 0) {
+            select = calls.add(kText, "SetCaretOffset", {from});
+            selections = calls.add(kText, "GetNSelections", {});
+        } else {
+            select = calls.add(kText, "AddSelection",
+                               {from, at(*after, wanted->location + wanted->length)});
+        }
+    }
+    const std::size_t count = calls.addProperty(kText, "CharacterCount");
+    const std::size_t text = calls.add(
+        kText, "GetText", {std::int32_t{0}, static_cast<std::int32_t>(after->toolkitLength())});
+    if (!calls.run(m_hung->callTimeout())) {
+        // Some calls may have gone out: nothing is sent again, the text as it now reads decides.
+        logLine("⚠️ Could not send the accessibility calls of a write");
+        RewriteAnswers failed;
+        failed.insert = AccessCode::failure;
+        failed.after = value();
+        return failed;
+    }
+
+    const auto codeOfCall = [&](std::size_t call) {
+        if (const auto error = calls.error(call)) {
+            const AccessCode code = codeOf(*error);
+            if (code == AccessCode::timedOut) {
+                m_hung->markHung(m_pid);
+            }
+            return code;
+        }
+        return calls.boolean(call).value_or(false) ? AccessCode::success : AccessCode::failure;
+    };
+    RewriteAnswers answers;
+    answers.insert = codeOfCall(insert);
+    answers.remove = remove ? codeOfCall(*remove) : AccessCode::success;
+    if (select) {
+        answers.select = codeOfCall(*select);
+        const bool leftOver = selections && calls.integer(*selections).value_or(0) > 0;
+        if (answers.select == AccessCode::failure || leftOver) {
+            answers.select = this->select(*after, *wanted);
+        }
+    }
+    // The count tells whether the text read is the whole text; when it is not (the application
+    // made something else of the edits), the text is read again on its own.
+    const auto read = calls.string(text);
+    if (calls.integer(count) == after->toolkitLength() && read) {
+        answers.after = AccessResult<std::string>::ok(*read);
+    } else {
+        answers.after = value();
+    }
+    return answers;
 }
 
 }  // namespace korrelang::platform::atspi

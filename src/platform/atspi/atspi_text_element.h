@@ -47,9 +47,14 @@ public:
                                std::string_view text) override;
     AccessCode deleteTextGiven(const std::string& current, TextRange range) override;
     AccessCode setSelectedRangeGiven(const std::string& current, TextRange range) override;
+    /// Sends the edits, the selection and the read-back together when allowed and the offsets of
+    /// both texts are known; one call after the other otherwise.
+    RewriteAnswers rewrite(const Rewrite& rewrite) override;
 
     /// Maps a failed call's error to an AccessCode.
     static AccessCode codeOf(const GError* error);
+    /// Maps the text of a failed call's error to an AccessCode.
+    static AccessCode codeOf(std::string_view message);
     /// The unit in which `count` measures `text`: code points when they agree (as they do for
     /// every text without characters beyond the BMP), else UTF-16 units when those do, else
     /// code points.
@@ -87,6 +92,8 @@ private:
     AccessCode select(const TextOffsets& offsets, TextRange range);
     AccessCode insert(const EditTarget& target, long position, std::string_view text);
     AccessCode remove(const EditTarget& target, TextRange range);
+    /// The length passed with an inserted `text`, in the unit the toolkit expects.
+    long insertLengthOf(std::string_view text) const;
 
     GObjectRef<AtspiAccessible> m_object;
     long m_pid;

@@ -17,6 +17,7 @@ public:
     HungApplications(std::chrono::milliseconds callTimeout, std::chrono::milliseconds quarantine)
         : m_callTimeout(callTimeout), m_quarantine(quarantine) {}
 
+    std::chrono::milliseconds callTimeout() const { return m_callTimeout; }
     bool isHung(long pid) const;
     void markHung(long pid);
     /// Marks `pid` hung when a call that started at `started` ran into the timeout and gave no

@@ -119,4 +119,23 @@ AccessCode FakeTextElement::deleteText(TextRange range) {
     return AccessCode::success;
 }
 
+// Calls allowed to go together are made as a back end that sends them at once makes them: the
+// delete even after a refused insert, the selection before the read-back.
+TextElement::RewriteAnswers FakeTextElement::rewrite(const Rewrite& rewrite) {
+    if (!rewrite.together) {
+        return TextElement::rewrite(rewrite);
+    }
+    RewriteAnswers answers;
+    answers.insert = insertTextGiven(rewrite.current, rewrite.range.location + rewrite.range.length,
+                                     rewrite.text);
+    if (rewrite.range.length > 0) {
+        answers.remove = deleteTextGiven(rewrite.inserted, rewrite.range);
+    }
+    if (rewrite.selectAfter) {
+        answers.select = setSelectedRange(*rewrite.selectAfter);
+    }
+    answers.after = value();
+    return answers;
+}
+
 }  // namespace korrelang::platform::fake

@@ -58,6 +58,7 @@ public:
         noteGiven(current);
         return setSelectedRange(range);
     }
+    RewriteAnswers rewrite(const Rewrite& rewrite) override;
 
 private:
     void noteGiven(const std::string& current) {
