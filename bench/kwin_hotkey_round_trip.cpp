@@ -149,12 +149,19 @@ std::optional<Press> timePress(LogReader& log, double chord) {
     Press press;
     press.total = done->ms - chord;
     double previous = chord;
+    // A line that comes back within a press (the registry's) is numbered, so each gap is put
+    // down to the step it precedes.
+    std::map<QString, int> seen;
     for (auto line = lines.begin(); line != std::next(done); ++line) {
         if (line->text.contains(QStringLiteral("The portal reported the shortcut"))) {
             (line->text.endsWith(QStringLiteral("pressed")) ? press.pressed : press.released) =
                 line->ms - chord;
         }
-        press.steps.emplace_back(stepName(line->text), line->ms - previous);
+        const QString step = stepName(line->text);
+        const int occurrence = ++seen[step];
+        press.steps.emplace_back(
+            occurrence == 1 ? step : step + QStringLiteral(" (%1)").arg(occurrence),
+            line->ms - previous);
         previous = line->ms;
     }
     return press;

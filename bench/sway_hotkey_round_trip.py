@@ -206,11 +206,15 @@ def main():
         else:
             start = lines[0][0]
             end = done[0][0]
-            steps, previous = [], start
+            steps, previous, seen = [], start, {}
             for ms, line in lines[1:]:
                 if ms > end:
                     break
-                steps.append((step_name(line), ms - previous))
+                # A line that comes back within a press is numbered: each gap belongs to the
+                # step it precedes.
+                name = step_name(line)
+                seen[name] = seen.get(name, 0) + 1
+                steps.append((name if seen[name] == 1 else f"{name} ({seen[name]})", ms - previous))
                 previous = ms
             presses[way].append({"total": end - start, "event": (event - chord) * 1000,
                                  "steps": steps})
