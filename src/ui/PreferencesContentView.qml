@@ -89,13 +89,9 @@ Item {
                     }
                 }
 
-                Text {
+                Caption {
                     width: parent.width
-                    wrapMode: Text.WordWrap
                     text: qsTr("At least 2 keyboards required for conversion")
-                    color: Colors.tertiaryText
-                    font.pixelSize: 10
-                    font.weight: FontWeights.light
                 }
             }
 
@@ -123,16 +119,12 @@ Item {
                     }
                 }
 
-                Text {
+                Caption {
                     objectName: "hotkeyCaption"
                     anchors.left: parent.left
                     width: parent.width
-                    wrapMode: Text.WordWrap
                     visible: root.viewModel.hasHotkey
                     text: qsTr("Press this shortcut to convert text")
-                    color: Colors.tertiaryText
-                    font.pixelSize: 10
-                    font.weight: FontWeights.light
                 }
 
                 Row {
@@ -282,15 +274,11 @@ Item {
                     }
                 }
 
-                Text {
+                Caption {
                     objectName: "blacklistNeedsExtension"
                     visible: root.viewModel.needsShellExtension
                     width: parent.width
-                    wrapMode: Text.WordWrap
                     text: qsTr("Turn on Korrelang's GNOME Shell extension (in the Extensions app) to use the blacklist")
-                    color: Colors.tertiaryText
-                    font.pixelSize: 10
-                    font.weight: FontWeights.light
                 }
             }
 
