@@ -6,8 +6,7 @@
 
 #include "platform/log.h"
 #include "platform/x11/latin_key_text.h"
-#include "platform/x11/layout_names.h"
-#include "platform/x11/x_keycode.h"
+#include "platform/x11/xkb_input_sources.h"
 #include "shell_extension.h"
 
 namespace korrelang::platform::gnome {
@@ -71,14 +70,6 @@ x11::XkbLayout GnomeInputSources::parseSourceId(std::string_view id) {
     return {std::string(id.substr(0, plus)), std::string(id.substr(plus + 1))};
 }
 
-InputSource GnomeInputSources::describe(const x11::XkbLayout& layout) const {
-    const auto description = m_registry.description(layout);
-    const auto known = x11::LayoutNames::nameFor(layout.layout, layout.variant);
-    const std::string name = description.value_or(
-        layout.variant.empty() ? layout.layout : layout.layout + "(" + layout.variant + ")");
-    return {x11::LayoutIdentifier::build(layout, known ? std::string(*known) : name), name};
-}
-
 std::vector<GnomeInputSources::Slot> GnomeInputSources::layoutSlots(int* current) const {
     std::vector<Slot> result;
     int shellCurrent = -1;
@@ -112,7 +103,8 @@ std::vector<GnomeInputSources::Slot> GnomeInputSources::layoutSlots(int* current
             *current = static_cast<int>(result.size());
         }
         const auto layout = parseSourceId(sources[i].second);
-        result.push_back({layout, describe(layout), static_cast<unsigned>(i)});
+        result.push_back(
+            {layout, x11::XkbInputSources::describe(m_registry, layout), static_cast<unsigned>(i)});
     }
     return result;
 }
