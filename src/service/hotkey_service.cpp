@@ -6,6 +6,7 @@
 
 #include "accessibility_way.h"
 #include "clipboard_way.h"
+#include "engine/log_format.h"
 #include "paste_way.h"
 #include "service_log.h"
 #include "settings/settings.h"
@@ -20,14 +21,6 @@ using servicelog::boolText;
 using servicelog::say;
 
 const std::string kRule(50, '=');
-
-std::string bracketList(const std::vector<std::string>& items) {
-    std::string text = "[";
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        text += (i ? ", \"" : "\"") + items[i] + "\"";
-    }
-    return text + "]";
-}
 
 std::vector<std::string> toStd(const QStringList& list) {
     std::vector<std::string> out;
@@ -107,7 +100,7 @@ void HotkeyService::handleHotkey() {
     // Read once for the whole press: the worker never has to ask the main thread for them.
     context.keyboards = toStd(m_settings.selectedKeyboards());
     context.keepSelection = m_settings.keepSelectionAfterConversion();
-    say("⌨️  Selected keyboards: " + bracketList(context.keyboards));
+    say("⌨️  Selected keyboards: " + engine::LogFormat::list(context.keyboards));
     if (context.keyboards.empty()) {
         say("⚠️  WARNING: No keyboards selected!");
     }
