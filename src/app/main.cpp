@@ -111,7 +111,7 @@ int runService(int argc, char** argv) {
                      std::string(platform::session::kindName(served)).c_str());
         return 1;
     }
-    platform::logLine("Desktop back end: " + desktop->name());
+    platform::logLine("Desktop back end: " + std::string(platform::session::kindName(served)));
     const platform::Platform platform = desktop->bundle();
 
     // Until the onboarding exists, a user without a selection converts between the layouts
