@@ -140,7 +140,6 @@ private:
     /// Brings m_statisticsFile into line with the file on disk; false when there is none.
     bool refreshStatistics() const;
     void store(const QString& key, const QVariant& value);
-    void report(const char* eventName, bool value);
     template <typename T>
     void assign(T& member, const T& value, const char* key, void (Settings::*changed)());
 
