@@ -284,13 +284,6 @@ int main(int argc, char** argv) {
         return keyboards::KeyboardDetector(*inputSources).installedKeyboards();
     };
     desktop.backEnd = [served] { return std::string(platform::session::kindName(served())); };
-    desktop.selectedKeyboards = [] {
-        const settings::Settings settings;
-        std::vector<std::string> selected;
-        for (const QString& id : settings.selectedKeyboards()) {
-            selected.push_back(id.toStdString());
-        }
-        return selected;
-    };
+    desktop.selectedKeyboards = [] { return settings::Settings().selectedKeyboardIDs(); };
     return cli::CommandLine::run(args, std::cin, std::cout, std::cerr, desktop);
 }

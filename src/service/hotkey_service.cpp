@@ -1,7 +1,6 @@
 #include "hotkey_service.h"
 
 #include <QCoreApplication>
-#include <QStringList>
 #include <memory>
 
 #include "accessibility_way.h"
@@ -21,15 +20,6 @@ using servicelog::boolText;
 using servicelog::say;
 
 const std::string kRule(50, '=');
-
-std::vector<std::string> toStd(const QStringList& list) {
-    std::vector<std::string> out;
-    out.reserve(static_cast<std::size_t>(list.size()));
-    for (const QString& item : list) {
-        out.push_back(item.toStdString());
-    }
-    return out;
-}
 
 // In order: a way that owns its kind of application comes before the general ones.
 std::vector<std::unique_ptr<ConversionWay>> conversionWays(const platform::Platform& platform,
@@ -98,7 +88,7 @@ void HotkeyService::handleHotkey() {
     context.activeLayoutID = m_accessibility.getCurrentKeyboardID();
     say("📊 App enabled: " + boolText(m_settings.isEnabled()));
     // Read once for the whole press: the worker never has to ask the main thread for them.
-    context.keyboards = toStd(m_settings.selectedKeyboards());
+    context.keyboards = m_settings.selectedKeyboardIDs();
     context.keepSelection = m_settings.keepSelectionAfterConversion();
     say("⌨️  Selected keyboards: " + engine::LogFormat::list(context.keyboards));
     if (context.keyboards.empty()) {

@@ -160,6 +160,14 @@ void Settings::assign(T& member, const T& value, const char* key, void (Settings
     store(QString::fromLatin1(key), QVariant::fromValue(value));
 }
 
+std::vector<std::string> Settings::selectedKeyboardIDs() const {
+    std::vector<std::string> ids;
+    for (const QString& id : m_selectedKeyboards) {
+        ids.push_back(id.toStdString());
+    }
+    return ids;
+}
+
 void Settings::setHasCompletedFirstLaunch(bool value) {
     assign(m_hasCompletedFirstLaunch, value, "hasCompletedFirstLaunch",
            &Settings::hasCompletedFirstLaunchChanged);

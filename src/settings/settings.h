@@ -4,6 +4,8 @@
 #include <QSettings>
 #include <QStringList>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "conversion_statistics.h"
 #include "statistics_period.h"
@@ -59,6 +61,8 @@ public:
 
     bool hasCompletedFirstLaunch() const { return m_hasCompletedFirstLaunch; }
     QStringList selectedKeyboards() const { return m_selectedKeyboards; }
+    /// The same identifiers, for the parts that work in standard strings.
+    std::vector<std::string> selectedKeyboardIDs() const;
     bool isEnabled() const { return m_isEnabled; }
     bool startAtLogin() const { return m_startAtLogin; }
     bool showDebugAlerts() const { return m_showDebugAlerts; }
