@@ -21,36 +21,15 @@ Item {
         }
     }
 
-    Row {
+    TabHeader {
         id: header
-        anchors.left: parent.left
-        anchors.leftMargin: 40
-        height: 14 + 40
-        spacing: 8
-
-        SymbolIcon {
-            anchors.verticalCenter: parent.verticalCenter
-            width: 14
-            height: 14
-            name: "gear"
-            color: Colors.secondaryText
-        }
-
-        SectionTitle {
-            anchors.verticalCenter: parent.verticalCenter
-            title: qsTr("PREFERENCES")
-        }
-    }
-
-    Hairline {
-        id: headerLine
-        anchors.top: header.bottom
-        width: parent.width
+        symbol: "gear"
+        title: qsTr("PREFERENCES")
     }
 
     Flickable {
         id: scroll
-        anchors.top: headerLine.bottom
+        anchors.top: header.bottom
         anchors.bottom: bottomLine.top
         width: parent.width
         clip: true
