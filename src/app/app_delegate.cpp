@@ -32,7 +32,8 @@ AppDelegate::AppDelegate(AppServices services, QObject* parent)
         std::make_unique<ui::MenuPopupViewModel>(m_services.settings, m_services.accessibility);
     connect(m_viewModel.get(), &ui::MenuPopupViewModel::preferencesRequested, this,
             &AppDelegate::showPreferences);
-    connect(m_viewModel.get(), &ui::MenuPopupViewModel::quitRequested, this, &AppDelegate::quit);
+    connect(m_viewModel.get(), &ui::MenuPopupViewModel::quitRequested, QCoreApplication::instance(),
+            &QCoreApplication::quit);
     m_statusItem = std::make_unique<StatusItem>();
     connect(m_statusItem.get(), &StatusItem::clicked, this, &AppDelegate::togglePopover);
     QCoreApplication::instance()->installEventFilter(this);
@@ -76,7 +77,8 @@ void AppDelegate::applicationDidFinishLaunching() {
         application->setQuitOnLastWindowClosed(false);
     }
     applyDarkAppearance();
-    setupStatusItem();
+    m_statusItem->show();
+    refreshShortcutText();
     if (m_services.startHotkey) {
         m_services.startHotkey();
     }
@@ -142,11 +144,6 @@ void AppDelegate::applyDarkAppearance() {
     QApplication::setPalette(palette);
 }
 
-void AppDelegate::setupStatusItem() {
-    m_statusItem->show();
-    refreshShortcutText();
-}
-
 void AppDelegate::refreshShortcutText() {
     m_viewModel->setShortcutText(m_services.shortcutText ? m_services.shortcutText() : QString());
 }
@@ -178,10 +175,6 @@ void AppDelegate::closePopover() {
 
 bool AppDelegate::isPopoverOpen() const {
     return m_popup && m_popup->isOpen();
-}
-
-void AppDelegate::quit() {
-    QCoreApplication::quit();
 }
 
 void AppDelegate::openSettings(SettingsTab tab) {

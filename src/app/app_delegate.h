@@ -87,7 +87,6 @@ public:
 
     void showPreferences() { openSettings(SettingsTab::Settings); }
     void showAbout() { openSettings(SettingsTab::About); }
-    void quit();
 
     /// Replaces any settings window with a new one on `tab`.
     void openSettings(SettingsTab tab);
@@ -113,7 +112,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void setupStatusItem();
     void buildPopover();
     static QString settingsTitle();
     static QString firstLaunchTitle();
