@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "custom_keybinding.h"
 #include "platform/log.h"
 #include "platform/x11/latin_key_text.h"
 #include "platform/x11/xkb_input_sources.h"
@@ -13,16 +14,6 @@ namespace korrelang::platform::gnome {
 namespace {
 
 constexpr const char* kSchema = "org.gnome.desktop.input-sources";
-
-bool hasSchema() {
-    GSettingsSchemaSource* source = g_settings_schema_source_get_default();
-    GSettingsSchema* schema =
-        source ? g_settings_schema_source_lookup(source, kSchema, TRUE) : nullptr;
-    if (schema) {
-        g_settings_schema_unref(schema);
-    }
-    return schema != nullptr;
-}
 
 // The (type, id) pairs of an a(ss) setting.
 std::vector<std::pair<std::string, std::string>> pairs(GSettings* settings, const char* key) {
@@ -49,7 +40,7 @@ GnomeInputSources::GnomeInputSources()
 
 GnomeInputSources::GnomeInputSources(std::unique_ptr<ShellExtension> own, ShellExtension* extension)
     : m_ownExtension(std::move(own)), m_extension(extension ? *extension : *m_ownExtension) {
-    if (hasSchema()) {
+    if (CustomKeybinding::hasSchema(kSchema)) {
         m_settings.reset(g_settings_new(kSchema));
     } else {
         logLine("GNOME input sources: the org.gnome.desktop.input-sources schema is missing");
