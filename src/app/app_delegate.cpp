@@ -17,6 +17,7 @@
 #include "settings/settings.h"
 #include "status_item.h"
 #include "ui/menu_popup_view_model.h"
+#include "ui/translations.h"
 
 namespace korrelang::app {
 
@@ -36,19 +37,15 @@ AppDelegate::AppDelegate(AppServices services, QObject* parent)
             &QCoreApplication::quit);
     m_statusItem = std::make_unique<StatusItem>();
     connect(m_statusItem.get(), &StatusItem::clicked, this, &AppDelegate::togglePopover);
-    QCoreApplication::instance()->installEventFilter(this);
-}
-
-bool AppDelegate::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == QCoreApplication::instance() && event->type() == QEvent::LanguageChange) {
+    // A change of language retitles the open windows.
+    ui::Translations::whenChanged(this, [this] {
         if (m_settingsWindow) {
             m_settingsWindow->setTitle(settingsTitle());
         }
         if (m_firstLaunchWindow) {
             m_firstLaunchWindow->setTitle(firstLaunchTitle());
         }
-    }
-    return QObject::eventFilter(watched, event);
+    });
 }
 
 QString AppDelegate::settingsTitle() {

@@ -107,10 +107,6 @@ public:
     AppWindow* settingsWindow() const { return m_settingsWindow.get(); }
     SettingsTab settingsTab() const { return m_settingsTab; }
 
-protected:
-    /// A change of language retitles the open windows and the hotkey's text.
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void buildPopover();
     static QString settingsTitle();

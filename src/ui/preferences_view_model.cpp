@@ -1,6 +1,5 @@
 #include "preferences_view_model.h"
 
-#include <QEvent>
 #include <QGuiApplication>
 
 #include "analytics/analytics_service.h"
@@ -12,6 +11,7 @@
 #include "settings/settings.h"
 #include "shortcuts/global_shortcuts.h"
 #include "shortcuts/recorder_control.h"
+#include "translations.h"
 #include "updates/update_checker.h"
 
 namespace korrelang::ui {
@@ -43,17 +43,10 @@ PreferencesViewModel::PreferencesViewModel(ScreenServices services, QObject* par
         connect(m_services.updates, &updates::UpdateChecker::lastUpdateCheckDateChanged, this,
                 &PreferencesViewModel::updatesChanged);
     }
-    QCoreApplication::instance()->installEventFilter(this);
+    // The update caption is worded here.
+    Translations::whenChanged(this, [this] { emit updatesChanged(); });
     loadBlacklist();
     refreshHotkey();
-}
-
-bool PreferencesViewModel::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == QCoreApplication::instance() && event->type() == QEvent::LanguageChange) {
-        // The update caption is worded here.
-        emit updatesChanged();
-    }
-    return QObject::eventFilter(watched, event);
 }
 
 settings::Settings* PreferencesViewModel::settingsObject() const {
