@@ -253,13 +253,8 @@ public:
         return m_swap ? __builtin_bswap32(value) : value;
     }
     std::optional<std::string> string(bool signature) {
-        std::optional<std::uint32_t> length;
-        if (signature) {
-            const auto small = byte();
-            length = small ? std::optional<std::uint32_t>(*small) : std::nullopt;
-        } else {
-            length = uint32();
-        }
+        // A signature's length is one byte, a string's four.
+        const auto length = signature ? std::optional<std::uint32_t>(byte()) : uint32();
         if (!length || m_at + *length + 1 > m_bytes.size()) {
             return std::nullopt;
         }
