@@ -21,13 +21,6 @@ const QString kPath = QStringLiteral("/org/freedesktop/portal/desktop");
 const QString kInterface = QStringLiteral("org.freedesktop.portal.GlobalShortcuts");
 constexpr int kCallTimeoutMs = 5000;
 
-QString objectPathOrString(const QVariant& value) {
-    if (value.userType() == qMetaTypeId<QDBusObjectPath>()) {
-        return value.value<QDBusObjectPath>().path();
-    }
-    return value.toString();
-}
-
 }  // namespace
 
 GlobalShortcutsPortal::GlobalShortcutsPortal(QDBusConnection connection, QObject* parent)
@@ -325,7 +318,7 @@ void GlobalShortcutsPortal::onDeactivated(const QDBusMessage& message) {
 
 void GlobalShortcutsPortal::report(const QDBusMessage& message, bool pressed) {
     const QList<QVariant> arguments = message.arguments();
-    if (arguments.size() < 2 || objectPathOrString(arguments[0]) != m_session) {
+    if (arguments.size() < 2 || PortalReply::pathText(arguments[0]) != m_session) {
         return;
     }
     for (auto& [number, entry] : m_entries) {
@@ -345,7 +338,7 @@ void GlobalShortcutsPortal::report(const QDBusMessage& message, bool pressed) {
 
 void GlobalShortcutsPortal::onShortcutsChanged(const QDBusMessage& message) {
     const QList<QVariant> arguments = message.arguments();
-    if (arguments.size() < 2 || objectPathOrString(arguments[0]) != m_session) {
+    if (arguments.size() < 2 || PortalReply::pathText(arguments[0]) != m_session) {
         return;
     }
     applyTriggers(PortalReply::triggers(arguments[1]));
