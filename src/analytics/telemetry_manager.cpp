@@ -135,32 +135,25 @@ void TelemetryManager::send(const QString& signalName, const SignalParameters& p
     if (m_worker == nullptr || !m_enabled) {
         return;
     }
-    if (signalName.startsWith(kReservedPrefix)) {
-        m_configuration.log(
-            LogLevel::Error,
-            QStringLiteral("Sending signal with reserved prefix 'Telemetry.' will cause "
-                           "unexpected behavior. Please use another prefix instead."));
-    } else if (isReservedName(signalName)) {
-        m_configuration.log(LogLevel::Error,
-                            QStringLiteral("Sending signal with reserved name '%1' will "
-                                           "cause unexpected behavior. Please use another "
-                                           "name instead.")
-                                .arg(signalName));
-    }
-    for (auto it = parameters.cbegin(); it != parameters.cend(); ++it) {
-        if (it.key().startsWith(kReservedPrefix)) {
-            m_configuration.log(
-                LogLevel::Error,
-                QStringLiteral("Sending parameter with reserved key prefix 'Telemetry.' will "
-                               "cause unexpected behavior. Please use another prefix "
-                               "instead."));
-        } else if (isReservedName(it.key())) {
+    const auto warnIfReserved = [this](const QString& name, const char* what, const char* prefix,
+                                       const char* noun) {
+        if (name.startsWith(kReservedPrefix)) {
             m_configuration.log(LogLevel::Error,
-                                QStringLiteral("Sending parameter with reserved key '%1' "
-                                               "will cause unexpected behavior. Please use "
-                                               "another key instead.")
-                                    .arg(it.key()));
+                                QStringLiteral("Sending %1 with reserved %2 'Telemetry.' will "
+                                               "cause unexpected behavior. Please use another "
+                                               "prefix instead.")
+                                    .arg(what, prefix));
+        } else if (isReservedName(name)) {
+            m_configuration.log(LogLevel::Error,
+                                QStringLiteral("Sending %1 with reserved %2 '%3' will cause "
+                                               "unexpected behavior. Please use another %2 "
+                                               "instead.")
+                                    .arg(what, noun, name));
         }
+    };
+    warnIfReserved(signalName, "signal", "prefix", "name");
+    for (auto it = parameters.cbegin(); it != parameters.cend(); ++it) {
+        warnIfReserved(it.key(), "parameter", "key prefix", "key");
     }
     enqueue(signalName, parameters, floatValue, user);
 }
