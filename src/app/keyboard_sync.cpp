@@ -18,11 +18,9 @@ KeyboardSync::Outcome KeyboardSync::sync(const keyboards::DetectedKeyboards& det
 
     QStringList installed;
     for (const keyboards::KeyboardLayout& layout : detected.keyboards) {
-        const QString id = QString::fromStdString(layout.id);
-        if (!installed.contains(id)) {
-            installed.append(id);
-        }
+        installed.append(QString::fromStdString(layout.id));
     }
+    installed.removeDuplicates();
 
     QStringList result;
     int removed = 0;
