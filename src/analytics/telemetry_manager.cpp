@@ -12,6 +12,7 @@
 #include "engine/log.h"
 #include "os_release.h"
 #include "session_manager.h"
+#include "settings/settings.h"
 #include "signal_cache.h"
 #include "signal_manager.h"
 
@@ -108,11 +109,9 @@ QString TelemetryManager::makeClientUser() const {
 }
 
 QString TelemetryManager::storedUserIdentifier() const {
-    QString path = m_configuration.preferencesPath;
-    if (path.isEmpty()) {
-        path = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-               QStringLiteral("/Korrelang/Korrelang.conf");
-    }
+    const QString path = m_configuration.preferencesPath.isEmpty()
+                             ? settings::Settings::defaultPath()
+                             : m_configuration.preferencesPath;
     QSettings store(path, QSettings::IniFormat);
     QString identifier = store.value(kUserIdentifierKey).toString();
     if (!identifier.isEmpty()) {
