@@ -26,7 +26,7 @@ QString regionCode(const QLocale& locale) {
 }  // namespace
 
 QMap<QString, QString> DefaultParameters::collect(const OsRelease& release,
-                                                  const SessionManager* sessions) {
+                                                  const SessionManager& sessions) {
     const QString version = QStringLiteral(KORRELANG_APP_VERSION);
     const QString build = QStringLiteral(KORRELANG_BUILD_NUMBER);
     const QString systemVersion = release.versionID();
@@ -60,6 +60,14 @@ QMap<QString, QString> DefaultParameters::collect(const OsRelease& release,
         {QStringLiteral("Telemetry.UserPreference.region"), regionCode(locale)},
         {QStringLiteral("Telemetry.SDK.name"), QString::fromLatin1(kSdkName)},
         {QStringLiteral("Telemetry.SDK.version"), QString::fromLatin1(kSdkVersion)},
+        {QStringLiteral("Telemetry.Retention.distinctDaysUsed"),
+         QString::number(sessions.distinctDaysUsed())},
+        {QStringLiteral("Telemetry.Retention.totalSessionsCount"),
+         QString::number(sessions.totalSessionsCount())},
+        {QStringLiteral("Telemetry.Retention.averageSessionSeconds"),
+         QString::number(sessions.averageSessionSeconds())},
+        {QStringLiteral("Telemetry.Retention.previousSessionSeconds"),
+         QString::number(sessions.previousSessionSeconds())},
     };
     if (const auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
         if (const QScreen* screen = gui->primaryScreen()) {
@@ -70,16 +78,6 @@ QMap<QString, QString> DefaultParameters::collect(const OsRelease& release,
             parameters.insert(QStringLiteral("Telemetry.Device.screenScaleFactor"),
                               QString::number(screen->devicePixelRatio()));
         }
-    }
-    if (sessions != nullptr) {
-        parameters.insert(QStringLiteral("Telemetry.Retention.distinctDaysUsed"),
-                          QString::number(sessions->distinctDaysUsed()));
-        parameters.insert(QStringLiteral("Telemetry.Retention.totalSessionsCount"),
-                          QString::number(sessions->totalSessionsCount()));
-        parameters.insert(QStringLiteral("Telemetry.Retention.averageSessionSeconds"),
-                          QString::number(sessions->averageSessionSeconds()));
-        parameters.insert(QStringLiteral("Telemetry.Retention.previousSessionSeconds"),
-                          QString::number(sessions->previousSessionSeconds()));
     }
     return parameters;
 }

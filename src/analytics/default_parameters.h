@@ -23,7 +23,7 @@ class DefaultParameters {
 public:
     /// Gathers the facts that do not change while the process runs. Call on the main thread:
     /// the screen is asked through the GUI application, when there is one.
-    static QMap<QString, QString> collect(const OsRelease& release, const SessionManager* sessions);
+    static QMap<QString, QString> collect(const OsRelease& release, const SessionManager& sessions);
     /// The calendar facts of the moment a signal is made.
     static QMap<QString, QString> calendar(const QDateTime& now);
 

@@ -27,7 +27,6 @@ public:
     int distinctDaysUsed() const { return static_cast<int>(m_distinctDays.size()); }
     int totalSessionsCount() const { return m_totalSessionsCount; }
     QDateTime firstSessionDate() const { return m_firstSessionDate; }
-    int deletedSessionsCount() const { return m_deletedSessionsCount; }
     /// Over the sessions before this one; 0 without any.
     int averageSessionSeconds() const { return m_averageSessionSeconds; }
     int previousSessionSeconds() const { return m_previousSessionSeconds; }

@@ -19,6 +19,7 @@ using LogLevel = TelemetryManagerConfiguration::LogLevel;
 namespace {
 // The session history is written about once a minute.
 constexpr int kTicksPerSessionSave = 6;
+constexpr int kMaximumBatch = 100;
 }  // namespace
 
 SignalManager::SignalManager(TelemetryManagerConfiguration configuration,
@@ -68,9 +69,7 @@ void SignalManager::start() {
                                 QStringLiteral("⚠️ Ignoring an unreadable Telemetry cache: ") +
                                     m_configuration.cacheFilePath);
         }
-        if (m_sessions != nullptr) {
-            m_sessions->persist();
-        }
+        m_sessions->persist();
     } else {
         disable();
     }
@@ -98,9 +97,7 @@ void SignalManager::stop() {
         } else {
             m_configuration.log(LogLevel::Error, QStringLiteral("Error saving Telemetry cache"));
         }
-        if (m_sessions != nullptr) {
-            m_sessions->persist();
-        }
+        m_sessions->persist();
     }
     delete m_network;
     m_network = nullptr;
@@ -111,23 +108,19 @@ void SignalManager::flush() {
         return;
     }
     saveCache();
-    if (m_sessions != nullptr) {
-        m_sessions->persist();
-    }
+    m_sessions->persist();
 }
 
 void SignalManager::disable() {
     QFile::remove(m_configuration.cacheFilePath);
-    if (m_sessions != nullptr) {
-        m_sessions->removeFile();
-    }
+    m_sessions->removeFile();
 }
 
 void SignalManager::tick() {
     if (!m_enabled) {
         return;
     }
-    if (m_sessions != nullptr && ++m_ticks % kTicksPerSessionSave == 0) {
+    if (++m_ticks % kTicksPerSessionSave == 0) {
         m_sessions->persist();
     }
     saveCache();
@@ -138,10 +131,7 @@ void SignalManager::tick() {
 }
 
 void SignalManager::sendBatch() {
-    const int pending = m_cache->count();
-    m_configuration.log(LogLevel::Debug,
-                        QStringLiteral("Current signal cache count: %1").arg(pending));
-    if (pending == 0) {
+    if (m_cache->count() == 0) {
         return;
     }
     const std::optional<QUrl> url = signalURL(m_configuration);
@@ -151,12 +141,7 @@ void SignalManager::sendBatch() {
                                 m_configuration.namespaceName.value_or(QStringLiteral("nil")));
         return;
     }
-    const QList<SignalPostBody> batch =
-        m_cache->pop(m_configuration.maximumNumberOfSignalsToPopAtOnce);
-    m_configuration.log(LogLevel::Debug,
-                        QStringLiteral("Sending %1 signals leaving a cache of %2 signals")
-                            .arg(batch.size())
-                            .arg(m_cache->count()));
+    const QList<SignalPostBody> batch = m_cache->pop(kMaximumBatch);
     QJsonArray array;
     for (const SignalPostBody& body : batch) {
         array.append(body.toJson());

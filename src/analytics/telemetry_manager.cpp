@@ -12,6 +12,7 @@
 #include "engine/log.h"
 #include "os_release.h"
 #include "session_manager.h"
+#include "settings/settings.h"
 #include "signal_cache.h"
 #include "signal_manager.h"
 
@@ -23,6 +24,8 @@ namespace {
 
 const QString kReservedPrefix = QStringLiteral("Telemetry.");
 const QString kUserIdentifierKey = QStringLiteral("defaultUserIdentifier");
+// Past this many pending signals the oldest are dropped.
+constexpr int kMaximumCachedSignals = 1000;
 
 // Names of the members of a signal itself: a parameter under one of them is confusing at
 // the service's end.
@@ -59,19 +62,13 @@ TelemetryManager::TelemetryManager(TelemetryManagerConfiguration configuration, 
             QStringLiteral("📊 Telemetry: this build has no analytics address; nothing is sent"));
         return;
     }
-    m_sendable = !m_configuration.analyticsDisabled && !m_configuration.previewMode.value_or(false);
-    if (!m_sendable) {
-        return;
-    }
 
     if (m_enabled) {
         m_clientUser = makeClientUser();
     }
-    if (m_configuration.sessionStatsEnabled) {
-        m_sessions = std::make_shared<SessionManager>(m_configuration.sessionFilePath);
-    }
-    m_defaultParameters = DefaultParameters::collect(OsRelease::system(), m_sessions.get());
-    m_cache = std::make_shared<SignalCache>(m_configuration.maximumCachedSignals);
+    m_sessions = std::make_shared<SessionManager>(m_configuration.sessionFilePath);
+    m_defaultParameters = DefaultParameters::collect(OsRelease::system(), *m_sessions);
+    m_cache = std::make_shared<SignalCache>(kMaximumCachedSignals);
 
     m_worker = new SignalManager(m_configuration, m_cache, m_sessions, m_enabled);
     m_worker->moveToThread(&m_thread);
@@ -112,11 +109,9 @@ QString TelemetryManager::makeClientUser() const {
 }
 
 QString TelemetryManager::storedUserIdentifier() const {
-    QString path = m_configuration.preferencesPath;
-    if (path.isEmpty()) {
-        path = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-               QStringLiteral("/Korrelang/Korrelang.conf");
-    }
+    const QString path = m_configuration.preferencesPath.isEmpty()
+                             ? settings::Settings::defaultPath()
+                             : m_configuration.preferencesPath;
     QSettings store(path, QSettings::IniFormat);
     QString identifier = store.value(kUserIdentifierKey).toString();
     if (!identifier.isEmpty()) {
@@ -136,45 +131,30 @@ QString TelemetryManager::storedUserIdentifier() const {
 
 void TelemetryManager::send(const QString& signalName, const SignalParameters& parameters,
                             std::optional<double> floatValue, const std::optional<QString>& user) {
-    if (!m_sendable || !m_enabled) {
+    if (m_worker == nullptr || !m_enabled) {
         return;
     }
-    const QString type = m_configuration.defaultSignalPrefix.value_or(QString()) + signalName;
-    const QString parameterPrefix = m_configuration.defaultParameterPrefix.value_or(QString());
-    SignalParameters prefixed;
-    for (auto it = parameters.cbegin(); it != parameters.cend(); ++it) {
-        prefixed.insert(parameterPrefix + it.key(), it.value());
-    }
-    if (m_configuration.reservedParameterWarningsEnabled) {
-        if (type.startsWith(kReservedPrefix)) {
-            m_configuration.log(
-                LogLevel::Error,
-                QStringLiteral("Sending signal with reserved prefix 'Telemetry.' will cause "
-                               "unexpected behavior. Please use another prefix instead."));
-        } else if (isReservedName(type)) {
+    const auto warnIfReserved = [this](const QString& name, const char* what, const char* prefix,
+                                       const char* noun) {
+        if (name.startsWith(kReservedPrefix)) {
             m_configuration.log(LogLevel::Error,
-                                QStringLiteral("Sending signal with reserved name '%1' will "
+                                QStringLiteral("Sending %1 with reserved %2 'Telemetry.' will "
                                                "cause unexpected behavior. Please use another "
-                                               "name instead.")
-                                    .arg(type));
+                                               "prefix instead.")
+                                    .arg(what, prefix));
+        } else if (isReservedName(name)) {
+            m_configuration.log(LogLevel::Error,
+                                QStringLiteral("Sending %1 with reserved %2 '%3' will cause "
+                                               "unexpected behavior. Please use another %2 "
+                                               "instead.")
+                                    .arg(what, noun, name));
         }
-        for (auto it = prefixed.cbegin(); it != prefixed.cend(); ++it) {
-            if (it.key().startsWith(kReservedPrefix)) {
-                m_configuration.log(
-                    LogLevel::Error,
-                    QStringLiteral("Sending parameter with reserved key prefix 'Telemetry.' will "
-                                   "cause unexpected behavior. Please use another prefix "
-                                   "instead."));
-            } else if (isReservedName(it.key())) {
-                m_configuration.log(LogLevel::Error,
-                                    QStringLiteral("Sending parameter with reserved key '%1' "
-                                                   "will cause unexpected behavior. Please use "
-                                                   "another key instead.")
-                                        .arg(it.key()));
-            }
-        }
+    };
+    warnIfReserved(signalName, "signal", "prefix", "name");
+    for (auto it = parameters.cbegin(); it != parameters.cend(); ++it) {
+        warnIfReserved(it.key(), "parameter", "key prefix", "key");
     }
-    enqueue(type, std::move(prefixed), floatValue, user);
+    enqueue(signalName, parameters, floatValue, user);
 }
 
 void TelemetryManager::enqueue(const QString& type, SignalParameters parameters,
@@ -183,12 +163,6 @@ void TelemetryManager::enqueue(const QString& type, SignalParameters parameters,
     const QDateTime now = QDateTime::currentDateTimeUtc();
     SignalParameters payload = m_defaultParameters;
     payload.insert(DefaultParameters::calendar(now));
-    if (m_configuration.defaultParameters) {
-        payload.insert(m_configuration.defaultParameters());
-    }
-    for (const auto& enricher : m_configuration.metadataEnrichers) {
-        payload.insert(enricher());
-    }
     payload.insert(parameters);
 
     SignalPostBody body;
@@ -199,16 +173,12 @@ void TelemetryManager::enqueue(const QString& type, SignalParameters parameters,
     body.type = type;
     body.floatValue = floatValue;
     body.payload = std::move(payload);
-    body.isTestMode = m_configuration.testMode.value_or(
-        kIsDebugBuild && !m_configuration.sendSignalsInDebugConfiguration);
-    if (m_configuration.showDebugLogs) {
-        m_configuration.log(LogLevel::Debug, QStringLiteral("Process signal: ") + type);
-    }
+    body.isTestMode = kIsDebugBuild;
     m_cache->push(std::move(body));
 }
 
 void TelemetryManager::setEnabled(bool enabled) {
-    if (enabled && m_sendable && m_clientUser.isEmpty()) {
+    if (enabled && m_worker != nullptr && m_clientUser.isEmpty()) {
         m_clientUser = makeClientUser();
     }
     const bool was = m_enabled.exchange(enabled);
@@ -229,9 +199,6 @@ int TelemetryManager::pendingCount() const {
 }
 
 void TelemetryManagerConfiguration::log(LogLevel level, const QString& text) const {
-    if (level == LogLevel::Debug && !showDebugLogs) {
-        return;
-    }
     if (logHandler) {
         logHandler(level, text);
     } else {

@@ -58,7 +58,6 @@ private:
 
     TelemetryManagerConfiguration m_configuration;
     std::atomic<bool> m_enabled;
-    bool m_sendable = false;
     QString m_clientUser;
     SignalParameters m_defaultParameters;
     std::shared_ptr<SignalCache> m_cache;

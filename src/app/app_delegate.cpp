@@ -17,6 +17,7 @@
 #include "settings/settings.h"
 #include "status_item.h"
 #include "ui/menu_popup_view_model.h"
+#include "ui/translations.h"
 
 namespace korrelang::app {
 
@@ -32,22 +33,19 @@ AppDelegate::AppDelegate(AppServices services, QObject* parent)
         std::make_unique<ui::MenuPopupViewModel>(m_services.settings, m_services.accessibility);
     connect(m_viewModel.get(), &ui::MenuPopupViewModel::preferencesRequested, this,
             &AppDelegate::showPreferences);
-    connect(m_viewModel.get(), &ui::MenuPopupViewModel::quitRequested, this, &AppDelegate::quit);
+    connect(m_viewModel.get(), &ui::MenuPopupViewModel::quitRequested, QCoreApplication::instance(),
+            &QCoreApplication::quit);
     m_statusItem = std::make_unique<StatusItem>();
     connect(m_statusItem.get(), &StatusItem::clicked, this, &AppDelegate::togglePopover);
-    QCoreApplication::instance()->installEventFilter(this);
-}
-
-bool AppDelegate::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == QCoreApplication::instance() && event->type() == QEvent::LanguageChange) {
+    // A change of language retitles the open windows.
+    ui::Translations::whenChanged(this, [this] {
         if (m_settingsWindow) {
             m_settingsWindow->setTitle(settingsTitle());
         }
         if (m_firstLaunchWindow) {
             m_firstLaunchWindow->setTitle(firstLaunchTitle());
         }
-    }
-    return QObject::eventFilter(watched, event);
+    });
 }
 
 QString AppDelegate::settingsTitle() {
@@ -76,7 +74,8 @@ void AppDelegate::applicationDidFinishLaunching() {
         application->setQuitOnLastWindowClosed(false);
     }
     applyDarkAppearance();
-    setupStatusItem();
+    m_statusItem->show();
+    refreshShortcutText();
     if (m_services.startHotkey) {
         m_services.startHotkey();
     }
@@ -142,11 +141,6 @@ void AppDelegate::applyDarkAppearance() {
     QApplication::setPalette(palette);
 }
 
-void AppDelegate::setupStatusItem() {
-    m_statusItem->show();
-    refreshShortcutText();
-}
-
 void AppDelegate::refreshShortcutText() {
     m_viewModel->setShortcutText(m_services.shortcutText ? m_services.shortcutText() : QString());
 }
@@ -178,10 +172,6 @@ void AppDelegate::closePopover() {
 
 bool AppDelegate::isPopoverOpen() const {
     return m_popup && m_popup->isOpen();
-}
-
-void AppDelegate::quit() {
-    QCoreApplication::quit();
 }
 
 void AppDelegate::openSettings(SettingsTab tab) {

@@ -87,7 +87,6 @@ public:
 
     void showPreferences() { openSettings(SettingsTab::Settings); }
     void showAbout() { openSettings(SettingsTab::About); }
-    void quit();
 
     /// Replaces any settings window with a new one on `tab`.
     void openSettings(SettingsTab tab);
@@ -108,12 +107,7 @@ public:
     AppWindow* settingsWindow() const { return m_settingsWindow.get(); }
     SettingsTab settingsTab() const { return m_settingsTab; }
 
-protected:
-    /// A change of language retitles the open windows and the hotkey's text.
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
-    void setupStatusItem();
     void buildPopover();
     static QString settingsTitle();
     static QString firstLaunchTitle();

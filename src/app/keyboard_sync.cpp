@@ -1,5 +1,7 @@
 #include "keyboard_sync.h"
 
+#include "engine/log_format.h"
+
 namespace korrelang::app {
 
 KeyboardSync::Outcome KeyboardSync::sync(const keyboards::DetectedKeyboards& detected,
@@ -16,11 +18,9 @@ KeyboardSync::Outcome KeyboardSync::sync(const keyboards::DetectedKeyboards& det
 
     QStringList installed;
     for (const keyboards::KeyboardLayout& layout : detected.keyboards) {
-        const QString id = QString::fromStdString(layout.id);
-        if (!installed.contains(id)) {
-            installed.append(id);
-        }
+        installed.append(QString::fromStdString(layout.id));
     }
+    installed.removeDuplicates();
 
     QStringList result;
     int removed = 0;
@@ -60,11 +60,11 @@ KeyboardSync::Outcome KeyboardSync::sync(const keyboards::DetectedKeyboards& det
     }
     outcome.selected = result;
     outcome.selectionChanged = true;
-    std::string list = "[";
-    for (qsizetype i = 0; i < result.size(); ++i) {
-        list += (i == 0 ? "\"" : ", \"") + result[i].toStdString() + "\"";
+    std::vector<std::string> ids;
+    for (const QString& id : result) {
+        ids.push_back(id.toStdString());
     }
-    outcome.logLines.push_back("⌨️ Selected keyboards now: " + list + "]");
+    outcome.logLines.push_back("⌨️ Selected keyboards now: " + engine::LogFormat::list(ids));
     return outcome;
 }
 

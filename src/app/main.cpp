@@ -111,7 +111,7 @@ int runService(int argc, char** argv) {
                      std::string(platform::session::kindName(served)).c_str());
         return 1;
     }
-    platform::logLine("Desktop back end: " + desktop->name());
+    platform::logLine("Desktop back end: " + std::string(platform::session::kindName(served)));
     const platform::Platform platform = desktop->bundle();
 
     // Until the onboarding exists, a user without a selection converts between the layouts
@@ -284,13 +284,6 @@ int main(int argc, char** argv) {
         return keyboards::KeyboardDetector(*inputSources).installedKeyboards();
     };
     desktop.backEnd = [served] { return std::string(platform::session::kindName(served())); };
-    desktop.selectedKeyboards = [] {
-        const settings::Settings settings;
-        std::vector<std::string> selected;
-        for (const QString& id : settings.selectedKeyboards()) {
-            selected.push_back(id.toStdString());
-        }
-        return selected;
-    };
+    desktop.selectedKeyboards = [] { return settings::Settings().selectedKeyboardIDs(); };
     return cli::CommandLine::run(args, std::cin, std::cout, std::cerr, desktop);
 }

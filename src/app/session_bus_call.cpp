@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <bit>
 #include <cerrno>
 #include <cstddef>
 #include <cstdint>
@@ -32,6 +33,7 @@ constexpr std::uint32_t kHelloSerial = 1;
 constexpr std::uint32_t kCallSerial = 2;
 // Far above any reply this call can get; a larger header or body is not a bus speaking.
 constexpr std::uint32_t kMaxMessage = 1U << 20U;
+constexpr bool kLittleEndian = std::endian::native == std::endian::little;
 
 class Socket {
 public:
@@ -198,8 +200,7 @@ std::string methodCall(std::uint32_t serial, const std::string& destination,
                        const std::string& path, const std::string& interface,
                        const std::string& member) {
     Writer out;
-    const std::uint16_t probe = 1;
-    out.byte(*reinterpret_cast<const std::uint8_t*>(&probe) == 1 ? 'l' : 'B');
+    out.byte(kLittleEndian ? 'l' : 'B');
     out.byte(kMethodCall);
     out.byte(0);    // flags: a reply is wanted
     out.byte(1);    // protocol version
@@ -252,13 +253,8 @@ public:
         return m_swap ? __builtin_bswap32(value) : value;
     }
     std::optional<std::string> string(bool signature) {
-        std::optional<std::uint32_t> length;
-        if (signature) {
-            const auto small = byte();
-            length = small ? std::optional<std::uint32_t>(*small) : std::nullopt;
-        } else {
-            length = uint32();
-        }
+        // A signature's length is one byte, a string's four.
+        const auto length = signature ? std::optional<std::uint32_t>(byte()) : uint32();
         if (!length || m_at + *length + 1 > m_bytes.size()) {
             return std::nullopt;
         }
@@ -276,10 +272,7 @@ private:
 };
 
 std::optional<Message> parse(const std::string& bytes, std::size_t fieldsEnd) {
-    const std::uint16_t probe = 1;
-    const bool littleHere = *reinterpret_cast<const std::uint8_t*>(&probe) == 1;
-    const bool swap = (bytes[0] == 'l') != littleHere;
-    Reader in(bytes, swap);
+    Reader in(bytes, (bytes[0] == 'l') != kLittleEndian);
     Message message;
     message.type = static_cast<std::uint8_t>(bytes[1]);
     in.seek(16);
@@ -329,16 +322,11 @@ std::optional<Message> readMessage(int fd, std::string& buffer, Clock::time_poin
     if (!readAtLeast(fd, buffer, 16, deadline) || (buffer[0] != 'l' && buffer[0] != 'B')) {
         return std::nullopt;
     }
-    const std::uint16_t probe = 1;
-    const bool swap = (buffer[0] == 'l') != (*reinterpret_cast<const std::uint8_t*>(&probe) == 1);
-    std::uint32_t bodyLength = 0;
-    std::uint32_t fieldsLength = 0;
-    std::memcpy(&bodyLength, buffer.data() + 4, 4);
-    std::memcpy(&fieldsLength, buffer.data() + 12, 4);
-    if (swap) {
-        bodyLength = __builtin_bswap32(bodyLength);
-        fieldsLength = __builtin_bswap32(fieldsLength);
-    }
+    Reader header(buffer, (buffer[0] == 'l') != kLittleEndian);
+    header.seek(4);
+    const std::uint32_t bodyLength = header.uint32().value_or(0);
+    header.seek(12);
+    const std::uint32_t fieldsLength = header.uint32().value_or(0);
     if (bodyLength > kMaxMessage || fieldsLength > kMaxMessage) {
         return std::nullopt;
     }
@@ -354,11 +342,10 @@ std::optional<Message> readMessage(int fd, std::string& buffer, Clock::time_poin
 
 // "OK <guid>\r\n" after our EXTERNAL credentials, or nothing.
 bool authenticate(int fd, Clock::time_point deadline) {
+    // The uid in decimal, each ASCII digit written in hex: '0' is "30".
     std::string hexUid;
     for (const char digit : std::to_string(::getuid())) {
-        static const char* const kHex = "0123456789abcdef";
-        hexUid += kHex[static_cast<unsigned char>(digit) >> 4U];
-        hexUid += kHex[static_cast<unsigned char>(digit) & 0xFU];
+        hexUid += {'3', digit};
     }
     if (!sendAll(fd, std::string(1, '\0') + "AUTH EXTERNAL " + hexUid + "\r\n")) {
         return false;

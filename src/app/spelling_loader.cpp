@@ -25,12 +25,9 @@ void SpellingLoader::update() {
     if (!m_started || !enabled) {
         return;
     }
-    std::vector<std::string> layouts;
-    for (const QString& id : m_settings.selectedKeyboards()) {
-        layouts.push_back(id.toStdString());
-    }
     std::vector<std::string> ids;
-    for (const auto& mapping : engine::KeyboardMappingRegistry::shared().mappingsFor(layouts)) {
+    for (const auto& mapping :
+         engine::KeyboardMappingRegistry::shared().mappingsFor(m_settings.selectedKeyboardIDs())) {
         ids.push_back(mapping.id());
     }
     if (!ids.empty()) {

@@ -9,7 +9,9 @@
 namespace korrelang::app {
 
 StatusItem::StatusItem(QObject* parent)
-    : QObject(parent), m_icon(statusIcon()), m_checkMark(checkMarkIcon()) {
+    : QObject(parent),
+      m_icon(statusIcon()),
+      m_checkMark(drawIcon(QStringLiteral(":/korrelang/icons/checkmark.svg"))) {
     m_checkMarkTimer.setSingleShot(true);
     m_checkMarkTimer.setInterval(kCheckMarkMilliseconds);
     connect(&m_checkMarkTimer, &QTimer::timeout, this, [this] {
@@ -46,10 +48,6 @@ QIcon StatusItem::statusIcon() {
         icon = QIcon::fromTheme(QStringLiteral("input-keyboard"));
     }
     return icon;
-}
-
-QIcon StatusItem::checkMarkIcon() {
-    return drawIcon(QStringLiteral(":/korrelang/icons/checkmark.svg"));
 }
 
 bool StatusItem::show() {

@@ -29,9 +29,8 @@ public:
     void showConversionSuccess();
     bool isShowingCheckMark() const { return m_checkMarkTimer.isActive(); }
 
-    /// The images drawn at the tray's nominal 18 × 18 points (and twice that for dense screens).
+    /// The icon drawn at the tray's nominal 18 × 18 points (and twice that for dense screens).
     static QIcon statusIcon();
-    static QIcon checkMarkIcon();
 
 signals:
     void clicked();

@@ -90,12 +90,12 @@ int usageError(std::ostream& err, const std::string& command, const std::string&
     return 2;
 }
 
-// Accepts "--name value", "--name=value" and "-x value"; advances `i` past what it used.
+// Accepts "--name value", "--name=value" and "-x value"; advances `i` past what it used. Sets
+// `missing` when the option is there without its value.
 std::optional<std::string> optionValue(const std::vector<std::string>& args, std::size_t& i,
                                        const std::string& longName, const std::string& shortName,
                                        bool& missing) {
     const std::string& arg = args[i];
-    missing = false;
     if (arg == longName || arg == shortName) {
         if (i + 1 >= args.size()) {
             missing = true;
@@ -260,18 +260,14 @@ int runConvert(const std::vector<std::string>& args, std::istream& in, std::ostr
             const auto items = splitList(*layoutList);
             layouts.insert(layouts.end(), items.begin(), items.end());
             layoutsGiven = true;
-        } else if (missing) {
-            return usageError(err, "convert", "option '" + arg + "' requires an argument");
         } else if (auto activeID = optionValue(args, i, "--active", "-a", missing)) {
             active = *activeID;
-        } else if (missing) {
-            return usageError(err, "convert", "option '" + arg + "' requires an argument");
         } else if (auto preferredID = optionValue(args, i, "--preferred", "-p", missing)) {
             preferred = *preferredID;
-        } else if (missing) {
-            return usageError(err, "convert", "option '" + arg + "' requires an argument");
         } else {
-            return usageError(err, "convert", "unrecognized option '" + arg + "'");
+            return usageError(err, "convert",
+                              missing ? "option '" + arg + "' requires an argument"
+                                      : "unrecognized option '" + arg + "'");
         }
     }
     if (!layoutsGiven) {

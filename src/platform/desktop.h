@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string>
-
 #include "platform.h"
 
 namespace korrelang::platform {
@@ -16,9 +14,6 @@ public:
     Desktop(const Desktop&) = delete;
     Desktop& operator=(const Desktop&) = delete;
 
-    /// The back end's name for the log and `korrelang keyboards`: "X11", "sway", "KWin",
-    /// "GNOME", "Wayland (unknown compositor)".
-    virtual std::string name() const = 0;
     /// Whether the connection to the desktop could be made; without it every query answers
     /// nothing and the application should not start.
     virtual bool isConnected() const = 0;

@@ -13,18 +13,15 @@ namespace {
 
 using platform::AccessCode;
 using servicelog::boolText;
+using servicelog::say;
 using servicelog::sayText;
-
-void print(std::string_view plain) {
-    servicelog::say(plain);
-}
 
 }  // namespace
 
 bool AccessibilityService::checkAccessibilityPermission() const {
     const bool trusted = m_accessibility.isTrusted();
     const std::string now = QDateTime::currentDateTimeUtc().toString(Qt::ISODate).toStdString();
-    print("🔐 [" + now + "] Accessibility Check: " + boolText(trusted));
+    say("🔐 [" + now + "] Accessibility Check: " + boolText(trusted));
     m_workspace.systemLog(std::string("🔐 Korrelang: Accessibility Check Result = ") +
                           (trusted ? "1" : "0"));
     return trusted;
@@ -36,7 +33,7 @@ void AccessibilityService::requestAccessibilityPermission() {
     }
     const std::string address = m_accessibility.settingsAddress();
     if (address.empty() || !m_workspace.openAddress(address)) {
-        print("💡 Turn on assistive technologies in your desktop's accessibility settings");
+        say("💡 Turn on assistive technologies in your desktop's accessibility settings");
     }
 }
 
@@ -44,7 +41,7 @@ std::shared_ptr<platform::TextElement> AccessibilityService::getFocusedElement()
     // "Log" lines go to the system log and, indented, to standard output.
     const auto log = [this](const std::string& line) {
         m_workspace.systemLog(line);
-        print("      " + line);
+        say("      " + line);
     };
     log("🔍 getFocusedElement() called");
     log("✅ Created system-wide element");
@@ -56,59 +53,59 @@ std::shared_ptr<platform::TextElement> AccessibilityService::getFocusedElement()
         m_pressWithoutApplication = true;
         return nullptr;
     }
-    print("      ✅ Got app element");
-    print("      ✅ Focused app: " +
-          (lookup.applicationName.empty() ? std::string("Unknown") : lookup.applicationName));
-    print("      🔍 Getting focused UI element...");
+    say("      ✅ Got app element");
+    say("      ✅ Focused app: " +
+        (lookup.applicationName.empty() ? std::string("Unknown") : lookup.applicationName));
+    say("      🔍 Getting focused UI element...");
     // Success without an element counts as a failure.
     const AccessCode elementCode = lookup.elementCode == AccessCode::success && !lookup.element
                                        ? AccessCode::noValue
                                        : lookup.elementCode;
-    print("      📊 Element result code: " + toString(elementCode));
+    say("      📊 Element result code: " + toString(elementCode));
     if (elementCode != AccessCode::success) {
-        print("      ❌ Failed to get focused element. Error: " + toString(elementCode));
+        say("      ❌ Failed to get focused element. Error: " + toString(elementCode));
         return nullptr;
     }
     const std::string role = lookup.element->role();
-    print("      ✅ Focused element role: " + (role.empty() ? std::string("Unknown") : role));
+    say("      ✅ Focused element role: " + (role.empty() ? std::string("Unknown") : role));
     return lookup.element;
 }
 
 std::optional<std::string> AccessibilityService::getSelectedTextViaAccessibility() const {
-    print("   🔍 Getting focused element...");
+    say("   🔍 Getting focused element...");
     const auto element = getFocusedElement();
     if (!element) {
-        print("   ❌ Could not get focused element");
+        say("   ❌ Could not get focused element");
         return std::nullopt;
     }
-    print("   ✅ Got focused element");
-    print("   🔍 Checking available attributes...");
+    say("   ✅ Got focused element");
+    say("   🔍 Checking available attributes...");
     if (const auto names = element->interfaceNames()) {
         std::string joined;
         for (const auto& name : *names) {
             joined += (joined.empty() ? "" : ", ") + name;
         }
         const bool hasText = std::find(names->begin(), names->end(), "Text") != names->end();
-        print("   📋 Available attributes: " + joined);
-        print("   🔎 Has AT-SPI Text (selection): " + boolText(hasText));
-        print("   🔎 Has AT-SPI Text (contents): " + boolText(hasText));
+        say("   📋 Available attributes: " + joined);
+        say("   🔎 Has AT-SPI Text (selection): " + boolText(hasText));
+        say("   🔎 Has AT-SPI Text (contents): " + boolText(hasText));
     } else {
-        print("   ⚠️  Could not get attribute list");
+        say("   ⚠️  Could not get attribute list");
     }
-    print("   🔍 Requesting selected text (AT-SPI Text selection)...");
+    say("   🔍 Requesting selected text (AT-SPI Text selection)...");
     const auto selected = element->selectedText();
     if (selected.code != AccessCode::success || !selected.value) {
         const AccessCode code =
             selected.code != AccessCode::success ? selected.code : AccessCode::noValue;
-        print("   ❌ Failed to get selected text. Error code: " + toString(code));
-        print("   🔍 Trying the AT-SPI text contents as fallback...");
+        say("   ❌ Failed to get selected text. Error code: " + toString(code));
+        say("   🔍 Trying the AT-SPI text contents as fallback...");
         const auto value = element->value();
         if (value.code != AccessCode::success || !value.value) {
-            print("   ❌ Text contents also failed: " + toString(value.code));
+            say("   ❌ Text contents also failed: " + toString(value.code));
         } else {
             // Only the size: a field's whole content never goes into a log.
-            print("   ✅ Got text contents: <" +
-                  std::to_string(engine::GraphemeCursor::count(*value.value)) + " chars>");
+            say("   ✅ Got text contents: <" +
+                std::to_string(engine::GraphemeCursor::count(*value.value)) + " chars>");
         }
         return std::nullopt;
     }
@@ -118,14 +115,14 @@ std::optional<std::string> AccessibilityService::getSelectedTextViaAccessibility
 }
 
 std::optional<std::string> AccessibilityService::getSelectedText() const {
-    print("📥 AccessibilityService.getSelectedText() called");
+    say("📥 AccessibilityService.getSelectedText() called");
     auto text = getSelectedTextViaAccessibility();
     if (!text) {
-        print("📥 getSelectedTextViaAccessibility returned nil");
+        say("📥 getSelectedTextViaAccessibility returned nil");
         return std::nullopt;
     }
     if (text->empty()) {
-        print("📥 Selected text is empty string");
+        say("📥 Selected text is empty string");
         return std::nullopt;
     }
     sayText("📥 Returning selected text: '", *text, "'");
@@ -174,21 +171,21 @@ std::optional<LineText> AccessibilityService::getTextFromLineStartToCursor() con
 }
 
 std::optional<AccessibleText> AccessibilityService::readTextToConvert() const {
-    print("🔍 Calling AccessibilityService.getSelectedText()");
+    say("🔍 Calling AccessibilityService.getSelectedText()");
     if (!m_pressElement && m_pressWithoutApplication) {
-        print("🔍 getSelectedText() returned: nil (the application was not reached earlier)");
+        say("🔍 getSelectedText() returned: nil (the application was not reached earlier)");
         return std::nullopt;
     }
     const auto element = m_pressElement ? m_pressElement : getFocusedElement();
     if (!element) {
-        print("🔍 getSelectedText() returned: nil");
+        say("🔍 getSelectedText() returned: nil");
         return std::nullopt;
     }
     // One read of the text and the selection: the range's offsets are mapped on that text.
     const auto state = element->textState();
     if (!state.succeeded()) {
-        print("🔍 getSelectedText() returned: nil");
-        print("   ❌ The focused element's text cannot be read (code " + toString(state.code) + ")");
+        say("🔍 getSelectedText() returned: nil");
+        say("   ❌ The focused element's text cannot be read (code " + toString(state.code) + ")");
         return std::nullopt;
     }
     m_pressElement = element;
@@ -210,8 +207,8 @@ std::optional<AccessibleText> AccessibilityService::readTextToConvert() const {
         sayText("📝 Selected text found: '", read.text, "'");
         return read;
     }
-    print("🔍 getSelectedText() returned: nil");
-    print("⚠️ No selected text via Accessibility, trying fallbacks...");
+    say("🔍 getSelectedText() returned: nil");
+    say("⚠️ No selected text via Accessibility, trying fallbacks...");
     const LineText line = lineBeforeCursor(state.value->text, selection.location);
     read.text = line.text;
     read.range = {line.location, line.length};
@@ -228,8 +225,7 @@ bool AccessibilityService::holdsEmbeddedObject(std::string_view text) {
     if (text.find("\xEF\xBF\xBC") == std::string_view::npos) {
         return false;
     }
-    print(
-        "⚠️ The text holds embedded objects (U+FFFC) and cannot be read through accessibility");
+    say("⚠️ The text holds embedded objects (U+FFFC) and cannot be read through accessibility");
     return true;
 }
 
@@ -249,35 +245,35 @@ std::optional<std::string> AccessibilityService::getCurrentKeyboardID() const {
     if (!id) {
         return std::nullopt;
     }
-    print("📥 Current keyboard: " + *id);
+    say("📥 Current keyboard: " + *id);
     return id;
 }
 
 void AccessibilityService::switchKeyboardForTarget(std::string_view targetID,
                                                    const std::vector<std::string>& keyboards) {
     if (keyboards.size() < 2) {
-        print("⚠️ Need at least 2 keyboards for auto-switch");
+        say("⚠️ Need at least 2 keyboards for auto-switch");
         return;
     }
-    print("🔄 Auto-switching keyboard to match target layout: " + std::string(targetID));
+    say("🔄 Auto-switching keyboard to match target layout: " + std::string(targetID));
     const auto& registry = engine::KeyboardMappingRegistry::shared();
     for (const std::string& id : keyboards) {
         const auto mapping = registry.mappingFor(id);
         if (mapping && mapping->id() == targetID) {
-            print("🎯 Switching to: " + id);
+            say("🎯 Switching to: " + id);
             switchToKeyboard(id);
             return;
         }
     }
-    print("⚠️ Could not find keyboard matching target layout '" + std::string(targetID) +
-          "' in selected keyboards");
+    say("⚠️ Could not find keyboard matching target layout '" + std::string(targetID) +
+        "' in selected keyboards");
 }
 
 bool AccessibilityService::switchToKeyboard(std::string_view id) {
-    print("🔄 Attempting to switch to keyboard: " + std::string(id));
+    say("🔄 Attempting to switch to keyboard: " + std::string(id));
     const auto sources = m_inputSources.enabledSources();
     if (!sources) {
-        print("❌ Could not get input source list");
+        say("❌ Could not get input source list");
         return false;
     }
     for (const platform::InputSource& source : *sources) {
@@ -286,13 +282,13 @@ bool AccessibilityService::switchToKeyboard(std::string_view id) {
         }
         const platform::SelectStatus status = m_inputSources.selectSource(source.id);
         if (status != platform::SelectStatus::selected) {
-            print("❌ Failed to switch. Error: " + std::string(platform::selectStatusName(status)));
+            say("❌ Failed to switch. Error: " + std::string(platform::selectStatusName(status)));
             return false;
         }
-        print("✅ Successfully switched to: " + std::string(id));
+        say("✅ Successfully switched to: " + std::string(id));
         return true;
     }
-    print("❌ Keyboard not found: " + std::string(id));
+    say("❌ Keyboard not found: " + std::string(id));
     return false;
 }
 

@@ -107,12 +107,7 @@ void ConversionCycle::markRestored(const std::string& original) {
 }
 
 void ConversionCycle::resetCycle() {
-    m_originalText.reset();
-    m_convertedText.reset();
-    m_sourceID.reset();
-    m_timestamp.reset();
-    m_targetIDs.clear();
-    m_targetIndex = 0;
+    *this = ConversionCycle(*m_clock);
 }
 
 }  // namespace korrelang::service

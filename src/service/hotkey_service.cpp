@@ -1,11 +1,11 @@
 #include "hotkey_service.h"
 
 #include <QCoreApplication>
-#include <QStringList>
 #include <memory>
 
 #include "accessibility_way.h"
 #include "clipboard_way.h"
+#include "engine/log_format.h"
 #include "paste_way.h"
 #include "service_log.h"
 #include "settings/settings.h"
@@ -20,23 +20,6 @@ using servicelog::boolText;
 using servicelog::say;
 
 const std::string kRule(50, '=');
-
-std::string bracketList(const std::vector<std::string>& items) {
-    std::string text = "[";
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        text += (i ? ", \"" : "\"") + items[i] + "\"";
-    }
-    return text + "]";
-}
-
-std::vector<std::string> toStd(const QStringList& list) {
-    std::vector<std::string> out;
-    out.reserve(static_cast<std::size_t>(list.size()));
-    for (const QString& item : list) {
-        out.push_back(item.toStdString());
-    }
-    return out;
-}
 
 // In order: a way that owns its kind of application comes before the general ones.
 std::vector<std::unique_ptr<ConversionWay>> conversionWays(const platform::Platform& platform,
@@ -105,9 +88,9 @@ void HotkeyService::handleHotkey() {
     context.activeLayoutID = m_accessibility.getCurrentKeyboardID();
     say("📊 App enabled: " + boolText(m_settings.isEnabled()));
     // Read once for the whole press: the worker never has to ask the main thread for them.
-    context.keyboards = toStd(m_settings.selectedKeyboards());
+    context.keyboards = m_settings.selectedKeyboardIDs();
     context.keepSelection = m_settings.keepSelectionAfterConversion();
-    say("⌨️  Selected keyboards: " + bracketList(context.keyboards));
+    say("⌨️  Selected keyboards: " + engine::LogFormat::list(context.keyboards));
     if (context.keyboards.empty()) {
         say("⚠️  WARNING: No keyboards selected!");
     }

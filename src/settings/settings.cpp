@@ -150,10 +150,6 @@ void Settings::store(const QString& key, const QVariant& value) {
     }
 }
 
-void Settings::report(const char* eventName, bool value) {
-    emit switchAssigned(QString::fromLatin1(eventName), value);
-}
-
 template <typename T>
 void Settings::assign(T& member, const T& value, const char* key, void (Settings::*changed)()) {
     const bool differs = member != value;
@@ -162,6 +158,14 @@ void Settings::assign(T& member, const T& value, const char* key, void (Settings
         emit(this->*changed)();
     }
     store(QString::fromLatin1(key), QVariant::fromValue(value));
+}
+
+std::vector<std::string> Settings::selectedKeyboardIDs() const {
+    std::vector<std::string> ids;
+    for (const QString& id : m_selectedKeyboards) {
+        ids.push_back(id.toStdString());
+    }
+    return ids;
 }
 
 void Settings::setHasCompletedFirstLaunch(bool value) {
@@ -179,7 +183,7 @@ void Settings::setIsEnabled(bool value) {
 
 void Settings::setStartAtLogin(bool value) {
     assign(m_startAtLogin, value, "startAtLogin", &Settings::startAtLoginChanged);
-    report("startAtLogin", value);
+    emit switchAssigned(QStringLiteral("startAtLogin"), value);
 }
 
 void Settings::setShowDebugAlerts(bool value) {
@@ -188,7 +192,7 @@ void Settings::setShowDebugAlerts(bool value) {
 
 void Settings::setAutoSwitchKeyboard(bool value) {
     assign(m_autoSwitchKeyboard, value, "autoSwitchKeyboard", &Settings::autoSwitchKeyboardChanged);
-    report("autoSwitchKeyboard", value);
+    emit switchAssigned(QStringLiteral("autoSwitchKeyboard"), value);
 }
 
 void Settings::setPickLayoutBySpelling(bool value) {
@@ -203,13 +207,13 @@ void Settings::setBlacklistedApps(const QStringList& value) {
 void Settings::setSmartCapitalization(bool value) {
     assign(m_smartCapitalization, value, "smartCapitalization",
            &Settings::smartCapitalizationChanged);
-    report("smartCapitalization", value);
+    emit switchAssigned(QStringLiteral("smartCapitalization"), value);
 }
 
 void Settings::setKeepSelectionAfterConversion(bool value) {
     assign(m_keepSelectionAfterConversion, value, "keepSelectionAfterConversion",
            &Settings::keepSelectionAfterConversionChanged);
-    report("steadySelection", value);
+    emit switchAssigned(QStringLiteral("steadySelection"), value);
 }
 
 void Settings::setHasAcceptedTerms(bool value) {
@@ -236,7 +240,7 @@ void Settings::setStatisticsPeriodRawValue(const QString& value) {
 
 void Settings::setAnalyticsEnabled(bool value) {
     assign(m_analyticsEnabled, value, "analyticsEnabled", &Settings::analyticsEnabledChanged);
-    report("analytics", value);
+    emit switchAssigned(QStringLiteral("analytics"), value);
 }
 
 void Settings::setKnownKeyboards(const QStringList& value) {

@@ -4,6 +4,8 @@
 #include <QSettings>
 #include <QStringList>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "conversion_statistics.h"
 #include "statistics_period.h"
@@ -59,6 +61,8 @@ public:
 
     bool hasCompletedFirstLaunch() const { return m_hasCompletedFirstLaunch; }
     QStringList selectedKeyboards() const { return m_selectedKeyboards; }
+    /// The same identifiers, for the parts that work in standard strings.
+    std::vector<std::string> selectedKeyboardIDs() const;
     bool isEnabled() const { return m_isEnabled; }
     bool startAtLogin() const { return m_startAtLogin; }
     bool showDebugAlerts() const { return m_showDebugAlerts; }
@@ -140,7 +144,6 @@ private:
     /// Brings m_statisticsFile into line with the file on disk; false when there is none.
     bool refreshStatistics() const;
     void store(const QString& key, const QVariant& value);
-    void report(const char* eventName, bool value);
     template <typename T>
     void assign(T& member, const T& value, const char* key, void (Settings::*changed)());
 

@@ -3,12 +3,14 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "engine/json_string.h"
+#include "engine/unicode.h"
 
 namespace korrelang::settings {
 
@@ -155,19 +157,6 @@ private:
         return true;
     }
 
-    static int hexValue(char c) {
-        if (c >= '0' && c <= '9') {
-            return c - '0';
-        }
-        if (c >= 'a' && c <= 'f') {
-            return c - 'a' + 10;
-        }
-        if (c >= 'A' && c <= 'F') {
-            return c - 'A' + 10;
-        }
-        return -1;
-    }
-
     // Escapes resolved to UTF-8; empty with m_badEscape set when one is malformed.
     std::string unescape(std::string_view raw) {
         std::string out;
@@ -218,7 +207,7 @@ private:
                     } else if (unit >= 0xDC00 && unit <= 0xDFFF) {
                         unit = 0xFFFD;
                     }
-                    appendUtf8(out, unit);
+                    engine::unicode::appendCodePoint(out, unit);
                     break;
                 }
                 default:
@@ -229,37 +218,16 @@ private:
         return out;
     }
 
+    // Exactly four hexadecimal digits at `at`.
     static bool hex4(std::string_view raw, std::size_t at, char32_t& value) {
         if (at + 4 > raw.size()) {
             return false;
         }
-        value = 0;
-        for (std::size_t k = at; k < at + 4; ++k) {
-            const int digit = hexValue(raw[k]);
-            if (digit < 0) {
-                return false;
-            }
-            value = value * 16 + static_cast<char32_t>(digit);
-        }
-        return true;
-    }
-
-    static void appendUtf8(std::string& out, char32_t c) {
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (c >> 18));
-            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
+        const char* end = raw.data() + at + 4;
+        std::uint32_t digits = 0;
+        const auto result = std::from_chars(raw.data() + at, end, digits, 16);
+        value = digits;
+        return result.ec == std::errc() && result.ptr == end;
     }
 
     // Language names repeat in every record: each distinct spelling is decoded once.

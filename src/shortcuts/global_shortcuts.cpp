@@ -33,7 +33,7 @@ GlobalShortcuts::GlobalShortcuts(const QString& storePath, platform::HotKeys& ho
 GlobalShortcuts::~GlobalShortcuts() {
     m_hotKeys.setTriggerCallback({});
     // The callbacks point at this object: no grab may outlive it.
-    for (const auto& [id, hotKey] : m_hotKeyTable) {
+    for (const HotKey& hotKey : m_registrations) {
         m_hotKeys.unregisterHotKey(hotKey.systemId);
     }
 }
@@ -165,7 +165,7 @@ void GlobalShortcuts::setRecorderActive(bool active) {
 }
 
 bool GlobalShortcuts::isRegistered(const Shortcut& shortcut) const {
-    for (const auto& [id, hotKey] : m_hotKeyTable) {
+    for (const HotKey& hotKey : m_registrations) {
         if (hotKey.shortcut == shortcut) {
             return true;
         }
@@ -190,7 +190,7 @@ void GlobalShortcuts::updateEventHandling() {
 }
 
 std::string GlobalShortcuts::description(const Shortcut& shortcut) const {
-    for (const auto& [id, hotKey] : m_hotKeyTable) {
+    for (const HotKey& hotKey : m_registrations) {
         if (hotKey.shortcut == shortcut) {
             if (auto trigger = m_hotKeys.boundTrigger(hotKey.systemId)) {
                 return *trigger;
@@ -201,7 +201,6 @@ std::string GlobalShortcuts::description(const Shortcut& shortcut) const {
 }
 
 bool GlobalShortcuts::registerShortcut(const Shortcut& shortcut) {
-    const int id = ++m_idCounter;
     // The desktop may call back after this object is gone only if a grab leaked; QPointer
     // turns such a call into nothing.
     QPointer<GlobalShortcuts> self(this);
@@ -226,19 +225,18 @@ bool GlobalShortcuts::registerShortcut(const Shortcut& shortcut) {
         }
         return false;
     }
-    m_hotKeyTable[id] = {shortcut, registration.id};
+    m_registrations.push_back({shortcut, registration.id});
     return true;
 }
 
 void GlobalShortcuts::unregisterShortcut(const Shortcut& shortcut) {
-    for (auto it = m_hotKeyTable.begin(); it != m_hotKeyTable.end();) {
-        if (it->second.shortcut == shortcut) {
-            m_hotKeys.unregisterHotKey(it->second.systemId);
-            it = m_hotKeyTable.erase(it);
-        } else {
-            ++it;
+    std::erase_if(m_registrations, [&](const HotKey& hotKey) {
+        const bool released = hotKey.shortcut == shortcut;
+        if (released) {
+            m_hotKeys.unregisterHotKey(hotKey.systemId);
         }
-    }
+        return released;
+    });
 }
 
 void GlobalShortcuts::dispatch(EventType type, const Shortcut& shortcut) {

@@ -65,8 +65,8 @@ public:
     void setRetryInterval(int milliseconds) { m_retryTimer.setInterval(milliseconds); }
     static constexpr int kRetryIntervalMs = 10'000;
 
-    /// The shortcut as the user reads it ("Ctrl+Shift+Space"), or, where the desktop owns the keys, the
-    /// trigger the desktop reports for it.
+    /// The shortcut as the user reads it ("Ctrl+Shift+Space"), or, where the desktop owns the keys,
+    /// the trigger the desktop reports for it.
     std::string description(const Shortcut& shortcut) const;
 
     static QString storeKey(const Name& name);
@@ -92,8 +92,7 @@ private:
     QSettings m_store;
     platform::HotKeys& m_hotKeys;
     const platform::InputSources& m_inputSources;
-    int m_idCounter = 0;
-    std::map<int, HotKey> m_hotKeyTable;  ///< our id → registration
+    std::vector<HotKey> m_registrations;  ///< the grabs the desktop accepted
     std::map<std::string, Name> m_names;
     std::map<std::string, std::vector<Action>> m_keyDownHandlers;
     std::map<std::string, std::vector<Action>> m_keyUpHandlers;

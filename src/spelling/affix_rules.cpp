@@ -4,6 +4,7 @@
 #include <unicode/unistr.h>
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <fstream>
 #include <memory>
@@ -185,6 +186,20 @@ std::optional<AffixRules> AffixRules::read(const std::string& path) {
     return rules;
 }
 
+// The keywords that name one flag, and where it goes.
+constexpr auto kFlagKeywords = std::to_array<std::pair<std::string_view, AffixFlag AffixRules::*>>({
+    {"NEEDAFFIX", &AffixRules::needAffix},
+    {"PSEUDOROOT", &AffixRules::needAffix},
+    {"ONLYINCOMPOUND", &AffixRules::onlyInCompound},
+    {"FORBIDDENWORD", &AffixRules::forbiddenWord},
+    {"CIRCUMFIX", &AffixRules::circumfix},
+    {"COMPOUNDFLAG", &AffixRules::compoundFlag},
+    {"COMPOUNDBEGIN", &AffixRules::compoundBegin},
+    {"COMPOUNDMIDDLE", &AffixRules::compoundMiddle},
+    {"COMPOUNDEND", &AffixRules::compoundEnd},
+    {"COMPOUNDPERMITFLAG", &AffixRules::compoundPermit},
+});
+
 bool AffixRules::parse(const std::vector<std::string>& lines) {
     for (const std::string& line : lines) {
         const auto parts = tokens(line);
@@ -222,24 +237,10 @@ bool AffixRules::parse(const std::vector<std::string>& lines) {
         }
         const std::string_view keyword = parts[0];
         const auto flag = [&] { return decodeOneFlag(parts[1]); };
-        if (keyword == "NEEDAFFIX" || keyword == "PSEUDOROOT") {
-            needAffix = flag();
-        } else if (keyword == "ONLYINCOMPOUND") {
-            onlyInCompound = flag();
-        } else if (keyword == "FORBIDDENWORD") {
-            forbiddenWord = flag();
-        } else if (keyword == "CIRCUMFIX") {
-            circumfix = flag();
-        } else if (keyword == "COMPOUNDFLAG") {
-            compoundFlag = flag();
-        } else if (keyword == "COMPOUNDBEGIN") {
-            compoundBegin = flag();
-        } else if (keyword == "COMPOUNDMIDDLE") {
-            compoundMiddle = flag();
-        } else if (keyword == "COMPOUNDEND") {
-            compoundEnd = flag();
-        } else if (keyword == "COMPOUNDPERMITFLAG") {
-            compoundPermit = flag();
+        const auto named = std::find_if(kFlagKeywords.begin(), kFlagKeywords.end(),
+                                        [&](const auto& known) { return known.first == keyword; });
+        if (named != kFlagKeywords.end()) {
+            this->*named->second = flag();
         } else if (keyword == "COMPOUNDMIN") {
             std::from_chars(parts[1].data(), parts[1].data() + parts[1].size(), compoundMin);
             compoundMin = std::max<std::size_t>(compoundMin, 1);

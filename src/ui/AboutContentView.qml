@@ -182,13 +182,10 @@ Item {
                                 font.weight: Font.Medium
                             }
 
-                            Text {
+                            Caption {
                                 width: parent.width
-                                wrapMode: Text.WordWrap
                                 text: promise.modelData.text
                                 color: Colors.secondaryText
-                                font.pixelSize: 10
-                                font.weight: FontWeights.light
                             }
                         }
                     }
@@ -311,13 +308,10 @@ Item {
                                     font.pixelSize: 11
                                 }
 
-                                Text {
+                                Caption {
                                     width: parent.width
-                                    wrapMode: Text.WordWrap
                                     text: step.modelData.detail
                                     color: Colors.secondaryText
-                                    font.pixelSize: 10
-                                    font.weight: FontWeights.light
                                 }
 
                                 // A command reads left to right in every language.

@@ -42,13 +42,10 @@ Rectangle {
             }
         }
 
-        Text {
+        Caption {
             width: parent.width
-            wrapMode: Text.WordWrap
             text: qsTranslate("MenuPopupView", "Korrelang needs Accessibility permission to convert text.")
             color: Colors.secondaryText
-            font.pixelSize: 10
-            font.weight: FontWeights.light
         }
 
         Rectangle {

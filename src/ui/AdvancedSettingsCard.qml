@@ -49,15 +49,11 @@ Card {
             onToggled: (value) => root.settings.smartCapitalization = value
         }
 
-        Text {
+        Caption {
             objectName: "capitalizationUnavailable"
             visible: !root.viewModel.canCapitalize
             width: parent.width - 44
-            wrapMode: Text.WordWrap
             text: qsTranslate("PreferencesContentView", "Unavailable on Wayland: the desktop gives programs no global key hook")
-            color: Colors.tertiaryText
-            font.pixelSize: 10
-            font.weight: FontWeights.light
         }
 
         Flow {
@@ -74,13 +70,9 @@ Card {
                 color: Colors.accentBlue
             }
 
-            Text {
+            Caption {
                 width: Math.min(implicitWidth, parent.width - 14)
-                wrapMode: Text.WordWrap
                 text: qsTranslate("PreferencesContentView", "Waiting for Accessibility permission…")
-                color: Colors.tertiaryText
-                font.pixelSize: 10
-                font.weight: FontWeights.light
             }
 
             DashboardButton {
@@ -107,15 +99,11 @@ Card {
         onToggled: (value) => root.settings.keepSelectionAfterConversion = value
     }
 
-    Text {
+    Caption {
         objectName: "pasteNeedsExtension"
         visible: root.viewModel.needsShellExtension
         width: parent.width
-        wrapMode: Text.WordWrap
         text: qsTranslate("PreferencesContentView", "Without Korrelang's GNOME Shell extension, only applications with accessibility support can be converted: turn it on in the Extensions app")
-        color: Colors.tertiaryText
-        font.pixelSize: 10
-        font.weight: FontWeights.light
     }
 
     SettingSwitch {
@@ -150,15 +138,11 @@ Card {
             onClicked: root.viewModel.checkForUpdates()
         }
 
-        Text {
+        Caption {
             objectName: "updateCaption"
             anchors.verticalCenter: parent.verticalCenter
             width: parent.width - 8 - parent.children[0].width
-            wrapMode: Text.WordWrap
             text: root.viewModel.updateCaption
-            color: Colors.tertiaryText
-            font.pixelSize: 10
-            font.weight: FontWeights.light
         }
     }
 }

@@ -15,36 +15,15 @@ Item {
     Keys.onReturnPressed: root.viewModel.send()
     Keys.onEnterPressed: root.viewModel.send()
 
-    Row {
+    TabHeader {
         id: header
-        anchors.left: parent.left
-        anchors.leftMargin: 40
-        height: 14 + 40
-        spacing: 8
-
-        SymbolIcon {
-            anchors.verticalCenter: parent.verticalCenter
-            width: 14
-            height: 14
-            name: "envelope"
-            color: Colors.secondaryText
-        }
-
-        SectionTitle {
-            anchors.verticalCenter: parent.verticalCenter
-            title: qsTr("SEND FEEDBACK")
-        }
-    }
-
-    Hairline {
-        id: headerLine
-        anchors.top: header.bottom
-        width: parent.width
+        symbol: "envelope"
+        title: qsTr("SEND FEEDBACK")
     }
 
     Column {
         id: form
-        anchors.top: headerLine.bottom
+        anchors.top: header.bottom
         anchors.topMargin: 24
         x: 40
         width: parent.width - 80

@@ -105,24 +105,17 @@ Rectangle {
                 }
             }
 
-            Text {
+            Caption {
                 width: parent.width
-                wrapMode: Text.WordWrap
                 text: qsTr("At least 2 keyboards required for conversion")
-                color: Colors.tertiaryText
-                font.pixelSize: 10
-                font.weight: FontWeights.light
             }
 
-            Text {
+            Caption {
                 objectName: "shellExtensionNote"
                 visible: root.viewModel.offerShellExtension
                 width: parent.width
-                wrapMode: Text.WordWrap
                 text: qsTr("On GNOME, Korrelang needs its Shell extension to switch keyboards after converting, to paste into applications without accessibility support, and to see which application is in front.")
                 color: Colors.secondaryText
-                font.pixelSize: 10
-                font.weight: FontWeights.light
             }
 
             Rectangle {
@@ -150,15 +143,12 @@ Rectangle {
                 }
             }
 
-            Text {
+            Caption {
                 objectName: "noTrayNote"
                 visible: root.viewModel.noTray
                 width: parent.width
-                wrapMode: Text.WordWrap
                 text: qsTr("GNOME shows no tray icon: start Korrelang again from the applications overview to open its dashboard.")
                 color: Colors.secondaryText
-                font.pixelSize: 10
-                font.weight: FontWeights.light
             }
         }
     }

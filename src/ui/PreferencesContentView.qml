@@ -21,36 +21,15 @@ Item {
         }
     }
 
-    Row {
+    TabHeader {
         id: header
-        anchors.left: parent.left
-        anchors.leftMargin: 40
-        height: 14 + 40
-        spacing: 8
-
-        SymbolIcon {
-            anchors.verticalCenter: parent.verticalCenter
-            width: 14
-            height: 14
-            name: "gear"
-            color: Colors.secondaryText
-        }
-
-        SectionTitle {
-            anchors.verticalCenter: parent.verticalCenter
-            title: qsTr("PREFERENCES")
-        }
-    }
-
-    Hairline {
-        id: headerLine
-        anchors.top: header.bottom
-        width: parent.width
+        symbol: "gear"
+        title: qsTr("PREFERENCES")
     }
 
     Flickable {
         id: scroll
-        anchors.top: headerLine.bottom
+        anchors.top: header.bottom
         anchors.bottom: bottomLine.top
         width: parent.width
         clip: true
@@ -89,13 +68,9 @@ Item {
                     }
                 }
 
-                Text {
+                Caption {
                     width: parent.width
-                    wrapMode: Text.WordWrap
                     text: qsTr("At least 2 keyboards required for conversion")
-                    color: Colors.tertiaryText
-                    font.pixelSize: 10
-                    font.weight: FontWeights.light
                 }
             }
 
@@ -123,16 +98,12 @@ Item {
                     }
                 }
 
-                Text {
+                Caption {
                     objectName: "hotkeyCaption"
                     anchors.left: parent.left
                     width: parent.width
-                    wrapMode: Text.WordWrap
                     visible: root.viewModel.hasHotkey
                     text: qsTr("Press this shortcut to convert text")
-                    color: Colors.tertiaryText
-                    font.pixelSize: 10
-                    font.weight: FontWeights.light
                 }
 
                 Row {
@@ -282,15 +253,11 @@ Item {
                     }
                 }
 
-                Text {
+                Caption {
                     objectName: "blacklistNeedsExtension"
                     visible: root.viewModel.needsShellExtension
                     width: parent.width
-                    wrapMode: Text.WordWrap
                     text: qsTr("Turn on Korrelang's GNOME Shell extension (in the Extensions app) to use the blacklist")
-                    color: Colors.tertiaryText
-                    font.pixelSize: 10
-                    font.weight: FontWeights.light
                 }
             }
 

@@ -22,14 +22,10 @@ Column {
         onToggled: (value) => root.toggled(value)
     }
 
-    Text {
+    Caption {
         anchors.left: parent.left
         visible: root.caption !== ""
         width: root.width - 44
-        wrapMode: Text.WordWrap
         text: root.caption
-        color: Colors.tertiaryText
-        font.pixelSize: 10
-        font.weight: FontWeights.light
     }
 }

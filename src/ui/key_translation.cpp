@@ -1,8 +1,9 @@
 #include "key_translation.h"
 
-#include <array>
+#include <string_view>
 #include <utility>
 
+#include "engine/keyboard_mapping_registry.h"
 #include "platform/key_codes.h"
 #include "shortcuts/special_key.h"
 
@@ -12,34 +13,16 @@ namespace {
 
 using platform::Modifier;
 
-// Characters of the US layout, unshifted and shifted, by key position.
-constexpr auto kUsCharacters = std::to_array<std::pair<char, std::uint16_t>>({
-    {'A', KEY_A},          {'S', KEY_S},          {'D', KEY_D},          {'F', KEY_F},
-    {'H', KEY_H},          {'G', KEY_G},          {'Z', KEY_Z},          {'X', KEY_X},
-    {'C', KEY_C},          {'V', KEY_V},          {'B', KEY_B},          {'Q', KEY_Q},
-    {'W', KEY_W},          {'E', KEY_E},          {'R', KEY_R},          {'Y', KEY_Y},
-    {'T', KEY_T},          {'1', KEY_1},          {'!', KEY_1},          {'2', KEY_2},
-    {'@', KEY_2},          {'3', KEY_3},          {'#', KEY_3},          {'4', KEY_4},
-    {'$', KEY_4},          {'6', KEY_6},          {'^', KEY_6},          {'5', KEY_5},
-    {'%', KEY_5},          {'=', KEY_EQUAL},      {'+', KEY_EQUAL},      {'9', KEY_9},
-    {'(', KEY_9},          {'7', KEY_7},          {'&', KEY_7},          {'-', KEY_MINUS},
-    {'_', KEY_MINUS},      {'8', KEY_8},          {'*', KEY_8},          {'0', KEY_0},
-    {')', KEY_0},          {']', KEY_RIGHTBRACE}, {'}', KEY_RIGHTBRACE}, {'O', KEY_O},
-    {'U', KEY_U},          {'[', KEY_LEFTBRACE},  {'{', KEY_LEFTBRACE},  {'I', KEY_I},
-    {'P', KEY_P},          {'L', KEY_L},          {'J', KEY_J},          {'\'', KEY_APOSTROPHE},
-    {'"', KEY_APOSTROPHE}, {'K', KEY_K},          {';', KEY_SEMICOLON},  {':', KEY_SEMICOLON},
-    {'\\', KEY_BACKSLASH}, {'|', KEY_BACKSLASH},  {',', KEY_COMMA},      {'<', KEY_COMMA},
-    {'/', KEY_SLASH},      {'?', KEY_SLASH},      {'N', KEY_N},          {'M', KEY_M},
-    {'.', KEY_DOT},        {'>', KEY_DOT},        {'`', KEY_GRAVE},      {'~', KEY_GRAVE},
-});
-
+// The key that types the character on a US keyboard, with or without Shift.
 std::optional<std::uint16_t> usCharacter(int key) {
-    for (const auto& [from, code] : kUsCharacters) {
-        if (static_cast<int>(from) == key) {
-            return code;
-        }
+    static const auto english =
+        engine::KeyboardMappingRegistry::shared().mappingFor("xkb.us.English");
+    const char character = static_cast<char>(key);
+    const auto position = english ? english->keyFor(std::string_view(&character, 1)) : std::nullopt;
+    if (!position) {
+        return std::nullopt;
     }
-    return std::nullopt;
+    return position->keyCode;
 }
 
 bool isModifierKey(int key) {
@@ -52,17 +35,13 @@ bool isModifierKey(int key) {
 
 platform::Modifiers KeyTranslation::flags(Qt::KeyboardModifiers modifiers) {
     platform::Modifiers flags;
-    if (modifiers & Qt::ShiftModifier) {
-        flags |= Modifier::Shift;
-    }
-    if (modifiers & Qt::ControlModifier) {
-        flags |= Modifier::Control;
-    }
-    if (modifiers & Qt::AltModifier) {
-        flags |= Modifier::Alt;
-    }
-    if (modifiers & Qt::MetaModifier) {
-        flags |= Modifier::Super;
+    for (const auto& [qt, flag] : {std::pair{Qt::ShiftModifier, Modifier::Shift},
+                                   std::pair{Qt::ControlModifier, Modifier::Control},
+                                   std::pair{Qt::AltModifier, Modifier::Alt},
+                                   std::pair{Qt::MetaModifier, Modifier::Super}}) {
+        if (modifiers & qt) {
+            flags |= flag;
+        }
     }
     return flags;
 }

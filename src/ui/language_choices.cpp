@@ -1,6 +1,5 @@
 #include "language_choices.h"
 
-#include <QEvent>
 #include <QGuiApplication>
 #include <QVariantMap>
 
@@ -9,21 +8,12 @@
 namespace korrelang::ui {
 
 LanguageChoices::LanguageChoices(QObject* parent) : QObject(parent) {
-    if (QCoreApplication* application = QCoreApplication::instance()) {
-        application->installEventFilter(this);
-    }
+    // The direction is set before the language change is announced to the application.
+    Translations::whenChanged(this, [this] { emit rightToLeftChanged(); });
 }
 
 bool LanguageChoices::rightToLeft() {
     return QGuiApplication::layoutDirection() == Qt::RightToLeft;
-}
-
-bool LanguageChoices::eventFilter(QObject* watched, QEvent* event) {
-    // The direction is set before the language change is announced to the application.
-    if (watched == QCoreApplication::instance() && event->type() == QEvent::LanguageChange) {
-        emit rightToLeftChanged();
-    }
-    return QObject::eventFilter(watched, event);
 }
 
 QVariantList LanguageChoices::choices() {

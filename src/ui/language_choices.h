@@ -25,9 +25,6 @@ public:
 
 signals:
     void rightToLeftChanged();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
 }  // namespace korrelang::ui

@@ -1,7 +1,5 @@
 #include "menu_popup_view_model.h"
 
-#include <QCoreApplication>
-#include <QEvent>
 #include <QLocale>
 #include <QSet>
 #include <algorithm>
@@ -12,6 +10,7 @@
 #include "settings/conversion_statistics.h"
 #include "settings/settings.h"
 #include "settings/statistics_period.h"
+#include "translations.h"
 
 namespace korrelang::ui {
 
@@ -29,15 +28,8 @@ MenuPopupViewModel::MenuPopupViewModel(settings::Settings& settings,
             &MenuPopupViewModel::refresh);
     connect(&m_settings, &settings::Settings::statisticsChanged, this,
             &MenuPopupViewModel::refresh);
-    QCoreApplication::instance()->installEventFilter(this);
+    Translations::whenChanged(this, [this] { refresh(); });
     refresh();
-}
-
-bool MenuPopupViewModel::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == QCoreApplication::instance() && event->type() == QEvent::LanguageChange) {
-        refresh();
-    }
-    return QObject::eventFilter(watched, event);
 }
 
 bool MenuPopupViewModel::isEnabled() const {

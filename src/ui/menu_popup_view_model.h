@@ -92,9 +92,6 @@ signals:
     void preferencesRequested();
     void quitRequested();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     settings::Settings& m_settings;
     service::AccessibilityService& m_accessibility;

@@ -1,7 +1,8 @@
 #include "preferences_view_model.h"
 
-#include <QEvent>
 #include <QGuiApplication>
+#include <algorithm>
+#include <iterator>
 
 #include "analytics/analytics_service.h"
 #include "desktop_limits.h"
@@ -12,6 +13,7 @@
 #include "settings/settings.h"
 #include "shortcuts/global_shortcuts.h"
 #include "shortcuts/recorder_control.h"
+#include "translations.h"
 #include "updates/update_checker.h"
 
 namespace korrelang::ui {
@@ -43,17 +45,10 @@ PreferencesViewModel::PreferencesViewModel(ScreenServices services, QObject* par
         connect(m_services.updates, &updates::UpdateChecker::lastUpdateCheckDateChanged, this,
                 &PreferencesViewModel::updatesChanged);
     }
-    QCoreApplication::instance()->installEventFilter(this);
+    // The update caption is worded here.
+    Translations::whenChanged(this, [this] { emit updatesChanged(); });
     loadBlacklist();
     refreshHotkey();
-}
-
-bool PreferencesViewModel::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == QCoreApplication::instance() && event->type() == QEvent::LanguageChange) {
-        // The update caption is worded here.
-        emit updatesChanged();
-    }
-    return QObject::eventFilter(watched, event);
 }
 
 settings::Settings* PreferencesViewModel::settingsObject() const {
@@ -90,11 +85,8 @@ void PreferencesViewModel::loadKeyboards() {
     QStringList stored = m_services.settings.selectedKeyboards();
     if (!detected.isFallback) {
         QStringList installed;
-        for (const QString& id : stored) {
-            if (m_detectedIDs.contains(id)) {
-                installed.append(id);
-            }
-        }
+        std::copy_if(stored.begin(), stored.end(), std::back_inserter(installed),
+                     [this](const QString& id) { return m_detectedIDs.contains(id); });
         if (installed.size() != stored.size()) {
             m_services.settings.setSelectedKeyboards(installed);
             stored = installed;
@@ -123,16 +115,10 @@ void PreferencesViewModel::storeSelection() {
     // The detector's order first; identifiers it does not list (only kept while it answers with
     // its fallback) stay behind them in their stored order.
     QStringList ordered;
-    for (const QString& id : m_detectedIDs) {
-        if (m_selected.contains(id)) {
-            ordered.append(id);
-        }
-    }
-    for (const QString& id : m_selected) {
-        if (!m_detectedIDs.contains(id)) {
-            ordered.append(id);
-        }
-    }
+    std::copy_if(m_detectedIDs.begin(), m_detectedIDs.end(), std::back_inserter(ordered),
+                 [this](const QString& id) { return m_selected.contains(id); });
+    std::copy_if(m_selected.begin(), m_selected.end(), std::back_inserter(ordered),
+                 [this](const QString& id) { return !m_detectedIDs.contains(id); });
     m_selected = ordered;
     m_services.settings.setSelectedKeyboards(ordered);
 }

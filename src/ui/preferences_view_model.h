@@ -93,9 +93,6 @@ signals:
     void hasHotkeyChanged();
     void updatesChanged();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void loadKeyboards();
     void loadBlacklist();

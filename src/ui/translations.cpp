@@ -50,9 +50,34 @@ QString languagePart(const QString& name) {
     return code == u"iw" ? QStringLiteral("he") : code;
 }
 
+// Hears the application's language change for its owner, whose child it is.
+class LanguageWatcher final : public QObject {
+public:
+    LanguageWatcher(QObject* owner, std::function<void()> react)
+        : QObject(owner), m_react(std::move(react)) {
+        if (QCoreApplication* application = QCoreApplication::instance()) {
+            application->installEventFilter(this);
+        }
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == QCoreApplication::instance() && event->type() == QEvent::LanguageChange) {
+            m_react();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> m_react;
+};
+
 }  // namespace
 
 Translations::Translations(QObject* parent) : QObject(parent) {}
+
+void Translations::whenChanged(QObject* owner, std::function<void()> react) {
+    new LanguageWatcher(owner, std::move(react));
+}
 
 Translations::~Translations() {
     if (m_translator) {

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 class QTranslator;
@@ -39,6 +40,8 @@ public:
     bool apply(const QString& choice);
     /// The language shown now.
     QString current() const { return m_current; }
+    /// Runs `react` after every change of the application's language, while `owner` lives.
+    static void whenChanged(QObject* owner, std::function<void()> react);
 
 signals:
     void languageChanged();

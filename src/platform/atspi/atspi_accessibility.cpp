@@ -15,10 +15,6 @@ namespace {
 
 constexpr std::size_t kSearchLimit = 4000;  // nodes visited in one focus search
 
-struct GFreeDeleter {
-    void operator()(void* p) const { g_free(p); }
-};
-
 bool hasState(AtspiAccessible* object, AtspiStateType state) {
     const auto states = GObjectRef<AtspiStateSet>::adopt(atspi_accessible_get_state_set(object));
     return states && atspi_state_set_contains(states.get(), state);

@@ -11,9 +11,6 @@ namespace korrelang::platform::atspi {
 
 namespace {
 
-struct GFreeDeleter {
-    void operator()(void* p) const { g_free(p); }
-};
 using GString = std::unique_ptr<gchar, GFreeDeleter>;
 using Clock = HungApplications::Clock;
 

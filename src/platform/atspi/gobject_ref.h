@@ -47,6 +47,11 @@ private:
     T* m_object = nullptr;
 };
 
+/// Frees memory GLib handed over (strings, ranges).
+struct GFreeDeleter {
+    void operator()(void* p) const { g_free(p); }
+};
+
 /// A GError filled by a call and freed at the end of the scope.
 class ErrorSlot {
 public:

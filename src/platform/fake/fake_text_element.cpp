@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstddef>
 
+#include "engine/unicode.h"
+
 namespace korrelang::platform::fake {
 
 namespace {
@@ -19,12 +21,8 @@ std::size_t byteOffset(const std::string& s, long index) {
     return pos;
 }
 
-long codePoints(const std::string& s) {
-    long count = 0;
-    for (const char c : s) {
-        count += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
-    }
-    return count;
+long codePoints(std::string_view s) {
+    return static_cast<long>(engine::unicode::codePointCount(s));
 }
 
 }  // namespace
@@ -69,11 +67,7 @@ AccessCode FakeTextElement::setSelectedText(std::string_view newText) {
     const std::size_t from = byteOffset(text, selection.location);
     const std::size_t to = byteOffset(text, selection.location + selection.length);
     text.replace(from, to - from, newText);
-    long inserted = 0;
-    for (const char c : newText) {
-        inserted += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
-    }
-    selection = {selection.location + inserted, 0};
+    selection = {selection.location + codePoints(newText), 0};
     return AccessCode::success;
 }
 

@@ -20,19 +20,6 @@ struct StrvDeleter {
     void operator()(gchar** strv) const { g_strfreev(strv); }
 };
 
-bool hasSchema(const char* id) {
-    GSettingsSchemaSource* source = g_settings_schema_source_get_default();
-    if (!source) {
-        return false;
-    }
-    GSettingsSchema* schema = g_settings_schema_source_lookup(source, id, TRUE);
-    if (!schema) {
-        return false;
-    }
-    g_settings_schema_unref(schema);
-    return true;
-}
-
 std::vector<std::string> listed(GSettings* list) {
     std::unique_ptr<gchar*, StrvDeleter> paths(g_settings_get_strv(list, "custom-keybindings"));
     std::vector<std::string> result;
@@ -59,6 +46,15 @@ std::string readString(GSettings* settings, const char* key) {
 }
 
 }  // namespace
+
+bool CustomKeybinding::hasSchema(const char* id) {
+    GSettingsSchemaSource* source = g_settings_schema_source_get_default();
+    GSettingsSchema* schema = source ? g_settings_schema_source_lookup(source, id, TRUE) : nullptr;
+    if (schema) {
+        g_settings_schema_unref(schema);
+    }
+    return schema != nullptr;
+}
 
 bool CustomKeybinding::isSupported() {
     return hasSchema(kListSchema) && hasSchema(kEntrySchema);

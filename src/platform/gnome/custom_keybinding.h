@@ -29,6 +29,8 @@ public:
 
     /// Whether GNOME's schemas are installed (without them nothing can be written).
     static bool isSupported();
+    /// Whether the GSettings schema `id` is installed.
+    static bool hasSchema(const char* id);
 
     /// Writes the entry and lists it; false when the schemas are missing.
     static bool install(const Entry& entry);

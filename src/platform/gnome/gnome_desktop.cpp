@@ -10,11 +10,11 @@
 #include "gnome_hot_keys.h"
 #include "gnome_input_sources.h"
 #include "gnome_synthetic_keys.h"
-#include "gnome_workspace.h"
 #include "platform/atspi/atspi_accessibility.h"
 #include "platform/log.h"
 #include "platform/portal/global_shortcuts_portal.h"
 #include "platform/wayland/unavailable_key_interceptor.h"
+#include "platform/wayland/wayland_workspace.h"
 #include "shell_extension.h"
 
 namespace korrelang::platform::gnome {
@@ -45,7 +45,14 @@ struct GnomeDesktop::Parts {
                                                 return focused ? focused->pid : std::nullopt;
                                             },
                                             std::chrono::milliseconds(150)};
-    GnomeWorkspace workspace{extension};
+    wayland::WaylandWorkspace workspace{[this]() -> std::optional<
+                                                     wayland::WaylandWorkspace::FocusedWindow> {
+        const auto focused = extension.focusedApplication();
+        if (!focused) {
+            return std::nullopt;
+        }
+        return wayland::WaylandWorkspace::FocusedWindow{focused->id, focused->name, focused->pid};
+    }};
     GnomeSyntheticKeys syntheticKeys{extension, workspace};
     GnomeClipboard clipboard{extension};
     GnomeHotKeys customShortcut;

@@ -22,7 +22,6 @@ public:
     GnomeDesktop(const GnomeDesktop&) = delete;
     GnomeDesktop& operator=(const GnomeDesktop&) = delete;
 
-    std::string name() const override { return "GNOME"; }
     /// Whether the session bus is there: every part of this back end speaks over it.
     bool isConnected() const override;
     Platform bundle() override;

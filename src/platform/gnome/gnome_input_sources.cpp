@@ -4,26 +4,16 @@
 
 #include <algorithm>
 
+#include "custom_keybinding.h"
 #include "platform/log.h"
 #include "platform/x11/latin_key_text.h"
-#include "platform/x11/layout_names.h"
-#include "platform/x11/x_keycode.h"
+#include "platform/x11/xkb_input_sources.h"
 #include "shell_extension.h"
 
 namespace korrelang::platform::gnome {
 namespace {
 
 constexpr const char* kSchema = "org.gnome.desktop.input-sources";
-
-bool hasSchema() {
-    GSettingsSchemaSource* source = g_settings_schema_source_get_default();
-    GSettingsSchema* schema =
-        source ? g_settings_schema_source_lookup(source, kSchema, TRUE) : nullptr;
-    if (schema) {
-        g_settings_schema_unref(schema);
-    }
-    return schema != nullptr;
-}
 
 // The (type, id) pairs of an a(ss) setting.
 std::vector<std::pair<std::string, std::string>> pairs(GSettings* settings, const char* key) {
@@ -50,7 +40,7 @@ GnomeInputSources::GnomeInputSources()
 
 GnomeInputSources::GnomeInputSources(std::unique_ptr<ShellExtension> own, ShellExtension* extension)
     : m_ownExtension(std::move(own)), m_extension(extension ? *extension : *m_ownExtension) {
-    if (hasSchema()) {
+    if (CustomKeybinding::hasSchema(kSchema)) {
         m_settings.reset(g_settings_new(kSchema));
     } else {
         logLine("GNOME input sources: the org.gnome.desktop.input-sources schema is missing");
@@ -69,14 +59,6 @@ x11::XkbLayout GnomeInputSources::parseSourceId(std::string_view id) {
         return {std::string(id), ""};
     }
     return {std::string(id.substr(0, plus)), std::string(id.substr(plus + 1))};
-}
-
-InputSource GnomeInputSources::describe(const x11::XkbLayout& layout) const {
-    const auto description = m_registry.description(layout);
-    const auto known = x11::LayoutNames::nameFor(layout.layout, layout.variant);
-    const std::string name = description.value_or(
-        layout.variant.empty() ? layout.layout : layout.layout + "(" + layout.variant + ")");
-    return {x11::LayoutIdentifier::build(layout, known ? std::string(*known) : name), name};
 }
 
 std::vector<GnomeInputSources::Slot> GnomeInputSources::layoutSlots(int* current) const {
@@ -112,7 +94,8 @@ std::vector<GnomeInputSources::Slot> GnomeInputSources::layoutSlots(int* current
             *current = static_cast<int>(result.size());
         }
         const auto layout = parseSourceId(sources[i].second);
-        result.push_back({layout, describe(layout), static_cast<unsigned>(i)});
+        result.push_back(
+            {layout, x11::XkbInputSources::describe(m_registry, layout), static_cast<unsigned>(i)});
     }
     return result;
 }

@@ -52,7 +52,6 @@ private:
 
     GnomeInputSources(std::unique_ptr<ShellExtension> own, ShellExtension* extension);
     std::vector<Slot> layoutSlots(int* current) const;
-    InputSource describe(const x11::XkbLayout& layout) const;
     static void onSettingsChanged(_GSettings*, const char*, void* self);
 
     std::unique_ptr<ShellExtension> m_ownExtension;

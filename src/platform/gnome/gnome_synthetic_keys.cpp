@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "gnome_workspace.h"
 #include "platform/log.h"
 #include "platform/x11/key_intent.h"
 #include "shell_extension.h"

@@ -3,18 +3,18 @@
 #include <mutex>
 
 #include "platform/synthetic_keys.h"
+#include "platform/workspace.h"
 
 namespace korrelang::platform::gnome {
 
 class ShellExtension;
-class GnomeWorkspace;
 
 /// Key presses through the shell extension's virtual keyboard (no consent dialog, unlike the
 /// remote-desktop portal). The same intents and terminal rules as on X11; the shell waits for
 /// the user to let go of the hot key's modifiers before it types.
 class GnomeSyntheticKeys : public SyntheticKeys {
 public:
-    GnomeSyntheticKeys(const ShellExtension& extension, const GnomeWorkspace& workspace)
+    GnomeSyntheticKeys(const ShellExtension& extension, const Workspace& workspace)
         : m_extension(extension), m_workspace(workspace) {}
 
     bool simulateKeyPress(KeyCode key, Modifiers flags) override;
@@ -23,7 +23,7 @@ public:
 
 private:
     const ShellExtension& m_extension;
-    const GnomeWorkspace& m_workspace;
+    const Workspace& m_workspace;
     std::mutex m_mutex;
 };
 

@@ -65,16 +65,25 @@ bool ShellExtension::enable() const {
     return enabled;
 }
 
-std::optional<ShellExtension::Sources> ShellExtension::inputSources() const {
+std::optional<QVariantList> ShellExtension::ask(const QString& method, int count,
+                                                const QVariantList& arguments) const {
     if (!m_available) {
         return std::nullopt;
     }
-    const QDBusMessage reply = call(QStringLiteral("InputSources"));
-    if (!answered(reply, 2)) {
+    const QDBusMessage reply = call(method, arguments);
+    if (!answered(reply, count)) {
+        return std::nullopt;
+    }
+    return reply.arguments();
+}
+
+std::optional<ShellExtension::Sources> ShellExtension::inputSources() const {
+    const auto reply = ask(QStringLiteral("InputSources"), 2);
+    if (!reply) {
         return std::nullopt;
     }
     Sources result;
-    const auto array = reply.arguments().at(0).value<QDBusArgument>();
+    const auto array = reply->at(0).value<QDBusArgument>();
     array.beginArray();
     while (!array.atEnd()) {
         QString type, id, name;
@@ -84,27 +93,21 @@ std::optional<ShellExtension::Sources> ShellExtension::inputSources() const {
         result.sources.push_back({type.toStdString(), id.toStdString(), name.toStdString()});
     }
     array.endArray();
-    result.current = reply.arguments().at(1).toInt();
+    result.current = reply->at(1).toInt();
     return result;
 }
 
 bool ShellExtension::activateInputSource(unsigned index) const {
-    if (!m_available) {
-        return false;
-    }
-    const QDBusMessage reply = call(QStringLiteral("ActivateInputSource"), {index});
-    return answered(reply, 1) && reply.arguments().at(0).toBool();
+    const auto reply = ask(QStringLiteral("ActivateInputSource"), 1, {index});
+    return reply && reply->at(0).toBool();
 }
 
 std::optional<ShellExtension::FocusedApplication> ShellExtension::focusedApplication() const {
-    if (!m_available) {
+    const auto reply = ask(QStringLiteral("FocusedApplication"), 3);
+    if (!reply) {
         return std::nullopt;
     }
-    const QDBusMessage reply = call(QStringLiteral("FocusedApplication"));
-    if (!answered(reply, 3)) {
-        return std::nullopt;
-    }
-    const auto& a = reply.arguments();
+    const auto& a = *reply;
     FocusedApplication application{a.at(0).toString().toStdString(),
                                    a.at(1).toString().toStdString(), std::nullopt};
     if (a.at(2).toInt() > 0) {
@@ -122,15 +125,12 @@ std::optional<ShellExtension::FocusedApplication> ShellExtension::focusedApplica
 }
 
 std::optional<std::vector<std::string>> ShellExtension::clipboardTypes(bool primary) const {
-    if (!m_available) {
-        return std::nullopt;
-    }
-    const QDBusMessage reply = call(QStringLiteral("ClipboardTypes"), {primary});
-    if (!answered(reply, 1)) {
+    const auto reply = ask(QStringLiteral("ClipboardTypes"), 1, {primary});
+    if (!reply) {
         return std::nullopt;
     }
     std::vector<std::string> types;
-    for (const QString& type : reply.arguments().at(0).toStringList()) {
+    for (const QString& type : reply->at(0).toStringList()) {
         types.push_back(type.toStdString());
     }
     return types;
@@ -173,27 +173,21 @@ wayland::OfferReader::Fetched ShellExtension::clipboardContent(
 std::optional<std::uint64_t> ShellExtension::setClipboardContent(bool primary,
                                                                  const std::string& type,
                                                                  const std::string& data) const {
-    if (!m_available) {
+    const auto reply =
+        ask(QStringLiteral("SetClipboardContent"), 1,
+            {primary, QString::fromStdString(type), QByteArray::fromStdString(data)});
+    if (!reply) {
         return std::nullopt;
     }
-    const QDBusMessage reply =
-        call(QStringLiteral("SetClipboardContent"),
-             {primary, QString::fromStdString(type), QByteArray::fromStdString(data)});
-    if (!answered(reply, 1)) {
-        return std::nullopt;
-    }
-    return reply.arguments().at(0).toULongLong();
+    return reply->at(0).toULongLong();
 }
 
 std::optional<ShellExtension::Claims> ShellExtension::clipboardClaims() const {
-    if (!m_available) {
+    const auto reply = ask(QStringLiteral("ClipboardClaims"), 2);
+    if (!reply) {
         return std::nullopt;
     }
-    const QDBusMessage reply = call(QStringLiteral("ClipboardClaims"));
-    if (!answered(reply, 2)) {
-        return std::nullopt;
-    }
-    return Claims{reply.arguments().at(0).toULongLong(), reply.arguments().at(1).toULongLong()};
+    return Claims{reply->at(0).toULongLong(), reply->at(1).toULongLong()};
 }
 
 bool ShellExtension::keyChord(const std::vector<std::uint32_t>& keys) const {

@@ -3,6 +3,7 @@
 #include <QDBusServiceWatcher>
 #include <QObject>
 #include <QString>
+#include <QVariantList>
 #include <atomic>
 #include <chrono>
 #include <cstdint>
@@ -90,6 +91,10 @@ private slots:
     void onOwnerChanged(const QString& name, const QString& oldOwner, const QString& newOwner);
 
 private:
+    /// The reply's arguments when the extension is on and answers with `count` of them.
+    std::optional<QVariantList> ask(const QString& method, int count,
+                                    const QVariantList& arguments = {}) const;
+
     std::function<void()> m_changeCallback;
     std::function<void(bool, std::uint64_t)> m_selectionCallback;
     bool m_subscribed = false;

@@ -93,14 +93,7 @@ bool FakeInputKeys::simulateKeyPress(KeyCode key, Modifiers flags) {
     for (const std::uint32_t modifier : kModifierKeys) {
         send(modifier, false);
     }
-    for (const auto modifier : stroke->modifiers) {
-        send(modifier, true);
-    }
-    send(stroke->key, true);
-    send(stroke->key, false);
-    for (auto it = stroke->modifiers.rbegin(); it != stroke->modifiers.rend(); ++it) {
-        send(*it, false);
-    }
+    stroke->play([this](KeyCode code, bool down) { send(code, down); });
     // The round trip makes sure the compositor has handled the keys before the caller goes on.
     return wl_display_roundtrip(m_display.get()) >= 0;
 }

@@ -8,8 +8,7 @@
 
 #include "platform/log.h"
 #include "platform/x11/latin_key_text.h"
-#include "platform/x11/layout_names.h"
-#include "platform/x11/x_keycode.h"
+#include "platform/x11/xkb_input_sources.h"
 
 namespace korrelang::platform::kwin {
 
@@ -92,12 +91,7 @@ std::optional<std::vector<InputSource>> KdeKeyboardLayouts::enabledSources() con
     }
     std::vector<InputSource> sources;
     for (const x11::XkbLayout& layout : *list) {
-        const auto description = m_registry.description(layout);
-        const auto known = x11::LayoutNames::nameFor(layout.layout, layout.variant);
-        const std::string name = description.value_or(
-            layout.variant.empty() ? layout.layout : layout.layout + "(" + layout.variant + ")");
-        sources.push_back(
-            {x11::LayoutIdentifier::build(layout, known ? std::string(*known) : name), name});
+        sources.push_back(x11::XkbInputSources::describe(m_registry, layout));
     }
     m_sources = sources;
     return sources;

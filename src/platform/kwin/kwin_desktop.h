@@ -15,7 +15,6 @@ public:
     KwinDesktop();
     ~KwinDesktop() override;
 
-    std::string name() const override { return "KWin"; }
     /// KWin ran the active-window script, and the clipboard and fake input are there.
     bool isConnected() const override;
     Platform bundle() override;

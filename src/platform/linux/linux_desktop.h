@@ -14,7 +14,6 @@ public:
     LinuxDesktop();
     ~LinuxDesktop() override;
 
-    std::string name() const override { return "X11"; }
     /// Whether the X display could be opened; without it every query answers nothing.
     bool isConnected() const override;
     Platform bundle() override;

@@ -21,13 +21,6 @@ const QString kPath = QStringLiteral("/org/freedesktop/portal/desktop");
 const QString kInterface = QStringLiteral("org.freedesktop.portal.GlobalShortcuts");
 constexpr int kCallTimeoutMs = 5000;
 
-QString objectPathOrString(const QVariant& value) {
-    if (value.userType() == qMetaTypeId<QDBusObjectPath>()) {
-        return value.value<QDBusObjectPath>().path();
-    }
-    return value.toString();
-}
-
 }  // namespace
 
 GlobalShortcutsPortal::GlobalShortcutsPortal(QDBusConnection connection, QObject* parent)
@@ -315,46 +308,37 @@ void GlobalShortcutsPortal::finish(State state) {
     }
 }
 
-GlobalShortcutsPortal::Entry* GlobalShortcutsPortal::entryFor(const QDBusMessage& message) {
-    const QList<QVariant> arguments = message.arguments();
-    if (arguments.size() < 2 || objectPathOrString(arguments[0]) != m_session) {
-        return nullptr;
-    }
-    const QString id = arguments[1].toString();
-    for (auto& [number, entry] : m_entries) {
-        if (shortcutId(number) == id) {
-            return &entry;
-        }
-    }
-    return nullptr;
-}
-
 void GlobalShortcutsPortal::onActivated(const QDBusMessage& message) {
-    Entry* entry = entryFor(message);
-    if (entry != nullptr) {
-        logLine("⌨️ The portal reported the shortcut " + entry->preferredTrigger + " pressed");
-    }
-    if (entry && !m_suspended && entry->onPress) {
-        // Copied: the callback may unregister the entry.
-        const Callback callback = entry->onPress;
-        callback();
-    }
+    report(message, true);
 }
 
 void GlobalShortcutsPortal::onDeactivated(const QDBusMessage& message) {
-    Entry* entry = entryFor(message);
-    if (entry != nullptr) {
-        logLine("⌨️ The portal reported the shortcut " + entry->preferredTrigger + " released");
+    report(message, false);
+}
+
+void GlobalShortcutsPortal::report(const QDBusMessage& message, bool pressed) {
+    const QList<QVariant> arguments = message.arguments();
+    if (arguments.size() < 2 || PortalReply::pathText(arguments[0]) != m_session) {
+        return;
     }
-    if (entry && !m_suspended && entry->onRelease) {
-        const Callback callback = entry->onRelease;
-        callback();
+    for (auto& [number, entry] : m_entries) {
+        if (shortcutId(number) != arguments[1].toString()) {
+            continue;
+        }
+        logLine("⌨️ The portal reported the shortcut " + entry.preferredTrigger +
+                (pressed ? " pressed" : " released"));
+        // Copied: the callback may unregister the entry.
+        const Callback callback = pressed ? entry.onPress : entry.onRelease;
+        if (!m_suspended && callback) {
+            callback();
+        }
+        return;
     }
 }
 
 void GlobalShortcutsPortal::onShortcutsChanged(const QDBusMessage& message) {
     const QList<QVariant> arguments = message.arguments();
-    if (arguments.size() < 2 || objectPathOrString(arguments[0]) != m_session) {
+    if (arguments.size() < 2 || PortalReply::pathText(arguments[0]) != m_session) {
         return;
     }
     applyTriggers(PortalReply::triggers(arguments[1]));

@@ -87,7 +87,8 @@ private:
     /// The registered set as it would be bound: id → preferred trigger.
     std::map<int, std::string> boundSet() const;
     QString nextToken();
-    Entry* entryFor(const QDBusMessage& message);
+    /// Runs the press or release callback of the shortcut an Activated or Deactivated names.
+    void report(const QDBusMessage& message, bool pressed);
 
     QDBusConnection m_connection;
     std::map<int, Entry> m_entries;

@@ -60,9 +60,11 @@ std::map<std::string, std::string> PortalReply::triggers(const QVariant& shortcu
 }
 
 QString PortalReply::sessionHandle(const QVariantMap& results) {
-    const QVariant handle = results.value(QStringLiteral("session_handle"));
-    if (handle.canConvert<QDBusObjectPath>() &&
-        handle.userType() == qMetaTypeId<QDBusObjectPath>()) {
+    return pathText(results.value(QStringLiteral("session_handle")));
+}
+
+QString PortalReply::pathText(const QVariant& handle) {
+    if (handle.userType() == qMetaTypeId<QDBusObjectPath>()) {
         return handle.value<QDBusObjectPath>().path();
     }
     return handle.toString();

@@ -36,6 +36,8 @@ public:
     /// The session handle of a CreateSession result: an object path or a string, as portals
     /// differ; empty when absent.
     static QString sessionHandle(const QVariantMap& results);
+    /// A handle sent as an object path or as a string, as text.
+    static QString pathText(const QVariant& handle);
     /// Registers the D-Bus types above; safe to call more than once.
     static void registerTypes();
 };

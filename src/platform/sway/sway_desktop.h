@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "platform/desktop.h"
 
@@ -15,7 +16,6 @@ public:
     explicit SwayDesktop(const std::string& socketPath);
     ~SwayDesktop() override;
 
-    std::string name() const override { return "sway"; }
     /// Whether the IPC socket, the compositor, its clipboard and a virtual keyboard are all
     /// there.
     bool isConnected() const override;

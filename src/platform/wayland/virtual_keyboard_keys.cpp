@@ -135,14 +135,7 @@ bool VirtualKeyboardKeys::simulateKeyPress(KeyCode key, Modifiers flags) {
         return false;
     }
     return m_connection->call([&] {
-        for (const KeyCode modifier : stroke->modifiers) {
-            sendKey(modifier, true);
-        }
-        sendKey(stroke->key, true);
-        sendKey(stroke->key, false);
-        for (auto it = stroke->modifiers.rbegin(); it != stroke->modifiers.rend(); ++it) {
-            sendKey(*it, false);
-        }
+        stroke->play([this](KeyCode code, bool down) { sendKey(code, down); });
         // The compositor has the keys once it answers; the application gets them right after.
         wl_display_roundtrip(m_connection->display());
     });

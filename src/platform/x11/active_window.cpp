@@ -14,14 +14,6 @@
 
 namespace korrelang::platform::x11 {
 
-namespace {
-
-struct FreeDeleter {
-    void operator()(void* p) const { std::free(p); }
-};
-
-}  // namespace
-
 std::optional<long> ActiveWindow::clientProcess(Display* display, unsigned long window) {
     xcb_connection_t* connection = XGetXCBConnection(display);
     const xcb_query_extension_reply_t* extension = xcb_get_extension_data(connection, &xcb_res_id);
@@ -31,9 +23,10 @@ std::optional<long> ActiveWindow::clientProcess(Display* display, unsigned long 
     const xcb_res_client_id_spec_t spec{static_cast<std::uint32_t>(window),
                                         XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID};
     xcb_generic_error_t* error = nullptr;
-    const std::unique_ptr<xcb_res_query_client_ids_reply_t, FreeDeleter> reply(
+    const std::unique_ptr<xcb_res_query_client_ids_reply_t, decltype(&std::free)> reply(
         xcb_res_query_client_ids_reply(connection, xcb_res_query_client_ids(connection, 1, &spec),
-                                       &error));
+                                       &error),
+        &std::free);
     std::free(error);
     if (!reply) {
         return std::nullopt;

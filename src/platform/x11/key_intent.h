@@ -13,6 +13,19 @@ struct KeyStroke {
     std::vector<KeyCode> modifiers;  ///< pressed in order before the key, released after it
     KeyCode key = 0;
     bool operator==(const KeyStroke&) const = default;
+
+    /// Calls `send(code, down)` for each key event of the stroke, in order.
+    template <typename Send>
+    void play(Send&& send) const {
+        for (const KeyCode modifier : modifiers) {
+            send(modifier, true);
+        }
+        send(key, true);
+        send(key, false);
+        for (auto it = modifiers.rbegin(); it != modifiers.rend(); ++it) {
+            send(*it, false);
+        }
+    }
 };
 
 /// What one requested key press (evdev key code + modifiers) becomes in the focused window.

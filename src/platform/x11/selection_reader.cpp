@@ -8,6 +8,7 @@
 #include <cstring>
 #include <thread>
 
+#include "engine/unicode.h"
 #include "platform/log.h"
 
 namespace korrelang::platform::x11 {
@@ -44,13 +45,7 @@ std::string latin1ToUtf8(std::string_view latin1) {
     std::string utf8;
     utf8.reserve(latin1.size());
     for (const char c : latin1) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x80) {
-            utf8 += c;
-        } else {
-            utf8 += static_cast<char>(0xC0 | (byte >> 6));
-            utf8 += static_cast<char>(0x80 | (byte & 0x3F));
-        }
+        engine::unicode::appendCodePoint(utf8, static_cast<unsigned char>(c));
     }
     return utf8;
 }

@@ -76,26 +76,16 @@ bool XTestSyntheticKeys::simulateKeyPress(KeyCode key, Modifiers flags) {
     if (!stroke) {
         return false;
     }
-    const auto xKey = toXKeycode(stroke->key);
-    if (!xKey) {
+    if (!toXKeycode(stroke->key)) {
         logLine("❌ No key for key code " + std::to_string(key));
         return false;
-    }
-    std::vector<XKeycode> modifiers;
-    for (const KeyCode modifier : stroke->modifiers) {
-        modifiers.push_back(x(modifier));  // the left modifier keys
     }
     releaseHeldModifiers();
     Display* display = m_connection->get();
     bool sent = true;
-    for (const XKeycode modifier : modifiers) {
-        sent = XTestFakeKeyEvent(display, modifier, True, CurrentTime) != 0 && sent;
-    }
-    sent = XTestFakeKeyEvent(display, *xKey, True, CurrentTime) != 0 && sent;
-    sent = XTestFakeKeyEvent(display, *xKey, False, CurrentTime) != 0 && sent;
-    for (auto it = modifiers.rbegin(); it != modifiers.rend(); ++it) {
-        sent = XTestFakeKeyEvent(display, *it, False, CurrentTime) != 0 && sent;
-    }
+    stroke->play([&](KeyCode code, bool down) {
+        sent = XTestFakeKeyEvent(display, x(code), down ? True : False, CurrentTime) != 0 && sent;
+    });
     XSync(display, False);
     return sent;
 }
