@@ -97,7 +97,7 @@ void KeyCodeMonitor::stopMonitor() {
     m_retryTimer.stop();
     if (m_isActive) {
         m_interceptor.stop();
-        setActive(false);
+        m_isActive = false;
     }
     logLine("⏹️ Monitor stopped");
 }
@@ -109,9 +109,7 @@ bool KeyCodeMonitor::createHook() {
     const bool started = m_interceptor.start(
         [](const std::string& layoutID) { return isCaselessLayout(layoutID); },
         [this](platform::KeyCode key, platform::Modifiers flags) { return intercept(key, flags); });
-    if (started) {
-        setActive(true);
-    }
+    m_isActive = started;
     return started;
 }
 
@@ -126,13 +124,6 @@ void KeyCodeMonitor::retry() {
         logLine("✅ Smart Capitalization Monitor active (after retry)");
     }
     m_retryTimer.stop();
-}
-
-void KeyCodeMonitor::setActive(bool active) {
-    if (m_isActive != active) {
-        m_isActive = active;
-        emit isRunningChanged();
-    }
 }
 
 std::optional<std::string> KeyCodeMonitor::intercept(platform::KeyCode key,

@@ -27,7 +27,6 @@ namespace korrelang::keyboards {
 /// setting stays on. Main thread only.
 class KeyCodeMonitor : public QObject, public settings::CapitalizationMonitor {
     Q_OBJECT
-    Q_PROPERTY(bool isRunning READ isRunning NOTIFY isRunningChanged)
 
 public:
     static constexpr int kRetryIntervalMs = 10'000;
@@ -59,13 +58,9 @@ public:
     static std::optional<std::string> latinKeyCharacter(platform::KeyCode key,
                                                         platform::Modifiers flags);
 
-signals:
-    void isRunningChanged();
-
 private:
     bool createHook();
     void retry();
-    void setActive(bool active);
 
     platform::KeyInterceptor& m_interceptor;
     platform::Workspace& m_workspace;

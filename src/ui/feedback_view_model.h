@@ -31,7 +31,6 @@ class FeedbackViewModel : public QObject {
     Q_PROPERTY(QStringList typeTitles READ typeTitles CONSTANT)
     Q_PROPERTY(bool isConfigured READ isConfigured CONSTANT)
     Q_PROPERTY(bool canSend READ canSend NOTIFY stateChanged)
-    Q_PROPERTY(bool isSending READ isSending NOTIFY stateChanged)
     Q_PROPERTY(bool showSuccess READ showSuccess WRITE setShowSuccess NOTIFY stateChanged)
     Q_PROPERTY(bool showError READ showError WRITE setShowError NOTIFY stateChanged)
 

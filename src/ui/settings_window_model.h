@@ -25,7 +25,6 @@ class SettingsWindowModel : public QObject {
     QML_ELEMENT
     QML_UNCREATABLE("Created with the settings window")
     Q_PROPERTY(int selectedTab READ selectedTab WRITE setSelectedTab NOTIFY selectedTabChanged)
-    Q_PROPERTY(QString shareText READ shareText CONSTANT)
     Q_PROPERTY(korrelang::ui::PreferencesViewModel* preferences READ preferences CONSTANT)
     Q_PROPERTY(korrelang::ui::AboutViewModel* about READ about CONSTANT)
     Q_PROPERTY(korrelang::ui::FeedbackViewModel* feedback READ feedback CONSTANT)

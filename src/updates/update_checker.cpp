@@ -97,7 +97,6 @@ void UpdateChecker::check(bool userInitiated) {
     request.setTransferTimeout(kTimeoutMilliseconds);
     request.setRawHeader("Accept", "application/json");
     m_reply = m_network.get(request);
-    emit isCheckingChanged();
     QNetworkReply* reply = m_reply;
     connect(reply, &QNetworkReply::finished, this,
             [this, reply, userInitiated] { finished(reply, userInitiated); });
@@ -106,7 +105,6 @@ void UpdateChecker::check(bool userInitiated) {
 void UpdateChecker::finished(QNetworkReply* reply, bool userInitiated) {
     reply->deleteLater();
     m_reply = nullptr;
-    emit isCheckingChanged();
 
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (reply->error() != QNetworkReply::NoError || status < 200 || status >= 300) {

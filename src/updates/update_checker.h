@@ -23,10 +23,7 @@ class UpdateChecker : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool automaticallyChecksForUpdates READ automaticallyChecksForUpdates WRITE
                    setAutomaticallyChecksForUpdates NOTIFY automaticallyChecksForUpdatesChanged)
-    Q_PROPERTY(
-        QDateTime lastUpdateCheckDate READ lastUpdateCheckDate NOTIFY lastUpdateCheckDateChanged)
     Q_PROPERTY(bool isConfigured READ isConfigured CONSTANT)
-    Q_PROPERTY(bool isChecking READ isChecking NOTIFY isCheckingChanged)
 
 public:
     static constexpr int kIntervalSeconds = 24 * 60 * 60;
@@ -60,7 +57,6 @@ public:
 signals:
     void automaticallyChecksForUpdatesChanged();
     void lastUpdateCheckDateChanged();
-    void isCheckingChanged();
     /// A newer version was found. `userInitiated` tells a press of "Check Now" from the schedule.
     void updateAvailable(const QString& version, const QUrl& downloadPage, bool userInitiated);
     void upToDate(bool userInitiated);
