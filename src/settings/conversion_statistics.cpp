@@ -4,8 +4,6 @@
 #include <algorithm>
 #include <utility>
 
-#include "statistics_json.h"
-
 namespace korrelang::settings {
 
 namespace {
@@ -125,14 +123,6 @@ PeriodSummary ConversionStatistics::periodSummary(StatisticsPeriod period,
                   return codePointLess(a.direction, b.direction);
               });
     return summary;
-}
-
-QByteArray ConversionStatistics::toJson() const {
-    return StatisticsJson::encode(*this);
-}
-
-std::optional<ConversionStatistics> ConversionStatistics::fromJson(QByteArrayView json) {
-    return StatisticsJson::decode(json);
 }
 
 }  // namespace korrelang::settings

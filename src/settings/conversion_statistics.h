@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QDateTime>
 #include <QList>
 #include <QSet>
@@ -35,10 +36,14 @@ public:
                                        const QList<ConversionRecord>& records,
                                        const QDateTime& now = QDateTime::currentDateTime());
 
-    /// The stored JSON form: {"conversions":[{"timestamp":…,"fromLanguage":…,…},…]}.
+    /// The stored JSON form: {"conversions":[{"timestamp":…,"fromLanguage":…,…},…]}, read and
+    /// written without building a document tree: a year of heavy use is some ten megabytes,
+    /// and it is read at every launch.
     QByteArray toJson() const;
     /// Empty when the text is not that form: every record needs all four members with the
-    /// right JSON types.
+    /// right JSON types, and the text must be one complete JSON value. Members may come in any
+    /// order and unknown ones are skipped; nesting deeper than a few levels inside them is
+    /// refused rather than followed.
     static std::optional<ConversionStatistics> fromJson(QByteArrayView json);
 
     friend bool operator==(const ConversionStatistics&, const ConversionStatistics&) = default;

@@ -1,5 +1,3 @@
-#include "statistics_json.h"
-
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -9,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "conversion_statistics.h"
 #include "engine/json_string.h"
 #include "engine/unicode.h"
 
@@ -366,9 +365,9 @@ private:
 
 }  // namespace
 
-QByteArray StatisticsJson::encode(const ConversionStatistics& statistics) {
+QByteArray ConversionStatistics::toJson() const {
     std::string out;
-    out.reserve(static_cast<std::size_t>(statistics.conversions().size()) * 100 + 32);
+    out.reserve(static_cast<std::size_t>(m_conversions.size()) * 100 + 32);
     out += "{\"conversions\":[";
     // Escaped once per distinct name, not once per record.
     std::vector<std::pair<QString, std::string>> names;
@@ -386,7 +385,7 @@ QByteArray StatisticsJson::encode(const ConversionStatistics& statistics) {
     };
     std::array<char, 64> number{};
     bool first = true;
-    for (const ConversionRecord& record : statistics.conversions()) {
+    for (const ConversionRecord& record : m_conversions) {
         out += first ? "{\"timestamp\":" : ",{\"timestamp\":";
         first = false;
         const double timestamp = std::isfinite(record.timestamp) ? record.timestamp : 0.0;
@@ -405,7 +404,7 @@ QByteArray StatisticsJson::encode(const ConversionStatistics& statistics) {
     return QByteArray(out.data(), static_cast<qsizetype>(out.size()));
 }
 
-std::optional<ConversionStatistics> StatisticsJson::decode(QByteArrayView json) {
+std::optional<ConversionStatistics> ConversionStatistics::fromJson(QByteArrayView json) {
     return Reader(std::string_view(json.data(), static_cast<std::size_t>(json.size())))
         .statistics();
 }
