@@ -1,6 +1,7 @@
 #include "global_shortcuts.h"
 
 #include <QPointer>
+#include <algorithm>
 
 #include "accelerator.h"
 #include "legacy_shortcut.h"
@@ -122,19 +123,9 @@ void GlobalShortcuts::storeShortcut(const std::optional<Shortcut>& shortcut, con
 }
 
 void GlobalShortcuts::resetToDefaults(const std::vector<Name>& names) {
+    // Without a default, storing none removes the stored value.
     for (const Name& name : names) {
-        if (name.defaultShortcut) {
-            storeShortcut(name.defaultShortcut, name);
-            continue;
-        }
-        const std::optional<Shortcut> old = shortcutFor(name);
-        if (!old) {
-            continue;
-        }
-        m_store.remove(storeKey(name));
-        m_store.sync();
-        unregisterShortcut(*old);
-        changed(name);
+        storeShortcut(name.defaultShortcut, name);
     }
 }
 
@@ -165,12 +156,8 @@ void GlobalShortcuts::setRecorderActive(bool active) {
 }
 
 bool GlobalShortcuts::isRegistered(const Shortcut& shortcut) const {
-    for (const HotKey& hotKey : m_registrations) {
-        if (hotKey.shortcut == shortcut) {
-            return true;
-        }
-    }
-    return false;
+    return std::any_of(m_registrations.begin(), m_registrations.end(),
+                       [&](const HotKey& hotKey) { return hotKey.shortcut == shortcut; });
 }
 
 void GlobalShortcuts::updateEventHandling() {
