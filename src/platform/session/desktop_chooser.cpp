@@ -29,13 +29,11 @@ SessionKind DesktopChooser::served(SessionKind detected) {
         case SessionKind::sway:
         case SessionKind::gnome:
         case SessionKind::kwin:
-            return detected;
         case SessionKind::none:
-            return SessionKind::none;
+            return detected;
         default:
-            break;
+            return hasXDisplay() ? SessionKind::x11 : SessionKind::none;
     }
-    return hasXDisplay() ? SessionKind::x11 : SessionKind::none;
 }
 
 std::string DesktopChooser::fallbackNote(SessionKind detected, SessionKind served) {

@@ -68,24 +68,9 @@ SessionKind SessionDetector::confirm(SessionKind guess, const SessionEnvironment
     const auto& globals = *offered.globals;
     const bool kwinShown = offers(globals, "org_kde_kwin_") || offers(globals, "org_kde_plasma_");
     const bool gnomeShown = offers(globals, "gtk_shell1");
-    switch (guess) {
-        case SessionKind::sway:
-            if (offered.swayAnswers) {
-                return SessionKind::sway;
-            }
-            break;
-        case SessionKind::kwin:
-            if (kwinShown) {
-                return SessionKind::kwin;
-            }
-            break;
-        case SessionKind::gnome:
-            if (gnomeShown) {
-                return SessionKind::gnome;
-            }
-            break;
-        default:
-            break;
+    if ((guess == SessionKind::sway && offered.swayAnswers) ||
+        (guess == SessionKind::kwin && kwinShown) || (guess == SessionKind::gnome && gnomeShown)) {
+        return guess;
     }
     // The environment named no desktop, or one the compositor does not show: trust the
     // compositor.
