@@ -16,7 +16,6 @@ Card {
 
     SettingSwitch {
         objectName: "autoSwitchToggle"
-        width: parent.width
         text: qsTranslate("PreferencesContentView", "Auto-switch keyboard")
         caption: root.viewModel.needsShellExtension
                  ? qsTranslate("PreferencesContentView", "Turn on Korrelang's GNOME Shell extension (in the Extensions app) to switch keyboards after converting")
@@ -28,7 +27,6 @@ Card {
 
     SettingSwitch {
         objectName: "pickLayoutBySpellingToggle"
-        width: parent.width
         text: qsTranslate("PreferencesContentView", "Pick the layout by spelling")
         caption: qsTranslate("PreferencesContentView", "Convert to the layout whose result reads as real words")
         isOn: root.settings.pickLayoutBySpelling
@@ -41,7 +39,6 @@ Card {
 
         SettingSwitch {
             objectName: "smartCapitalizationToggle"
-            width: parent.width
             text: qsTranslate("PreferencesContentView", "Smart capitalization")
             caption: qsTranslate("PreferencesContentView", "Hold Shift while typing in non-cased languages to produce uppercase letters")
             enabled: root.viewModel.canCapitalize
@@ -84,7 +81,6 @@ Card {
 
     SettingSwitch {
         objectName: "launchAtLoginToggle"
-        width: parent.width
         text: qsTranslate("PreferencesContentView", "Launch at login")
         isOn: root.settings.startAtLogin
         onToggled: (value) => root.settings.startAtLogin = value
@@ -92,7 +88,6 @@ Card {
 
     SettingSwitch {
         objectName: "steadySelectionToggle"
-        width: parent.width
         text: qsTranslate("PreferencesContentView", "Steady selection")
         caption: qsTranslate("PreferencesContentView", "Keep text selected after conversion for quick re-conversion")
         isOn: root.settings.keepSelectionAfterConversion
@@ -108,7 +103,6 @@ Card {
 
     SettingSwitch {
         objectName: "analyticsToggle"
-        width: parent.width
         text: qsTranslate("PreferencesContentView", "Anonymous analytics")
         caption: qsTranslate("PreferencesContentView", "Send anonymous usage data; never the text you convert")
         isOn: root.settings.analyticsEnabled
@@ -119,7 +113,6 @@ Card {
 
     SettingSwitch {
         objectName: "automaticUpdatesToggle"
-        width: parent.width
         text: qsTranslate("PreferencesContentView", "Automatic updates")
         isOn: root.viewModel.automaticUpdates
         enabled: root.viewModel.canCheckForUpdates

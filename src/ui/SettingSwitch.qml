@@ -1,7 +1,7 @@
 import QtQuick
 import Korrelang.Components
 
-// A switch of the Advanced card: its label and switch on one line, an optional caption below.
+// A switch across the Advanced card: its label and switch on one line, an optional caption below.
 Column {
     id: root
 
@@ -11,6 +11,7 @@ Column {
 
     signal toggled(bool value)
 
+    width: parent ? parent.width : 0
     spacing: 4
 
     MonochromeToggle {
