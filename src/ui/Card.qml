@@ -7,6 +7,7 @@ Column {
 
     property string title: ""
     property real itemSpacing: 10
+    property real cardPadding: 20
     default property alias content: items.data
 
     spacing: 8
@@ -20,7 +21,7 @@ Column {
         objectName: "card"
         clip: true
         width: root.width
-        height: items.height + 40
+        height: items.height + 2 * root.cardPadding
         radius: 4
         color: Colors.grey(0.12)
         border.width: 0.5
@@ -28,9 +29,9 @@ Column {
 
         Column {
             id: items
-            x: 20
-            y: 20
-            width: parent.width - 40
+            x: root.cardPadding
+            y: root.cardPadding
+            width: parent.width - 2 * root.cardPadding
             spacing: root.itemSpacing
         }
     }

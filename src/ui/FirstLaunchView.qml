@@ -63,44 +63,29 @@ Rectangle {
             width: parent.width - 64
             spacing: 10
 
-            SectionTitle {
-                anchors.left: parent.left
-                title: qsTr("KEYBOARDS")
-            }
-
-            Rectangle {
+            Card {
                 objectName: "keyboardCard"
                 width: parent.width
-                height: toggles.height + 32
-                radius: 4
-                color: Colors.grey(0.12)
-                border.width: 0.5
-                border.color: Colors.outline
+                title: qsTr("KEYBOARDS")
+                spacing: 10
+                cardPadding: 16
 
-                Column {
-                    id: toggles
-                    x: 16
-                    y: 16
-                    width: parent.width - 32
-                    spacing: 10
+                Repeater {
+                    model: root.viewModel.keyboards
 
-                    Repeater {
-                        model: root.viewModel.keyboards
-
-                        MonochromeToggle {
-                            id: keyboardToggle
-                            objectName: "keyboardToggle"
-                            required property string keyboardId
-                            required property string name
-                            required property bool selected
-                            width: parent.width
-                            text: name
-                            textColor: Colors.secondaryText
-                            isOn: selected
-                            // Qt 6.4's qmllint does not see the document's ids inside delegates.
-                            enabled: !keyboardToggle.selected || root.viewModel.canSwitchOff // qmllint disable unqualified
-                            onToggled: (value) => root.viewModel.setKeyboardSelected(keyboardToggle.keyboardId, value)
-                        }
+                    MonochromeToggle {
+                        id: keyboardToggle
+                        objectName: "keyboardToggle"
+                        required property string keyboardId
+                        required property string name
+                        required property bool selected
+                        width: parent.width
+                        text: name
+                        textColor: Colors.secondaryText
+                        isOn: selected
+                        // Qt 6.4's qmllint does not see the document's ids inside delegates.
+                        enabled: !keyboardToggle.selected || root.viewModel.canSwitchOff // qmllint disable unqualified
+                        onToggled: (value) => root.viewModel.setKeyboardSelected(keyboardToggle.keyboardId, value)
                     }
                 }
             }
