@@ -134,8 +134,6 @@ Settings::Settings(const QString& path, QObject* parent)
     m_language = language.typeId() == QMetaType::QString ? language.toString() : QString();
 }
 
-Settings::~Settings() = default;
-
 QString Settings::defaultPath() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
            QStringLiteral("/Korrelang/Korrelang.conf");

@@ -53,7 +53,6 @@ public:
     /// Loads every setting from `path` (by default the user's settings file). Loading writes
     /// nothing and has no side effects.
     explicit Settings(const QString& path = defaultPath(), QObject* parent = nullptr);
-    ~Settings() override;
 
     /// $XDG_CONFIG_HOME/Korrelang/Korrelang.conf
     static QString defaultPath();

@@ -6,8 +6,6 @@ namespace korrelang::ui {
 
 DirectionGroupModel::DirectionGroupModel(QObject* parent) : ListModel(parent) {}
 
-DirectionGroupModel::~DirectionGroupModel() = default;
-
 QVariant DirectionGroupModel::rowData(int row, int role) const {
     return role == RowsRole ? QVariant::fromValue(m_groups.at(row)) : QVariant();
 }

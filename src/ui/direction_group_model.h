@@ -20,7 +20,6 @@ public:
     Q_ENUM(Role)
 
     explicit DirectionGroupModel(QObject* parent = nullptr);
-    ~DirectionGroupModel() override;
 
     QHash<int, QByteArray> roleNames() const override;
 

@@ -38,8 +38,6 @@ KdeKeyboardLayouts::KdeKeyboardLayouts(QDBusConnection connection, QString setti
     connect(&m_owner, &QDBusServiceWatcher::serviceOwnerChanged, this, &KdeKeyboardLayouts::forget);
 }
 
-KdeKeyboardLayouts::~KdeKeyboardLayouts() = default;
-
 QStringList KdeKeyboardLayouts::variants() const {
     const QSettings settings(m_settingsFile, QSettings::IniFormat);
     // A list with commas reads back as a list, one item as a string.

@@ -26,7 +26,6 @@ public:
     /// `settingsFile` is the kxkbrc to read variants from; empty means the user's.
     explicit KdeKeyboardLayouts(QDBusConnection connection = QDBusConnection::sessionBus(),
                                 QString settingsFile = {});
-    ~KdeKeyboardLayouts() override;
 
     std::optional<std::vector<InputSource>> enabledSources() const override;
     std::optional<std::string> currentSourceID() const override;
