@@ -150,12 +150,16 @@ def mousepad(accessible=True):
     if not accessible:
         env["NO_AT_BRIDGE"] = "1"
     editor = Editor(["mousepad", "--disable-server"], env)
+    # Without its single-instance server Mousepad's windows carry its program name as app id.
+    mine = ("mousepad", "org.xfce.mousepad")
     if accessible:
         # Focused for sway (keys reach it) and for AT-SPI (its text can be read).
-        wait_for(lambda: focused_app_id() == "org.xfce.mousepad" and
-                 focused_text(editor.pid) is not None, 30)
+        ready = wait_for(lambda: focused_app_id() in mine and
+                         focused_text(editor.pid) is not None, 30)
     else:
-        wait_for(lambda: focused_app_id() == "org.xfce.mousepad", 20)
+        ready = wait_for(lambda: focused_app_id() in mine, 20)
+    if not ready:
+        print(f"mousepad not ready: focused app id {focused_app_id()!r}", flush=True)
     return editor
 
 
