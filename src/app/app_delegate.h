@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-#include <QPointer>
 #include <QQuickWindow>
 #include <QString>
 #include <functional>

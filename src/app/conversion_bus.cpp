@@ -1,8 +1,7 @@
 #include "conversion_bus.h"
 
 #include <QDBusConnection>
-#include <QDBusConnectionInterface>
-#include <QDBusMessage>
+#include <QDBusError>
 
 #include "platform/log.h"
 #include "service/hotkey_service.h"

@@ -1,7 +1,6 @@
 #include "hangul.h"
 
 #include <array>
-#include <utility>
 
 #include "unicode.h"
 

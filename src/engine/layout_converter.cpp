@@ -1,6 +1,5 @@
 #include "layout_converter.h"
 
-#include <algorithm>
 #include <array>
 #include <span>
 #include <utility>

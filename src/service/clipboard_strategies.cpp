@@ -1,7 +1,6 @@
 #include "clipboard_strategies.h"
 
 #include <algorithm>
-#include <array>
 
 #include "engine/grapheme_cursor.h"
 #include "poll_until.h"

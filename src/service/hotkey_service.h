@@ -4,8 +4,6 @@
 #include <QThreadPool>
 #include <atomic>
 #include <optional>
-#include <string>
-#include <vector>
 
 #include "accessibility_service.h"
 #include "clipboard_strategies.h"

@@ -1,7 +1,6 @@
 #include "press_effects.h"
 
 #include <QString>
-#include <QStringList>
 
 #include "engine/grapheme_cursor.h"
 #include "engine/keyboard_mapping_registry.h"

@@ -9,7 +9,6 @@
 #include <QString>
 #include <QTimer>
 #include <QUrl>
-#include <optional>
 
 namespace korrelang::updates {
 

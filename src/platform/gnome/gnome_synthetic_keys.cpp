@@ -1,7 +1,5 @@
 #include "gnome_synthetic_keys.h"
 
-#include <string>
-
 #include "platform/log.h"
 #include "platform/x11/key_intent.h"
 #include "shell_extension.h"

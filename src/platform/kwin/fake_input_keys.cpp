@@ -4,7 +4,6 @@
 
 #include <array>
 #include <cstring>
-#include <string>
 
 #include "fake-input-client-protocol.h"
 #include "platform/log.h"

@@ -4,7 +4,6 @@
 #include <QDBusServiceWatcher>
 #include <QObject>
 #include <functional>
-#include <memory>
 
 #include "platform/input_sources.h"
 #include "platform/x11/layout_identifier.h"

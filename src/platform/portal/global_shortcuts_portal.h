@@ -6,7 +6,6 @@
 #include <QPointer>
 #include <QString>
 #include <QVariantMap>
-#include <functional>
 #include <map>
 #include <optional>
 #include <string>

@@ -6,7 +6,6 @@
 #include <wayland-client.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
 #include <future>
 

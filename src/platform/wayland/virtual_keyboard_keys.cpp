@@ -6,7 +6,6 @@
 #include <xkbcommon/xkbcommon.h>
 
 #include <chrono>
-#include <cstring>
 #include <string>
 
 #include "platform/log.h"

@@ -1,7 +1,5 @@
 #include "latin_key_text.h"
 
-#include <memory>
-
 #include "x_keycode.h"
 #include "xkb_handles.h"
 

@@ -2,7 +2,6 @@
 
 #include <xkbcommon/xkbcommon.h>
 
-#include <memory>
 #include <utility>
 
 #include "x_keycode.h"
