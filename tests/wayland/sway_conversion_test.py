@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """End-to-end conversions on headless sway (run inside scripts/sway-session): the real korrelang,
-running natively on Wayland, converts in Mousepad and in a Qt 6 window through the hotkey that it
-bound over sway's IPC, through `korrelang --convert`, and through the clipboard path when the
+running natively on Wayland, converts in Mousepad, in a Qt 6 window and in gedit, GNOME Text
+Editor, KWrite and FocusWriter through the hotkey that it bound over sway's IPC, through `korrelang --convert`, and through the clipboard path when the
 editor has no accessibility bridge; the user's clipboard comes back byte for byte.
 
     sway_conversion_test.py KORRELANG QT_TEXT_FIELD
@@ -21,7 +21,7 @@ SESSION = os.environ["KORRELANG_SWAY_SESSION_DIR"]
 FIFO = os.environ["KORRELANG_KEYBOARD_FIFO"]
 KEYBOARD_OUT = os.environ["KORRELANG_KEYBOARD_OUT"]
 SETTINGS = os.path.join(os.environ["XDG_CONFIG_HOME"], "Korrelang", "Korrelang.conf")
-CTRL, SHIFT, SPACE, RETURN, A, C, END = 29, 42, 57, 28, 30, 46, 107
+CTRL, SHIFT, SPACE, RETURN, A, C, END, BACKSPACE = 29, 42, 57, 28, 30, 46, 107, 14
 results = []
 
 
@@ -67,15 +67,20 @@ def active_layout():
     return main["xkb_layout_names"][main["xkb_active_layout_index"]]
 
 
-def focused_app_id():
+def focused_window():
     def walk(node):
         if node.get("focused") and node.get("pid"):
-            return node.get("app_id") or node.get("window_properties", {}).get("class")
+            return node
         for child in node.get("nodes", []) + node.get("floating_nodes", []):
             found = walk(child)
             if found:
                 return found
-    return walk(json.loads(swaymsg("-t", "get_tree")))
+    return walk(json.loads(swaymsg("-t", "get_tree"))) or {}
+
+
+def focused_app_id():
+    window = focused_window()
+    return window.get("app_id") or window.get("window_properties", {}).get("class")
 
 
 def shows(pid, expected, timeout=8.0):
@@ -227,6 +232,37 @@ def main():
     check("Qt 6 on Wayland: the word before the caret converted", ok, text)
     swaymsg("input type:keyboard xkb_switch_layout 0")
     qt.close()
+
+    # Editors of the compatibility suite that run natively on Wayland: GTK 3, GTK 4, KDE's
+    # (AT-SPI reads there but does not write: the paste way) and a Qt 6 one.
+    document = os.path.join(SESSION, "kwrite.txt")  # a file opens KWrite's editor, not its welcome
+    # FocusWriter takes keys only once its window is named after the document.
+    for name, command, env, title in [
+            ("gedit", ["gedit", "--new-window", "-s"], {"GDK_BACKEND": "wayland"}, ""),
+            ("GNOME Text Editor", ["gnome-text-editor", "--standalone", "--ignore-session"], {},
+             ""),
+            ("KWrite", ["kwrite", document], {"QT_QPA_PLATFORM": "wayland"}, ""),
+            ("FocusWriter", ["focuswriter"], {"QT_QPA_PLATFORM": "wayland"}, "Untitled")]:
+        editor = Editor(command, dict(env, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
+        wait_for(lambda: focused_text(editor.pid) is not None and
+                 title in (focused_window().get("name") or ""), 30)
+        for _ in range(3):  # keys sent while a document is still loading are dropped
+            keys(f"combo {CTRL} {A}", f"key {BACKSPACE}", "type ghbdtn")
+            if shows(editor.pid, "ghbdtn", 3)[0]:
+                break
+        keys(f"combo {CTRL} {A}")
+        hotkey()
+        ok, text = shows(editor.pid, "привет")
+        check(f"{name} on Wayland: the selection converted", ok, text)
+        swaymsg("input type:keyboard xkb_switch_layout 0")
+        keys(f"combo {CTRL} {A}", f"key {BACKSPACE}", "type ghbdtn vbh")
+        shows(editor.pid, "ghbdtn vbh")
+        hotkey()
+        ok, text = shows(editor.pid, "привет мир")
+        check(f"{name} on Wayland: the line before the caret converted", ok, text)
+        swaymsg("input type:keyboard xkb_switch_layout 0")
+        editor.process.kill()
+        editor.process.wait(10)
     # The tray icon (Qt's StatusNotifierItem) and the dashboard, a window sway places itself.
     with open(os.path.join(SESSION, "session.log")) as log:
         check("the tray icon registers with the StatusNotifierWatcher",
