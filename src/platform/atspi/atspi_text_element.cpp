@@ -465,10 +465,7 @@ TextElement::RewriteAnswers AtspiTextElement::rewrite(const Rewrite& rewrite) {
     if (!calls.run(m_hung->callTimeout())) {
         // Some calls may have gone out: nothing is sent again, the text as it now reads decides.
         logLine("⚠️ Could not send the accessibility calls of a write");
-        RewriteAnswers failed;
-        failed.insert = AccessCode::failure;
-        failed.after = value();
-        return failed;
+        return {AccessCode::failure, AccessCode::success, std::nullopt, value()};
     }
 
     const auto codeOfCall = [&](std::size_t call) {
@@ -494,11 +491,9 @@ TextElement::RewriteAnswers AtspiTextElement::rewrite(const Rewrite& rewrite) {
     // The count tells whether the text read is the whole text; when it is not (the application
     // made something else of the edits), the text is read again on its own.
     const auto read = calls.string(text);
-    if (calls.integer(count) == after->toolkitLength() && read) {
-        answers.after = AccessResult<std::string>::ok(*read);
-    } else {
-        answers.after = value();
-    }
+    answers.after = calls.integer(count) == after->toolkitLength() && read
+                        ? AccessResult<std::string>::ok(*read)
+                        : value();
     return answers;
 }
 
